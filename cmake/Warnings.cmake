@@ -1,0 +1,13 @@
+# Project-wide compiler settings, applied to our own targets through
+# moxlet_settings (an interface library every target links).
+add_library(moxlet_settings INTERFACE)
+target_compile_options(moxlet_settings INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+                       -Wnon-virtual-dtor -Wno-missing-field-initializers)
+if(MOXLET_WERROR)
+  target_compile_options(moxlet_settings INTERFACE -Werror)
+endif()
+if(MOXLET_SANITIZE)
+  target_compile_options(moxlet_settings INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(moxlet_settings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,46 @@
+#pragma once
+// Every message box goes through a Prompt, so windows and file routines can
+// be driven by tests that answer the boxes from a script.  Texts are
+// Windows-1252, as stored; the Qt implementation converts them for display.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace moxlet {
+
+enum class Icon { None, Information, Exclamation, Question, Critical };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Ignore, Abort };
+
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual Answer message(const std::string& text, const std::string& title, Icon icon,
+                           Buttons buttons) = 0;
+};
+
+// Answers from a script and records every box shown; for tests.  When the
+// script runs out it answers with the box's default (the first button).
+class ScriptedPrompt : public Prompt {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    void answer(Answer a) { script_.push_back(a); }
+    Answer message(const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) override;
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    void clear() { shown_.clear(); script_.clear(); }
+
+private:
+    std::deque<Answer> script_;
+    std::vector<Shown> shown_;
+};
+
+}  // namespace moxlet

@@ -1,0 +1,52 @@
+#pragma once
+// A set of word segment ids packed into 24 sixteen-bit words of 15 bits each,
+// the one encoding used by profiles, plans, group masks and the word base.
+// Segment s is bit (s mod 15) of word (s / 15) + 1; words are numbered 1..24.
+// Word 24 bits 0x2000 and 0x4000 (ids 358, 359) are word flags, not segments.
+
+#include <array>
+#include <cstdint>
+
+namespace moxlet {
+
+using SegmentId = std::int16_t;
+inline constexpr SegmentId kNoSegment = -1;
+
+inline constexpr int kSetWords = 24;
+inline constexpr std::int16_t kRootFlag = 0x2000;       // word 24: judged against the extended mask
+inline constexpr std::int16_t kHomophoneFlag = 0x4000;  // word 24: the word is a homophone
+
+// BitValue(k) = 2^(k-1) for k = 1..15; index 0 exists and is never used.
+inline constexpr std::array<std::int16_t, 16> BitValue = {
+    0, 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384};
+
+struct SegmentSet {
+    std::array<std::int16_t, kSetWords> words{};  // words[0] is word 1
+
+    // Word w, 1-based as the file layouts number them.
+    constexpr std::int16_t& word(int w) { return words[static_cast<std::size_t>(w - 1)]; }
+    constexpr std::int16_t word(int w) const { return words[static_cast<std::size_t>(w - 1)]; }
+
+    static constexpr int wordOf(int s) { return s / 15 + 1; }
+    static constexpr std::int16_t maskOf(int s) { return BitValue[static_cast<std::size_t>(s % 15 + 1)]; }
+
+    constexpr bool contains(int s) const
+    {
+        return s >= 0 && s < 360 && (word(wordOf(s)) & maskOf(s)) != 0;
+    }
+    constexpr void add(int s)
+    {
+        if (s >= 0 && s < 360) word(wordOf(s)) = static_cast<std::int16_t>(word(wordOf(s)) | maskOf(s));
+    }
+    constexpr void remove(int s)
+    {
+        if (s >= 0 && s < 360)
+            word(wordOf(s)) = static_cast<std::int16_t>(word(wordOf(s)) & ~maskOf(s));
+    }
+    // Sets word 24's two flag bits, as every profile and plan has them in memory.
+    constexpr void setFlagBits() { word(24) = static_cast<std::int16_t>(word(24) | kRootFlag | kHomophoneFlag); }
+
+    friend constexpr bool operator==(const SegmentSet&, const SegmentSet&) = default;
+};
+
+}  // namespace moxlet
