@@ -1,0 +1,22 @@
+#pragma once
+// The program's message boxes: moxlet::Prompt shown as a QMessageBox.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "Prompt.h"
+
+namespace moxlet::ui {
+
+class QtPrompt : public Prompt {
+public:
+    explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    Answer message(const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace moxlet::ui
