@@ -1,0 +1,43 @@
+// moxlet-cli catalogue: the whole word segment catalogue, one line per
+// segment in id order, tab-separated:
+//
+//   id  stored name  displayed name  group index (-1 for none)  meaning
+//
+// The stored name and the meaning are the stored Windows-1252 bytes converted
+// to UTF-8 unchanged (mark bytes appear as their Latin-1 characters, 0xAD as
+// U+00AD), so the output can be compared byte for byte with the stored
+// tables; the displayed name shows the pronunciation marks as a tutor sees
+// them. The meaning is empty for segments without one.
+
+#include <ostream>
+
+#include "Catalogue.h"
+#include "Command.h"
+#include "Marks.h"
+
+namespace moxlet::cli {
+
+namespace {
+
+int runCatalogue(const Args& args, std::ostream& out, std::ostream& err)
+{
+    if (!args.empty()) {
+        err << "usage: moxlet-cli catalogue\n";
+        return 2;
+    }
+    for (SegmentId s : listAllSegments()) {
+        const std::string stored = segmentName(s);
+        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t' << groupOf(s)
+            << '\t' << cp1252ToUtf8(segmentMeaning(s)) << '\n';
+    }
+    return 0;
+}
+
+const Command::Registration registration{
+    "catalogue", "catalogue",
+    "list the word segments: id, stored name, displayed name, group, meaning (tab-separated)",
+    &runCatalogue};
+
+}  // namespace
+
+}  // namespace moxlet::cli
