@@ -1,0 +1,57 @@
+#pragma once
+// OPTION.PRM: one 118-byte record holding the options between runs.
+//
+// Old layout: an older program wrote a different arrangement of the same
+// 118 bytes (five print flags, then list sizes, page break, order and
+// homophone mode).  Both layouts are 59 small integers with no version
+// field, and every old record is also a plausible new one (a 0/1 flag reads
+// as a list size, a list size as a print flag), so no test can tell them
+// apart without misreading some current files.  Moxlet therefore recognises
+// no old layout and never converts: a current file is never rewritten by a
+// guess, and the worst an old file can do is show options the tutor changes
+// once in the option dialogs (values out of range are replaced by defaults
+// and noted).
+
+#include <cstdint>
+
+#include "DataFile.h"
+#include "Globals.h"
+#include "Problems.h"
+
+namespace moxlet {
+
+inline const std::string kOptionFileName = "OPTION.PRM";
+
+// The fields an option dialog owns; Save copies only these into the record,
+// so saving from one dialog leaves the values of another as last loaded.
+enum OptionField : unsigned {
+    kPrintSectionFields = 1u << 0,
+    kReviewListSizeField = 1u << 1,
+    kNewListSizeField = 1u << 2,
+    kPageBreakField = 1u << 3,
+    kSegmentOrderField = 1u << 4,
+    kHomophoneModeField = 1u << 5,
+    kBlankLinesField = 1u << 6,
+    kFontSizeModeField = 1u << 7,
+    kAllOptionFields = 0xFFu,
+};
+
+OptionRecord toOptionRecord(const Options& o);
+Options fromOptionRecord(const OptionRecord& r);
+
+// Record routines; "Unable to read Parameter file, OPTION.PRM." and
+// "Unable to write to Parameter file, OPTION.PRM.".  False when given up
+// (the record is then unchanged).
+bool ReadOptionRecord(const FileContext& ctx, const DataFile& file, std::int32_t n, OptionRecord& r);
+bool WriteOptionRecord(const FileContext& ctx, DataFile& file, std::int32_t n, const OptionRecord& r);
+
+// Start-up: defaults, then OPTION.PRM when it exists.  Values out of range
+// and a file shorter than a record are noted and leave the defaults.
+void LoadOptions(const FileContext& ctx, Globals& g, Problems* problems = nullptr);
+
+// An option dialog's OK: copies the owned fields of g.options into the
+// record buffer and writes record 1 (creating the file).  False when the
+// write was given up.
+bool SaveOptions(const FileContext& ctx, Globals& g, unsigned ownedFields);
+
+}  // namespace moxlet
