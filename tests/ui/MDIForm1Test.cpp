@@ -1,11 +1,15 @@
 // The main window on an empty data directory: its menu, captions, control
 // names and the entries a tutor can use before any profile exists.
 #include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include "MDIForm1.h"
+#include "MarkFont.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -105,4 +109,35 @@ TEST(MDIForm1, MenusFollowTheProfileCountAndOpenWindows)
     form.restoreMenus();
     EXPECT_TRUE(form.action(QStringLiteral("mnuProfile_0"))->isEnabled());
     EXPECT_FALSE(form.action(QStringLiteral("mnuPlan_0"))->isEnabled());
+}
+
+namespace {
+// A child window that refuses to close, as a plan window does when the tutor
+// answers Cancel to its save question.
+class StubbornChild : public QWidget {
+protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+}  // namespace
+
+TEST(MDIForm1, CloseBoxKeepsRunningWhenAChildRefusesButExitEndsAnyway)
+{
+    Fixture f;
+    MDIForm1 form(f.services);
+    ASSERT_TRUE(form.load());
+    form.show();
+    auto* sub = form.mdiArea()->addSubWindow(new StubbornChild);
+    sub->show();
+
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+
+    form.action(QStringLiteral("mnuExit"))->trigger();
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(MarkFont, TheLiteracyFontIsFoundOnThisMachine)
+{
+    EXPECT_TRUE(MarkFont::available()) << "install the fonts-sil-andika package";
+    EXPECT_EQ(MarkFont::font(14).pointSize(), 14);
 }
