@@ -37,7 +37,8 @@ TEST(Catalogue, ListingAllSegmentsStopsAtTheFirstEmptyName)
     for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i], static_cast<SegmentId>(i));
     EXPECT_EQ(segmentName(all.back()), "Rote Words");
     EXPECT_EQ(segmentName(kKindOldWords), "Kind Old Words");
-    for (int s = 332; s <= 360; ++s) EXPECT_TRUE(SegmentName[static_cast<std::size_t>(s)].blank()) << s;
+    for (int s = 332; s <= 360; ++s)
+        EXPECT_TRUE(SegmentName[static_cast<std::size_t>(s)].blank()) << s;
     for (int s : {-1, 361, 1000}) EXPECT_EQ(segmentName(s), "") << s;
 }
 
@@ -135,17 +136,19 @@ TEST(Catalogue, GroupsPartitionTheGroupedSegments)
 {
     const int memberCounts[kGroupCount] = {21, 6, 7, 5, 30, 3, 5, 6, 35, 6, 9,
                                            16, 10, 10, 8, 7, 15, 8, 12, 5, 58};
-    const std::set<int> ungrouped = {1,   3,   4,   7,   12,  16,  18,  20,  30,  38,  39,  40,  41,
-                                     46,  50,  53,  54,  56,  57,  59,  60,  82,  83,  85,  87,  88,
-                                     90,  91,  92,  94,  97,  98,  105, 106, 107, 108, 109, 111, 112,
-                                     113, 117, 206, 228, 244, 249, 251, 259, 260, 266, 331};
+    const std::set<int> ungrouped = {
+        1,   3,   4,   7,   12,  16,  18,  20,  30,  38,  39,  40,  41,  46,  50,  53,  54,
+        56,  57,  59,  60,  82,  83,  85,  87,  88,  90,  91,  92,  94,  97,  98,  105, 106,
+        107, 108, 109, 111, 112, 113, 117, 206, 228, 244, 249, 251, 259, 260, 266, 331};
     std::set<std::string> titles;
     int total = 0;
     for (std::size_t g = 0; g < kGroupCount; ++g) {
         const auto members = listSet(GroupMask[g]);
-        EXPECT_EQ(static_cast<int>(members.size()), memberCounts[g]) << groupTitle(static_cast<int>(g));
+        EXPECT_EQ(static_cast<int>(members.size()), memberCounts[g])
+            << groupTitle(static_cast<int>(g));
         total += static_cast<int>(members.size());
-        for (int w = 1; w <= kSetWords; ++w) EXPECT_GE(GroupMask[g].word(w), 0) << g;  // no sign bit
+        for (int w = 1; w <= kSetWords; ++w)
+            EXPECT_GE(GroupMask[g].word(w), 0) << g; // no sign bit
         for (int s = kSegmentCount; s < 360; ++s) EXPECT_FALSE(GroupMask[g].contains(s)) << g;
         EXPECT_TRUE(titles.insert(groupTitle(static_cast<int>(g))).second);
     }
@@ -192,7 +195,8 @@ TEST(Catalogue, BlendComponentsSpellTheBlend)
     }
     std::set<int> threeParts;
     for (int b = kFirstBlend; b <= kLastBlend; ++b)
-        if (BlendPart[static_cast<std::size_t>(b - kFirstBlend)][2] != kNoSegment) threeParts.insert(b);
+        if (BlendPart[static_cast<std::size_t>(b - kFirstBlend)][2] != kNoSegment)
+            threeParts.insert(b);
     EXPECT_EQ(threeParts, (std::set<int>{143, 150, 151, 154}));  // SCR, SPL, SPR, STR
 }
 
@@ -245,10 +249,10 @@ TEST(Catalogue, CollapseNamesCompleteGroupsOnly)
         std::vector<SegmentId> rest;
     };
     const Case cases[] = {
-        {{118, 119, 120, 121, 122, 123}, {7}, {}},                            // Six Syllable Types
-        {{118, 119, 120, 121, 122}, {}, ids({118, 119, 120, 121, 122})},      // five: listed
-        {{0, 19, 43, 58, 99, 114, 12, 117}, {1}, ids({12, 117})},             // Short Vowels + others
-        {{24, 25, 26, 71, 72, 73, 74}, {5}, ids({71, 72, 73, 74})},           // All EAR, partial OUGH
+        {{118, 119, 120, 121, 122, 123}, {7}, {}},                       // Six Syllable Types
+        {{118, 119, 120, 121, 122}, {}, ids({118, 119, 120, 121, 122})}, // five: listed
+        {{0, 19, 43, 58, 99, 114, 12, 117}, {1}, ids({12, 117})},        // Short Vowels + others
+        {{24, 25, 26, 71, 72, 73, 74}, {5}, ids({71, 72, 73, 74})},      // All EAR, partial OUGH
         {{}, {}, {}},
     };
     for (const auto& c : cases) {

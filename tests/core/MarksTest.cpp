@@ -82,7 +82,8 @@ TEST(Marks, CatalogueTextsStayDistinctAndLeaveNoRawMark)
                 EXPECT_FALSE(lead == 0xC2 && next >= 0xA1 && next <= 0xB4) << s << " " << shown;
             }
             const bool hasMark = std::any_of(stored.begin(), stored.end(), [](char c) {
-                return static_cast<unsigned char>(c) >= 0xA1 && static_cast<unsigned char>(c) <= 0xB4;
+                return static_cast<unsigned char>(c) >= 0xA1 &&
+                       static_cast<unsigned char>(c) <= 0xB4;
             });
             if (!hasMark) {
                 EXPECT_EQ(shown, cp1252ToUtf8(stored)) << s;

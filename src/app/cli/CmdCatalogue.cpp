@@ -27,8 +27,8 @@ int runCatalogue(const Args& args, std::ostream& out, std::ostream& err)
     }
     for (SegmentId s : listAllSegments()) {
         const std::string stored = segmentName(s);
-        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t' << groupOf(s)
-            << '\t' << cp1252ToUtf8(segmentMeaning(s)) << '\n';
+        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t'
+            << groupOf(s) << '\t' << cp1252ToUtf8(segmentMeaning(s)) << '\n';
     }
     return 0;
 }
