@@ -27,4 +27,14 @@ Answer ScriptedPrompt::message(const std::string& text, const std::string& title
     return a;
 }
 
+Answer ScriptedPrompt::messageWithDefault(const std::string& text, const std::string& title,
+                                          Icon icon, Buttons buttons, Answer defaultAnswer)
+{
+    if (script_.empty()) {
+        shown_.push_back({text, title, icon, buttons});
+        return defaultAnswer;
+    }
+    return message(text, title, icon, buttons);
+}
+
 }  // namespace moxlet

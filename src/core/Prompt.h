@@ -18,10 +18,20 @@ public:
     virtual ~Prompt() = default;
     virtual Answer message(const std::string& text, const std::string& title, Icon icon,
                            Buttons buttons) = 0;
+    // The same box with defaultAnswer's button as the one Enter presses (a
+    // question whose safe answer is No).  Prompts without default buttons
+    // show it through message().
+    virtual Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
+                                      Buttons buttons, Answer defaultAnswer)
+    {
+        (void)defaultAnswer;
+        return message(text, title, icon, buttons);
+    }
 };
 
 // Answers from a script and records every box shown; for tests.  When the
-// script runs out it answers with the box's default (the first button).
+// script runs out it answers with the box's default (the first button, or
+// the default given to messageWithDefault).
 class ScriptedPrompt : public Prompt {
 public:
     struct Shown {
@@ -34,6 +44,8 @@ public:
     void answer(Answer a) { script_.push_back(a); }
     Answer message(const std::string& text, const std::string& title, Icon icon,
                    Buttons buttons) override;
+    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
+                              Buttons buttons, Answer defaultAnswer) override;
 
     const std::vector<Shown>& shown() const { return shown_; }
     void clear() { shown_.clear(); script_.clear(); }

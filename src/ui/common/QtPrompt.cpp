@@ -9,6 +9,18 @@ namespace moxlet::ui {
 Answer QtPrompt::message(const std::string& text, const std::string& title, Icon icon,
                          Buttons buttons)
 {
+    return show(text, title, icon, buttons, nullptr);
+}
+
+Answer QtPrompt::messageWithDefault(const std::string& text, const std::string& title, Icon icon,
+                                    Buttons buttons, Answer defaultAnswer)
+{
+    return show(text, title, icon, buttons, &defaultAnswer);
+}
+
+Answer QtPrompt::show(const std::string& text, const std::string& title, Icon icon,
+                      Buttons buttons, const Answer* defaultAnswer)
+{
     QMessageBox box(parent_);
     box.setWindowTitle(fromStored(title));
     box.setText(fromStored(text));
@@ -27,6 +39,19 @@ Answer QtPrompt::message(const std::string& text, const std::string& title, Icon
     case Buttons::YesNoCancel: box.setStandardButtons(B::Yes | B::No | B::Cancel); break;
     case Buttons::RetryCancel: box.setStandardButtons(B::Retry | B::Cancel); break;
     case Buttons::AbortRetryIgnore: box.setStandardButtons(B::Abort | B::Retry | B::Ignore); break;
+    }
+    if (defaultAnswer) {
+        B b = B::NoButton;
+        switch (*defaultAnswer) {
+        case Answer::Ok: b = B::Ok; break;
+        case Answer::Cancel: b = B::Cancel; break;
+        case Answer::Yes: b = B::Yes; break;
+        case Answer::No: b = B::No; break;
+        case Answer::Retry: b = B::Retry; break;
+        case Answer::Ignore: b = B::Ignore; break;
+        case Answer::Abort: b = B::Abort; break;
+        }
+        if (box.button(b)) box.setDefaultButton(b);
     }
     switch (box.exec()) {
     case B::Ok: return Answer::Ok;

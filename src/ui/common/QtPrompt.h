@@ -14,8 +14,13 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     Answer message(const std::string& text, const std::string& title, Icon icon,
                    Buttons buttons) override;
+    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
+                              Buttons buttons, Answer defaultAnswer) override;
 
 private:
+    Answer show(const std::string& text, const std::string& title, Icon icon, Buttons buttons,
+                const Answer* defaultAnswer);
+
     QPointer<QWidget> parent_;
 };
 
