@@ -1,0 +1,141 @@
+#include "SoundTable.h"
+
+#include <sstream>
+
+namespace moxlet::wordbase {
+
+namespace {
+
+// letters[^ initial][$ final][% final or before final s/d] = reading | reading ...
+// reading = PHONES:seg,seg[~kind]   PHONES "-" for silent;
+// kind: (none) catalogue 10, x explained extra 14, L long vowel 10, E silent e 12,
+//       ? unexplained 25.
+// Phone patterns: AH0 exact stress, AH any stress, AH! stressed.
+const char* const kTable[] = {
+    // consonants
+    "b=B:10", "bb=B:10", "mb$=M:53", "mb=M:53~x",
+    "c=K:11|S:12|CH:~?|SH:~?", "cc=K:11", "ck=K:16", "ch=CH:13|K:14|SH:15", "tch=CH:94",
+    "ce$=S:12", "ci=SH:~x", "d=D:17|JH:~?|T:~?", "dd=D:17", "dge=JH:18", "dg=JH:18",
+    "ed$=D:230~x|T:231~x", "f=F:36|V:~?", "ff=F:36", "ph=F:80", "g=G:37|JH:38|ZH:~?", "gg=G:37",
+    "ge$=JH:38|ZH:~?", "gh=G:39|F:~?|-:~?", "gn=N:40", "gue$=G:41", "ngue$=NG:56,41", "gu=G:37~x", "h=HH:42|-:~?",
+    "wh=W:108|HH W:108|HH:108~x", "j=JH:48|Y:~?|HH:~?", "k=K:49", "kn=N:50", "l=L:51", "ll=L:51",
+    "le%=AH0 L:51|L:51", "m=M:52", "mm=M:52", "mn$=M:54", "n=N:55|NG:57~x", "nn=N:55",
+    "ng=NG:56|NG G:56|N JH:55,38", "nk=NG K:57", "p=P:79|-:~?", "pp=P:79", "q=K:~?",
+    "qu=K W:81|K:~?", "que$=K:83", "r=R:84|ER0:84~x", "rr=R:84", "rh=R:85", "wr=R:109",
+    "s=S:86|Z:87|SH:~?|ZH:~?", "ss=S:86|Z:87~x|SH:~?", "sc=S:88", "sh=SH:89", "stle$=S AH0 L:92|S L:92",
+    "sion=ZH AH0 N:90|SH AH0 N:91|ZH IH0 N:90|SH IH0 N:91", "ssion=SH AH0 N:91|SH IH0 N:91",
+    "t=T:93|-:~?|D:~?|SH:~?|CH:~?", "tt=T:93", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97",
+    "ti=SH:~x", "tu=CH UW:98|CH AH0:98|CH UH:98|CH AH:98|CH:98|CH ER:98|CH W:98",
+    "ture=CH ER:98", "su=ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98",
+    "sure=ZH ER:98|SH ER:98|SH UH R:98", "du=JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH:98",
+    "dure=JH ER:98", "v=V:103", "w=W:104", "x=K S:110|Z:111|G Z:110~x|K SH:~?", "y=Y:115|IY:113|IH:114|AY:112|AH0:114~x",
+    "z=Z:116|S:~?|ZH:~?", "zz=Z:116",
+    // single vowel letters
+    "a=AE:0|AH0:1|IH0:1|EY:~L|EH:~?|AA:~?|AO:~?|AH!:~?|-:~?",
+    "e=EH:19|AH0:20|IH0:20|IY:~L|-:~E|IH!:~?|EY:~?",
+    "i=IH:43|AH0:43|AY:~L|IY:~L|Y:~x|-:~?",
+    "o=AA:58|AO:58|AH0:58|OW:59|UW:60|AH!:~?|UH:~?|IH:~?|W AH:~?|-:~?",
+    "u=AH:99|IH0:99~x|UW:~L|Y UW:~L|Y UH:~L|Y AH0:~L|Y ER:~L|UH:~?|IH!:~?|EH:~?|W:~?|-:~?",
+    // vowel teams and other vowel spellings
+    "ai=EY:2|AH0:2~x|IH0:2~x|EH:~?", "ay=EY:9|IY0:9~x", "au=AO:6|AA:6|AE:~?|OW:~?", "augh=AO:7|AA:7|AE F:~?",
+    "aw=AO:8|AA:8", "alk=AO K:3,49", "alt=AO L T:3,93", "al=AO L:4~x|AA L:4~x|AO:3~x", "all=AO L:4|AA L:4",
+    "ea=IY:21|EH:22|EY:23|IH0:~?|AH0:~?", "ee=IY:27|IH:27~x", "ei=IY:28|EY:29|AY:~?|EH:~?|IH:~?",
+    "eigh=EY:30|AY:~?", "eu=Y UW:32|UW:32", "ew=UW:33|Y UW:33|OW:~?", "ey=IY:34|EY:35",
+    "ie=AY:44|IY:45|IH:~?|EH:~?", "igh=AY:46", "oa=OW:61|AO:61~x", "oe=OW:62|UW:~?", "oi=OY:63",
+    "oo=UW:64|UH:65|AH:~?|OW:~?", "ou=AW:67|AH:68|UW:69|OW:70|AO:70~x|UH:~?|ER:~?",
+    "ough=AO:71|AA:71|AH F:72|AO F:73|AA F:73|UW:74|OW:75|AW:~?", "ow=OW:76|AW:77", "oy=OY:78",
+    "ue=UW:100|Y UW:100", "ui=UW:101|IH:~?", "uy=AY:~?", "eau=Y UW:~?|OW:~?", "ye$=AY:112~x",
+    // r-controlled
+    "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102", "or=AO R:66|ER:66|OW R:66",
+    "ear=IH R:24|IY R:24|ER:25|EH R:26|AA R:~?", "wa=W AA:105|W AO:105|W AH!:~?", "war=W AO R:106",
+    "wor=W ER:107", "qua=K W AA:82|K W AO:82", "quar=K W AO R:82,84",
+};
+
+std::vector<std::string> split(const std::string& s, char sep)
+{
+    std::vector<std::string> out;
+    std::string item;
+    std::istringstream in(s);
+    while (std::getline(in, item, sep)) out.push_back(item);
+    return out;
+}
+
+std::vector<std::string> words(const std::string& s)
+{
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    std::string w;
+    while (in >> w) out.push_back(w);
+    return out;
+}
+
+SoundReading parseReading(const std::string& text)
+{
+    SoundReading r;
+    const auto colon = text.find(':');
+    const std::string phones = text.substr(0, colon);
+    std::string rest = text.substr(colon + 1);
+    if (phones != "-") r.phones = words(phones);
+    const auto tilde = rest.find('~');
+    if (tilde != std::string::npos) {
+        switch (rest[tilde + 1]) {
+        case 'x': r.kind = UnitKind::Phonogram; r.cost = 14; break;
+        case 'L': r.kind = UnitKind::LongVowel; r.cost = 10; break;
+        case 'E': r.kind = UnitKind::SilentE; r.cost = 12; break;
+        default: r.kind = UnitKind::Unexplained; r.cost = 25; break;
+        }
+        rest = rest.substr(0, tilde);
+    }
+    for (const auto& s : split(rest, ','))
+        if (!s.empty()) r.segments.push_back(std::stoi(s));
+    return r;
+}
+
+std::vector<SoundSpelling> build()
+{
+    std::vector<SoundSpelling> table;
+    for (const char* line : kTable) {
+        const std::string s(line);
+        const auto eq = s.find('=');
+        SoundSpelling sp;
+        sp.letters = s.substr(0, eq);
+        while (!sp.letters.empty() && (sp.letters.back() == '$' || sp.letters.back() == '%' ||
+                                       sp.letters.back() == '^')) {
+            const char c = sp.letters.back();
+            sp.finalOnly |= c == '$';
+            sp.finalOrSuffix |= c == '%';
+            sp.initialOnly |= c == '^';
+            sp.letters.pop_back();
+        }
+        for (const auto& r : split(s.substr(eq + 1), '|')) sp.readings.push_back(parseReading(r));
+        table.push_back(sp);
+    }
+    return table;
+}
+
+}  // namespace
+
+const std::vector<SoundSpelling>& soundTable()
+{
+    static const std::vector<SoundSpelling> table = build();
+    return table;
+}
+
+bool phoneMatches(const Phone& phone, const std::string& pattern)
+{
+    std::string sym = pattern;
+    int stress = -2;  // any
+    bool stressed = false;
+    if (!sym.empty() && sym.back() == '!') {
+        stressed = true;
+        sym.pop_back();
+    } else if (!sym.empty() && sym.back() >= '0' && sym.back() <= '2') {
+        stress = sym.back() - '0';
+        sym.pop_back();
+    }
+    if (phone.sym != sym) return false;
+    if (stressed) return phone.stress >= 1;
+    return stress == -2 || phone.stress == stress;
+}
+
+}  // namespace moxlet::wordbase

@@ -1,0 +1,15 @@
+# Tagging by sound (phonograms by sound, syllable types, Kind Old Words, Rote
+# Words) and its gold-set test.
+add_library(moxlet_wordbase_sounds STATIC
+            ${CMAKE_CURRENT_LIST_DIR}/SoundTable.cpp ${CMAKE_CURRENT_LIST_DIR}/SoundAligner.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/VowelSounds.cpp ${CMAKE_CURRENT_LIST_DIR}/Pronunciation.cpp)
+target_include_directories(moxlet_wordbase_sounds PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(moxlet_wordbase_sounds PUBLIC moxlet_settings)
+
+# Included from tests/CMakeLists.txt (GTest is found there).
+if(MOXLET_TESTS)
+  add_executable(wordbase_tagging_tests ${CMAKE_CURRENT_LIST_DIR}/tests/SoundTaggingTest.cpp)
+  target_link_libraries(wordbase_tagging_tests PRIVATE moxlet_wordbase_sounds GTest::gtest GTest::gtest_main)
+  target_compile_definitions(wordbase_tagging_tests PRIVATE MOXLET_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(wordbase_tagging_tests DISCOVERY_MODE PRE_TEST)
+endif()
