@@ -42,6 +42,8 @@ bool isSilentEUnit(const SoundUnit& u) { return !u.letters.empty() && u.letters[
 bool isLongSingle(const SoundUnit& u)
 {
     if (u.kind == UnitKind::LongVowel) return true;
+    if (u.letters == "y" && std::find(u.segments.begin(), u.segments.end(), seg::Y_LongI) != u.segments.end())
+        return true;  // type, style
     return u.letters == "o" && std::find(u.segments.begin(), u.segments.end(), seg::O_Long) != u.segments.end();
 }
 
@@ -73,9 +75,9 @@ struct Tagger {
             ++q;
         }
         if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q))) return static_cast<int>(q);
-        // ce, ge units carry their own silent e (page, race).
-        if (k + 1 < a.units.size() && (unit(k + 1).letters == "ce" || unit(k + 1).letters == "ge"))
-            return static_cast<int>(k + 1);
+        // ce, ge units carry their own silent e (page, race, change).
+        for (std::size_t c = k + 1; c < a.units.size() && c <= k + 2 && !unit(c).vowel(); ++c)
+            if (unit(c).letters == "ce" || unit(c).letters == "ge") return static_cast<int>(c);
         return -1;
     }
 
@@ -105,7 +107,7 @@ struct Tagger {
             for (std::size_t q = k + 1; q < a.units.size() && unit(q).syllable == static_cast<int>(s); ++q)
                 closedAfter |= !unit(q).phones.empty();
             if (k + 1 < a.units.size() && unit(k + 1).letters == "stle") closedAfter = true;  // cas-tle
-            if (u.letters == "le" || u.letters == "stle") {
+            if (u.letters == "le" || u.letters == "stle" || (u.letters == "l" && u.phones.size() == 2)) {
                 type[s] = seg::ConsonantLE;
             } else if (hasRSegment(u)) {
                 type[s] = seg::RControlled;
@@ -160,7 +162,13 @@ struct Tagger {
             const SoundUnit& u = unit(k);
             const auto s = static_cast<std::size_t>(u.syllable);
             switch (u.kind) {
-            case UnitKind::Unexplained: rote = true; break;
+            case UnitKind::Unexplained:
+                // The second letter of a doubled consonant split by the aligner (worry, arrest).
+                if (u.phones.empty() && u.letters.size() == 1 && !isVowelLetter(u.letters[0]) && k > 0 &&
+                    unit(k - 1).letters.back() == u.letters[0])
+                    break;
+                rote = true;
+                break;
             case UnitKind::SilentE:
                 if (!silentEExplained(k)) rote = true;
                 break;
