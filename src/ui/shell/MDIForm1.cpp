@@ -8,6 +8,10 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "DataFiles.h"
+#include "DelName.h"
+#include "Profile.h"
+#include "ProfileFile.h"
 #include "WindowSize.h"
 
 namespace moxlet::ui {
@@ -161,9 +165,10 @@ void MDIForm1::stepFillOffsetIndex()
 
 bool MDIForm1::stepScanProfiles()
 {
-    // The profile scan (ActiveProfileCount and format update) comes with the
-    // profile file.
-    return true;
+    // Counts the live profiles and updates old records; a read error is
+    // reported with the load's message by the scan itself.
+    DataFiles files(services_);
+    return ScanProfiles(files.context(), services_.globals);
 }
 
 bool MDIForm1::stepLoadOptions()
@@ -220,8 +225,15 @@ void MDIForm1::mnuExit_Click()
 
 void MDIForm1::mnuPlan_Click(int) {}
 void MDIForm1::mnuDelPlan_Click() {}
-void MDIForm1::mnuProfile_Click(int) {}
-void MDIForm1::mnuDelProfile_Click() {}
+void MDIForm1::mnuProfile_Click(int index)
+{
+    if (index == 0)
+        Profile::newProfile(*this);
+    else
+        Profile::openProfile(*this);
+}
+
+void MDIForm1::mnuDelProfile_Click() { DelName::showFor(this, services_); }
 void MDIForm1::mnuHomoOptions_Click() {}
 void MDIForm1::mnuPrintOptions_Click() {}
 void MDIForm1::mnuContents_Click() {}

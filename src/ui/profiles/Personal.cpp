@@ -1,0 +1,118 @@
+#include "Personal.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "Text.h"
+
+namespace moxlet::ui {
+
+namespace {
+// One field: control name, label, width of its record field and access.
+struct Field {
+    const char* name;
+    const char* label;
+    int width;
+    std::function<std::string(const StudentProfile&)> get;
+    std::function<void(StudentProfile&, const std::string&)> set;
+};
+
+template <std::size_t N>
+Field field(const char* name, const char* label, FixedText<N> StudentProfile::*member)
+{
+    return {name, label, static_cast<int>(N),
+            [member](const StudentProfile& p) { return (p.*member).trimmed(); },
+            [member](StudentProfile& p, const std::string& s) { (p.*member).assign(s); }};
+}
+
+// In the order the dialog copies them.
+const std::vector<Field>& fields()
+{
+    static const std::vector<Field> all = {
+        field("ParentName", "Parents:", &StudentProfile::ParentName),
+        field("Address", "Address:", &StudentProfile::Address),
+        field("StudentSchool", "School:", &StudentProfile::StudentSchool),
+        field("StudentTeacher", "Teacher:", &StudentProfile::StudentTeacher),
+        field("StudentGrade", "Grade:", &StudentProfile::StudentGrade),
+        field("HourlyRate", "Hourly Charge:", &StudentProfile::HourlyRate),
+        field("HomePhone", "Home Phn:", &StudentProfile::HomePhone),
+        field("WorkPhone", "Work Phn:", &StudentProfile::WorkPhone),
+        field("TeachPhone", "Phn:", &StudentProfile::TeachPhone),
+        field("StudentComments", "Comments:", &StudentProfile::StudentComments),
+    };
+    return all;
+}
+}  // namespace
+
+Personal::Personal(Services& services, QWidget* parent) : QDialog(parent), services_(services)
+{
+    setObjectName(QStringLiteral("Personal"));
+    setWindowTitle(QStringLiteral("Student Personal Information"));
+
+    auto* form = new QFormLayout;
+    const QFontMetrics fm(font());
+    for (const Field& f : fields()) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(f.name));
+        edit->setMaxLength(f.width);
+        // Wide enough for a typical entry; short fields stay short.
+        const int chars = std::min(f.width, 60) + 2;
+        edit->setMinimumWidth(fm.averageCharWidth() * chars);
+        if (f.width <= 15) edit->setMaximumWidth(fm.averageCharWidth() * chars + 12);
+        form->addRow(QString::fromLatin1(f.label), edit);
+    }
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("OK"));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("Cancel"));
+    connect(ok_, &QPushButton::clicked, this, &Personal::OK_Click);
+    connect(cancel_, &QPushButton::clicked, this, &Personal::Cancel_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    fillFromRecord();
+}
+
+QLineEdit* Personal::box(const QString& name) const { return findChild<QLineEdit*>(name); }
+
+void Personal::fillFromRecord()
+{
+    for (const Field& f : fields())
+        box(QString::fromLatin1(f.name))->setText(fromStored(f.get(services_.globals.CurrentProfile)));
+}
+
+void Personal::storeIntoRecord()
+{
+    for (const Field& f : fields())
+        f.set(services_.globals.CurrentProfile, toStored(box(QString::fromLatin1(f.name))->text()));
+}
+
+void Personal::OK_Click()
+{
+    box(QStringLiteral("ParentName"))->setFocus();
+    done(QDialog::Accepted);  // hides it; it stays loaded
+    storeIntoRecord();
+}
+
+void Personal::Cancel_Click()
+{
+    box(QStringLiteral("ParentName"))->setFocus();
+    done(QDialog::Rejected);
+    fillFromRecord();
+}
+
+void Personal::reject() { Cancel_Click(); }
+
+}  // namespace moxlet::ui
