@@ -1,0 +1,75 @@
+#include "DataCheck.h"
+
+#include <set>
+
+#include "FileError.h"
+#include "OptionFile.h"
+#include "PlanFile.h"
+#include "ProfileFile.h"
+
+namespace moxlet {
+
+namespace {
+
+bool endsWith(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void noteEmpty(const FileContext& ctx, const std::string& name, Problems& problems)
+{
+    try {
+        if (ctx.fs.exists(name) && ctx.fs.size(name) == 0) note(&problems, name, 0, "empty file");
+    } catch (const FileException& e) {
+        note(&problems, name, 0, "cannot be read (error " + std::to_string(e.number()) + ")");
+    }
+}
+
+}  // namespace
+
+DirectorySummary CheckDataDirectory(const FileContext& ctx)
+{
+    DirectorySummary s;
+    Problems& problems = s.problems;
+
+    noteEmpty(ctx, kProfileFileName, problems);
+    auto live = ListProfiles(ctx, &problems);
+    s.liveProfiles = static_cast<int>(live.size());
+    std::set<std::int32_t> liveNumbers;
+    for (const auto& e : live) {
+        liveNumbers.insert(e.record);
+        if (e.profile.FormatVersion < 30000)
+            note(&problems, kProfileFileName, e.record,
+                 "older FormatVersion " + std::to_string(e.profile.FormatVersion) +
+                     "; updated at the next start");
+    }
+
+    std::vector<std::string> names;
+    try {
+        names = ctx.fs.list();
+    } catch (const FileException& e) {
+        note(&problems, ".", 0, "the data directory cannot be listed (error " + std::to_string(e.number()) + ")");
+    }
+    for (const auto& name : names) {
+        if (name == kPlanTempFileName || endsWith(name, ".NEW")) {
+            note(&problems, name, 0, "temporary file left by an interrupted write; the data files are whole without it");
+            continue;
+        }
+        auto owner = PlanFileProfileNo(name);
+        if (!owner) continue;
+        ++s.planFiles;
+        noteEmpty(ctx, name, problems);
+        if (!liveNumbers.count(*owner))
+            note(&problems, name, 0, "plan file of profile " + std::to_string(*owner) + ", which is not a live profile");
+        if (*owner < 1) continue;
+        s.plans += static_cast<int>(ListPlans(ctx, *owner, &problems).size());
+    }
+
+    if (ctx.fs.exists(kOptionFileName)) {
+        Globals g;
+        LoadOptions(ctx, g, &problems);
+    }
+    return s;
+}
+
+}  // namespace moxlet
