@@ -1,0 +1,16 @@
+#pragma once
+// The review listing: one line per word, tab-separated: word, syllables,
+// segment ids (comma-separated, ascending, flags excluded), flags (H
+// homophone, R root flag, HR both, - none).
+
+#include <string>
+#include <vector>
+
+#include "SegmentSet.h"
+#include "WordBaseBuilder.h"
+
+namespace moxlet::wordbase {
+
+std::string listingText(const std::vector<BuiltWord>& words);
+
+}  // namespace moxlet::wordbase

@@ -1,0 +1,30 @@
+#pragma once
+// Tags every word of the lexicon: syllable count, segments, and the two word
+// flags (homophone 0x4000, root 0x2000).
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Lexicon.h"
+#include "SegmentSet.h"
+
+namespace moxlet::wordbase {
+
+struct BuiltWord {
+    std::string word;
+    int syllables = 1;
+    SegmentSet segments;  // flags in word 24
+};
+
+// Words in lexicon order.  `curatedDir` may hold rote-words.txt: sight words
+// that get "Rote Words" whatever their spelling (one word a line, '#'
+// comments); it may be missing.
+std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem::path& curatedDir);
+
+// The homophone rule: two differently spelled words of the word base with the
+// same main pronunciation (stress included) are both homophones.  Returns the
+// words flagged.
+std::vector<bool> findHomophones(const Lexicon& lexicon);
+
+}  // namespace moxlet::wordbase

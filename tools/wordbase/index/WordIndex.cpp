@@ -1,0 +1,39 @@
+// The parts of moxlet_wordindex that are not generated: the fill order of the
+// offset index and where the installed program keeps its word base.
+
+#include "OffsetIndex.h"
+#include "WordBase.h"
+
+namespace moxlet {
+
+void fillOffsetIndex(OffsetIndex& index)
+{
+    FillWordOffsets1(index);
+    FillWordOffsets2(index);
+    FillWordOffsets3(index);
+    FillWordOffsets4(index);
+    FillWordOffsets5(index);
+    FillWordOffsets6(index);
+}
+
+std::int32_t indexedRecordCount()
+{
+    static const std::int32_t count = [] {
+        OffsetIndex index;
+        fillOffsetIndex(index);
+        return index.LastRecord[331][kIndexSyllables - 1];
+    }();
+    return count;
+}
+
+std::filesystem::path configuredInstallDataDir() { return MOXLET_INSTALL_DATADIR; }
+
+std::filesystem::path shippedWordBaseDir(const std::filesystem::path& exeDir)
+{
+    std::error_code ec;
+    for (const auto& dir : {exeDir / ".." / "share" / "moxlet", configuredInstallDataDir(), exeDir / ".." / "data"})
+        if (std::filesystem::is_regular_file(dir / kWordBaseFileName, ec)) return dir.lexically_normal();
+    return configuredInstallDataDir();
+}
+
+}  // namespace moxlet
