@@ -250,7 +250,7 @@ TEST(Profile, TutorCreatesReopensAndChangesAProfile)
     EXPECT_EQ(f.editor(), nullptr);
     p = f.record(1);
     EXPECT_EQ(p.FirstName.trimmed(), "Anne");
-    EXPECT_EQ(studied(p), (std::vector<int>{B, BL, S, Rote}));
+    EXPECT_EQ(studied(p), (std::vector<int>{B, S, BL, Rote}));
     EXPECT_EQ(OpenProfileFile(f.ctx).recordCount(), 1);
 }
 
@@ -317,7 +317,9 @@ TEST(Profile, SaveIsRefusedWithTheExactMessages)
     EXPECT_EQ(f.prompt.shown()[1].text,
               "The maximum number of syllables must be a number between 1 and 9.");
     type(ed, "SyllableMax", QStringLiteral("2"));
+    f.prompt.clear();
     click(ed, "OK");
+    EXPECT_EQ(f.texts(), std::vector<std::string>{});
     EXPECT_EQ(f.editor(), nullptr);
     StudentProfile p = f.record(2);
     EXPECT_EQ(p.LastName.trimmed(), "lee");
@@ -439,9 +441,7 @@ TEST(DelName, DeletesTheProfileAndItsPlanFileAndFreesTheSlot)
     EXPECT_EQ(f.texts(), std::vector<std::string>{"You must choose a student before clicking Delete."});
     f.prompt.clear();
     f.prompt.answer(Answer::Yes);
-    list->scrollToItem(list->item(0));
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    QApplication::processEvents();
+    doubleClickLine(list, 0);
     EXPECT_EQ(f.prompt.shown().size(), 1u);
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(f.record(3).InUse, 0);

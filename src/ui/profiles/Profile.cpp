@@ -182,9 +182,12 @@ QString Profile::fieldText(const QLineEdit* field)
 
 bool Profile::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && (watched == syllableMin_ || watched == syllableMax_)) {
+    const bool select = event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease;
+    if (select && (watched == syllableMin_ || watched == syllableMax_)) {
         // Select the one character once the click that gave the focus has
-        // placed the cursor, so that a typed digit replaces it.
+        // placed the cursor, so that a typed digit replaces it.  A click into
+        // a field that has the focus already selects it too: a tutor who
+        // clicks a one-digit field means to change the digit.
         auto* field = static_cast<QLineEdit*>(watched);
         QTimer::singleShot(0, field, [field] { field->setSelection(0, 1); });
     }

@@ -15,8 +15,9 @@
 // consonants are selected: otherwise the line is unselected again and the
 // tutor is told why.
 //
-// The syllable fields take one digit ("_" when empty); typing a digit
-// replaces the one shown.  Typed values get advice (minimum 2 or more,
+// The syllable fields take one digit ("_" when empty); on receiving the
+// focus, and on every click, the digit is selected so a typed digit
+// replaces it.  Typed values get advice (minimum 2 or more,
 // maximum 1); while the form is being filled (the loading flag, from
 // construction to its first paint) no advice is given.
 
