@@ -1,0 +1,75 @@
+#include "Morphology.h"
+
+#include <algorithm>
+
+namespace moxlet::wordbase::affixes {
+
+bool isVowelLetter(char c)
+{
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+Phones Morphology::firstPhones(const std::string& word) const
+{
+    const auto prons = lex_.pronunciations(word);
+    return prons.empty() ? Phones{} : splitPhones(prons.front());
+}
+
+std::vector<Phones> Morphology::allPhones(const std::string& word) const
+{
+    std::vector<Phones> out;
+    for (const auto& p : lex_.pronunciations(word)) out.push_back(splitPhones(p));
+    return out;
+}
+
+std::vector<Stem> Morphology::basesFor(const std::string& word, const std::string& suffix,
+                                       bool checkSound) const
+{
+    std::vector<Stem> out;
+    if (word.size() < suffix.size() + 2 || word.compare(word.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return out;
+    const std::string s = word.substr(0, word.size() - suffix.size());
+    const char first = suffix.empty() ? 'x' : suffix[0];
+    const bool vowelSuffix = isVowelLetter(first) || first == 'y';
+
+    std::vector<Stem> candidates{{s, StemChange::None}};
+    if (vowelSuffix && s.back() != 'e') candidates.push_back({s + "e", StemChange::DropE});
+    if (vowelSuffix && s.size() >= 3 && s.back() == s[s.size() - 2] && !isVowelLetter(s.back()))
+        candidates.push_back({s.substr(0, s.size() - 1), StemChange::Doubled});
+    if (s.back() == 'i' && first != 'i' && s.size() >= 3 && !isVowelLetter(s[s.size() - 2]))
+        candidates.push_back({s.substr(0, s.size() - 1) + "y", StemChange::YtoI});
+
+    const auto listed = lex_.baseForms(word);
+    for (const auto& c : candidates) {
+        if (c.base.size() < 2 || !lex_.contains(c.base)) continue;
+        if (!listed.empty() && std::find(listed.begin(), listed.end(), c.base) == listed.end()) {
+            // forgotten lists forget; its stem forgot counts because forgot lists forget too.
+            bool shares = false;
+            for (const auto& b : lex_.baseForms(c.base))
+                shares = shares || std::find(listed.begin(), listed.end(), b) != listed.end();
+            if (!shares) continue;
+        }
+        if (checkSound) {
+            bool sounds = false;
+            const auto wordProns = allPhones(word);
+            for (const auto& bp : allPhones(c.base))
+                for (const auto& wp : wordProns)
+                    sounds = sounds || phonesHavePrefix(wp, bp, c.change == StemChange::YtoI);
+            if (!sounds) continue;
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+bool Morphology::isKnownForm(const std::string& spelling) const
+{
+    if (lex_.contains(spelling)) return true;
+    static const char* const kEndings[] = {"s",  "es",   "ed",   "ing", "er",  "est", "ly",
+                                           "ness", "able", "ful", "ment", "ers", "ings", "ity"};
+    for (const char* e : kEndings)
+        if (!basesFor(spelling, e, false).empty()) return true;
+    return false;
+}
+
+}  // namespace moxlet::wordbase::affixes
