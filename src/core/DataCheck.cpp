@@ -48,7 +48,7 @@ DirectorySummary CheckDataDirectory(const FileContext& ctx)
     try {
         names = ctx.fs.list();
     } catch (const FileException& e) {
-        note(&problems, ".", 0, "the data directory cannot be listed (error " + std::to_string(e.number()) + ")");
+        note(&problems, "data directory", 0, "cannot be listed (error " + std::to_string(e.number()) + ")");
     }
     for (const auto& name : names) {
         if (name == kPlanTempFileName || endsWith(name, ".NEW")) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Catalogue.h"
 #include "FileError.h"
 #include "ProfileFile.h"
 #include "RecordCheck.h"
@@ -163,6 +164,30 @@ bool OpenPlan(const FileContext& ctx, Globals& g, std::int32_t record, Problems*
     g.PlanRecordLen = kPlanRecordLen;
     g.PlanRecordNo = record;
     return true;
+}
+
+PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
+{
+    PlanSegmentLists lists;
+    for (SegmentId s : listAllSegments()) (planStudied.contains(s) ? lists.Studied : lists.Unstudied).push_back(s);
+    return lists;
+}
+
+std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection section)
+{
+    std::vector<std::int16_t> slots;
+    switch (section) {
+    case Auditory: slots.assign(plan.AuditorySegments.begin(), plan.AuditorySegments.end()); break;
+    case Review: slots.assign(plan.ReviewSegments.begin(), plan.ReviewSegments.begin() + 4); break;
+    case Spelling: slots.assign(plan.SpellingSegments.begin(), plan.SpellingSegments.end()); break;
+    case New: slots.assign(plan.NewSegments.begin(), plan.NewSegments.begin() + 4); break;
+    }
+    PlanSegmentLists lists = planSegmentLists(plan.PlanStudiedSegments);
+    const auto& list = section == New ? lists.Unstudied : lists.Studied;
+    std::vector<SegmentId> ids;
+    for (std::int16_t pos : slots)
+        if (pos >= 0 && static_cast<std::size_t>(pos) < list.size()) ids.push_back(list[static_cast<std::size_t>(pos)]);
+    return ids;
 }
 
 PlanState::PlanState()

@@ -90,6 +90,18 @@ struct PlanState {
     PlanState();
 };
 
+// The picker lists of a plan: catalogue segments in id order that are
+// (Studied) or are not (Unstudied) in the plan's studied set.  Section
+// entries 0..2 are positions in Studied, section 3 entries in Unstudied.
+struct PlanSegmentLists {
+    std::vector<SegmentId> Studied;
+    std::vector<SegmentId> Unstudied;
+};
+PlanSegmentLists planSegmentLists(const SegmentSet& planStudied);
+// The segment ids a section of a plan names, in slot order; empty slots and
+// positions beyond the list are left out.
+std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection section);
+
 // Stores the plan as record g.PlanRecordNo of g.PlanFileName, reads it back
 // into g.CurrentPlan, adds the New section's segments to g.CurrentProfile
 // and writes the profile back.  Errors of the record routines are reported

@@ -184,3 +184,17 @@ TEST(PlanFile, ProfilesBeyond9999CannotStartPlans)
     EXPECT_FALSE(BeginNewPlan(d.ctx, d.g));
     EXPECT_EQ(d.prompt.shown().size(), 1u);
 }
+
+TEST(PlanFile, SectionEntriesArePositionsInTheStudiedOrUnstudiedList)
+{
+    LessonPlan p = NewPlanRecord(DataDir::profile(1, "A", "", {2, 5, 9}));
+    p.AuditorySegments[0] = 2;   // Studied = 2, 5, 9
+    p.AuditorySegments[1] = 3;   // beyond the list: left out
+    p.NewSegments[0] = 0;        // Unstudied = 0, 1, 3, 4, 6, ...
+    p.NewSegments[1] = 4;
+    EXPECT_EQ(sectionSegmentIds(p, Auditory), (std::vector<SegmentId>{9}));
+    EXPECT_EQ(sectionSegmentIds(p, New), (std::vector<SegmentId>{0, 6}));
+    EXPECT_TRUE(sectionSegmentIds(p, Review).empty());
+    auto lists = planSegmentLists(p.PlanStudiedSegments);
+    EXPECT_EQ(lists.Studied.size() + lists.Unstudied.size(), 332u);
+}

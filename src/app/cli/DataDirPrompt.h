@@ -1,0 +1,23 @@
+#pragma once
+// The message boxes of the data file routines, answered without a window:
+// each box's text is kept (so moxlet-cli can print it as a problem) and the
+// answer is the one that gives up (OK, or Cancel where Retry is offered).
+
+#include <string>
+#include <vector>
+
+#include "Prompt.h"
+
+namespace moxlet::cli {
+
+class CollectingPrompt : public Prompt {
+public:
+    Answer message(const std::string& text, const std::string&, Icon, Buttons buttons) override
+    {
+        texts.push_back(text);
+        return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::Ok;
+    }
+    std::vector<std::string> texts;
+};
+
+}  // namespace moxlet::cli
