@@ -1,0 +1,59 @@
+// Inputs of a whole record or more are taken as stored bytes.  Shorter ones
+// are patches (offset, value: two 16-bit little-endian numbers each) to a
+// valid stored plan, so that short inputs reach the checks of live plans.
+//
+// Any bytes decode into a plan without fault; the raw layout maps every byte
+// both ways; a checked plan survives scrambling unchanged, a second check
+// finds nothing more to repair, and its section entries name only listed
+// segments.
+
+#include <cstdint>
+#include <vector>
+
+#include "PlanFile.h"
+#include "RecordCheck.h"
+#include "RecordCodecs.h"
+#include "Random.h"
+
+using namespace moxlet;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::vector<std::uint8_t> bytes(data, data + size);
+    if (size < kPlanRecordLen) {
+        static const std::vector<std::uint8_t> base = [] {
+            StudentProfile owner;
+            owner.ProfileNo = 7;
+            owner.SyllableMin = 1;
+            owner.SyllableMax = 9;
+            owner.StudiedSegments.add(3);
+            SeededRandom random(7);
+            return encodePlanRecord(NewPlanRecord(owner), random);
+        }();
+        bytes = base;
+        for (std::size_t i = 0; i + 4 <= size; i += 4) {
+            std::size_t offset = (data[i] | (data[i + 1] << 8)) % (kPlanRecordLen - 1);
+            bytes[offset] = data[i + 2];
+            bytes[offset + 1] = data[i + 3];
+        }
+    }
+    LessonPlan raw = PlanCodec::decode(bytes);
+    if (size >= kPlanRecordLen) {
+        std::vector<std::uint8_t> record(data, data + kPlanRecordLen);
+        if (PlanCodec::encode(raw) != record) __builtin_trap();
+    }
+    LessonPlan p = decodePlanRecord(bytes);
+    if (size < kPlanRecordLen && p.InUse != 1) return 0;
+    if (checkPlan(p, 1, 7, nullptr, "PLNS0007.DAT") == RecordState::Live) {
+        SeededRandom random(size);
+        LessonPlan again = decodePlanRecord(encodePlanRecord(p, random));
+        if (!(again == p)) __builtin_trap();
+        Problems more;
+        checkPlan(again, 1, 7, &more, "PLNS0007.DAT");
+        if (!more.empty()) __builtin_trap();
+        for (int s = Auditory; s <= New; ++s)
+            for (SegmentId id : sectionSegmentIds(p, static_cast<PlanSection>(s)))
+                if (id < 0 || id >= kCatalogueSegments) __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang in build/fuzz and runs each for a
+# short while (FUZZ_SECONDS, default 20).  Exit status is not 0 when a target
+# finds a crash or an assertion.  Usage: fuzz/run-briefly.sh
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/fuzz"
+seconds="${FUZZ_SECONDS:-20}"
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMOXLET_FUZZ=ON -DMOXLET_UI=OFF -DMOXLET_TESTS=OFF >/dev/null
+targets=$(cd "$root/fuzz" && ls *Fuzz.cpp | sed 's/\.cpp$//')
+# shellcheck disable=SC2086
+ninja -C "$build" $targets
+
+status=0
+for t in $targets; do
+  exe=$(find "$build" -type f -name "$t" -perm -u+x | head -n 1)
+  corpus="$build/corpus/$t"
+  mkdir -p "$corpus"
+  echo "== $t ($seconds s)"
+  if ! "$exe" -max_total_time="$seconds" -max_len=10000 -print_final_stats=1 \
+      -artifact_prefix="$build/$t-" "$corpus" >"$build/$t.log" 2>&1; then
+    status=1
+    echo "!! $t failed; log: $build/$t.log"
+  fi
+  tail -n 8 "$build/$t.log"
+done
+exit $status
