@@ -1,9 +1,11 @@
-// wordbase_affix_dump LEXICON BASEFORMS: prints "word<TAB>syllables<TAB>ids" for
-// every lexicon word that has an affix, root or rule segment, for review.
+// wordbase_affix_dump LEXICON BASEFORMS [WORD...]: prints "word<TAB>syllables<TAB>ids" for
+// every lexicon word (or each WORD given after the files) that has an affix, root or rule segment, for review.
 #include "AffixRootTagger.h"
 #include "TableLexicon.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -16,7 +18,8 @@ int main(int argc, char** argv)
         std::cerr << "cannot read the lexicon\n";
         return 1;
     }
-    for (const auto& word : lex.words()) {
+    std::vector<std::string> only(argv + 3, argv + argc);
+    for (const auto& word : only.empty() ? lex.words() : only) {
         const auto prons = lex.pronunciations(word);
         const auto tags = moxlet::wordbase::affixes::tagAffixesRootsRules(word, prons.empty() ? "" : prons.front(), lex);
         if (tags.empty()) continue;

@@ -38,7 +38,8 @@ private:
 // Words that look built by a rule but are not (final is no fine + al).
 const std::set<std::string>& notByRule()
 {
-    static const std::set<std::string> words = {"final", "finally", "finals", "later", "lately", "user", "users"};
+    static const std::set<std::string> words = {"final",   "finally",   "finals",   "familiar",   "familiarity",
+                                                "compliment", "compliments", "complimentary", "broken"};
     return words;
 }
 
@@ -90,7 +91,15 @@ private:
                     run(base, depth + 1);
             }
         }
-        if (word.size() > 3 && word.back() == 'y') {
+        static const std::set<std::string> notWithY = {
+            "buddy", "kitty", "penny", "bobby", "mommy", "granny", "nanny", "bunny", "tummy", "dolly", "jelly",
+            "belly", "silly", "jolly", "hobby", "lobby", "berry", "cherry", "merry", "ferry", "sorry", "worry",
+            "hurry", "carry", "marry", "parry", "happy", "pretty", "ditty", "baby", "story", "easy", "lady",
+            "body", "copy", "city", "pity", "duty", "party", "holy", "lily", "navy", "wary", "fury", "jury",
+            "tidy", "pony", "tiny", "ruby", "gravy", "daddy", "puppy", "poppy", "guppy", "sloppy", "muddy"};
+        const bool lyWord = word.size() > 4 && word.compare(word.size() - 2, 2, "ly") == 0 &&
+                            !morph_.basesFor(word, "ly").empty();
+        if (word.size() > 3 && word.back() == 'y' && !lyWord && !notWithY.count(word)) {
             for (const auto& stem : morph_.basesFor(word, "y"))
                 if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0 && rule != 163) {
                     tags_.insert(rule);
@@ -106,10 +115,17 @@ private:
         for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
             const std::string a = word.substr(0, cut);
             const std::string b = word.substr(cut);
-            if (lex.contains(a) && lex.contains(b) && (isFszlWord(a, morph_) || isFszlWord(b, morph_))) {
-                tags_.insert(161);
-                return;
-            }
+            if (!lex.contains(a) || !lex.contains(b) || !(isFszlWord(a, morph_) || isFszlWord(b, morph_))) continue;
+            // Both parts must still be heard: office is not off + ice.
+            for (const auto& wp : morph_.allPhones(word))
+                for (const auto& bp : morph_.allPhones(b))
+                    if (phonesHaveStressedSuffix(wp, bp) || phonesHaveSuffix(wp, bp)) {
+                        for (const auto& ap : morph_.allPhones(a))
+                            if (phonesHavePrefix(wp, ap) && ap.size() + bp.size() == wp.size()) {
+                                tags_.insert(161);
+                                return;
+                            }
+                    }
         }
         if (word.size() > 4 && word.compare(0, 2, "up") == 0 && isFszlWord(word.substr(2), morph_)) tags_.insert(161);
     }

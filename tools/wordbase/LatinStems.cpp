@@ -13,7 +13,7 @@ constexpr std::array kStems = {
     "cise",   "cis",    "cite",   "claim",  "clin",   "clud",   "clus",   "cord",   "cred",   "cur",
     "dict",   "duc",    "empt",   "fect",   "fend",   "fens",   "fer",    "fess",   "fici",   "fid",
     "fin",    "firm",   "flat",   "flect",  "flex",   "flict",  "form",   "fus",    "gest",   "grad",
-    "grat",   "gress",  "hab",    "hibit",  "here",   "hes",    "ject",   "jec",    "join",   "junct",
+    "grat",   "gress",  "hab",    "hibit",  "here",   "ject",   "jec",    "join",   "junct",
     "jur",    "lapse",  "lat",    "lect",   "leg",    "lig",    "loc",    "lud",    "lus",    "mand",
     "merge",  "mers",   "migr",   "mis",    "mit",    "mot",    "mov",    "mun",    "nect",   "nounc",
     "nunci",  "pact",   "par",    "pass",   "pel",    "pend",   "pens",   "pet",    "plain",  "plan",

@@ -45,6 +45,7 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         if (!listed.empty() && std::find(listed.begin(), listed.end(), c.base) == listed.end()) {
             // forgotten lists forget; its stem forgot counts because forgot lists forget too.
             bool shares = false;
+            if (c.change != StemChange::Doubled) continue;
             for (const auto& b : lex_.baseForms(c.base))
                 shares = shares || std::find(listed.begin(), listed.end(), b) != listed.end();
             if (!shares) continue;

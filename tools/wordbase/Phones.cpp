@@ -23,7 +23,6 @@ std::vector<Phones> splitPatterns(std::string_view patterns)
 bool phoneMatches(const std::string& pattern, const std::string& phone)
 {
     if (pattern == "@") return isVowelPhone(phone) && phoneStress(phone) == 0;
-    if (pattern == "V") return isVowelPhone(phone);
     if (std::isdigit(static_cast<unsigned char>(pattern.back()))) return pattern == phone;
     return pattern == phoneBase(phone);
 }
@@ -35,9 +34,9 @@ bool sameSound(const std::string& a, const std::string& b)
     const auto bb = phoneBase(b);
     if (ba == bb) return true;
     if (!isVowelPhone(a) || !isVowelPhone(b)) return false;
-    const bool reducedA = phoneStress(a) == 0 && (ba == "AH" || ba == "IH");
-    const bool reducedB = phoneStress(b) == 0 && (bb == "AH" || bb == "IH");
-    return reducedA || reducedB;
+    // Only two unstressed vowels may differ, and one of them must be a reduced vowel.
+    if (phoneStress(a) != 0 || phoneStress(b) != 0) return false;
+    return ba == "AH" || ba == "IH" || bb == "AH" || bb == "IH";
 }
 
 }  // namespace
@@ -118,6 +117,16 @@ bool phonesHaveSuffix(const Phones& word, const Phones& tail)
     const std::size_t off = word.size() - tail.size();
     for (std::size_t i = 0; i < tail.size(); ++i)
         if (!sameSound(tail[i], word[off + i])) return false;
+    return true;
+}
+
+bool phonesHaveStressedInfix(const Phones& word, std::size_t at, const Phones& part)
+{
+    if (part.empty() || at + part.size() > word.size()) return false;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        if (!sameSound(part[i], word[at + i])) return false;
+        if (phoneStress(part[i]) == 1 && phoneStress(word[at + i]) == 0) return false;
+    }
     return true;
 }
 

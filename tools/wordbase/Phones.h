@@ -17,7 +17,7 @@ std::string phoneBase(std::string_view phone);
 // Stress digit of a vowel (0, 1, 2); -1 for a consonant.
 int phoneStress(std::string_view phone);
 
-// Pattern phones: "@" any unstressed vowel, "V" any vowel, a bare name ("AH")
+// Pattern phones: "@" any unstressed vowel, a bare name ("AH")
 // that vowel with any stress, a name with a digit exactly that.  Patterns are
 // space-separated; alternatives are separated by '|'.
 bool phonesEndWith(const Phones& phones, std::string_view patterns);
@@ -25,13 +25,15 @@ bool phonesStartWith(const Phones& phones, std::string_view patterns);
 // Number of phones the first matching start pattern covers, or -1.
 int startMatchLength(const Phones& phones, std::string_view patterns);
 
-// True when base, stress ignored and reduced vowels (AH, IH, ER before nothing)
-// taken as one, is a prefix of word; lastVowelFree lets the base's final vowel
+// True when base, stress ignored and two unstressed vowels one of which is
+// reduced (AH, IH) taken as one, is a prefix of word; lastVowelFree lets the base's final vowel
 // differ (happy -> happiness keeps IY; deny -> denial changes AY).
 bool phonesHavePrefix(const Phones& word, const Phones& base, bool lastVowelFree = false);
 // Same comparison for a suffix (the rest of a prefixed word).
 bool phonesHaveSuffix(const Phones& word, const Phones& tail);
 // Stricter: a stressed vowel of tail must stay stressed in word ("person" is not per + son).
 bool phonesHaveStressedSuffix(const Phones& word, const Phones& tail);
+// The same for part standing at phone position at of word.
+bool phonesHaveStressedInfix(const Phones& word, std::size_t at, const Phones& part);
 
 }  // namespace moxlet::wordbase::affixes

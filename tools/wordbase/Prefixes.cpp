@@ -65,7 +65,7 @@ constexpr std::array kPrefixes = {
     PrefixRule{205, "un", "AH N|AH NG", Rest::Word},
 };
 
-// Look-alikes that pass the tests above but carry no prefix.
+// Look-alikes that pass the tests above but carry no prefix ("word*": every word so beginning).
 const std::set<std::string>& notPrefixed()
 {
     static const std::set<std::string> words = {
@@ -79,7 +79,9 @@ const std::set<std::string>& notPrefixed()
         "perish", "peril", "perils", "permanent", "proper", "property", "properly", "infantry",
         "inform", "dismal", "distance", "mission", "missions", "protein", "prodigy", "promenade",
         "deliberate", "deliberately", "design", "designs", "designed", "designer", "adjective",
-        "adventure", "index", "indices", "impetus", "minister",
+        "adventure", "index", "indices", "impetus", "minister", "again", "against", "agree*", "avoid*",
+        "award*", "abuse*", "abusi*", "delight*", "miser*", "person*", "present*", "represent*", "sedat*",
+        "indeed", "decaden*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
     };
     return words;
 }
@@ -89,22 +91,39 @@ const std::set<std::string>& notPrefixed()
 bool Affixes::restIsWord(const std::string& word, const std::string& rest, std::size_t prefixPhones) const
 {
     if (rest.size() < 2 || !morph_.isKnownForm(rest)) return false;
-    if (!morph_.lexicon().contains(rest)) return true;  // a derived form: its spelling suffices
-    for (const auto& wp : morph_.allPhones(word))
-        for (const auto& rp : morph_.allPhones(rest))
-            if (wp.size() >= rp.size() + prefixPhones - 1 && phonesHaveStressedSuffix(wp, rp)) return true;
+    const auto wordProns = morph_.allPhones(word);
+    if (morph_.lexicon().contains(rest)) {
+        for (const auto& wp : wordProns)
+            for (const auto& rp : morph_.allPhones(rest))
+                if (wp.size() >= rp.size() + prefixPhones - 1 && phonesHaveStressedSuffix(wp, rp)) return true;
+        return false;
+    }
+    // A derived rest (unbelievable): its base must be heard right after the prefix.
+    static const char* const kEndings[] = {"s", "es", "ed", "ing", "er", "est", "ly", "ness", "able", "ful",
+                                           "ment", "ers", "ings", "ity"};
+    for (const char* e : kEndings)
+        for (const auto& stem : morph_.basesFor(rest, e, false))
+            for (const auto& wp : wordProns)
+                for (const auto& bp : morph_.allPhones(stem.base))
+                    for (std::size_t at : {prefixPhones, prefixPhones - 1})
+                        if (at > 0 && phonesHaveStressedInfix(wp, at, bp)) return true;
     return false;
 }
 
 std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
 {
     std::vector<AffixMatch> out;
-    if (notPrefixed().count(word)) return out;
+    for (const auto& item : notPrefixed()) {
+        if (item.back() == '*' ? word.compare(0, item.size() - 1, item, 0, item.size() - 1) == 0 : word == item)
+            return out;
+    }
     const auto prons = morph_.allPhones(word);
     for (const auto& rule : kPrefixes) {
         const std::string spelling = rule.spelling;
         if (word.size() < spelling.size() + 2 || word.compare(0, spelling.size(), spelling) != 0) continue;
         const std::string rest = word.substr(spelling.size());
+        // Two-letter rests only after re-, un-, de- (redo, undo, defog is rarer still).
+        if (rest.size() < 3 && spelling != "re" && spelling != "un") continue;
         int sounded = -1;
         for (const auto& p : prons) sounded = std::max(sounded, startMatchLength(p, rule.sound));
         if (sounded < 0) continue;
@@ -113,7 +132,8 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
         bool real = false;
         switch (rule.rest) {
         case Rest::Word:
-            real = restIsWord(word, rest, static_cast<std::size_t>(sounded));
+            real = restIsWord(word, rest, static_cast<std::size_t>(sounded)) &&
+                   (spelling != "a" || morph_.lexicon().contains(rest));
             break;
         case Rest::WordOrStem:
             real = restIsWord(word, rest, static_cast<std::size_t>(sounded)) ||
@@ -185,7 +205,7 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
         "office", "offices", "officer", "officers", "official", "officials", "officially", "offset",
         "offspring", "offing", "offal", "suffix", "supper", "suppers", "succulent", "summer", "summit",
         "symbolic", "effigy", "assassin", "assassinate", "assassination", "asset", "assets",
-        "illness", "illnesses", "irrigation",
+        "illness", "illnesses", "irrigation", "collier", "irritable", "irritate", "irritated", "irritating", "irritation",
     };
     if (lookAlikes.count(word)) return out;
     // A- (ad-): acc, aff, agg, all, ann, app, arr, ass, att; acq.
@@ -203,6 +223,9 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
             if (word.compare(2, stem.size(), stem) == 0) out.push_back({209, {}, StemChange::None});
     }
     // E- (ex-): eff, and e- before a stem (emit, erupt, elect, evict, educate).
+    const bool greekE = word.compare(0, 5, "elect") == 0 && word.compare(0, 6, "electi") != 0 &&
+                        word.compare(0, 6, "electe") != 0 && word != "elect" && word != "elects";
+    if (greekE || word.compare(0, 6, "eleven") == 0) return out;
     if (word.compare(0, 3, "eff") == 0 && (firstVowelUnstressed || stemAfter(2)))
         out.push_back({210, {}, StemChange::None});
     else if (word[0] == 'e' && std::string_view("bdglmnrjv").find(c1) != std::string_view::npos && !doubled) {

@@ -63,10 +63,10 @@ constexpr std::array kSuffixes = {
     SuffixRule{251, "ity", "@ T IY", Before::Latin, 3},
     SuffixRule{252, "ium", "IY @ M|Y @ M", Before::Latin, 2},
     SuffixRule{253, "ive", "@ V", Before::Latin, 3},
-    SuffixRule{254, "ice", "@ S", Before::Latin, 2},
-    SuffixRule{254, "ile", "@ L", Before::Latin, 2},
-    SuffixRule{254, "ine", "@ N", Before::Latin, 2},
-    SuffixRule{254, "ite", "@ T", Before::Latin, 2},
+    SuffixRule{254, "ice", "AH0 S|IH0 S", Before::Latin, 2},
+    SuffixRule{254, "ile", "AH0 L|IH0 L", Before::Latin, 2},
+    SuffixRule{254, "ine", "AH0 N|IH0 N", Before::Latin, 2},
+    SuffixRule{254, "ite", "AH0 T|IH0 T", Before::Latin, 2},
     SuffixRule{255, "less", "L @ S", Before::Base, 0},
     SuffixRule{256, "ly", "L IY", Before::Base, 0},
     SuffixRule{257, "ment", "M @ N T", Before::BaseOrLong, 4},
@@ -96,19 +96,19 @@ const std::map<int, std::set<std::string>>& notSuffixed()
         {217, {"metal", "metals", "petal", "petals", "medal", "medals", "sandal", "sandals", "scandal",
                "vandal", "vandals", "crystal", "crystals", "cymbal", "jackal", "rascal", "carnival", "interval",
                "intervals", "coral", "arsenal", "admiral", "pedestal", "mescal", "cabal", "canal"}},
-        {220, {"elephant", "elephants", "pheasant", "peasant", "peasants", "pageant", "sergeant",
+        {220, {"warrant", "warrants", "covenant", "elephant", "elephants", "pheasant", "peasant", "peasants", "pageant", "sergeant",
                "restaurant", "restaurants", "lieutenant", "gallant", "tyrant", "merchant", "merchants"}},
-        {221, {"dollar", "dollars", "pillar", "pillars", "cellar", "hangar", "sonar", "radar", "seminar",
+        {221, {"friar", "tartar", "vicar", "dollar", "dollars", "pillar", "pillars", "cellar", "hangar", "sonar", "radar", "seminar",
                "collar", "sugar", "altar", "cedar", "nectar", "vinegar", "calendar", "grammar", "mortar"}},
-        {222, {"coward", "cowards", "buzzard", "standard", "standards", "lizard", "hazard", "custard"}},
-        {223, {"canary", "rosary", "granary"}},
-        {224, {"chocolate", "climate", "karate", "pomegranate", "pirate", "pirates", "senate"}},
-        {232, {"listen", "kitten", "kittens", "often", "chicken", "chickens", "token", "tokens", "warden",
+        {222, {"steward", "stewards", "haggard", "coward", "cowards", "buzzard", "standard", "standards", "lizard", "hazard", "custard"}},
+        {223, {"rosemary", "burglary", "canary", "rosary", "granary"}},
+        {224, {"debate", "debated", "debates", "debating", "chocolate", "climate", "karate", "pomegranate", "pirate", "pirates", "senate"}},
+        {232, {"been", "warren", "coven", "listen", "kitten", "kittens", "often", "chicken", "chickens", "token", "tokens", "warden",
                "siren", "omen", "linen", "garden", "mitten", "mittens", "glisten", "women", "ramen", "semen",
                "dozen", "citizen", "burden", "heaven", "happen", "open", "even", "seven", "oven", "raven",
                "haven", "aspen", "kitchen", "lichen", "children"}},
-        {235, {"talent", "talents"}},
-        {236, {"letter", "letters", "matter", "matters", "butter", "bitter", "dinner", "dinners", "summer",
+        {235, {"moment", "moments", "momentary", "comment", "comments", "talent", "talents"}},
+        {236, {"quarter", "quarters", "letter", "letters", "matter", "matters", "butter", "bitter", "dinner", "dinners", "summer",
                "supper", "hammer", "banner", "manner", "manners", "copper", "pepper", "ladder", "litter",
                "offer", "offers", "proper", "corner", "corners", "liver", "tender", "master", "mister",
                "order", "border", "temper", "sister", "ever", "never", "center", "slumber", "cover",
@@ -124,7 +124,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
                "hanker", "banker", "anchor", "lobster", "oyster", "roster", "bolster", "holster",
                "blister", "glimmer", "simmer", "shimmer", "stammer", "summer", "hamper", "pamper",
                "sinner", "spanner", "tanner", "bummer", "boomer", "goner", "corner", "hover", "tatter"}},
-        {237, {"artery", "arteries", "every", "very", "misery", "celery", "query", "gallery", "mystery"}},
+        {237, {"surgery", "surgeries", "livery", "artery", "arteries", "every", "very", "misery", "celery", "query", "gallery", "mystery"}},
         {238, {"forest", "forests", "honest", "earnest", "modest", "harvest", "interest", "tempest",
                "contest", "protest", "arrest", "digest", "invest", "request", "conquest"}},
         {243, {"garlic", "picnic", "attic", "traffic", "frolic", "arsenic", "catholic", "limerick"}},
@@ -132,7 +132,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
                "darling", "sibling", "nothing", "something", "anything", "everything", "thing", "king",
                "ring", "sing", "string", "bring", "spring", "sting", "wing", "swing", "sling", "cling",
                "fling", "sterling", "farthing", "stocking"}},
-        {248, {"finish", "finished", "radish", "punish", "vanish", "banish", "parish", "lavish", "ravish",
+        {248, {"polish", "polished", "polishing", "rubbish", "hashish", "finish", "finished", "radish", "punish", "vanish", "banish", "parish", "lavish", "ravish",
                "relish", "english", "garnish", "furnish", "tarnish", "cherish", "perish", "publish"}},
         {250, {"amethyst", "list", "fist"}},
         {253, {"olive", "olives"}},
@@ -142,11 +142,11 @@ const std::map<int, std::set<std::string>>& notSuffixed()
                "july", "italy", "monopoly", "anomaly", "assembly", "butterfly", "dragonfly", "firefly",
                "silly", "billy", "hilly", "chilly", "smelly", "woolly", "oily", "burly", "surly", "wily"}},
         {257, {"cement", "comment", "moment", "segment", "element", "garment", "torment", "lament"}},
-        {261, {"major", "minor", "mirror", "error", "terror", "horror", "honor", "color", "floor",
+        {261, {"mayor", "mayors", "prior", "priority", "priorities", "parlor", "major", "minor", "mirror", "error", "terror", "horror", "honor", "color", "floor",
                "door", "poor", "tutor", "meteor", "manor", "labor", "favor", "flavor", "vapor", "harbor",
                "neighbor", "armor", "rumor", "humor", "odor", "anchor", "splendor", "vigor", "mentor",
                "tenor", "donor"}},
-        {262, {"history", "histories", "category", "categories", "theory", "theories", "ivory", "hickory",
+        {262, {"unsavory", "history", "histories", "category", "categories", "theory", "theories", "ivory", "hickory",
                "allegory", "savory", "story", "glory"}},
         {264, {"battleship", "warship", "spaceship", "airship", "flagship", "steamship", "worship"}},
     };
@@ -200,7 +200,7 @@ AffixMatch Affixes::pastTense(const std::string& word) const
         for (const auto& bp : morph_.allPhones(stem.base))
             fits = fits || phonesHavePrefix(p, bp, stem.change == StemChange::YtoI);
         if (!fits) continue;
-        if (phonesEndWith(p, "@ D")) return {229, stem.base, stem.change};
+        if (phonesEndWith(p, "AH0 D|IH0 D")) return {229, stem.base, stem.change};
         if (phonesEndWith(p, "D")) return {230, stem.base, stem.change};
         if (phonesEndWith(p, "T")) return {231, stem.base, stem.change};
     }
@@ -227,7 +227,7 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
             if (stems.empty() && rule.id == 256) {
                 // simply <- simple, gently <- gentle, truly <- true; basically <- basic.
                 if (word.size() > 4 && morph_.lexicon().contains(word.substr(0, word.size() - 1) + "e"))
-                    stems.push_back({word.substr(0, word.size() - 1) + "e", StemChange::DropE});
+                    stems.push_back({word.substr(0, word.size() - 1) + "e", StemChange::None});
                 else if (word.size() > 6 && word.compare(word.size() - 4, 4, "ally") == 0 &&
                          morph_.lexicon().contains(word.substr(0, word.size() - 4)))
                     stems.push_back({word.substr(0, word.size() - 4), StemChange::None});
@@ -240,7 +240,7 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
             break;
         }
         case Before::BaseOrLong: {
-            auto stems = morph_.basesFor(word, spelling, false);
+            auto stems = morph_.basesFor(word, spelling);
             if (!stems.empty() && stems.front().base.size() >= 2) {
                 match.base = stems.front().base;
                 match.change = stems.front().change;
@@ -258,7 +258,12 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
         case Before::Latin:
             real = rest.size() >= rule.minRest && hasVowel(rest);
             if (rule.id == 224 && real) real = !endsInAteWord(morph_, word);
-            if (real && morph_.lexicon().contains(rest)) match.base = rest;
+            // famous keeps no base, but a word heard whole before the ending does (national, medicine).
+            if (real && rule.id != 254 && morph_.lexicon().contains(rest)) {
+                for (const auto& wp : morph_.allPhones(word))
+                    for (const auto& bp : morph_.allPhones(rest))
+                        if (phonesHavePrefix(wp, bp)) match.base = rest;
+            }
             break;
         }
         if (real) out.push_back(match);
