@@ -1,6 +1,7 @@
 #include "Personal.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,18 +54,32 @@ Personal::Personal(Services& services, QWidget* parent) : QDialog(parent), servi
     setObjectName(QStringLiteral("Personal"));
     setWindowTitle(QStringLiteral("Student Personal Information"));
 
-    auto* form = new QFormLayout;
+    // Laid out in pairs that belong together: the teacher with the
+    // teacher's phone ("Phn:"), grade with charge, the two home phones.
+    auto* grid = new QGridLayout;
     const QFontMetrics fm(font());
+    // Row, column and column span of each box, in the table's order.
+    const int cell[10][3] = {{0, 0, 3}, {1, 0, 3}, {2, 0, 3}, {3, 0, 1}, {4, 0, 1},
+                             {4, 2, 1}, {5, 0, 1}, {5, 2, 1}, {3, 2, 1}, {6, 0, 3}};
+    int k = 0;
     for (const Field& f : fields()) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(f.name));
         edit->setMaxLength(f.width);
-        // Wide enough for a typical entry; short fields stay short.
-        const int chars = std::min(f.width, 60) + 2;
-        edit->setMinimumWidth(fm.averageCharWidth() * chars);
-        if (f.width <= 15) edit->setMaximumWidth(fm.averageCharWidth() * chars + 12);
-        form->addRow(QString::fromLatin1(f.label), edit);
+        if (cell[k][2] > 1)
+            edit->setMinimumWidth(fm.averageCharWidth() * 50);
+        else
+            edit->setMinimumWidth(fm.averageCharWidth() * (std::min(f.width, 16) + 2));
+        if (f.width <= 6) edit->setMaximumWidth(fm.averageCharWidth() * (f.width + 4) + 12);
+        auto* label = new QLabel(QString::fromLatin1(f.label), this);
+        label->setBuddy(edit);
+        const int row = cell[k][0], column = cell[k][1];
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row, column + 1, 1, cell[k][2]);
+        ++k;
     }
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 1);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
@@ -79,7 +94,7 @@ Personal::Personal(Services& services, QWidget* parent) : QDialog(parent), servi
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(grid);
     layout->addLayout(buttons);
 
     fillFromRecord();

@@ -113,7 +113,15 @@ Profile::Profile(MDIForm1& main, QWidget* parent)
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
-    for (SegmentId id : listAllSegments()) list_->addItem(markedText(segmentName(id)));
+    int widest = 0;
+    const QFontMetrics marks(list_->font());
+    for (SegmentId id : listAllSegments()) {
+        const QString name = markedText(segmentName(id));
+        widest = std::max(widest, marks.horizontalAdvance(name));
+        list_->addItem(name);
+    }
+    // Columns as wide as the longest name, so that no name is cut short.
+    list_->setGridSize(QSize(widest + 12, marks.height() + 4));
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection&) {
                 PList_SelectionChanged(selected);
