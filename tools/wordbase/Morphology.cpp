@@ -55,7 +55,9 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
             const auto wordProns = allPhones(word);
             for (const auto& bp : allPhones(c.base))
                 for (const auto& wp : wordProns)
-                    sounds = sounds || phonesHavePrefix(wp, bp, c.change == StemChange::YtoI);
+                    sounds = sounds || phonesHavePrefix(wp, bp, c.change == StemChange::YtoI) ||
+                             (!vowelSuffix && bp.size() > 2 && (bp.back() == "D" || bp.back() == "T") &&
+                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1)));  // handsome, exactly
             if (!sounds) continue;
         }
         out.push_back(c);

@@ -1,5 +1,6 @@
 #include "Affixes.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -93,9 +94,15 @@ bool Affixes::restIsWord(const std::string& word, const std::string& rest, std::
     if (rest.size() < 2 || !morph_.isKnownForm(rest)) return false;
     const auto wordProns = morph_.allPhones(word);
     if (morph_.lexicon().contains(rest)) {
-        for (const auto& wp : wordProns)
+        for (const auto& wp : wordProns) {
+            // A stressed prefix (prefix, nonsense) takes the stress off the word after it.
+            const bool prefixStressed = prefixPhones > 0 && std::any_of(wp.begin(), wp.begin() + static_cast<long>(std::min(prefixPhones, wp.size())),
+                                                                        [](const std::string& ph) { return phoneStress(ph) == 1; });
             for (const auto& rp : morph_.allPhones(rest))
-                if (wp.size() >= rp.size() + prefixPhones - 1 && phonesHaveStressedSuffix(wp, rp)) return true;
+                if (wp.size() >= rp.size() + prefixPhones - 1 &&
+                    (prefixStressed ? phonesHaveSuffix(wp, rp) : phonesHaveStressedSuffix(wp, rp)))
+                    return true;
+        }
         return false;
     }
     // A derived rest (unbelievable): its base must be heard right after the prefix.
@@ -162,7 +169,7 @@ std::vector<AffixMatch> Affixes::numberPrefixes(const std::string& word) const
         "trio",    "triathl", "tricolor", "trident",    "trimester", "trilateral", "triplicate",
         "quadrant", "quadrupl", "quadrilateral", "quadrangle", "quadratic", "quadruped", "quad",
         "pentagon", "pentathl", "pentameter", "hexagon", "hexagonal", "octagon", "octave", "october",
-        "octopus",  "octet",   "decade",  "decimal",    "decagon", "decathl", "decibel", "december",
+        "octopus",  "octet",  "univers",   "decade",  "decimal",    "decagon", "decathl", "decibel", "december",
         "decimeter", "centur", "centipede", "centimeter", "centennial", "centigrade", "centurion",
     };
     std::vector<AffixMatch> out;

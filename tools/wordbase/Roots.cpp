@@ -72,7 +72,7 @@ const std::array<RootRule, 58>& rootRules()
         {303, {"mort"}, {"mortal", "mortgag", "mortic", "mortif", "mortuar"}, {}},
         {304, {"nation", "natur", "nativ", "natal", "nate"}, {"nativ", "nation", "natur", "natal"}, {"donat*", "senat*", "ornat*"}},
         {305, {"nomin", "nomen"}, {"nomin", "nomen"}, {}},
-        {306, {"pel", "puls"}, {"puls"}, {"impel*", "repel", "repels"}},
+        {306, {"pel", "puls"}, {"puls"}, {}},
         {307, {"pend", "pens"}, {"pend", "pension", "pensive"}, {}},
         {308, {"ply", "plic"}, {"plywood"}, {"supply*", "comply*", "complic*", "supplie*", "deploy*", "deeply"}},
         {309, {"port"}, {"portab", "porter", "portfolio", "portage"},
@@ -87,7 +87,7 @@ const std::array<RootRule, 58>& rootRules()
         {315, {"scend", "scens"}, {}, {}},
         {316, {"scrib", "script"}, {"scrib", "script"}, {}},
         {317, {"sent", "sens"}, {"sentenc", "sentim", "sentien", "sens"},
-         {"present*", "represent*", "absent*", "essent*", "misrepresent*", "omnipresent*", "nonsens*"}},
+         {"present*", "represent*", "absent*", "essent*", "misrepresent*", "omnipresent*"}},
         {318, {"sist"}, {}, {}},
         {319, {"spect", "spec", "spic"}, {"spect", "speci", "specul", "spectr"},
          {"speck*", "despica*", "conspicu*", "speculum"}},
@@ -129,9 +129,10 @@ bool listed(const std::string& word, List list)
 }
 
 // What may follow a root: nothing, an ending that starts with a vowel, or a consonant suffix.
-bool endingFits(std::string_view post)
+bool endingFits(std::string_view post, std::string_view root)
 {
-    if (post.empty()) return true;
+    if (post.empty() || std::string_view("aeiou").find(root.back()) != std::string_view::npos) return true;
+    if (post.size() >= 2 && post[0] == root.back()) post.remove_prefix(1);  // admitted, preferred
     const char c = post[0];
     if (std::string_view("aeiouy").find(c) != std::string_view::npos) return true;
     for (std::string_view s : {"s", "ly", "ment", "ful", "less", "ness", "ship", "ward"})
@@ -180,13 +181,13 @@ std::vector<int> latinRoots(const std::string& word)
                 const std::string_view post = std::string_view(word).substr(at + sp.size());
                 // ex- swallows the s of a root: expect, exist, expire, exceed stays as it is.
                 const bool prefixed = isPrefixChain(pre);
-                if (prefixed && (endingFits(post) || sp.back() == 'e')) found = true;
+                if (prefixed && (endingFits(post, sp) || sp.back() == 'e')) found = true;
             }
             if (!found && word.size() > 2 && sp.front() == 's') {
                 // ex + (s)pect, ex + (s)ist, ex + (s)pire: the s is swallowed by the x.
                 const auto x = word.find("ex" + std::string(sp.substr(1)));
                 if (x != std::string::npos && (x == 0 || isPrefixChain(word.substr(0, x))) &&
-                    endingFits(std::string_view(word).substr(x + 1 + sp.size())))
+                    endingFits(std::string_view(word).substr(x + 1 + sp.size()), sp))
                     found = true;
             }
         }

@@ -263,6 +263,14 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
                 for (const auto& wp : morph_.allPhones(word))
                     for (const auto& bp : morph_.allPhones(rest))
                         if (phonesHavePrefix(wp, bp)) match.base = rest;
+            } else if (real && rule.id != 254) {
+                // famous = fame + ous, creative = create + ive, studious = study + ous.
+                for (const auto& stem : morph_.basesFor(word, spelling))
+                    if (stem.change != StemChange::None && stem.base.size() >= 3) {
+                        match.base = stem.base;
+                        match.change = stem.change;
+                        break;
+                    }
             }
             break;
         }
