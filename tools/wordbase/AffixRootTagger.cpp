@@ -100,11 +100,13 @@ private:
         const bool lyWord = word.size() > 4 && word.compare(word.size() - 2, 2, "ly") == 0 &&
                             !morph_.basesFor(word, "ly").empty();
         if (word.size() > 3 && word.back() == 'y' && !lyWord && !notWithY.count(word)) {
-            for (const auto& stem : morph_.basesFor(word, "y"))
+            for (const auto& stem : morph_.basesFor(word, "y")) {
+                if (stem.change == StemChange::None && isFszlWord(stem.base, morph_)) tags_.insert(161);  // fluffy
                 if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0 && rule != 163) {
                     tags_.insert(rule);
                     run(stem.base, depth + 1);
                 }
+            }
         }
     }
 

@@ -153,6 +153,11 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
         }
         if (real) out.push_back({rule.id, morph_.lexicon().contains(rest) ? rest : std::string(), StemChange::None});
     }
+    // Prefixes on a word English no longer uses alone.
+    static const std::array<std::pair<const char*, int>, 6> kBound = {
+        {{"beneath", 167}, {"between", 167}, {"beyond", 167}, {"perhaps", 191}, {"about", 165}, {"among", 165}}};
+    for (const auto& [w, id] : kBound)
+        if (word == w) out.push_back({id, {}, StemChange::None});
     for (auto& m : numberPrefixes(word)) out.push_back(m);
     return out;
 }

@@ -49,9 +49,9 @@ constexpr std::array kSuffixes = {
     SuffixRule{237, "ery", "ER0 IY|@ R IY", Before::Base, 0},
     SuffixRule{238, "est", "@ S T", Before::Base, 0},
     SuffixRule{239, "ful", "F @ L|F AH L|F UH L", Before::Base, 0},
-    SuffixRule{240, "ia", "IY @|Y @|IY AH", Before::Latin, 3},
+    SuffixRule{240, "ia", "IY @|Y @|IY AH|JH @|SH @|ZH @|CH @", Before::Latin, 3},
     SuffixRule{241, "ial", "IY @ L|Y @ L", Before::Latin, 3},
-    SuffixRule{242, "ible", "@ B @ L", Before::Latin, 3},
+    SuffixRule{242, "ible", "@ B @ L", Before::Latin, 2},
     SuffixRule{243, "ic", "@ K", Before::Latin, 3},
     SuffixRule{244, "ify", "@ F AY|IH F AY", Before::Latin, 2},
     SuffixRule{245, "ing", "@ NG", Before::Base, 0},
@@ -74,7 +74,7 @@ constexpr std::array kSuffixes = {
     SuffixRule{259, "oid", "OY0 D|OY2 D", Before::Latin, 3},
     SuffixRule{260, "ology", "AA L @ JH IY", Before::Latin, 2},
     SuffixRule{261, "or", "ER0|@ R", Before::BaseOrLong, 99},
-    SuffixRule{262, "ory", "AO2 R IY|AO0 R IY|ER0 IY|@ R IY", Before::Latin, 3},
+    SuffixRule{262, "ory", "AO R IY|ER0 IY|@ R IY", Before::Latin, 3},
     SuffixRule{263, "ous", "@ S", Before::Latin, 2},
     SuffixRule{264, "ship", "SH IH P", Before::Base, 0},
     SuffixRule{265, "some", "S @ M", Before::Base, 0},
@@ -103,7 +103,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
         {222, {"steward", "stewards", "haggard", "coward", "cowards", "buzzard", "standard", "standards", "lizard", "hazard", "custard"}},
         {223, {"rosemary", "burglary", "canary", "rosary", "granary"}},
         {224, {"debate", "debated", "debates", "debating", "chocolate", "climate", "karate", "pomegranate", "pirate", "pirates", "senate"}},
-        {232, {"been", "warren", "coven", "listen", "kitten", "kittens", "often", "chicken", "chickens", "token", "tokens", "warden",
+        {232, {"oxen", "been", "warren", "coven", "listen", "kitten", "kittens", "often", "chicken", "chickens", "token", "tokens", "warden",
                "siren", "omen", "linen", "garden", "mitten", "mittens", "glisten", "women", "ramen", "semen",
                "dozen", "citizen", "burden", "heaven", "happen", "open", "even", "seven", "oven", "raven",
                "haven", "aspen", "kitchen", "lichen", "children"}},
@@ -146,6 +146,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
                "door", "poor", "tutor", "meteor", "manor", "labor", "favor", "flavor", "vapor", "harbor",
                "neighbor", "armor", "rumor", "humor", "odor", "anchor", "splendor", "vigor", "mentor",
                "tenor", "donor"}},
+        {260, {"apology", "apologies"}},
         {262, {"unsavory", "history", "histories", "category", "categories", "theory", "theories", "ivory", "hickory",
                "allegory", "savory", "story", "glory"}},
         {264, {"battleship", "warship", "spaceship", "airship", "flagship", "steamship", "worship"}},
@@ -265,7 +266,9 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
                         if (phonesHavePrefix(wp, bp)) match.base = rest;
             } else if (real && rule.id != 254) {
                 // famous = fame + ous, creative = create + ive, studious = study + ous.
-                for (const auto& stem : morph_.basesFor(word, spelling))
+                auto stems = morph_.basesFor(word, spelling);
+                if (stems.empty() && spelling[0] == 'i') stems = morph_.basesFor(word, spelling.substr(1));  // glorious
+                for (const auto& stem : stems)
                     if (stem.change != StemChange::None && stem.base.size() >= 3) {
                         match.base = stem.base;
                         match.change = stem.change;
