@@ -5,6 +5,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "FileError.h"
+
 namespace moxlet {
 
 namespace {
@@ -40,7 +42,7 @@ std::unique_ptr<FileRecordSource> FileRecordSource::open(const std::filesystem::
     }
     std::FILE* f = std::fopen(path.string().c_str(), "rb");
     if (!f) {
-        errorNumber = errno == EACCES ? kErrAccessDenied : kErrFileNotFound;
+        errorNumber = fileErrorFromErrno(errno);
         return nullptr;
     }
     const auto size = std::filesystem::file_size(path, ec);
@@ -60,6 +62,13 @@ int FileRecordSource::readRecords(std::int32_t first, std::int32_t count, std::u
     if (std::fseek(file_, static_cast<long>(first - 1) * kWordRecordLength, SEEK_SET) != 0) return kErrPastEndOfFile;
     const auto want = static_cast<std::size_t>(count) * kWordRecordLength;
     return std::fread(out, 1, want, file_) == want ? 0 : kErrPastEndOfFile;
+}
+
+WordBaseErrorHandler fileErrorHandler(Prompt& prompt)
+{
+    return [&prompt](int errorNumber, const std::string& context) {
+        return FileError(prompt, errorNumber, context) == FileErrorAction::Retry;
+    };
 }
 
 WordBase::WordBase(std::unique_ptr<WordRecordSource> source, WordBaseErrorHandler onError)

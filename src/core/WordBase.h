@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "Prompt.h"
 #include "Records.h"
 #include "WordCodec.h"
 
@@ -30,11 +31,15 @@ inline constexpr const char* kWordBaseReadMessage = "Unable to read WordBase fil
 inline constexpr int kErrFileNotFound = 53;
 inline constexpr int kErrPastEndOfFile = 62;
 inline constexpr int kErrBadRecordNumber = 63;
-inline constexpr int kErrAccessDenied = 75;
+inline constexpr int kErrAccessDenied = 70;
 
 // Called with the error number and the context message; returns true when the
 // failing operation is to be retried.
 using WordBaseErrorHandler = std::function<bool(int errorNumber, const std::string& context)>;
+
+// The program's handler: FileError's message box, retrying while the tutor
+// answers Retry.
+WordBaseErrorHandler fileErrorHandler(Prompt& prompt);
 
 // Raw 74-byte records numbered from 1.
 class WordRecordSource {

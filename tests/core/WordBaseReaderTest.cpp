@@ -53,6 +53,16 @@ TEST(WordBaseReader, MissingFileReportsTheOpenMessageAndRetriesOnRequest)
     EXPECT_EQ(reports[0], std::make_pair(53, std::string("Unable to open WordBase file, WORDBASE.WDB.")));
 }
 
+TEST(WordBaseReader, FileErrorShowsTheTutorTheMessage)
+{
+    TempDir dir;
+    ScriptedPrompt prompt;
+    EXPECT_EQ(WordBase::open(dir.path / "WORDBASE.WDB", fileErrorHandler(prompt)), nullptr);
+    ASSERT_EQ(prompt.shown().size(), 1u);
+    EXPECT_EQ(prompt.shown()[0].text, "Unable to open WordBase file, WORDBASE.WDB.  File not found.");
+    EXPECT_EQ(prompt.shown()[0].title, "File Error");
+}
+
 TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
 {
     TempDir dir;
