@@ -50,6 +50,7 @@ void showInMdiArea(MDIForm1& main, Profile* editor)
 Profile* Profile::newProfile(MDIForm1& main)
 {
     Services& s = main.services();
+    WaitCursor wait;
     main.setPlanAndProfileMenusEnabled(false);
     {
         DataFiles files(s);
@@ -261,7 +262,8 @@ void Profile::PList_SelectionChanged(const QItemSelection& selected)
         list_->item(index.row())->setSelected(false);
         filling_ = false;
         // The box is shown once the click or key press that selected the
-        // line has been handled, so the list is not left mid-click.
+        // line has been handled, so the list is not left mid-click.  It has
+        // no title of its own; the program's name serves.
         QTimer::singleShot(0, this, [this, text = *refusal] {
             services_.prompt.message(text, "Moxlet", Icon::Exclamation, Buttons::Ok);
         });
