@@ -1,20 +1,17 @@
-// Prefixes, chameleon prefixes and suffixes (a first, simple tagging).
+// Prefixes, chameleon prefixes and suffixes.  tagAffixes takes them from the
+// affix analysis (AffixRootTagger.h: a real affix on a word or Latin root that
+// sounds as an affix, "preview" but not "pretty", -ED by its sound).
 //
-// A suffix counts when the word is a lexicon word plus the suffix (with the
-// usual spelling changes: a dropped e, a doubled consonant, y changed to i)
-// and the base's phones begin the word's phones, so teacher = teach + er but
-// mother is not moth + er.  A prefix counts when what follows it is a lexicon
-// word whose phones end the word's phones: unhappy, redo, preview; not under,
-// read, uncle.  Chameleon prefixes are the assimilated forms before a doubled
-// consonant (accept, collect, differ, effect, illegal, occur, succeed) and
-// sy- before l, m, n, s; their first syllable is unstressed where a
-// look-alike would stress it (apple, college, office).  The -ED forms are
-// tagged by their sound.  -I*E marks the unstressed endings -ice, -ile, -ine,
-// -ite; -IO the ending of ratio and radio.
+// derivations() and isPrefixedWord() below are a simpler derivation finder
+// kept for callers that want the base of a word: a suffix counts when the word
+// is a lexicon word plus the suffix (with a dropped e, a doubled consonant, y
+// changed to i) and the base's phones begin the word's phones; a prefix when
+// what follows it is a lexicon word whose phones end the word's phones.
 #include <algorithm>
 
 #include "Catalogue.h"
 #include "SegmentIds.h"
+#include "AffixBridge.h"
 #include "Taggers.h"
 
 namespace moxlet::wordbase {
@@ -73,17 +70,6 @@ const SuffixName kSuffixes[] = {
     {"ous", 263}, {"ship", 264}, {"some", 265}, {"ward", 272}, {"s", -1}, {"es", -1}, {"y", -1},
 };
 
-std::string prefixText(int id)
-{
-    std::string name = segmentName(id);
-    std::string out;
-    for (char c : name) {
-        if (c == '-') break;
-        out.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-    }
-    return out;
-}
-
 }  // namespace
 
 std::vector<Derivation> derivations(const WordAnalysis& a, const Lexicon& lexicon)
@@ -134,60 +120,9 @@ bool isPrefixedWord(const WordAnalysis& a, const std::string& rest, const Lexico
 
 void tagAffixes(WordAnalysis& a, const Lexicon& lexicon)
 {
-    const std::string& w = a.word;
-    // Suffixes on a base word.
-    for (const auto& d : derivations(a, lexicon)) {
-        if (d.suffix == "ed") {
-            // By what the ending adds to the base's sound: a syllable, D or T.
-            const LexiconEntry* base = lexicon.find(d.base);
-            const Phones* bp = base ? basePhones(a.phones, *base) : nullptr;
-            if (!bp) continue;
-            const std::string added = phoneKey(Phones(a.phones.begin() + static_cast<std::ptrdiff_t>(bp->size()), a.phones.end()));
-            if (added == "AH D" || added == "IH D") a.tag(229);
-            else if (added == "D") a.tag(230);
-            else if (added == "T") a.tag(231);
-            continue;
-        }
-        for (const auto& s : kSuffixes)
-            if (d.suffix == s.text && s.id > 0) a.tag(s.id);
-    }
-    // Unstressed -ice, -ile, -ine, -ite; -io.
-    if (a.syllables >= 2) {
-        for (const char* e : {"ice", "ile", "ine", "ite"}) {
-            if (!endsWith(w, e)) continue;
-            const auto& last = a.graphemes.size() >= 3 ? a.graphemes[a.graphemes.size() - 3] : a.graphemes.front();
-            if (last.letters == "i" && last.stress() == 0) a.tag(254);
-        }
-        if (endsWith(w, "io")) a.tag(246);
-    }
-    // Prefixes before a real word.
-    for (int id = seg::FirstPrefix; id < seg::NumberPrefixes; ++id) {
-        const std::string p = prefixText(id);
-        if (p.empty() || w.size() <= p.size() || w.compare(0, p.size(), p) != 0) continue;
-        if (isPrefixedWord(a, w.substr(p.size()), lexicon)) a.tag(id);
-    }
-    for (const char* p : {"uni", "bi", "tri", "quad", "pent", "hex", "oct", "dec", "cent"}) {
-        const std::string pre = p;
-        if (w.size() > pre.size() && w.compare(0, pre.size(), pre) == 0 && isPrefixedWord(a, w.substr(pre.size()), lexicon))
-            a.tag(seg::NumberPrefixes);
-    }
-    // Chameleon prefixes: the assimilated forms.
-    if (a.syllables >= 2 && w.size() >= 5 && !a.graphemes.empty()) {
-        const int firstStress = a.graphemes.front().hasVowelPhone() ? a.graphemes.front().stress()
-                                                                    : (a.graphemes.size() > 1 ? a.graphemes[1].stress() : -1);
-        const bool unstressed = firstStress != 1;
-        auto doubled = [&](std::size_t at, const std::string& letters) {
-            return w.size() > at + 1 && w[at] == w[at + 1] && letters.find(w[at]) != std::string::npos;
-        };
-        if (w[0] == 'a' && doubled(1, "cfglnprst") && unstressed) a.tag(207);
-        if (w.rfind("co", 0) == 0 && doubled(2, "lr") && unstressed) a.tag(208);
-        if (w.rfind("di", 0) == 0 && doubled(2, "f")) a.tag(209);
-        if (w[0] == 'e' && doubled(1, "f")) a.tag(210);
-        if (w[0] == 'i' && doubled(1, "lmr") && unstressed) a.tag(211);
-        if (w[0] == 'o' && doubled(1, "cfp") && unstressed) a.tag(212);
-        if (w.rfind("su", 0) == 0 && doubled(2, "cfgpr")) a.tag(213);
-        if (w.rfind("sy", 0) == 0 && w.size() > 2 && std::string("lmns").find(w[2]) != std::string::npos) a.tag(214);
-    }
+    // Prefixes, chameleon prefixes and suffixes: see AffixRootTagger.h.
+    for (int id : affixRootRuleSegments(a, lexicon))
+        if (id >= seg::FirstPrefix && id <= 272) a.tag(id);
 }
 
 }  // namespace moxlet::wordbase

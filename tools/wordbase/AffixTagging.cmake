@@ -18,3 +18,7 @@ add_executable(wordbase_affix_dump ${CMAKE_CURRENT_LIST_DIR}/AffixDump.cpp)
 target_link_libraries(wordbase_affix_dump PRIVATE wordbase_affixes)
 
 # Its tests join wordbase_tagging_tests (see tagging.cmake).
+
+# The builder's taggers call the affix tagging through AffixBridge.
+target_sources(moxlet_wordbase_builder PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AffixBridge.cpp)
+target_link_libraries(moxlet_wordbase_builder PUBLIC wordbase_affixes)
