@@ -6,7 +6,7 @@
 
 #include "OptionFile.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "OptionCodec.h"
 
 using namespace moxlet;
 

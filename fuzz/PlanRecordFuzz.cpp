@@ -12,7 +12,7 @@
 
 #include "PlanFile.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "PlanCodec.h"
 #include "Random.h"
 
 using namespace moxlet;

@@ -9,7 +9,7 @@
 
 #include "ProfileFile.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "ProfileCodec.h"
 #include "Random.h"
 
 using namespace moxlet;

@@ -74,4 +74,26 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Adapters through which one field list, written once per record, serves
+// both directions: FieldWriter takes const fields, FieldReader fills them.
+struct FieldWriter {
+    ByteWriter w;
+    void i16(std::int16_t v) { w.i16(v); }
+    template <std::size_t N>
+    void text(const FixedText<N>& t) { w.text(t); }
+    template <class A>
+    void i16s(const A& a) { w.i16s(a); }
+};
+
+// The reading twin: fields are filled through references.
+struct FieldReader {
+    ByteReader r;
+    void i16(std::int16_t& v) { v = r.i16(); }
+    template <std::size_t N>
+    void text(FixedText<N>& t) { r.text(t); }
+    template <class A>
+    void i16s(A& a) { r.i16s(a); }
+};
+
+
 }  // namespace moxlet

@@ -2,7 +2,7 @@
 
 #include "FileError.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "OptionCodec.h"
 
 namespace moxlet {
 

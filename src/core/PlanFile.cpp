@@ -7,7 +7,7 @@
 #include "FileError.h"
 #include "ProfileFile.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "PlanCodec.h"
 #include "Scrambler.h"
 
 namespace moxlet {

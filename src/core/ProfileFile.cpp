@@ -3,7 +3,7 @@
 #include "FileError.h"
 #include "PlanFile.h"
 #include "RecordCheck.h"
-#include "RecordCodecs.h"
+#include "ProfileCodec.h"
 #include "Scrambler.h"
 
 namespace moxlet {

@@ -8,7 +8,9 @@
 #include "DataCheck.h"
 #include "DataDirFixture.h"
 #include "OptionFile.h"
-#include "RecordCodecs.h"
+#include "OptionCodec.h"
+#include "PlanCodec.h"
+#include "ProfileCodec.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

@@ -11,7 +11,9 @@
 #include "ProfileFile.h"
 #include "Prompt.h"
 #include "Random.h"
-#include "RecordCodecs.h"
+#include "OptionCodec.h"
+#include "PlanCodec.h"
+#include "ProfileCodec.h"
 
 namespace moxlet::test {
 

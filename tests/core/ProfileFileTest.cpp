@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DataDirFixture.h"
-#include "RecordCodecs.h"
+#include "ProfileCodec.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

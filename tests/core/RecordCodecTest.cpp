@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "DataDirFixture.h"
-#include "RecordCodecs.h"
+#include "OptionCodec.h"
+#include "PlanCodec.h"
+#include "ProfileCodec.h"
 #include "Scrambler.h"
 
 using namespace moxlet;
