@@ -104,10 +104,15 @@ std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection sec
 
 // Stores the plan as record g.PlanRecordNo of g.PlanFileName, reads it back
 // into g.CurrentPlan, adds the New section's segments to g.CurrentProfile
-// and writes the profile back.  Errors of the record routines are reported
-// by them and Save_Plan goes on; other errors are reported with "File error
-// saving plans and profiles. (Save_Plan)" and end Save_Plan where it stopped
-// (false).
+// and writes the profile back (the hourglass is the caller's).  The record
+// routines report their own write errors ("Unable to write to Student's plan
+// file.", "... Student Profile file ..."); reading back reports with "File
+// error saving plans and profiles. (Save_Plan)".  A write that is given up
+// ends Save_Plan (false) without reading back, so the tutor's work stays in
+// memory; a given-up plan write also leaves the profile uncredited and sets
+// PlanChanged again, so closing the window asks to save once more.  When the
+// plan is stored but the profile write fails, the plan is kept (the next
+// save credits the segments).
 bool Save_Plan(const FileContext& ctx, Globals& g, PlanState& state);
 
 // Deletes the chosen plans (records) of a student: the kept ones are
