@@ -69,7 +69,7 @@ bool Morphology::isKnownForm(const std::string& spelling) const
 {
     if (lex_.contains(spelling)) return true;
     static const char* const kEndings[] = {"s",  "es",   "ed",   "ing", "er",  "est", "ly",
-                                           "ness", "able", "ful", "ment", "ers", "ings", "ity"};
+                                           "ness", "able", "ful", "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al"};
     for (const char* e : kEndings)
         if (!basesFor(spelling, e, false).empty()) return true;
     return false;

@@ -59,7 +59,7 @@ constexpr std::array kPrefixes = {
     PrefixRule{198, "se", "S AH0|S IH0|S IY0", Rest::WordOrStem},
     PrefixRule{199, "semi", "S EH M", Rest::Free},
     PrefixRule{200, "sub", "S AH B|S AA B", Rest::WordOrStem},
-    PrefixRule{201, "super", "S UW P ER", Rest::Word},
+    PrefixRule{201, "super", "S UW P ER", Rest::WordOrStem},
     PrefixRule{202, "tele", "T EH L AH|T EH L IH|T EH L", Rest::Free},
     PrefixRule{203, "trans", "T R AE N S|T R AE N Z|T R AH N S|T R AH N Z", Rest::WordOrStem},
     PrefixRule{204, "ultra", "AH L T R AH", Rest::Free},
@@ -82,7 +82,7 @@ const std::set<std::string>& notPrefixed()
         "deliberate", "deliberately", "design", "designs", "designed", "designer", "adjective",
         "adventure", "index", "indices", "impetus", "minister", "again", "against", "agree*", "avoid*",
         "award*", "abuse*", "abusi*", "delight*", "miser*", "person*", "present*", "represent*", "sedat*",
-        "indeed", "decaden*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
+        "indeed", "decaden*", "perish*", "peril*", "seminar*", "sequester*", "antiq*", "anticipat*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
     };
     return words;
 }
@@ -213,7 +213,7 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
     static const std::set<std::string> lookAlikes = {
         "apple", "apples", "arrow", "arrows", "attic", "attics", "alley", "alleys", "allergy", "allergic",
         "allergies", "annual", "annually", "abbey", "attitude", "attitudes", "allegory", "alligator",
-        "alligators", "ammo", "ammunition", "collar", "collars", "collie", "corridor", "corridors", "corral", "colleen", "collarbone",
+        "alligators", "ammo", "ammunition", "allegro", "collar", "collars", "collie", "corridor", "corridors", "corral", "colleen", "collarbone",
         "office", "offices", "officer", "officers", "official", "officials", "officially", "offset",
         "offspring", "offing", "offal", "suffix", "supper", "suppers", "succulent", "summer", "summit",
         "symbolic", "effigy", "assassin", "assassinate", "assassination", "asset", "assets",

@@ -85,7 +85,7 @@ constexpr std::array kSuffixes = {
     SuffixRule{269, "tience", "SH @ N S", Before::Latin, 2},
     SuffixRule{270, "tude", "T UW D|T Y UW D", Before::Latin, 3},
     SuffixRule{271, "ture", "CH ER0|CH @ R", Before::Latin, 2},
-    SuffixRule{272, "ward", "W ER0 D|W @ R D", Before::Base, 0},
+    SuffixRule{272, "ward", "W ER0 D|W @ R D|W AO R D", Before::Base, 0},
 };
 
 // Look-alikes per suffix: the ending is spelled and sounded but is no suffix.
