@@ -82,7 +82,7 @@ const std::set<std::string>& notPrefixed()
         "deliberate", "deliberately", "design", "designs", "designed", "designer", "adjective",
         "adventure", "index", "indices", "impetus", "minister", "again", "against", "agree*", "avoid*",
         "award*", "abuse*", "abusi*", "delight*", "miser*", "person*", "present*", "represent*", "sedat*",
-        "indeed", "decaden*", "perish*", "peril*", "seminar*", "sequester*", "antiq*", "anticipat*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
+        "indeed", "inferno*", "decaden*", "perish*", "peril*", "seminar*", "sequester*", "antiq*", "anticipat*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
     };
     return words;
 }

@@ -93,7 +93,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
 {
     static const std::map<int, std::set<std::string>> words = {
         {215, {"syllable", "constable", "timetable"}},
-        {217, {"metal", "metals", "petal", "petals", "medal", "medals", "sandal", "sandals", "scandal",
+        {217, {"marshal", "marshals", "metal", "metals", "petal", "petals", "medal", "medals", "sandal", "sandals", "scandal",
                "vandal", "vandals", "crystal", "crystals", "cymbal", "jackal", "rascal", "carnival", "interval",
                "intervals", "coral", "arsenal", "admiral", "pedestal", "mescal", "cabal", "canal"}},
         {220, {"warrant", "warrants", "covenant", "elephant", "elephants", "pheasant", "peasant", "peasants", "pageant", "sergeant",
@@ -107,7 +107,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
                "siren", "omen", "linen", "garden", "mitten", "mittens", "glisten", "women", "ramen", "semen",
                "dozen", "citizen", "burden", "heaven", "happen", "open", "even", "seven", "oven", "raven",
                "haven", "aspen", "kitchen", "lichen", "children"}},
-        {235, {"moment", "moments", "momentary", "comment", "comments", "talent", "talents"}},
+        {235, {"garment", "garments", "moment", "moments", "momentary", "comment", "comments", "talent", "talents"}},
         {236, {"quarter", "quarters", "letter", "letters", "matter", "matters", "butter", "bitter", "dinner", "dinners", "summer",
                "supper", "hammer", "banner", "manner", "manners", "copper", "pepper", "ladder", "litter",
                "offer", "offers", "proper", "corner", "corners", "liver", "tender", "master", "mister",
@@ -264,10 +264,11 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
                 for (const auto& wp : morph_.allPhones(word))
                     for (const auto& bp : morph_.allPhones(rest))
                         if (phonesHavePrefix(wp, bp)) match.base = rest;
-            } else if (real && rule.id != 254) {
+            } else if (real && rule.id != 254 && rule.id != 246 && rule.id != 240 && rule.id != 252 &&
+                       rule.id != 259 && rule.id != 260 && rule.id != 270 && rule.id != 226 && rule.id != 268) {
                 // famous = fame + ous, creative = create + ive, studious = study + ous.
                 auto stems = morph_.basesFor(word, spelling);
-                if (stems.empty() && spelling[0] == 'i') stems = morph_.basesFor(word, spelling.substr(1));  // glorious
+                if (stems.empty() && (spelling == "ious" || spelling == "ial")) stems = morph_.basesFor(word, spelling.substr(1));  // glorious
                 for (const auto& stem : stems)
                     if (stem.change != StemChange::None && stem.base.size() >= 3) {
                         match.base = stem.base;
