@@ -107,7 +107,7 @@ bool Affixes::restIsWord(const std::string& word, const std::string& rest, std::
     }
     // A derived rest (unbelievable): its base must be heard right after the prefix.
     static const char* const kEndings[] = {"s", "es", "ed", "ing", "er", "est", "ly", "ness", "able", "ful",
-                                           "ment", "ers", "ings", "ity"};
+                                           "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al"};
     for (const char* e : kEndings)
         for (const auto& stem : morph_.basesFor(rest, e, false))
             for (const auto& wp : wordProns)
