@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "OffsetIndex.h"
 #include "Records.h"
 
 namespace moxlet {
@@ -39,6 +40,8 @@ struct Globals {
     std::int32_t PlanRecordNo = 0;
 
     WordRecord CurrentWord;
+    OffsetIndex WordIndex;  // FirstRecord / LastRecord of the word base
+    std::string WordBasePath = "WORDBASE.WDB";  // where the word base is read from
 
     Options options;
     OptionRecord optionBuffer;  // carries the options to and from OPTION.PRM

@@ -122,10 +122,9 @@ std::filesystem::path locateWordBase(const std::filesystem::path& dataDir,
 std::filesystem::path configuredInstallDataDir();
 
 // The directory holding the word base shipped with a program whose binary is
-// in exeDir: <exeDir>/../share/moxlet for an installation that was moved,
-// else the configured installation data directory, else the build tree's
-// data directory (<exeDir>/../data, where the build puts WORDBASE.WDB) for
-// a run from the build tree; the configured directory when none has it.
+// in exeDir: <exeDir>/../share/moxlet (an installation, moved or not, and the
+// build tree, which mirrors an installation), else the configured
+// installation data directory; the configured directory when none has it.
 // Pass the result to locateWordBase as installDir.  Defined in
 // moxlet_wordindex.
 std::filesystem::path shippedWordBaseDir(const std::filesystem::path& exeDir);

@@ -144,7 +144,7 @@ TEST(WordBaseBuild, FirstTaggingOfKnownWords)
 // The word base of the ordinary build, with the compiled-in index.
 TEST(WordBaseBuild, ShippedWordBaseMatchesItsIndexAndListing)
 {
-    const fs::path dir = fs::path(MOXLET_BINARY_DIR) / "data";
+    const fs::path dir = fs::path(MOXLET_BINARY_DIR) / "share" / "moxlet";
     auto wb = WordBase::open(dir / "WORDBASE.WDB");
     ASSERT_NE(wb, nullptr) << "the build makes " << (dir / "WORDBASE.WDB");
     OffsetIndex index;

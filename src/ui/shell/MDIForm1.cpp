@@ -8,11 +8,16 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <filesystem>
+
 #include "DataFiles.h"
 #include "DelName.h"
 #include "Profile.h"
+#include "OffsetIndex.h"
+#include "OptionFile.h"
 #include "ProfileFile.h"
 #include "WindowSize.h"
+#include "WordBase.h"
 
 namespace moxlet::ui {
 
@@ -160,7 +165,9 @@ void MDIForm1::stepFillCatalogue()
 
 void MDIForm1::stepFillOffsetIndex()
 {
-    // Filled by the word base work.
+    fillOffsetIndex(services_.globals.WordIndex);
+    services_.globals.WordBasePath =
+        locateWordBase(std::filesystem::current_path(), services_.installDir.toStdString()).string();
 }
 
 bool MDIForm1::stepScanProfiles()
@@ -173,7 +180,8 @@ bool MDIForm1::stepScanProfiles()
 
 bool MDIForm1::stepLoadOptions()
 {
-    services_.globals.options = Options{};
+    DataFiles files(services_);
+    LoadOptions(files.context(), services_.globals);
     return true;
 }
 

@@ -11,13 +11,14 @@
 #include "QtPrompt.h"
 #include "Random.h"
 #include "Services.h"
+#include "WordBase.h"
 
 namespace moxlet::ui {
 
 QString installDataDir()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../share/moxlet"));
+    return QString::fromStdString(
+        shippedWordBaseDir(QCoreApplication::applicationDirPath().toStdString()).string());
 }
 
 int runProgram(const ProgramOptions& options)

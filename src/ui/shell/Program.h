@@ -12,7 +12,8 @@ struct ProgramOptions {
     bool quitWhenIdle = false;
 };
 
-// The installation data directory: ../share/moxlet beside the executable.
+// The installation data directory: ../share/moxlet beside the executable
+// (installed or in the build tree), else the configured installation folder.
 QString installDataDir();
 
 // Runs the program in an existing QApplication; returns the exit status.

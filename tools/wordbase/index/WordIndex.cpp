@@ -31,7 +31,7 @@ std::filesystem::path configuredInstallDataDir() { return MOXLET_INSTALL_DATADIR
 std::filesystem::path shippedWordBaseDir(const std::filesystem::path& exeDir)
 {
     std::error_code ec;
-    for (const auto& dir : {exeDir / ".." / "share" / "moxlet", configuredInstallDataDir(), exeDir / ".." / "data"})
+    for (const auto& dir : {exeDir / ".." / "share" / "moxlet", configuredInstallDataDir()})
         if (std::filesystem::is_regular_file(dir / kWordBaseFileName, ec)) return dir.lexically_normal();
     return configuredInstallDataDir();
 }
