@@ -8,27 +8,28 @@ namespace {
 
 // letters[^ initial][$ final][% final or before final s/d] = reading | reading ...
 // reading = PHONES:seg,seg[~kind]   PHONES "-" for silent;
-// kind: (none) catalogue 10, x explained extra 14, L long vowel 10, E silent e 12,
-//       ? unexplained 25.
+// kind: (none) catalogue 10, s catalogue spelling with a silent letter 11 (an
+//       ordinary parse wins a tie: sick-ness, not sic-kness; show-room), x
+//       explained extra 14, L long vowel 10, E silent e 12, ? unexplained 25.
 // Phone patterns: AH0 exact stress, AH any stress, AH! stressed.
 const char* const kTable[] = {
     // consonants
-    "b=B:10", "bb=B:10", "mb$=M:53", "mb=M:53~x",
+    "b=B:10", "bb=B:10", "mb$=M:53~s", "mb=M:53~x",
     "c=K:11|S:12|CH:~?|SH:~?", "cc=K:11", "ck=K:16", "ch=CH:13|K:14|SH:15", "tch=CH:94",
     "ce$=S:12", "ci=SH:~x", "d=D:17|JH:~?|T:~?", "dd=D:17", "dge=JH:18", "dg=JH:18",
     "ed$=D:230~x|T:231~x", "f=F:36|V:~?", "ff=F:36", "ph=F:80", "g=G:37|JH:38|ZH:~?", "gg=G:37",
-    "ge$=JH:38|ZH:~?", "gh=G:39|F:~?|-:~?", "gn=N:40", "gue$=G:41", "ngue$=NG:56,41", "gu=G:37~x", "h=HH:42|-:~?",
-    "wh=W:108|HH W:108|HH:108~x", "j=JH:48|Y:~?|HH:~?", "k=K:49", "kn=N:50", "l=L:51", "ll=L:51",
+    "ge$=JH:38|ZH:~?", "gh=G:39|F:~?|-:~?", "gn=N:40~s", "gue$=G:41", "ngue$=NG:56,41", "gu=G:37~x", "h=HH:42|-:~?",
+    "wh=W:108|HH W:108|HH:108~x", "j=JH:48|Y:~?|HH:~?", "k=K:49", "kn=N:50~s", "l=L:51", "ll=L:51",
     "le%=AH0 L:51|L:51", "le=AH0 L:51~x", "l=AH0 L:51~x", "m=M:52", "mm=M:52", "mn$=M:54", "n=N:55|NG:57~x", "nn=N:55",
     "ng=NG:56|NG G:56|N JH:55,38", "nk=NG K:57", "p=P:79|-:~?", "pp=P:79", "q=K:~?",
-    "qu=K W:81|K:~?", "que$=K:83", "ques$=K S:83,86", "r=R:84|ER0:84~x", "rr=R:84", "rh=R:85", "wr=R:109",
+    "qu=K W:81|K:~?", "que$=K:83", "ques$=K S:83,86", "r=R:84|ER0:84~x", "rr=R:84", "rh=R:85", "wr=R:109~s",
     "s=S:86|Z:87|Z AH0:87~x|SH:~?|ZH:~?", "ss=S:86|Z:87~x|SH:~?", "sc=S:88", "sh=SH:89", "stle$=S AH0 L:92|S L:92",
     "sion=ZH AH0 N:90|SH AH0 N:91|ZH IH0 N:90|SH IH0 N:91", "ssion=SH AH0 N:91|SH IH0 N:91",
-    "t=T:93|-:~?|D:~?|SH:~?|CH:~?", "tt=T:93", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97",
+    "t=T:93|-:~?|D:~?|SH:~?|CH:~?", "tt=T:93", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97|ZH AH0 N:97~x",
     "ti=SH:~x", "tu=CH UW:98|CH AH0:98|CH UH:98|CH AH:98|CH:98|CH ER:98|CH W:98",
-    "ture=CH ER:98", "su=ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98",
-    "sure=ZH ER:98|SH ER:98|SH UH R:98", "du=JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH:98",
-    "dure=JH ER:98", "v=V:103", "w=W:104", "xc=K S:110,12", "x=K S:110|Z:111|G Z:110~x|K SH:~?", "y=Y:115|IY:113|IH:114|AY:112|AH0:114~x",
+    "ture=CH ER:98", "su=ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98|ZH W:98|SH W:98",
+    "sure=ZH ER:98|SH ER:98|SH UH R:98", "sur=ZH ER:98|SH ER:98", "ssu=SH UW:98|SH UH:98|SH AH0:98", "ssure=SH ER:98", "du=JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH W:98|JH:98",
+    "dure=JH ER:98", "v=V:103", "w=W:104", "xc=K S:110,12", "x=K S:110|Z:111|G Z:110~x|K SH:110~x|G ZH:110~x", "y=Y:115|IY:113|IH:114|AY:112|AH0:114~x",
     "z=Z:116|S:~?|ZH:~?", "zz=Z:116",
     // single vowel letters
     "a=AE:0|AH0:1|IH0:1|EY:~L|EH:~?|AA:~?|AO:~?|AH!:~?|-:~?",
@@ -80,6 +81,7 @@ SoundReading parseReading(const std::string& text)
     if (tilde != std::string::npos) {
         switch (rest[tilde + 1]) {
         case 'x': r.kind = UnitKind::Phonogram; r.cost = 14; break;
+        case 's': r.kind = UnitKind::Phonogram; r.cost = 11; break;
         case 'L': r.kind = UnitKind::LongVowel; r.cost = 10; break;
         case 'E': r.kind = UnitKind::SilentE; r.cost = 12; break;
         default: r.kind = UnitKind::Unexplained; r.cost = 25; break;

@@ -25,7 +25,7 @@ struct SoundSpelling {
     std::vector<SoundReading> readings;
 };
 
-/// The table, parsed once. Costs: catalogue phonogram 10, long vowel 10,
+/// The table, parsed once. Costs: catalogue phonogram 10 (11 with a silent letter), long vowel 10,
 /// silent e 12, explained extra 14, unexplained 25.
 const std::vector<SoundSpelling>& soundTable();
 

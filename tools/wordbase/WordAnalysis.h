@@ -21,6 +21,9 @@ struct WordAnalysis {
     SegmentSet segments;
     bool homophone = false;
     bool rootFlag = false;
+    // The tagging by sound (SoundBridge.h), computed once for the taggers that share it.
+    std::vector<int> soundSegments;
+    bool soundTagged = false;
 
     static WordAnalysis analyse(const LexiconEntry& entry);
 

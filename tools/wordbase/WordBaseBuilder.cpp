@@ -5,6 +5,7 @@
 #include <set>
 
 #include "SegmentIds.h"
+#include "SoundBridge.h"
 #include "Taggers.h"
 #include "WordAnalysis.h"
 
@@ -48,23 +49,36 @@ std::vector<bool> findHomophones(const Lexicon& lexicon)
     return flag;
 }
 
-std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem::path& curatedDir)
+WordAnalysis tagWord(const LexiconEntry& entry, const Lexicon& lexicon)
 {
+    WordAnalysis a = WordAnalysis::analyse(entry);
+    tagConsonants(a);
+    tagVowels(a);
+    tagSyllableTypes(a);
+    tagBlends(a);
+    tagAffixes(a, lexicon);
+    tagRules(a, lexicon);
+    tagRoots(a);
+    tagSoundEndings(a, lexicon);
+    return a;
+}
+
+std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem::path& curatedDir,
+                                  std::vector<std::string>* unexplained)
+{
+    useSoundExceptions(curatedDir / "aligner-exceptions.tsv");
     const auto rote = readWordList(curatedDir / "rote-words.txt");
     const auto homophones = findHomophones(lexicon);
     std::vector<BuiltWord> out;
     out.reserve(lexicon.entries().size());
     for (std::size_t i = 0; i < lexicon.entries().size(); ++i) {
         const LexiconEntry& e = lexicon.entries()[i];
-        WordAnalysis a = WordAnalysis::analyse(e);
-        tagConsonants(a);
-        tagVowels(a);
-        tagSyllableTypes(a);
-        tagBlends(a);
-        tagAffixes(a, lexicon);
-        tagRules(a, lexicon);
-        tagRoots(a);
+        WordAnalysis a = tagWord(e, lexicon);
         if (rote.count(e.word)) a.tag(seg::RoteWords);
+        if (!fullyExplained(a)) {
+            a.tag(seg::RoteWords);
+            if (unexplained) unexplained->push_back(e.word);
+        }
         BuiltWord w;
         w.word = e.word;
         w.syllables = a.syllables;

@@ -8,6 +8,7 @@
 
 #include "Lexicon.h"
 #include "SegmentSet.h"
+#include "WordAnalysis.h"
 
 namespace moxlet::wordbase {
 
@@ -19,8 +20,17 @@ struct BuiltWord {
 
 // Words in lexicon order.  `curatedDir` may hold rote-words.txt: sight words
 // that get "Rote Words" whatever their spelling (one word a line, '#'
-// comments); it may be missing.
-std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem::path& curatedDir);
+// comments), and aligner-exceptions.tsv, the reviewed corrections to the
+// tagging by sound; either may be missing.  A word with a part that none of
+// its segments explains gets "Rote Words" (the self-check of fullyExplained);
+// `unexplained`, when given, receives those words, which the taggers should
+// have caught themselves.
+std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem::path& curatedDir,
+                                  std::vector<std::string>* unexplained = nullptr);
+
+// Runs every tagger on one lexicon word, in the builder's order (no curated
+// lists, no self-check, no flags).
+WordAnalysis tagWord(const LexiconEntry& entry, const Lexicon& lexicon);
 
 // The homophone rule: two differently spelled words of the word base with the
 // same main pronunciation (stress included) are both homophones.  Returns the

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "ListingWriter.h"
+#include "SoundAligner.h"
 #include "Taggers.h"
 #include "WordListing.h"
 #include "OffsetIndexWriter.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv)
                 for (const auto& g : a.graphemes)
                     std::cout << g.letters << "/" << (g.phones.empty() ? "-" : g.key()) << (g.fallback ? "!" : "")
                               << "@" << g.syllable << " ";
+                // The sound aligner's parse: letters:phones:kind+segments/syllable.
+                std::cout << "\t" << describe(alignSounds(a.word, a.phones, e->syllabified));
                 for (const auto& w : built)
                     if (w.word == a.word) std::cout << "\t" << moxlet::segmentIdList(w.segments) << "\t" << moxlet::wordFlags(w.segments);
                 std::cout << "\n";
@@ -79,7 +82,8 @@ int main(int argc, char** argv)
     const auto start = std::chrono::steady_clock::now();
     try {
         const Lexicon lexicon = Lexicon::load(dataDir / "lexicon.tsv");
-        const auto words = buildWords(lexicon, dataDir / "curated");
+        std::vector<std::string> unexplained;
+        const auto words = buildWords(lexicon, dataDir / "curated", &unexplained);
         const WordBaseImage image = layOutWordBase(words);
         std::filesystem::create_directories(outDir);
         std::filesystem::create_directories(indexDir);
@@ -94,6 +98,12 @@ int main(int argc, char** argv)
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
         std::cout << "moxlet-wordbase: " << words.size() << " words, " << image.recordCount << " records, " << ms
                   << " ms\n";
+        if (!unexplained.empty()) {
+            std::cout << "moxlet-wordbase: " << unexplained.size()
+                      << " words with a part no segment explains, made Rote Words:";
+            for (std::size_t k = 0; k < unexplained.size() && k < 400; ++k) std::cout << " " << unexplained[k];
+            std::cout << "\n";
+        }
         if (stats) {
             for (int k = 1; k <= 9; ++k) {
                 long n = 0;

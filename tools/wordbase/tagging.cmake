@@ -1,10 +1,5 @@
-# Tagging by sound (phonograms by sound, syllable types, Kind Old Words, Rote
-# Words) and its gold-set test.
-add_library(moxlet_wordbase_sounds STATIC
-            ${CMAKE_CURRENT_LIST_DIR}/SoundTable.cpp ${CMAKE_CURRENT_LIST_DIR}/SoundAligner.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/VowelSounds.cpp ${CMAKE_CURRENT_LIST_DIR}/Pronunciation.cpp)
-target_include_directories(moxlet_wordbase_sounds PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(moxlet_wordbase_sounds PUBLIC moxlet_settings)
+# The gold-set test of the tagging by sound (moxlet_wordbase_sounds, defined
+# with the builder in CMakeLists.txt).
 
 # Included from tests/CMakeLists.txt (GTest is found there).
 if(MOXLET_TESTS)
