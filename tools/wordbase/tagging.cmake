@@ -11,4 +11,5 @@ if(MOXLET_TESTS)
   target_sources(wordbase_tagging_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/PhonesTest.cpp
                  ${CMAKE_CURRENT_LIST_DIR}/tests/AffixGoldTest.cpp)
   target_link_libraries(wordbase_tagging_tests PRIVATE wordbase_affixes)
+  include(${CMAKE_CURRENT_LIST_DIR}/BlindGold.cmake)
 endif()
