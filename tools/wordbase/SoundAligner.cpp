@@ -117,6 +117,12 @@ void markLongBeforeR(const std::string& word, std::vector<SoundUnit>& units)
 {
     for (std::size_t k = 0; k + 1 < units.size(); ++k) {
         SoundUnit& u = units[k];
+        // marry, carrot: a before rr keeps its short sound in the spelling tutors teach.
+        if (u.letters == "a" && u.phones.size() == 1 && u.phones[0].sym == "EH" && units[k + 1].letters == "rr") {
+            u.kind = UnitKind::Phonogram;
+            u.segments = {0};
+            continue;
+        }
         if (u.letters.size() != 1 || u.phones.size() != 1 || units[k + 1].letters != "r") continue;
         const std::string& s = u.phones[0].sym;
         const char c = u.letters[0];

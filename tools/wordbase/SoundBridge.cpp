@@ -73,7 +73,8 @@ bool useSoundExceptions(const std::filesystem::path& file)
 
 bool fullyExplained(const WordAnalysis& a)
 {
-    if (a.has(seg::RoteWords)) return true;
+    // A reviewed exception (beyond) vouches for the parts the aligner misread.
+    if (a.has(seg::RoteWords) || hasSoundException(a.word)) return true;
     const std::string breaks = a.entry ? a.entry->syllabified : std::string();
     const SoundAlignment al = alignSounds(a.word, a.phones, breaks);
     for (std::size_t k = 0; k < al.units.size(); ++k) {

@@ -26,16 +26,16 @@ const char* const kTable[] = {
     "s=S:86|Z:87|Z AH0:87~x|SH:~?|ZH:~?", "ss=S:86|Z:87~x|SH:~?", "sc=S:88", "sh=SH:89", "stle$=S AH0 L:92|S L:92",
     "sion=ZH AH0 N:90|SH AH0 N:91|ZH IH0 N:90|SH IH0 N:91", "ssion=SH AH0 N:91|SH IH0 N:91",
     "t=T:93|-:~?|D:~?|SH:~?|CH:~?", "tt=T:93", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97|ZH AH0 N:97~x",
-    "ti=SH:~x", "tu=CH UW:98|CH AH0:98|CH UH:98|CH AH:98|CH:98|CH ER:98|CH W:98",
-    "ture=CH ER:98", "su=ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98|ZH W:98|SH W:98",
-    "sure=ZH ER:98|SH ER:98|SH UH R:98", "sur=ZH ER:98|SH ER:98", "ssu=SH UW:98|SH UH:98|SH AH0:98", "ssure=SH ER:98", "du=JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH W:98|JH:98",
+    "ti=SH:~x", "tu=CH AH0 W:98|CH UW:98|CH AH0:98|CH UH:98|CH AH:98|CH:98|CH ER:98|CH W:98",
+    "ture=CH ER:98", "su=ZH AH0 W:98|ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98|ZH W:98|SH W:98",
+    "sure=ZH ER:98|SH ER:98|SH UH R:98", "sur=ZH ER:98|SH ER:98", "ssu=SH UW:98|SH UH:98|SH AH0:98", "ssure=SH ER:98", "du=JH AH0 W:98|JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH W:98|JH:98",
     "dure=JH ER:98", "v=V:103", "w=W:104", "xc=K S:110,12", "x=K S:110|Z:111|G Z:110~x|K SH:110~x|G ZH:110~x", "y=Y:115|IY:113|IH:114|AY:112|AH0:114~x",
     "z=Z:116|S:~?|ZH:~?", "zz=Z:116",
     // single vowel letters
     "a=AE:0|AH0:1|IH0:1|EY:~L|EH:~?|AA:~?|AO:~?|AH!:~?|-:~?",
-    "e=EH:19|AH0:20|IH0:20|IY:~L|-:~E|IH!:~?|EY:~?",
+    "e=EH:19|AH0:20|IH0:20|IH2:20~x|IY:~L|-:~E|IH!:~?|EY:~?",
     "i=IH:43|AH0:43|AY:~L|IY:~L|Y:~x|-:~?",
-    "o=AA:58|AO:58|AH0:58|OW:59|UW:60|AH!:~?|UH:~?|IH:~?|W AH:~?|-:~?",
+    "o=AA:58|AO:58|AH0:58|IH0:58~x|OW:59|UW:60|AH!:~?|UH:~?|IH:~?|W AH:~?|-:~?",
     "u=AH:99|IH0:99~x|W:104~x|UW:~L|Y UW:~L|Y UH:~L|Y AH0:~L|Y ER:~L|UH:~?|IH!:~?|EH:~?|W:~?|-:~?",
     // vowel teams and other vowel spellings
     "ai=EY:2|AH0:2~x|IH0:2~x|EH:~?", "ay=EY:9|IY0:9~x", "au=AO:6|AA:6|AE:~?|OW:~?", "augh=AO:7|AA:7|AE F:~?",
@@ -47,7 +47,7 @@ const char* const kTable[] = {
     "ough=AO:71|AA:71|AH F:72|AO F:73|AA F:73|UW:74|OW:75|AW:~?", "ow=OW:76|AW:77", "oy=OY:78",
     "ue=UW:100|Y UW:100", "ui=UW:101|IH:~?", "uy=AY:~?", "eau=Y UW:~?|OW:~?", "ye$=AY:112~x",
     // r-controlled
-    "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102", "or=AO R:66|ER:66|OW R:66",
+    "air=EH R:2,84", "eer=IH R:27,84|IY R:27,84", "our=UH R:69,84~x", "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102|Y ER0:102~x", "or=AO R:66|ER:66|OW R:66",
     "ear=IH R:24|IY R:24|ER:25|EH R:26|AA R:~?", "wa=W AA:105|W AO:105|W AH!:~?", "war=W AO R:106",
     "wor=W ER:107", "qua=K W AA:82|K W AO:82", "quar=K W AO R:82,84",
 };

@@ -34,6 +34,7 @@ bool hasRSegment(const SoundUnit& u)
     static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER, seg::IR, seg::OR,
                                     seg::UR, seg::WAR, seg::WOR};
     if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar") return true;
+    if (u.letters == "air" || u.letters == "eer" || u.letters == "our") return true;  // hair, deer, tour
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
 
@@ -246,6 +247,8 @@ bool loadSoundExceptions(const std::string& path, std::map<std::string, SoundExc
 }
 
 void setSoundExceptions(std::map<std::string, SoundException> table) { exceptions() = std::move(table); }
+
+bool hasSoundException(const std::string& word) { return exceptions().count(word) > 0; }
 
 std::vector<int> tagSoundSegments(const std::string& word, const std::string& arpabet,
                                   const std::string& syllabified)

@@ -40,6 +40,9 @@ bool loadSoundExceptions(const std::string& path, std::map<std::string, SoundExc
 /// Sets the exceptions used by tagSoundSegments (empty by default).
 void setSoundExceptions(std::map<std::string, SoundException> exceptions);
 
+/// Whether the exceptions in use hold a reviewed correction for `word`.
+bool hasSoundException(const std::string& word);
+
 /// The sound segments of a word: its phonograms by sound, Kind Old Words, its
 /// syllable types and Rote Words, from its first pronunciation ("K AE1 T" or a
 /// " | "-separated list) and syllabified pronunciation ("K AE1 . T IH0 NG", may be
