@@ -24,6 +24,8 @@ bool contextFits(const SoundSpelling& sp, const std::string& word, std::size_t i
     const std::size_t end = i + sp.letters.size();
     if (sp.initialOnly && i != 0) return false;
     if (sp.finalOnly && end != word.size()) return false;
+    if (sp.beforeVowel && (end >= word.size() || std::string("aeiouy").find(word[end]) == std::string::npos))
+        return false;
     if (sp.finalOrSuffix) {
         const std::string rest = word.substr(end);
         if (!(rest.empty() || rest == "s" || rest == "d")) return false;

@@ -22,6 +22,7 @@ struct SoundSpelling {
     bool initialOnly = false;  ///< only at the start of the word
     bool finalOnly = false;    ///< only at the end of the word
     bool finalOrSuffix = false;///< at the end, or before a final s or d (table, tables, tickled)
+    bool beforeVowel = false;  ///< only before a vowel letter (a-round: the r begins the next syllable)
     std::vector<SoundReading> readings;
 };
 

@@ -108,6 +108,8 @@ struct Tagger {
             for (std::size_t q = k + 1; q < a.units.size() && unit(q).syllable == static_cast<int>(s); ++q)
                 closedAfter |= !unit(q).phones.empty();
             if (k + 1 < a.units.size() && unit(k + 1).letters == "stle") closedAfter = true;  // cas-tle
+            // A consonant sound in the vowel's own unit closes the syllable: walk, salt, ball.
+            if (u.letters == "alk" || u.letters == "alt" || u.letters == "all" || u.letters == "al") closedAfter = true;
             if (u.letters == "le" || u.letters == "stle" || (u.letters == "l" && u.phones.size() == 2)) {
                 type[s] = seg::ConsonantLE;
             } else if (hasRSegment(u)) {
