@@ -17,7 +17,7 @@ target_link_libraries(wordbase_affixes PUBLIC moxlet_settings)
 add_executable(wordbase_affix_dump ${CMAKE_CURRENT_LIST_DIR}/AffixDump.cpp)
 target_link_libraries(wordbase_affix_dump PRIVATE wordbase_affixes)
 
-# Its tests join wordbase_tagging_tests (see tagging.cmake).
+# Its tests are in tests/wordbase (wordbase_tagging_tests).
 
 # The builder's taggers call the affix tagging through AffixBridge.
 target_sources(moxlet_wordbase_builder PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AffixBridge.cpp)
