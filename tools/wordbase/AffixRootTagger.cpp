@@ -59,7 +59,7 @@ public:
         for (const auto& m : affixes_.suffixes(word)) {
             tags_.insert(m.id);
             if (m.base.empty()) continue;
-            if (int rule = ruleForChange(m.base, m.change, morph_); rule >= 0 && !notByRule().count(word))
+            if (int rule = ruleForChange(m.base, m.change, morph_, word); rule >= 0 && !notByRule().count(word))
                 tags_.insert(rule);
             run(m.base, depth + 1);
         }

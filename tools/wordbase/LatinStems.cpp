@@ -27,7 +27,7 @@ constexpr std::array kStems = {
     "ven",    "vers",   "vert",   "vey",    "vid",    "vinc",   "vict",   "vis",    "viv",    "voc",
     "vok",    "volv",   "vol",    "vot",    "mens",   "mand",   "nounce", "pare",   "pute",   "bine",
     "pete",   "mute",   "sume",   "cuse",   "haust",  "ecut",   "erc",    "ample",  "treme",  "pand",
-    "pans",   "spens",  "pla",    "duce",   "duct",   "lid",    "lis",    "lumin",  "quer",   "sci",    "urb",    "rode",   "ros",    "rupt",
+    "pans",   "spens",  "pla",    "duce",   "duct",   "lid",    "lis",    "liter",    "lumin",  "quer",   "sci",    "urb",    "rode",   "ros",    "rupt",
 };
 
 }  // namespace

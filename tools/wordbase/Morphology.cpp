@@ -1,6 +1,7 @@
 #include "Morphology.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace moxlet::wordbase::affixes {
 
@@ -13,6 +14,16 @@ Phones Morphology::firstPhones(const std::string& word) const
 {
     const auto prons = lex_.pronunciations(word);
     return prons.empty() ? Phones{} : splitPhones(prons.front());
+}
+
+Phones Morphology::basePhones(const std::string& base, const std::string& derived) const
+{
+    if (lex_.contains(base) || derived.empty()) return firstPhones(base);
+    Phones p = firstPhones(derived);
+    const auto last = std::find_if(p.rbegin(), p.rend(), [](const std::string& ph) { return isVowelPhone(ph); });
+    if (last == p.rend()) return {};
+    p.erase(std::prev(last.base()), p.end());
+    return p;
 }
 
 std::vector<Phones> Morphology::allPhones(const std::string& word) const
@@ -40,8 +51,16 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         candidates.push_back({s.substr(0, s.size() - 1) + "y", StemChange::YtoI});
 
     const auto listed = lex_.baseForms(word);
+    // The inflection list may name a base the lexicon lacks (erupted -> erupt,
+    // recurring -> recur); only -ed and -ing trust it, and only then is no
+    // sound to check.
+    const bool inflection = suffix == "ed" || suffix == "ing";
     for (const auto& c : candidates) {
-        if (c.base.size() < 2 || !lex_.contains(c.base)) continue;
+        if (c.base.size() < 2) continue;
+        if (!lex_.contains(c.base)) {
+            if (inflection && std::find(listed.begin(), listed.end(), c.base) != listed.end()) out.push_back(c);
+            continue;
+        }
         if (!listed.empty() && std::find(listed.begin(), listed.end(), c.base) == listed.end()) {
             // forgotten lists forget; its stem forgot counts because forgot lists forget too.
             bool shares = false;
@@ -57,7 +76,10 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
                 for (const auto& wp : wordProns)
                     sounds = sounds || phonesHavePrefix(wp, bp, c.change == StemChange::YtoI) ||
                              (!vowelSuffix && bp.size() > 2 && (bp.back() == "D" || bp.back() == "T") &&
-                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1)));  // handsome, exactly
+                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1))) ||  // handsome, exactly
+                             (suffix == "en" && bp.size() > 2 && bp.back() == "T" && bp[bp.size() - 2] != "T" &&
+                              !isVowelPhone(bp[bp.size() - 2]) &&
+                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1)));  // soften, fasten: silent t
             if (!sounds) continue;
         }
         out.push_back(c);

@@ -37,6 +37,9 @@ public:
     // The first pronunciation (split into phones) of the word, empty if unknown.
     Phones firstPhones(const std::string& word) const;
     std::vector<Phones> allPhones(const std::string& word) const;
+    // The base's first pronunciation; for a base the lexicon lacks (recur), the
+    // derived word's first pronunciation up to its last vowel (recurring).
+    Phones basePhones(const std::string& base, const std::string& derived) const;
 
     const LexiconView& lexicon() const { return lex_; }
 

@@ -145,7 +145,7 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
         case Rest::WordOrStem:
             real = restIsWord(word, rest, static_cast<std::size_t>(sounded)) ||
                    (rest.size() >= 3 && startsWithLatinStem(rest)) ||
-                   (spelling == "ex" && startsWithLatinStem("s" + rest));
+                   ((spelling == "ex" || spelling == "trans") && startsWithLatinStem("s" + rest));  // transcend
             break;
         case Rest::Free:
             real = rest.size() >= 3;

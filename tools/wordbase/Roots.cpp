@@ -43,7 +43,7 @@ const std::array<RootRule, 58>& rootRules()
          {"complet", "complement", "compliment", "comply", "complian", "complie", "accomplish"},
          {"complex*", "complain*", "complicat*"}},
         {284, {"cord", "cour"}, {"cordial", "courag"}, {"courier*", "courtesy*", "concourse*", "discourse*", "recourse*",
-                                            "intercourse*", "discord*"}},
+                                            "intercourse*"}},
         {285, {"cred"}, {"cred"}, {}},
         {286, {"curr", "curs", "course", "cur"}, {"curr", "curs", "course", "courier"},
          {"secur*", "procur*", "obscur*", "insecur*", "curs", "curse*", "cursed", "cursing", "accura*", "curry*", "incurab*", "inaccura*"}},
@@ -52,7 +52,7 @@ const std::array<RootRule, 58>& rootRules()
         {289, {"fer"}, {"fertil"}, {}},
         {290, {"fect", "fic"}, {}, {"fiction*", "offic*", "artific*", "sacrific*", "traffic*", "magnific*",
                                    "beneficiary*", "superfic*"}},
-        {291, {"fin"}, {"final", "finish", "finit", "finis", "financ"}, {"refined*", "confine*"}},
+        {291, {"fin"}, {"final", "finish", "finit", "finis", "financ"}, {"refined*"}},
         {292, {"flect", "flex"}, {"flex"}, {}},
         {293, {"graph", "gram"}, {"graph", "gram", "grammar"}, {"gramp*", "grammy", "grams"}},
         {294, {"ject", "jac"}, {}, {}},
@@ -74,7 +74,7 @@ const std::array<RootRule, 58>& rootRules()
         {305, {"nomin", "nomen"}, {"nomin", "nomen"}, {}},
         {306, {"pel", "puls"}, {"puls"}, {}},
         {307, {"pend", "pens"}, {"pend", "pension", "pensive"}, {}},
-        {308, {"ply", "plic"}, {"plywood"}, {"supply*", "comply*", "complic*", "supplie*", "deploy*", "deeply"}},
+        {308, {"ply", "plic"}, {"plywood"}, {"supply*", "comply*", "supplie*", "deploy*", "deeply"}},
         {309, {"port"}, {"portab", "porter", "portfolio", "portage"},
          {"opportun*", "proportion*", "apportion*", "rapport*", "deportment*", "airport*"}},
         {310, {"posit", "pose", "posal", "posur", "pon", "pound"}, {"posit"},
@@ -88,13 +88,13 @@ const std::array<RootRule, 58>& rootRules()
         {316, {"scrib", "script"}, {"scrib", "script"}, {}},
         {317, {"sent", "sens"}, {"sentenc", "sentim", "sentien", "sens"},
          {"present*", "represent*", "absent*", "essent*", "misrepresent*", "omnipresent*"}},
-        {318, {"sist"}, {}, {}},
+        {318, {"sist"}, {}, {"transistor*"}},
         {319, {"spect", "spec", "spic"}, {"spect", "speci", "specul", "spectr"},
          {"speck*", "despica*", "conspicu*", "speculum"}},
         {320, {"spir", "pire"}, {"spirit"}, {"empire*", "vampire*", "umpire*", "aspirin*"}},
         {321, {"struct"}, {"struct"}, {}},
         {322, {"tain", "content", "detent", "retent"}, {},
-         {"attain*", "entertain*", "maintain*", "contents*", "contentious*", "unattain*"}},
+         {"attain*", "entertain*", "contents*", "contentious*", "unattain*"}},
         {323, {"tend", "tens", "tent"}, {"tens", "tendenc", "tentativ"},
          {"content*", "detent*", "retent*", "intensif*", "potent*", "latent*"}},
         {324, {"tract"}, {"tract"}, {}},
@@ -184,11 +184,14 @@ std::vector<int> latinRoots(const std::string& word)
                 if (prefixed && (endingFits(post, sp) || sp.back() == 'e')) found = true;
             }
             if (!found && word.size() > 2 && sp.front() == 's') {
-                // ex + (s)pect, ex + (s)ist, ex + (s)pire: the s is swallowed by the x.
-                const auto x = word.find("ex" + std::string(sp.substr(1)));
-                if (x != std::string::npos && (x == 0 || isPrefixChain(word.substr(0, x))) &&
-                    endingFits(std::string_view(word).substr(x + 1 + sp.size()), sp))
-                    found = true;
+                // ex + (s)pect, ex + (s)ist, ex + (s)pire: the s is swallowed by the x;
+                // trans + (s)cend and sus + (s)pect write the two s's as one.
+                for (std::string_view swallower : {"ex", "trans", "sus"}) {
+                    const auto x = word.find(std::string(swallower) + std::string(sp.substr(1)));
+                    if (x != std::string::npos && (x == 0 || isPrefixChain(word.substr(0, x))) &&
+                        endingFits(std::string_view(word).substr(x + swallower.size() - 1 + sp.size()), sp))
+                        found = true;
+                }
             }
         }
         if (found) out.push_back(rule.id);

@@ -33,7 +33,7 @@ bool isFszlWord(const std::string& word, const Morphology& morph)
     return true;
 }
 
-int ruleForChange(const std::string& base, StemChange change, const Morphology& morph)
+int ruleForChange(const std::string& base, StemChange change, const Morphology& morph, const std::string& derived)
 {
     switch (change) {
     case StemChange::None:
@@ -42,11 +42,11 @@ int ruleForChange(const std::string& base, StemChange change, const Morphology& 
         return base.size() >= 2 && !isVowelLetter(base[base.size() - 2]) ? 163 : -1;
     case StemChange::DropE: {
         if (base.size() < 3 || base.back() != 'e' || isVowelLetter(base[base.size() - 2])) return -1;
-        const auto p = morph.firstPhones(base);
+        const auto p = morph.basePhones(base, derived);
         return !p.empty() && !isVowelPhone(p.back()) ? 162 : -1;
     }
     case StemChange::Doubled: {
-        const auto p = morph.firstPhones(base);
+        const auto p = morph.basePhones(base, derived);
         const int syllables = vowelCount(p);
         if (syllables == 1) return 159;
         if (syllables >= 2) {

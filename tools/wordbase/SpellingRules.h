@@ -19,6 +19,8 @@ bool isFszlWord(const std::string& word, const Morphology& morph);
 
 // The rule a spelling change on base stands for, or -1 (None, or a change that
 // follows no rule, as in agreed).
-int ruleForChange(const std::string& base, StemChange change, const Morphology& morph);
+// derived, when given, stands in for the pronunciation of a base the lexicon lacks.
+int ruleForChange(const std::string& base, StemChange change, const Morphology& morph,
+                  const std::string& derived = {});
 
 }  // namespace moxlet::wordbase::affixes

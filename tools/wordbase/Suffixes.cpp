@@ -58,7 +58,7 @@ constexpr std::array kSuffixes = {
     SuffixRule{246, "io", "IY OW", Before::Latin, 2},
     SuffixRule{247, "ious", "IY @ S|Y @ S|@ S", Before::Latin, 2},
     SuffixRule{248, "ish", "@ SH", Before::Base, 0},
-    SuffixRule{249, "ism", "IH Z @ M|IH Z AH M", Before::Latin, 3},
+    SuffixRule{249, "ism", "IH Z @ M|IH Z AH M|IH Z M", Before::Latin, 3},
     SuffixRule{250, "ist", "@ S T", Before::Latin, 3},
     SuffixRule{251, "ity", "@ T IY", Before::Latin, 3},
     SuffixRule{252, "ium", "IY @ M|Y @ M", Before::Latin, 2},
@@ -195,6 +195,16 @@ AffixMatch Affixes::pastTense(const std::string& word) const
     auto stems = morph_.basesFor(word, "ed");
     if (stems.empty()) return {};
     const auto& stem = stems.front();
+    if (!morph_.lexicon().contains(stem.base)) {
+        // A base only the inflection list knows (erupted): the word's own ending decides.
+        const bool dental = stem.base.back() == 't' || stem.base.back() == 'd';
+        for (const auto& p : morph_.allPhones(word)) {
+            if (dental && phonesEndWith(p, "AH0 D|IH0 D")) return {229, stem.base, stem.change};
+            if (!dental && phonesEndWith(p, "D")) return {230, stem.base, stem.change};
+            if (!dental && phonesEndWith(p, "T")) return {231, stem.base, stem.change};
+        }
+        return {};
+    }
     // The sound of the ending decides which -ED it is.
     for (const auto& p : morph_.allPhones(word)) {
         bool fits = false;
