@@ -96,7 +96,8 @@ private:
             "belly", "silly", "jolly", "hobby", "lobby", "berry", "cherry", "merry", "ferry", "sorry", "worry",
             "hurry", "carry", "marry", "parry", "happy", "pretty", "ditty", "baby", "story", "easy", "lady",
             "body", "copy", "city", "pity", "duty", "party", "holy", "lily", "navy", "wary", "fury", "jury",
-            "tidy", "pony", "tiny", "ruby", "gravy", "daddy", "puppy", "poppy", "guppy", "sloppy", "muddy", "curry", "filly"};
+            "tidy", "pony", "tiny", "ruby", "gravy", "daddy", "puppy", "poppy", "guppy", "sloppy", "muddy", "curry", "filly",
+            "bully", "billy", "gully", "dizzy", "sully", "tally", "rally", "ally"};
         const bool lyWord = word.size() > 4 && word.compare(word.size() - 2, 2, "ly") == 0 &&
                             !morph_.basesFor(word, "ly").empty();
         if (word.size() > 3 && word.back() == 'y' && !lyWord && !notWithY.count(word)) {
