@@ -26,6 +26,13 @@ bool contextFits(const SoundSpelling& sp, const std::string& word, std::size_t i
     if (sp.finalOnly && end != word.size()) return false;
     if (sp.beforeVowel && (end >= word.size() || std::string("aeiouy").find(word[end]) == std::string::npos))
         return false;
+    if (sp.afterConsonant && (i == 0 || std::string("aeiouy").find(word[i - 1]) != std::string::npos)) return false;
+    if (sp.syllableEnd && end < word.size() && std::string("aeiouy").find(word[end]) != std::string::npos) {
+        static const char* const endings[] = {"s", "ed", "ing", "ings", "er", "ers", "y", "ily", "ie", "ies"};
+        const std::string rest = word.substr(end);
+        if (std::none_of(std::begin(endings), std::end(endings), [&](const char* e) { return rest == e; }))
+            return false;
+    }
     if (sp.finalOrSuffix) {
         const std::string rest = word.substr(end);
         if (!(rest.empty() || rest == "s" || rest == "d")) return false;

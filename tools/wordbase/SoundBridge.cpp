@@ -88,7 +88,12 @@ bool fullyExplained(const WordAnalysis& a)
             break;
         }
         case UnitKind::LongVowel:
-            if (!carries(a, {seg::OpenSyllable, seg::SilentE, seg::KindOldWords})) return false;
+            if (!carries(a, {seg::OpenSyllable, seg::SilentE, seg::KindOldWords})) {
+                // sign, climb: the long i taught with GN and -MB (VowelSounds.cpp).
+                const bool silentLetterNext = u.letters == "i" && k + 1 < al.units.size() &&
+                                              (al.units[k + 1].letters == "gn" || al.units[k + 1].letters == "mb");
+                if (!silentLetterNext) return false;
+            }
             break;
         case UnitKind::SilentE:
             break;  // by Silent E or the letter it keeps from ending the word (VowelSounds.h)

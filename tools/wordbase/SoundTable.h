@@ -23,6 +23,8 @@ struct SoundSpelling {
     bool finalOnly = false;    ///< only at the end of the word
     bool finalOrSuffix = false;///< at the end, or before a final s or d (table, tables, tickled)
     bool beforeVowel = false;  ///< only before a vowel letter (a-round: the r begins the next syllable)
+    bool afterConsonant = false;  ///< only after a consonant letter (bottling; not re-al-ism)
+    bool syllableEnd = false;  ///< final, before a consonant letter or an ending (climbing; not tambourine)
     std::vector<SoundReading> readings;
 };
 

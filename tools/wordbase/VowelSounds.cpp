@@ -35,6 +35,7 @@ bool hasRSegment(const SoundUnit& u)
                                     seg::UR, seg::WAR, seg::WOR};
     if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar") return true;
     if (u.letters == "air" || u.letters == "eer" || u.letters == "our") return true;  // hair, deer, tour
+    if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
 
@@ -76,10 +77,21 @@ struct Tagger {
             ++q;
         }
         if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q))) return static_cast<int>(q);
-        // ce, ge units carry their own silent e (page, race, change).
+        // ce, ge, gue units carry their own silent e (page, race, change, plague, vague).
         for (std::size_t c = k + 1; c < a.units.size() && c <= k + 2 && !unit(c).vowel(); ++c)
-            if (unit(c).letters == "ce" || unit(c).letters == "ge") return static_cast<int>(c);
+            if (unit(c).letters == "ce" || unit(c).letters == "ge" || unit(c).letters == "gue")
+                return static_cast<int>(c);
         return -1;
+    }
+
+    /// sign, design, climb: a long i before the gn or mb that is taught with it is
+    /// explained by GN or -MB (the words those phonograms are taught with), not by
+    /// Kind Old Words.
+    bool longBeforeSilentLetter(std::size_t k) const
+    {
+        if (k + 1 >= a.units.size() || unit(k).letters != "i") return false;
+        const SoundUnit& next = unit(k + 1);
+        return (next.letters == "gn" || next.letters == "mb") && next.syllable == unit(k).syllable;
     }
 
     bool kindOldAfter(std::size_t k) const
@@ -88,7 +100,7 @@ struct Tagger {
         if (!isLongSingle(u) || (u.letters != "i" && u.letters != "o")) return false;
         if (u.letters == "i" && !(u.phones.size() == 1 && u.phones[0].sym == "AY")) return false;
         const std::size_t at = static_cast<std::size_t>(u.letterStart) + 1;
-        for (const char* c : {"ld", "nd", "lt", "st", "ll", "th", "gn", "mb"})
+        for (const char* c : {"ld", "nd", "lt", "st", "ll", "th"})
             if (startsWith(a.word, at, c)) return true;
         return false;
     }
@@ -179,7 +191,7 @@ struct Tagger {
                 const int t = s < type.size() ? type[s] : -1;
                 const bool iAsE = u.letters == "i" && u.phones.size() == 1 && u.phones[0].sym == "IY";
                 if (kindOld[k]) out.insert(seg::KindOldWords);
-                else if (t == seg::OpenSyllable || (!iAsE && t == seg::SilentE)) {
+                else if (t == seg::OpenSyllable || (!iAsE && t == seg::SilentE) || longBeforeSilentLetter(k)) {
                 } else rote = true;
                 break;
             }
