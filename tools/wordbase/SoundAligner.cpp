@@ -28,7 +28,7 @@ bool contextFits(const SoundSpelling& sp, const std::string& word, std::size_t i
         return false;
     if (sp.afterConsonant && (i == 0 || std::string("aeiouy").find(word[i - 1]) != std::string::npos)) return false;
     if (sp.syllableEnd && end < word.size() && std::string("aeiouy").find(word[end]) != std::string::npos) {
-        static const char* const endings[] = {"s", "ed", "ing", "ings", "er", "ers", "y", "ily", "ie", "ies"};
+        static const char* const endings[] = {"s", "ed", "ing", "ings", "er", "ers", "est", "y", "ily", "ie", "ies"};
         const std::string rest = word.substr(end);
         if (std::none_of(std::begin(endings), std::end(endings), [&](const char* e) { return rest == e; }))
             return false;

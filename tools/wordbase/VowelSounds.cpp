@@ -34,7 +34,7 @@ bool hasRSegment(const SoundUnit& u)
     static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER, seg::IR, seg::OR,
                                     seg::UR, seg::WAR, seg::WOR};
     if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar") return true;
-    if (u.letters == "air" || u.letters == "eer" || u.letters == "our") return true;  // hair, deer, tour
+    if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar") return true;  // hair, deer, tour, board
     if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
