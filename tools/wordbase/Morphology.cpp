@@ -5,6 +5,16 @@
 
 namespace moxlet::wordbase::affixes {
 
+namespace {
+
+Phones dropped(Phones p, std::size_t at)
+{
+    p.erase(p.begin() + static_cast<long>(at));
+    return p;
+}
+
+}  // namespace
+
 bool isVowelLetter(char c)
 {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
@@ -79,7 +89,10 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
                               phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1))) ||  // handsome, exactly
                              (suffix == "en" && bp.size() > 2 && bp.back() == "T" && bp[bp.size() - 2] != "T" &&
                               !isVowelPhone(bp[bp.size() - 2]) &&
-                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1)));  // soften, fasten: silent t
+                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1))) ||  // soften, fasten: silent t
+                             (vowelSuffix && suffix != "y" && bp.size() > 3 && bp[bp.size() - 2] == "AH0" &&
+                              bp.back() == "L" &&  // not even -> evening
+                              phonesHavePrefix(wp, dropped(bp, bp.size() - 2)));  // devilish: dev(i)lish
             if (!sounds) continue;
         }
         out.push_back(c);
@@ -91,7 +104,7 @@ bool Morphology::isKnownForm(const std::string& spelling) const
 {
     if (lex_.contains(spelling)) return true;
     static const char* const kEndings[] = {"s",  "es",   "ed",   "ing", "er",  "est", "ly",
-                                           "ness", "able", "ful", "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al"};
+                                           "ness", "able", "ful", "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al", "ible"};
     for (const char* e : kEndings)
         if (!basesFor(spelling, e, false).empty()) return true;
     return false;

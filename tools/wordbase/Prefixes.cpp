@@ -30,7 +30,7 @@ constexpr std::array kPrefixes = {
     PrefixRule{169, "com", "K AH M|K AA M|K AO M", Rest::WordOrStem},
     PrefixRule{170, "con", "K AH N|K AA N|K AH NG|K AA NG|K AO N", Rest::WordOrStem},
     PrefixRule{171, "contra", "K AA N T R AH|K AO N T R AH", Rest::Free},
-    PrefixRule{172, "counter", "K AW N T ER", Rest::Word},
+    PrefixRule{172, "counter", "K AW N T ER|K AW N ER", Rest::Free},  // counterfeit, counterclockwise
     PrefixRule{173, "de", "D IH|D IY|D AH|D EH", Rest::WordOrStem},
     PrefixRule{174, "dis", "D IH S|D IH Z|D AH S|D IH SH", Rest::WordOrStem},
     PrefixRule{175, "dys", "D IH S", Rest::Free},
@@ -60,7 +60,7 @@ constexpr std::array kPrefixes = {
     PrefixRule{199, "semi", "S EH M", Rest::Free},
     PrefixRule{200, "sub", "S AH B|S AA B", Rest::WordOrStem},
     PrefixRule{201, "super", "S UW P ER", Rest::WordOrStem},
-    PrefixRule{202, "tele", "T EH L AH|T EH L IH|T EH L", Rest::Free},
+    PrefixRule{202, "tele", "T EH L AH|T EH L IH|T EH L|T AH L EH", Rest::Free},  // telepathy
     PrefixRule{203, "trans", "T R AE N S|T R AE N Z|T R AH N S|T R AH N Z", Rest::WordOrStem},
     PrefixRule{204, "ultra", "AH L T R AH", Rest::Free},
     PrefixRule{205, "un", "AH N|AH NG", Rest::Word},
@@ -253,8 +253,10 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
             }
     }
     // I- (in-): ill, irr, on a word (illegal, irregular).
+    // irreparable: ir + re + par + able.
+    const bool reStem = word.compare(2, 2, "re") == 0 && startsWithLatinStem(word.substr(4));
     if ((word.compare(0, 3, "ill") == 0 || word.compare(0, 3, "irr") == 0) &&
-        (morph_.isKnownForm(word.substr(2)) || stemAfter(2)))
+        (morph_.isKnownForm(word.substr(2)) || stemAfter(2) || reStem))
         if (word.compare(0, 4, "illu") != 0 || word.compare(0, 5, "illum") == 0)
             if (word != "ill" && word.compare(0, 5, "illne") != 0) out.push_back({211, {}, StemChange::None});
     // O- (ob-): occ, off, opp, and o- before mit/miss.

@@ -56,7 +56,7 @@ const std::array<RootRule, 58>& rootRules()
         {292, {"flect", "flex"}, {"flex"}, {}},
         {293, {"graph", "gram"}, {"graph", "gram", "grammar"}, {"gramp*", "grammy", "grams"}},
         {294, {"ject", "jac"}, {}, {}},
-        {295, {"legal", "legit", "legis"}, {"legal", "legit"}, {"legislat*"}},
+        {295, {"legal", "legit", "legis", "privileg"}, {"legal", "legit", "privileg"}, {"legislat*"}},
         {296, {"lect", "leg", "lig"}, {"lectur", "legend", "legible", "legion"},
          {"religi*", "oblig*", "deleg*", "relega*", "alleg*", "colleague*", "illegal*", "illegit*", "privilege*",
           "paralegal*", "legislat*", "league*", "relig*", "alligator*"}},
@@ -84,7 +84,7 @@ const std::array<RootRule, 58>& rootRules()
         {313, {"rect", "reg"}, {"regul", "region", "regim", "regal", "regent", "rectang", "rectif"},
          {"regret*", "regard*", "register*", "registr*", "reggae", "regurgit*", "disregard*"}},
         {314, {"rupt"}, {"ruptur"}, {}},
-        {315, {"scend", "scens"}, {}, {}},
+        {315, {"scend", "scens", "scent"}, {}, {}},
         {316, {"scrib", "script"}, {"scrib", "script"}, {}},
         {317, {"sent", "sens"}, {"sentenc", "sentim", "sentien", "sens"},
          {"present*", "represent*", "absent*", "essent*", "misrepresent*", "omnipresent*"}},
@@ -102,7 +102,7 @@ const std::array<RootRule, 58>& rootRules()
         {326, {"val", "vail"}, {"valu", "valid", "valor", "valian", "valence"},
          {"approval*", "interval*", "arrival*", "removal*", "prevalen*", "survival*", "revival*", "carnival*",
           "festival*", "rival*", "avalanche*", "disapprov*"}},
-        {327, {"vent", "vene", "venue", "veni"}, {"venue", "ventur"}, {"seven*", "eleven*", "avenge*", "revenge*"}},
+        {327, {"vent", "vene", "venue", "veni"}, {"venue", "ventur"}, {"seven*", "eleven*", "avenge*", "revenge*", "evening*", "evenly", "evenness"}},
         {328, {"vers", "vert"}, {"vers", "vert"}, {}},
         {329, {"vid", "vis"}, {"video", "visi", "visu", "vision", "visa", "vista"},
          {"divid*", "individ*", "devis*", "avid*", "vivid*", "provision*", "previous*", "divis*", "subdivi*"}},
@@ -135,7 +135,7 @@ bool endingFits(std::string_view post, std::string_view root)
     if (post.size() >= 2 && post[0] == root.back()) post.remove_prefix(1);  // admitted, preferred
     const char c = post[0];
     if (std::string_view("aeiouy").find(c) != std::string_view::npos) return true;
-    for (std::string_view s : {"s", "ly", "ment", "ful", "less", "ness", "ship", "ward"})
+    for (std::string_view s : {"s", "ly", "ment", "ful", "less", "ness", "ship", "ward", "cy"})
         if (startsWith(post, s)) return true;
     return false;
 }

@@ -304,6 +304,12 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
     if (has(227) || has(269)) drop(235), drop(233);
     if (has(257)) drop(235);
     if (has(237) || has(223) || has(262)) drop(236);
+    // -ologist, -ological: built on an -ology word of the lexicon (biologist, psychological).
+    if (const auto at = word.rfind("olog"); !has(260) && at != std::string::npos && at >= 2) {
+        const std::string ology = word.substr(0, at) + "ology";
+        if (ology != word && morph_.lexicon().contains(ology) && !excluded.at(260).count(ology))
+            out.push_back({260, {}, StemChange::None});
+    }
     return out;
 }
 
