@@ -34,7 +34,8 @@ bool hasRSegment(const SoundUnit& u)
     static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER, seg::IR, seg::OR,
                                     seg::UR, seg::WAR, seg::WOR};
     if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar") return true;
-    if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar") return true;  // hair, deer, tour, board
+    if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar" ||
+        u.letters == "ier") return true;  // hair, deer, tour, board, pier
     if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
@@ -77,6 +78,13 @@ struct Tagger {
             ++q;
         }
         if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q))) return static_cast<int>(q);
+        // The a of -ange keeps its long sound when the e sounds or is dropped before an
+        // ending (changes, changing, stranger, danger): the soft g still shows it.
+        if (unit(k).letters == "a" && k + 1 < a.units.size() && unit(k + 1).letters == "ng" &&
+            unit(k + 1).phones.size() == 2 && unit(k + 1).phones[1].sym == "JH") {
+            const auto after = static_cast<std::size_t>(unit(k + 1).letterStart) + 2;
+            if (after < a.word.size() && (a.word[after] == 'e' || a.word[after] == 'i')) return static_cast<int>(k + 1);
+        }
         // ce, ge, gue units carry their own silent e (page, race, change, plague, vague).
         for (std::size_t c = k + 1; c < a.units.size() && c <= k + 2 && !unit(c).vowel(); ++c)
             if (unit(c).letters == "ce" || unit(c).letters == "ge" || unit(c).letters == "gue")
