@@ -25,7 +25,7 @@ const char* const kTable[] = {
     "ed$=D:230~x|T:231~x", "f=F:36|V:~?", "ff=F:36", "ph=F:80", "g=G:37|JH:38|ZH:~?", "gg=G:37",
     "ge$=JH:38|ZH:~?", "gh=G:39|F:~?|-:~?", "gn=N:40~s", "gue@=G:41", "ngue@=NG:56,41", "gu=G:~?", "h=HH:42|-:~?",
     "wh=W:108|HH W:108|HH:108~x", "j=JH:48|Y:~?|HH:~?", "k=K:49", "kn=N:50~s", "l=L:51", "ll=L:51",
-    "le%=AH0 L:51|L:51", "le=AH0 L:51~x", "l<=AH0 L:51~x", "m=M:52", "mm=M:52", "mn$=M:54", "n=N:55|NG:57~x", "nn=N:55",
+    "le%=AH0 L:51|L:51", "le=AH0 L:51~x", "l<=AH0 L:51~x", "m=M:52", "mm=M:52", "mn$=M:54", "mns$=M Z:54,87", "n=N:55|NG:57~x", "nn=N:55",
     "ng=NG:56|NG G:56|NG K:56~x|N JH:55,38", "nk=NG K:57", "p=P:79|-:~?", "pp=P:79", "q=K:~?",
     "qu=K W:81|K:~?", "que$=K:83", "ques$=K S:83,86", "r=R:84|ER0:84~x", "rr=R:84", "rh=R:85", "wr=R:109~s",
     "s=S:86|Z:87|Z AH0:87~x|SH:~?|ZH:~?", "ss=S:86|Z:87~x|SH:~?", "sc=S:88", "sh=SH:89", "stle$=S AH0 L:92|S L:92",
@@ -52,7 +52,7 @@ const char* const kTable[] = {
     "ough=AO:71|AA:71|AH F:72|AO F:73|AA F:73|UW:74|OW:75|AW:~?", "ow=OW:76|AW:77", "oy=OY:78",
     "ue=UW:100|Y UW:100", "ui=UW:101", "uy=AY:~?", "eau=Y UW:~?|OW:~?", "ye$=AY:112~x",
     // r-controlled
-    "air=EH R:2,84", "eer=IH R:27,84|IY R:27,84", "ier=IH R:45,84|IY R:45,84", "our=UH R:69,84~x", "ar>=ER0:1,84", "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102|Y ER0:102~x", "or=AO R:66|ER!:66|ER0:58,84~x|OW R:66",
+    "air=EH R:2,84", "eer=IH R:27,84|IY R:27,84", "ier=IH R:45,84|IY R:45,84", "our=UH R:69,84~x", "ar>=ER0:1,84", "arr>=ER0:1,84", "orr>=ER0:58,84", "arr=AA R:5,84", "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102|Y ER0:102~x", "or=AO R:66|ER!:66|ER0:58,84~x|OW R:66",
     "ear=IH R:24|IY R:24|ER:25|EH R:26|AA R:~?", "wa=W AA:105|W AO:105|W AH!:~?", "war=W AO R:106",
     "wor=W ER:107", "qua=K W AA:82|K W AO:82", "quar=K W AO R:82,84",
 };
