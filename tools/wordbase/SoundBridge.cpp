@@ -81,6 +81,11 @@ bool fullyExplained(const WordAnalysis& a)
         const SoundUnit& u = al.units[k];
         switch (u.kind) {
         case UnitKind::Unexplained: {
+            // choc(o)late: a dropped vowel read as its reduced sound (VowelSounds.h).
+            if (const int reduced = droppedVowel(al, k); reduced >= 0) {
+                if (!a.has(reduced)) return false;
+                break;
+            }
             // The second letter of a doubled consonant split by the aligner (arrest).
             const bool doubled = u.phones.empty() && u.letters.size() == 1 && k > 0 &&
                                  al.units[k - 1].letters.back() == u.letters[0];

@@ -30,10 +30,10 @@ const char* const kTable[] = {
     "qu=K W:81|K:~?", "que$=K:83", "ques$=K S:83,86", "r=R:84|ER0:84~x", "rr=R:84", "rh=R:85", "wr=R:109~s",
     "s=S:86|Z:87|Z AH0:87~x|SH:~?|ZH:~?", "ss=S:86|Z:87~x|SH:~?", "sc=S:88", "sh=SH:89", "stle$=S AH0 L:92|S L:92",
     "sion=ZH AH0 N:90|SH AH0 N:91|ZH IH0 N:90|SH IH0 N:91", "ssion=SH AH0 N:91|SH IH0 N:91",
-    "t=T:93|-:~?|D:~?|SH:~?|CH:~?", "tt=T:93", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97|ZH AH0 N:97~x",
+    "t=T:93|-:~?|D:93~x|SH:~?|CH:~?", "tt=T:93|D:93~x", "th=TH:95|DH:96|T:~?", "tion=SH AH0 N:97|SH IH0 N:97|CH AH0 N:97|ZH AH0 N:97~x",
     "ti=SH:~x", "tu=CH AH0 W:98|CH UW:98|CH AH0:98|CH UH:98|CH AH:98|CH:98|CH ER:98|CH W:98",
     "ture=CH ER:98", "su=ZH AH0 W:98|ZH UW:98|ZH AH0:98|ZH ER:98|SH UH:98|SH ER:98|ZH UH:98|SH UW:98|ZH W:98|SH W:98",
-    "sure=ZH ER:98|SH ER:98|SH UH R:98", "sur=ZH ER:98|SH ER:98", "ssu=SH UW:98|SH UH:98|SH AH0:98", "ssure=SH ER:98", "du=JH AH0 W:98|JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH W:98|JH:98",
+    "sure=ZH ER:98|SH ER:98|SH UH R:98", "sur=ZH ER:98|SH ER:98", "ssu=SH UW:98|SH UH:98|SH AH0:98", "ssure=SH ER:98|SH UH R:98", "du=JH AH0 W:98|JH UW:98|JH AH0:98|JH UH:98|JH ER:98|JH W:98|JH:98",
     "dure=JH ER:98", "v=V:103", "w=W:104", "xc=K S:110,12", "x=K S:110|Z:111|G Z:110~x|K SH:110~x|G ZH:110~x", "y=Y:115|IY:113|IH:114|AY:112|AH0:114~x",
     "z=Z:116|S:~?|ZH:~?", "zz=Z:116",
     // single vowel letters

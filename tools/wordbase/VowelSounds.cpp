@@ -33,7 +33,8 @@ bool hasRSegment(const SoundUnit& u)
 {
     static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER, seg::IR, seg::OR,
                                     seg::UR, seg::WAR, seg::WOR};
-    if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar") return true;
+    if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar" ||
+        u.letters == "ssure") return true;
     if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar" ||
         u.letters == "ier") return true;  // hair, deer, tour, board, pier
     if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
@@ -49,6 +50,46 @@ bool isLongSingle(const SoundUnit& u)
         return true;  // type, style
     return u.letters == "o" && std::find(u.segments.begin(), u.segments.end(), seg::O_Long) != u.segments.end();
 }
+
+bool isShortStressed(const Phone& p)
+{
+    static const std::set<std::string> shortVowels = {"AE", "EH", "IH", "AA", "AO", "AH", "UH"};
+    return p.stress >= 1 && shortVowels.count(p.sym) > 0;
+}
+
+bool soundingConsonant(const SoundUnit& u) { return !u.phones.empty() && !u.vowel(); }
+
+}  // namespace
+
+int droppedVowel(const SoundAlignment& a, std::size_t k)
+{
+    if (k == 0 || k + 1 >= a.units.size()) return -1;
+    const SoundUnit& u = a.units[k];
+    const bool silentE = u.kind == UnitKind::SilentE && u.letters == "e";  // op(e)ra
+    if ((u.kind != UnitKind::Unexplained && !silentE) || !u.phones.empty() || u.letters.size() != 1) return -1;
+    if (!soundingConsonant(a.units[k - 1]) || !soundingConsonant(a.units[k + 1])) return -1;
+    if (isVowelLetter(a.units[k - 1].letters.back()) || isVowelLetter(a.units[k + 1].letters[0])) return -1;
+    // A silent e before a consonant other than r, l, n, or after r, ends a word part
+    // (some-times, there-fore, scare-crow), it is no dropped vowel.
+    if (silentE && (std::string("rln").find(a.units[k + 1].letters[0]) == std::string::npos ||
+                    a.units[k - 1].letters.back() == 'r'))
+        return -1;
+    // The vowel must come back later in the word (choc-o-late), so the word keeps a
+    // vowel sound after it.
+    bool laterVowel = false;
+    for (std::size_t q = k + 1; q < a.units.size(); ++q) laterVowel |= a.units[q].vowel();
+    if (!laterVowel) return -1;
+    switch (u.letters[0]) {
+    case 'a': return seg::A_Schwa;
+    case 'e': return seg::E_Schwa;
+    case 'i': return seg::I_Short;
+    case 'o': return seg::O_Short;
+    case 'u': return seg::U_Short;
+    default: return -1;
+    }
+}
+
+namespace {
 
 struct Tagger {
     const SoundAlignment& a;
@@ -128,6 +169,11 @@ struct Tagger {
             for (std::size_t q = k + 1; q < a.units.size() && unit(q).syllable == static_cast<int>(s); ++q)
                 closedAfter |= !unit(q).phones.empty();
             if (k + 1 < a.units.size() && unit(k + 1).letters == "stle") closedAfter = true;  // cas-tle
+            // A doubled consonant starting the next unit straddles the break: mis-sion, pres-sure.
+            if (k + 1 < a.units.size() && u.phones.size() == 1 && isShortStressed(u.phones[0])) {
+                const std::string& nl = unit(k + 1).letters;
+                if (nl.size() > 2 && nl[0] == nl[1] && !isVowelLetter(nl[0])) closedAfter = true;
+            }
             // A consonant sound in the vowel's own unit closes the syllable: walk, salt, ball.
             if (u.letters == "alk" || u.letters == "alt" || u.letters == "all" || u.letters == "al") closedAfter = true;
             if (u.letters == "le" || u.letters == "stle" || (u.letters == "l" && u.phones.size() == 2)) {
@@ -186,6 +232,10 @@ struct Tagger {
             const auto s = static_cast<std::size_t>(u.syllable);
             switch (u.kind) {
             case UnitKind::Unexplained:
+                if (const int reduced = droppedVowel(a, k); reduced >= 0) {
+                    out.insert(reduced);
+                    break;
+                }
                 // The second letter of a doubled consonant split by the aligner (worry, arrest).
                 if (u.phones.empty() && u.letters.size() == 1 && !isVowelLetter(u.letters[0]) && k > 0 &&
                     unit(k - 1).letters.back() == u.letters[0])
@@ -193,7 +243,9 @@ struct Tagger {
                 rote = true;
                 break;
             case UnitKind::SilentE:
-                if (!silentEExplained(k)) rote = true;
+                if (silentEExplained(k)) break;
+                if (const int reduced = droppedVowel(a, k); reduced >= 0) out.insert(reduced);
+                else rote = true;
                 break;
             case UnitKind::LongVowel: {
                 const int t = s < type.size() ? type[s] : -1;

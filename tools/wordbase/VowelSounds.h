@@ -30,6 +30,12 @@ struct SoundException {
     std::vector<int> remove;
 };
 
+/// choc(o)late, op(e)ra, sep(a)rate: a single vowel letter between consonants that the
+/// pronunciation drops is read by a student as the reduced vowel it stands for; returns
+/// its phonogram (A (ə) 1, E (ə) 20, I 43, O 58, U 99) for unit k, or -1 when unit k is
+/// no such letter.
+int droppedVowel(const SoundAlignment& alignment, std::size_t k);
+
 /// The sound segments of one aligned word, in ascending id order.
 std::vector<int> soundSegments(const SoundAlignment& alignment);
 
