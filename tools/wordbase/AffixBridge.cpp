@@ -10,17 +10,6 @@ namespace moxlet::wordbase {
 
 namespace {
 
-std::string arpabet(const Phones& phones)
-{
-    std::string out;
-    for (const auto& ph : phones) {
-        if (!out.empty()) out += ' ';
-        out += ph.sym;
-        if (ph.vowel()) out += std::to_string(ph.stress);
-    }
-    return out;
-}
-
 // The builder's lexicon seen through the tagger's interface; pronunciations are
 // converted to ARPAbet text once.
 class LexiconBridge : public affixes::LexiconView {
@@ -29,7 +18,7 @@ public:
     {
         for (const auto& e : lexicon.entries()) {
             auto& list = prons_[e.word];
-            for (const auto& p : e.pronunciations) list.push_back(arpabet(p));
+            for (const auto& p : e.pronunciations) list.push_back(arpabetText(p));
         }
     }
     bool contains(std::string_view word) const override { return prons_.count(std::string(word)) != 0; }
@@ -80,7 +69,7 @@ const std::vector<int>& affixRootRuleSegments(const WordAnalysis& a, const Lexic
     }
     if (c.word != a.word || c.word.empty()) {
         c.word = a.word;
-        c.segments = affixes::tagAffixesRootsRules(a.word, arpabet(a.phones), *c.view);
+        c.segments = affixes::tagAffixesRootsRules(a.word, arpabetText(a.phones), *c.view);
     }
     return c.segments;
 }

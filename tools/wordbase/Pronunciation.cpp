@@ -57,6 +57,17 @@ std::string phoneKey(const Phones& phones)
     return key;
 }
 
+std::string arpabetText(const Phones& phones)
+{
+    std::string out;
+    for (const auto& ph : phones) {
+        if (!out.empty()) out += ' ';
+        out += ph.sym;
+        if (ph.vowel()) out += std::to_string(ph.stress);
+    }
+    return out;
+}
+
 int vowelCount(const Phones& phones)
 {
     int n = 0;

@@ -21,6 +21,8 @@ using Phones = std::vector<Phone>;
 Phones parsePhones(std::string_view text);
 // The phone symbols joined by blanks, without stress: "K AE T".
 std::string phoneKey(const Phones& phones);
+// The phones as ARPAbet text with the vowels' stress digits: "K AE1 T".
+std::string arpabetText(const Phones& phones);
 int vowelCount(const Phones& phones);
 bool isVowelSymbol(std::string_view sym);
 

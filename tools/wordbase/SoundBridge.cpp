@@ -11,17 +11,6 @@ namespace moxlet::wordbase {
 
 namespace {
 
-std::string arpabet(const Phones& phones)
-{
-    std::string out;
-    for (const auto& ph : phones) {
-        if (!out.empty()) out += ' ';
-        out += ph.sym;
-        if (ph.vowel()) out += std::to_string(ph.stress);
-    }
-    return out;
-}
-
 bool carries(const WordAnalysis& a, std::initializer_list<int> ids)
 {
     return std::any_of(ids.begin(), ids.end(), [&](int id) { return a.has(id); });
@@ -33,7 +22,7 @@ const std::vector<int>& soundSegmentsOf(WordAnalysis& a)
 {
     if (!a.soundTagged) {
         const std::string breaks = a.entry ? a.entry->syllabified : std::string();
-        a.soundSegments = tagSoundSegments(a.word, arpabet(a.phones), breaks);
+        a.soundSegments = tagSoundSegments(a.word, arpabetText(a.phones), breaks);
         a.soundTagged = true;
     }
     return a.soundSegments;
