@@ -28,6 +28,16 @@ const std::vector<int>& soundSegmentsOf(WordAnalysis& a)
     return a.soundSegments;
 }
 
+const SoundAlignment& soundAlignmentOf(WordAnalysis& a)
+{
+    if (!a.soundAligned) {
+        const std::string breaks = a.entry ? a.entry->syllabified : std::string();
+        a.soundAlignment = alignSounds(a.word, a.phones, breaks);
+        a.soundAligned = true;
+    }
+    return a.soundAlignment;
+}
+
 void tagSoundEndings(WordAnalysis& a, const Lexicon& lexicon)
 {
     const auto& ids = soundSegmentsOf(a);

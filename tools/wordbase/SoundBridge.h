@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Lexicon.h"
+#include "SoundAligner.h"
 #include "WordAnalysis.h"
 
 namespace moxlet::wordbase {
@@ -18,6 +19,12 @@ namespace moxlet::wordbase {
 // affix tagger's range (see tagSoundEndings), which the taggers of 0..123 and
 // 331 leave alone.
 const std::vector<int>& soundSegmentsOf(WordAnalysis& a);
+
+// The sound aligner's parse of the analysed word (units with their letters,
+// phones, segments and syllable), from the same pronunciation and syllable
+// breaks as soundSegmentsOf.  Cached in `a`.  The reviewed exceptions correct
+// segments, not this parse.
+const SoundAlignment& soundAlignmentOf(WordAnalysis& a);
 
 // Runs after the affix tagger.  The aligner reads some endings as one unit:
 // the "ci"/"ti" of -cial, -cian, -cient, -cious, -tial, -tian, -tient

@@ -8,6 +8,7 @@
 #include "Alignment.h"
 #include "Lexicon.h"
 #include "SegmentSet.h"
+#include "SoundAligner.h"
 
 namespace moxlet::wordbase {
 
@@ -24,6 +25,9 @@ struct WordAnalysis {
     // The tagging by sound (SoundBridge.h), computed once for the taggers that share it.
     std::vector<int> soundSegments;
     bool soundTagged = false;
+    // The sound aligner's units with their syllables (soundAlignmentOf), computed once.
+    SoundAlignment soundAlignment;
+    bool soundAligned = false;
 
     static WordAnalysis analyse(const LexiconEntry& entry);
 
