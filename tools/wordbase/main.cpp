@@ -2,7 +2,7 @@
 // WordOff3.cpp) and the review listing from the lexicon under data/.
 //
 //   moxlet-wordbase DATA_DIR OUT_DIR [--index-dir DIR] [--stats]
-//   moxlet-wordbase DATA_DIR --explain WORD...   (graphemes and segments, for review)
+//   moxlet-wordbase DATA_DIR --explain WORD...   (the sound parse and segments, for review)
 
 #include <chrono>
 #include <fstream>
@@ -10,6 +10,7 @@
 
 #include "ListingWriter.h"
 #include "SoundAligner.h"
+#include "SoundBridge.h"
 #include "Taggers.h"
 #include "WordListing.h"
 #include "OffsetIndexWriter.h"
@@ -55,12 +56,8 @@ int main(int argc, char** argv)
                     continue;
                 }
                 WordAnalysis a = WordAnalysis::analyse(*e);
-                std::cout << a.word << "\t" << phoneKey(a.phones) << "\t";
-                for (const auto& g : a.graphemes)
-                    std::cout << g.letters << "/" << (g.phones.empty() ? "-" : g.key()) << (g.fallback ? "!" : "")
-                              << "@" << g.syllable << " ";
-                // The sound aligner's parse: letters:phones:kind+segments/syllable.
-                std::cout << "\t" << describe(alignSounds(a.word, a.phones, e->syllabified));
+                // The sound aligner's parse, the one every tagger reads: letters:phones:kind+segments/syllable.
+                std::cout << a.word << "\t" << phoneKey(a.phones) << "\t" << describe(soundAlignmentOf(a));
                 for (const auto& w : built)
                     if (w.word == a.word) std::cout << "\t" << moxlet::segmentIdList(w.segments) << "\t" << moxlet::wordFlags(w.segments);
                 std::cout << "\n";
