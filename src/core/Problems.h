@@ -32,4 +32,8 @@ inline void note(Problems* problems, std::string file, std::int32_t record, std:
     if (problems) problems->push_back({std::move(file), record, std::move(text)});
 }
 
+// The message that tells a tutor what could not be read: at most `limit`
+// problems one per line, then how many more there are.
+std::string dataProblemsMessage(const Problems& problems, std::size_t limit = 10);
+
 }  // namespace moxlet

@@ -215,3 +215,13 @@ TEST(BadInput, RandomFilesAreReadWithoutCrashingAndReported)
         }
     }
 }
+
+TEST(BadInput, TheTutorsMessageListsTenProblemsThenCountsTheRest)
+{
+    Problems many;
+    for (int i = 1; i <= 12; ++i) many.push_back({"PLNS0001.DAT", i, "InUse is 7, record skipped"});
+    const std::string text = dataProblemsMessage(many);
+    EXPECT_NE(text.find("PLNS0001.DAT record 10: InUse is 7"), std::string::npos);
+    EXPECT_EQ(text.find("PLNS0001.DAT record 11"), std::string::npos);
+    EXPECT_NE(text.find("... and 2 more."), std::string::npos);
+}

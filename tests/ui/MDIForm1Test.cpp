@@ -1,6 +1,9 @@
 // The main window on an empty data directory: its menu, captions, control
 // names and the entries a tutor can use before any profile exists.
 #include <QAction>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,12 +18,18 @@ using namespace moxlet;
 using namespace moxlet::ui;
 
 namespace {
+// A fresh, empty data directory as the working directory.
 struct Fixture {
+    QTemporaryDir dir;
+    std::filesystem::path previous = std::filesystem::current_path();
     Globals globals;
     ScriptedPrompt prompt;
     SeededRandom random{1};
     MemoryClipboard clipboard;
     Services services{globals, prompt, random, clipboard, {}};
+
+    Fixture() { std::filesystem::current_path(dir.path().toStdString()); }
+    ~Fixture() { std::filesystem::current_path(previous); }
 };
 
 struct Entry {
@@ -140,4 +149,20 @@ TEST(MarkFont, TheLiteracyFontIsFoundOnThisMachine)
 {
     EXPECT_TRUE(MarkFont::available()) << "install the fonts-sil-andika package";
     EXPECT_EQ(MarkFont::font(14).pointSize(), 14);
+}
+
+TEST(MDIForm1, DamagedDataFilesAreToldOnceAfterTheLoad)
+{
+    Fixture f;
+    std::ofstream(f.dir.filePath(QStringLiteral("PROFILES.DAT")).toStdString(), std::ios::binary)
+        << std::string(100, 'x');
+    MDIForm1 form(f.services);
+    EXPECT_TRUE(form.load());
+    ASSERT_EQ(f.prompt.shown().size(), 1u);
+    const auto& box = f.prompt.shown()[0];
+    EXPECT_EQ(box.title, "Moxlet");
+    EXPECT_NE(box.text.find("PROFILES.DAT: 100 bytes after the last whole record"), std::string::npos)
+        << box.text;
+    EXPECT_FALSE(form.action(QStringLiteral("mnuPlan_0"))->isEnabled());
+    EXPECT_TRUE(form.action(QStringLiteral("mnuProfile_0"))->isEnabled());
 }

@@ -118,7 +118,16 @@ bool MDIForm1::load()
     stepMenuState();
     stepClearCandidates();
     stepShowSplash();
+    reportDataProblems();
     return true;
+}
+
+void MDIForm1::reportDataProblems()
+{
+    if (loadProblems_.empty()) return;
+    services_.prompt.message(dataProblemsMessage(loadProblems_), "Moxlet", Icon::Exclamation,
+                             Buttons::Ok);
+    loadProblems_.clear();
 }
 
 void MDIForm1::stepHelpSetup()
@@ -175,13 +184,13 @@ bool MDIForm1::stepScanProfiles()
     // Counts the live profiles and updates old records; a read error is
     // reported with the load's message by the scan itself.
     DataFiles files(services_);
-    return ScanProfiles(files.context(), services_.globals);
+    return ScanProfiles(files.context(), services_.globals, &loadProblems_);
 }
 
 bool MDIForm1::stepLoadOptions()
 {
     DataFiles files(services_);
-    LoadOptions(files.context(), services_.globals);
+    LoadOptions(files.context(), services_.globals, &loadProblems_);
     return true;
 }
 

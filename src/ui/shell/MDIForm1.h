@@ -18,6 +18,7 @@
 
 #include <QMainWindow>
 
+#include "Problems.h"
 #include "Services.h"
 
 class QAction;
@@ -65,6 +66,9 @@ private:
     void stepMenuState();
     void stepClearCandidates();
     void stepShowSplash();
+    // Damaged records the load skipped or repaired are told in one box after
+    // the load, so the tutor knows why a student may be missing.
+    void reportDataProblems();
 
     // Menu commands.
     void mnuPlan_Click(int index);
@@ -81,6 +85,7 @@ private:
     Services& services_;
     QMdiArea* mdi_ = nullptr;
     bool exiting_ = false;
+    Problems loadProblems_;
 };
 
 }  // namespace moxlet::ui
