@@ -1,6 +1,7 @@
 // The shipped word base against the blind gold sets (tests/data/gold-sounds-blind.tsv
-// and gold-affixes-blind.tsv): hand-checked words written without looking at
-// the taggers.  The test reads the listing the ordinary build writes next to
+// and gold-affixes-blind.tsv, and the later gold-third-blind.tsv, scored as its
+// own table because the first two have since been used to tune the taggers):
+// hand-checked words written without looking at the taggers.  The test reads the listing the ordinary build writes next to
 // WORDBASE.WDB, so it measures what actually ships, not a tagger in isolation.
 //
 // Per family of segments:
@@ -142,6 +143,11 @@ std::vector<Family> families()
     };
 }
 
+// Floors for the third set where a family is below its target: the measured
+// level, rounded down (precision, recall).  Empty when every family meets it.
+const std::map<std::string, std::pair<double, double>> kThirdSetFloors = {
+};
+
 Family* familyOf(std::vector<Family>& all, int id)
 {
     for (auto& f : all)
@@ -180,7 +186,7 @@ protected:
 
 TEST_F(BlindGold, GoldSetsAreWellFormed)
 {
-    for (const char* name : {"gold-sounds-blind.tsv", "gold-affixes-blind.tsv"}) {
+    for (const char* name : {"gold-sounds-blind.tsv", "gold-affixes-blind.tsv", "gold-third-blind.tsv"}) {
         const auto gold = readGold(goldPath(name));
         EXPECT_GE(gold.size(), 250u) << name;
         std::set<std::string> seen;
@@ -196,16 +202,17 @@ TEST_F(BlindGold, GoldSetsAreWellFormed)
     }
 }
 
-TEST_F(BlindGold, ShippedWordBaseMeetsTheTargetsOrItsFloor)
+// Scores the named gold files together against the shipped listing, prints the
+// per-family table and checks each family against its target or floor.
+void measure(const std::vector<std::string>& paths, std::vector<Family> all, const char* title)
 {
     const auto listing = readListing(MOXLET_WORDBASE_LISTING);
     ASSERT_GT(listing.size(), 10000u) << "no word base listing at " << MOXLET_WORDBASE_LISTING;
 
-    auto all = families();
     int notInBase = 0;
     std::string notInBaseWords;
-    for (const char* name : {"gold-sounds-blind.tsv", "gold-affixes-blind.tsv"}) {
-        for (const auto& g : readGold(goldPath(name))) {
+    for (const auto& path : paths) {
+        for (const auto& g : readGold(path)) {
             const auto it = listing.find(g.word);
             if (it == listing.end()) {
                 ++notInBase;
@@ -215,7 +222,7 @@ TEST_F(BlindGold, ShippedWordBaseMeetsTheTargetsOrItsFloor)
         }
     }
 
-    std::printf("\nBlind gold sets against %s\n", MOXLET_WORDBASE_LISTING);
+    std::printf("\n%s against %s\n", title, MOXLET_WORDBASE_LISTING);
     std::printf("%-24s %6s %6s %5s %5s %5s  %s\n", "family", "prec%", "recall", "TP", "FP", "FN", "target");
     for (const auto& f : all) {
         if (f.truePositives + f.falsePositives + f.falseNegatives == 0) continue;
@@ -238,9 +245,28 @@ TEST_F(BlindGold, ShippedWordBaseMeetsTheTargetsOrItsFloor)
         const double pt = f.affix ? 0.97 : 0.98;
         const double rt = f.affix ? 0.93 : 0.95;
         // Below the target the word base must at least keep its measured level.
-        EXPECT_GE(f.precision(), std::min(pt, f.precisionFloor)) << f.name << " precision";
-        EXPECT_GE(f.recall(), std::min(rt, f.recallFloor)) << f.name << " recall";
+        EXPECT_GE(f.precision(), std::min(pt, f.precisionFloor)) << title << ": " << f.name << " precision";
+        EXPECT_GE(f.recall(), std::min(rt, f.recallFloor)) << title << ": " << f.name << " recall";
     }
+}
+
+TEST_F(BlindGold, ShippedWordBaseMeetsTheTargetsOrItsFloor)
+{
+    measure({goldPath("gold-sounds-blind.tsv"), goldPath("gold-affixes-blind.tsv")}, families(),
+            "Blind gold sets");
+}
+
+// The third set measures the taggers as they are now, untouched by tuning.
+TEST_F(BlindGold, ThirdBlindSetMeetsTheTargetsOrItsFloor)
+{
+    auto all = families();
+    for (auto& f : all) {
+        const auto floor = kThirdSetFloors.find(f.name);
+        if (floor == kThirdSetFloors.end()) continue;
+        f.precisionFloor = floor->second.first;
+        f.recallFloor = floor->second.second;
+    }
+    measure({goldPath("gold-third-blind.tsv")}, all, "Third blind gold set");
 }
 
 }  // namespace
