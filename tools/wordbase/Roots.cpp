@@ -154,6 +154,7 @@ bool isPrefixChain(const std::string& pre)
         "auto", "bio", "geo", "para", "dia", "mono", "kilo", "milli", "holo", "ortho", "calli", "choreo",
         "epi", "ana", "cardio", "demo", "topo", "ethno", "typo", "steno", "lexico", "porno", "sono", "pro",
         "anti", "sym", "ambi", "infra", "intel", "neg", "du", "manu", "ultra", "pesti", "homi", "sui",
+        "hyper", "hypo", "dys", "peri", "pseudo",
         "geno", "herbi", "insecti", "germi", "fungi", "regi", "patri", "matri", "fratri", "infanti",
     };
     if (pre.empty()) return false;
