@@ -24,6 +24,8 @@ std::string vowelPart(const SoundUnit& u)
 {
     std::size_t k = 0;
     while (k < u.letters.size() && !isVowelLetter(u.letters[k])) ++k;
+    // The u of qu says w, a consonant: squash and quan-ti-ty are closed, not vowel pairs.
+    if (k > 0 && k + 1 < u.letters.size() && u.letters[k - 1] == 'q' && u.letters[k] == 'u') ++k;
     std::string v = u.letters.substr(k);
     while (!v.empty() && !isVowelLetter(v.back()) && v.back() != 'w' && v.back() != 'h' && v.back() != 'g') v.pop_back();
     return v;
