@@ -181,6 +181,9 @@ TEST(SoundTagging, LookAlikesTakeTheirSound)
         {"son", "S AH1 N", "", 331, 58},        {"happy", "HH AE1 P IY0", "HH AE1 . P IY0", 113, 112},
         {"my", "M AY1", "", 112, 113},          {"gym", "JH IH1 M", "", 114, 112},
         {"kind", "K AY1 N D", "", 117, 331},    {"pint", "P AY1 N T", "", 331, 117},
+        // The u of qu is a consonant: the syllable is closed, not a vowel pair.
+        {"squash", "S K W AA1 SH", "", 121, 122},
+        {"quantity", "K W AA1 N T AH0 T IY0", "K W AA1 N . T AH0 . T IY0", 121, 122},
     };
     for (const auto& c : cases) {
         const auto got = mw::tagSoundSegments(c.word, c.arpabet, c.syllabified);
