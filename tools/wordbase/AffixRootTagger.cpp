@@ -43,6 +43,15 @@ const std::set<std::string>& notByRule()
     return words;
 }
 
+// Words whose suffix stands on a Latin stem that only looks like an English
+// word: decadent is Latin decadent-, not decade + -ent, so it takes -ENT but
+// nothing of decade.
+const std::set<std::string>& latinStemLookAlikes()
+{
+    static const std::set<std::string> words = {"decadent", "decadence"};
+    return words;
+}
+
 class Analysis {
 public:
     Analysis(const Morphology& morph) : morph_(morph), affixes_(morph) {}
@@ -58,7 +67,7 @@ public:
         for (const auto& m : affixes_.chameleons(word)) tags_.insert(m.id);
         for (const auto& m : affixes_.suffixes(word)) {
             tags_.insert(m.id);
-            if (m.base.empty()) continue;
+            if (m.base.empty() || latinStemLookAlikes().count(word)) continue;
             if (int rule = ruleForChange(m.base, m.change, morph_, word); rule >= 0 && !notByRule().count(word))
                 tags_.insert(rule);
             run(m.base, depth + 1);

@@ -180,8 +180,11 @@ std::vector<AffixMatch> Affixes::numberPrefixes(const std::string& word) const
     std::vector<AffixMatch> out;
     for (std::string_view start : kStarts) {
         if (word.compare(0, start.size(), start) == 0) {
-            if (start == "trio" && word != "trio" && word != "trios") continue;
-            if (start == "quad" && word != "quad" && word != "quads") continue;
+            // These beginnings are whole words whose longer look-alikes carry no
+            // number (trioxide aside: trio/triode, quad/quadrille, decade/decadent).
+            if ((start == "trio" || start == "quad" || start == "decade") && word != start &&
+                word != std::string(start) + "s")
+                continue;
             out.push_back({206, {}, StemChange::None});
             break;
         }
