@@ -70,7 +70,7 @@ constexpr std::array kPrefixes = {
 const std::set<std::string>& notPrefixed()
 {
     static const std::set<std::string> words = {
-        "unless", "atone", "acorn", "entire", "entirely", "entrance", "entrances", "person", "persons",
+        "unless", "unto", "reeve", "reeves", "atone", "acorn", "entire", "entirely", "entrance", "entrances", "person", "persons",
         "decent", "recent", "recently", "regal", "paramount", "mistress", "mistresses", "impeach",
         "sedate", "antique", "antiques", "anticipate", "anticipation", "anticipated", "interest",
         "interested", "interesting", "interests", "reindeer", "preface", "presto", "comma",
