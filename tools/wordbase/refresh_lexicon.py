@@ -27,6 +27,14 @@ counted in the statistics):
   words are taken by descending count (ties alphabetically) until TARGET
   words; rank is the position in that order (1 = most frequent).
 
+Supplement (data/curated/supplement.txt)
+  Words below the cut-off that a tutor needs as ordinary members of a rare
+  affix or root (pseudonym, semifinal, skyward).  Each must pass every filter
+  above; it is then appended after the TARGET words, in the same order (by
+  descending SUBTLEX count, ties alphabetically; words SUBTLEX lacks count 0),
+  so it keeps its place in frequency order and no frequent word's rank moves.
+  A supplement word that a filter rejects is not taken and is reported.
+
 Syllable count policy
   Normally the number of vowel phonemes of CMU's first pronunciation.  Where
   the variants disagree (every, family, camera, fire, our) we take the variant
@@ -433,6 +441,19 @@ def main():
             chosen.append(w)
     last_count = counts[chosen[-1]] if chosen else 0
 
+    # supplement: rare members of rare affixes and roots, after the cut-off
+    supplement = read_list(os.path.join(cur, "supplement.txt"))
+    taken = set(chosen)
+    n_frequent = len(chosen)
+    rejected = []
+    for w in sorted(supplement - taken, key=lambda w: (-counts.get(w, 0), w)):
+        why = next((name for name, rejects in filters if rejects(w)), None)
+        if why:
+            rejected.append("%s (%s)" % (w, why))
+        else:
+            chosen.append(w)
+    n_supplement = len(chosen) - n_frequent
+
     if args.review:
         with open(args.review, "w", encoding="utf-8") as f:
             for name in dropped_words:
@@ -478,7 +499,8 @@ def main():
                 nbase += 1
                 f.write("%s\t%s\t%s\n" % (w, ",".join(bases), poses))
 
-    print("words: %d (lowest count %d)" % (len(chosen), last_count))
+    print("words: %d (%d most frequent, lowest count %d; %d from supplement.txt)"
+          % (len(chosen), n_frequent, last_count, n_supplement))
     print("syllables: " + ", ".join("%d: %d" % (k, syl_hist[k]) for k in sorted(syl_hist)))
     print("variants disagreeing on syllables: %d" % n_disagree)
     print("syllabified: %d (empty: %d)" % (n_fest, len(chosen) - n_fest))
@@ -486,6 +508,9 @@ def main():
     print("dropped while scanning to the cut-off:")
     for name, _ in filters:
         print("  %6d  %s" % (dropped[name], name))
+    if rejected:
+        print("WARNING: supplement.txt words rejected by a filter: " + ", ".join(rejected),
+              file=sys.stderr)
     if unreviewed:
         print("WARNING: bad-word-list hits not reviewed, excluded for now: "
               + " ".join(unreviewed), file=sys.stderr)
