@@ -10,8 +10,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "CandidateCollector.h"
-#include "Globals.h"
+#include "words/CandidateCollector.h"
+#include "store/DiskFileSystem.h"
+#include "support/MemoryFileSystem.h"
+#include "support/ScriptedPrompt.h"
 
 namespace {
 
@@ -34,7 +36,7 @@ struct Setup {
                 segment = s;
             }
         }
-        std::ifstream in(MOXLET_WORDBASE_FILE, std::ios::binary);
+        std::ifstream in(MOXLET_WORDBASE_DIR "/WORDBASE.WDB", std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         SegmentSet all;
         for (int s = 0; s <= 331; ++s) all.add(s);
@@ -63,7 +65,9 @@ void BM_CollectFromFile(benchmark::State& state)
     SeededRandom rnd(1);
     std::int32_t n = 0;
     for (auto _ : state) {
-        auto wb = WordBase::open(MOXLET_WORDBASE_FILE);
+        DiskFileSystem files(MOXLET_WORDBASE_DIR);
+        ScriptedPrompt prompt;
+        auto wb = WordBase::open(FileContext{files, prompt, rnd});
         std::int16_t offset = -1;
         n = collectCandidates(*wb, s.index, s.masks, {s.segment, 1, 9}, offset, rnd, list);
         benchmark::DoNotOptimize(list.data());
@@ -75,13 +79,17 @@ BENCHMARK(BM_CollectFromFile)->Unit(benchmark::kMillisecond);
 void BM_CollectFromMemory(benchmark::State& state)
 {
     const Setup& s = setup();
-    WordBase wb(std::make_unique<MemoryRecordSource>(s.bytes));
+    MemoryFileSystem files;
+    files.put(kWordBaseFileName, s.bytes);
+    ScriptedPrompt prompt;
+    SeededRandom seeds(1);
+    auto wb = WordBase::open(FileContext{files, prompt, seeds});
     std::vector<std::int32_t> list(kCandidateSlots, 0);
     SeededRandom rnd(1);
     std::int32_t n = 0;
     for (auto _ : state) {
         std::int16_t offset = -1;
-        n = collectCandidates(wb, s.index, s.masks, {s.segment, 1, 9}, offset, rnd, list);
+        n = collectCandidates(*wb, s.index, s.masks, {s.segment, 1, 9}, offset, rnd, list);
         benchmark::DoNotOptimize(list.data());
     }
     report(state, n);

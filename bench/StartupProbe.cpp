@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstring>
 
-#include "Program.h"
+#include "shell/Program.h"
 
 int main(int argc, char** argv)
 {

@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "OptionFile.h"
-#include "RecordCheck.h"
-#include "OptionCodec.h"
+#include "options/OptionFile.h"
+#include "store/OptionCodec.h"
 
 using namespace moxlet;
 

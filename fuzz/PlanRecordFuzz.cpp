@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "PlanFile.h"
-#include "RecordCheck.h"
-#include "PlanCodec.h"
-#include "Random.h"
+#include "plans/PlanFile.h"
+#include "store/RecordCheck.h"
+#include "store/PlanCodec.h"
+#include "store/Random.h"
 
 using namespace moxlet;
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             owner.SyllableMax = 9;
             owner.StudiedSegments.add(3);
             SeededRandom random(7);
-            return encodePlanRecord(NewPlanRecord(owner), random);
+            return encodePlanRecord(newPlanRecord(owner), random);
         }();
         bytes = base;
         for (std::size_t i = 0; i + 4 <= size; i += 4) {
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!more.empty()) __builtin_trap();
         for (int s = Auditory; s <= New; ++s)
             for (SegmentId id : sectionSegmentIds(p, static_cast<PlanSection>(s)))
-                if (id < 0 || id >= kCatalogueSegments) __builtin_trap();
+                if (id < 0 || id >= seg::Count) __builtin_trap();
     }
     return 0;
 }

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "ProfileFile.h"
-#include "RecordCheck.h"
-#include "ProfileCodec.h"
-#include "Random.h"
+#include "profiles/ProfileFile.h"
+#include "store/RecordCheck.h"
+#include "store/ProfileCodec.h"
+#include "store/Random.h"
 
 using namespace moxlet;
 

@@ -1,7 +1,7 @@
 // Moxlet: the desktop program, a thin shell over moxlet_ui.
 #include <QApplication>
 
-#include "Program.h"
+#include "shell/Program.h"
 
 int main(int argc, char** argv)
 {

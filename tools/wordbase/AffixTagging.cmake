@@ -11,7 +11,7 @@ add_library(wordbase_affixes STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Suffixes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableLexicon.cpp)
 target_include_directories(wordbase_affixes PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(wordbase_affixes PUBLIC moxlet_settings)
+target_link_libraries(wordbase_affixes PUBLIC moxlet_core)
 
 # Lists every lexicon word with its affix, root and rule segments (for review).
 add_executable(wordbase_affix_dump ${CMAKE_CURRENT_LIST_DIR}/AffixDump.cpp)

@@ -1,6 +1,6 @@
 #include "ListingWriter.h"
 
-#include "WordListing.h"
+#include "words/WordListing.h"
 
 namespace moxlet::wordbase {
 

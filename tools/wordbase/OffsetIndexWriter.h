@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "OffsetIndex.h"
+#include "words/OffsetIndex.h"
 
 namespace moxlet::wordbase {
 

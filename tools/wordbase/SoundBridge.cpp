@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "SegmentIds.h"
+#include "catalogue/SegmentIds.h"
 #include "SoundAligner.h"
 #include "VowelSounds.h"
 

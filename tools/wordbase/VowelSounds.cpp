@@ -5,7 +5,7 @@
 #include <set>
 #include <sstream>
 
-#include "SegmentIds.h"
+#include "catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "SegmentIds.h"
+#include "catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 #include "WordAnalysis.h"

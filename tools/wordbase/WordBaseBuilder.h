@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Lexicon.h"
-#include "SegmentSet.h"
+#include "catalogue/SegmentSet.h"
 #include "WordAnalysis.h"
 
 namespace moxlet::wordbase {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "WordCodec.h"
+#include "words/WordCodec.h"
 
 namespace moxlet::wordbase {
 

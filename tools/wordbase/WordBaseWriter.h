@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "OffsetIndex.h"
+#include "words/OffsetIndex.h"
 #include "WordBaseBuilder.h"
 
 namespace moxlet::wordbase {

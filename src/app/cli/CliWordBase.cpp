@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "FileError.h"
-#include "WordListing.h"
+#include "catalogue/Marks.h"
+#include "words/WordListing.h"
 
 namespace moxlet::cli {
 
@@ -14,18 +14,25 @@ std::filesystem::path exeDir()
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::path(".") : exe.parent_path();
 }
+
+std::filesystem::path chosenDirectory()
+{
+    return wordBaseDirectory(std::filesystem::current_path(), shippedWordBaseDir(exeDir()));
+}
 }  // namespace
 
-CliWordBase openCliWordBase(std::ostream& err)
+Answer StreamPrompt::message(const std::string& text, const std::string&, Icon, Buttons buttons)
 {
-    CliWordBase cli;
-    const auto path = locateWordBase(std::filesystem::current_path(), shippedWordBaseDir(exeDir()));
-    cli.wordBase = WordBase::open(path, [&](int errorNumber, const std::string& context) {
-        err << context << fileErrorText(errorNumber).value_or("") << " (" << path.string() << ")\n";
-        return false;
-    });
-    fillOffsetIndex(cli.index);
-    return cli;
+    err_ << cp1252ToUtf8(text) << '\n';
+    return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::Ok;
+}
+
+CliWordBase::CliWordBase(std::ostream& err)
+    : source{{}, chosenDirectory()}, fs(source.directory.string()), prompt(err)
+{
+    fillOffsetIndex(source.index);
+    wordBase = WordBase::open(ctx);
+    if (!wordBase) err << "(looked for " << (source.directory / kWordBaseFileName).string() << ")\n";
 }
 
 std::string wordLine(const WordRecord& word)

@@ -11,9 +11,9 @@
 
 #include <ostream>
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 #include "Command.h"
-#include "Marks.h"
+#include "catalogue/Marks.h"
 
 namespace moxlet::cli {
 

@@ -7,10 +7,10 @@
 #include <ostream>
 
 #include "Command.h"
-#include "DataCheck.h"
+#include "shell/DataCheck.h"
 #include "DataDirPrompt.h"
-#include "DiskFileSystem.h"
-#include "Marks.h"
+#include "store/DiskFileSystem.h"
+#include "catalogue/Marks.h"
 
 namespace moxlet::cli {
 
@@ -26,7 +26,7 @@ int runCheck(const Args& args, std::ostream& out, std::ostream& err)
     CollectingPrompt prompt;
     SeededRandom random(1);  // nothing is written
     FileContext ctx{fs, prompt, random};
-    DirectorySummary s = CheckDataDirectory(ctx);
+    DirectorySummary s = checkDataDirectory(ctx);
     for (const auto& p : s.problems) out << cp1252ToUtf8(p.describe()) << '\n';
     for (const auto& t : prompt.texts) out << cp1252ToUtf8(t) << '\n';
     std::size_t count = s.problems.size() + prompt.texts.size();

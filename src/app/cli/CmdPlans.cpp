@@ -11,10 +11,10 @@
 
 #include "Command.h"
 #include "DataDirPrompt.h"
-#include "DiskFileSystem.h"
-#include "Marks.h"
-#include "PlanFile.h"
-#include "ProfileFile.h"
+#include "store/DiskFileSystem.h"
+#include "catalogue/Marks.h"
+#include "plans/PlanFile.h"
+#include "profiles/ProfileFile.h"
 
 namespace moxlet::cli {
 
@@ -43,9 +43,9 @@ int runPlans(const Args& args, std::ostream& out, std::ostream& err)
     Problems problems;
     auto number = static_cast<std::int32_t>(n);
     bool owned = false;
-    for (const auto& e : ListProfiles(ctx, &problems)) owned = owned || e.record == number;
-    if (!owned) problems.push_back({*PlanFileName(number), 0, "profile " + std::to_string(n) + " is not a live profile"});
-    for (const auto& e : ListPlans(ctx, number, &problems)) {
+    for (const auto& e : listProfiles(ctx, &problems)) owned = owned || e.record == number;
+    if (!owned) problems.push_back({*planFileName(number), 0, "profile " + std::to_string(n) + " is not a live profile"});
+    for (const auto& e : listPlans(ctx, number, &problems)) {
         out << e.record << '\t' << cp1252ToUtf8(e.date);
         const char* labels[] = {"A:", "R:", "S:", "N:"};
         for (int section = Auditory; section <= New; ++section) {

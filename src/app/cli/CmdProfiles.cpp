@@ -8,12 +8,12 @@
 
 #include <ostream>
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 #include "Command.h"
 #include "DataDirPrompt.h"
-#include "DiskFileSystem.h"
-#include "Marks.h"
-#include "ProfileFile.h"
+#include "store/DiskFileSystem.h"
+#include "catalogue/Marks.h"
+#include "profiles/ProfileFile.h"
 
 namespace moxlet::cli {
 
@@ -30,7 +30,7 @@ int runProfiles(const Args& args, std::ostream& out, std::ostream& err)
     SeededRandom random(1);
     FileContext ctx{fs, prompt, random};
     Problems problems;
-    for (const auto& e : ListProfiles(ctx, &problems)) {
+    for (const auto& e : listProfiles(ctx, &problems)) {
         const auto& p = e.profile;
         out << e.record << '\t' << cp1252ToUtf8(p.LastName.trimmed()) << '\t'
             << cp1252ToUtf8(p.FirstName.trimmed()) << '\t' << p.SyllableMin << '-' << p.SyllableMax << '\t';

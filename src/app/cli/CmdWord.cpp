@@ -21,7 +21,7 @@ int runWord(const Args& args, std::ostream& out, std::ostream& err)
         err << "usage: moxlet-cli word WORD...\n";
         return 2;
     }
-    CliWordBase wb = openCliWordBase(err);
+    CliWordBase wb(err);
     if (!wb.wordBase) return 1;
     std::map<std::string, std::string> wanted;
     for (const auto& a : args) {

@@ -9,10 +9,10 @@
 
 #include <ostream>
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 #include "CliWordBase.h"
 #include "Command.h"
-#include "Marks.h"
+#include "catalogue/Marks.h"
 
 namespace moxlet::cli {
 
@@ -24,19 +24,19 @@ int runStats(const Args& args, std::ostream& out, std::ostream& err)
         err << "usage: moxlet-cli wordbase-stats\n";
         return 2;
     }
-    CliWordBase wb = openCliWordBase(err);
+    CliWordBase wb(err);
     if (!wb.wordBase) return 1;
     out << "records\t" << wb.wordBase->recordCount() << '\t' << indexedRecordCount() << '\n';
     for (int k = 1; k <= kIndexSyllables; ++k) {
         long n = 0;
-        for (int s = 0; s < kSegmentCount; ++s) n += wb.index.last(s, k) - wb.index.first(s, k) + 1;
+        for (int s = 0; s < kSegmentCount; ++s) n += wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
         out << "syllables\t" << k << '\t' << n << '\n';
     }
     for (int s = 0; s < kSegmentCount; ++s) {
         long total = 0;
         std::string counts;
         for (int k = 1; k <= kIndexSyllables; ++k) {
-            const long n = wb.index.last(s, k) - wb.index.first(s, k) + 1;
+            const long n = wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
             total += n;
             counts += '\t' + std::to_string(n);
         }

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "CandidateCollector.h"
+#include "words/CandidateCollector.h"
 #include "CliWordBase.h"
 #include "Command.h"
 
@@ -26,7 +26,7 @@ int runWords(const Args& args, std::ostream& out, std::ostream& err)
 {
     const char* usage = "usage: moxlet-cli words SEGMENT [--syllables MIN-MAX]\n";
     int segment = -1, low = 1, high = 9;
-    if (args.empty() || !parseInt(args[0], segment) || segment > 331) {
+    if (args.empty() || !parseInt(args[0], segment) || segment >= seg::Count) {
         err << usage;
         return 2;
     }
@@ -41,9 +41,9 @@ int runWords(const Args& args, std::ostream& out, std::ostream& err)
         err << usage;
         return 2;
     }
-    CliWordBase wb = openCliWordBase(err);
+    CliWordBase wb(err);
     if (!wb.wordBase) return 1;
-    const RecordRun run = recordRun(wb.index, static_cast<SegmentId>(segment), low, high);
+    const RecordRun run = recordRun(wb.source.index, static_cast<SegmentId>(segment), low, high);
     const bool ok = wb.wordBase->readRun(run.first, run.last, [&](std::int32_t n, const WordRecord& w) {
         out << n << '\t' << wordLine(w) << '\n';
     });

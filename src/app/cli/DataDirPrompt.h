@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Prompt.h"
+#include "store/Prompt.h"
 
 namespace moxlet::cli {
 

@@ -1,13 +1,16 @@
-#include "DataFiles.h"
+#include "common/DataFiles.h"
 
 #include <QApplication>
-#include <filesystem>
 
 namespace moxlet::ui {
 
 DataFiles::DataFiles(Services& services)
-    : fs_(std::filesystem::current_path().string()),
-      ctx_{fs_, services.prompt, services.random}
+    : fs_(services.dataDir.string()), ctx_{fs_, services.prompt, services.random}
+{
+}
+
+WordBaseFiles::WordBaseFiles(Services& services)
+    : fs_(services.words.directory.string()), ctx_{fs_, services.prompt, services.random}
 {
 }
 

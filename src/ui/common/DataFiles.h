@@ -1,12 +1,14 @@
 #pragma once
-// The file routines' context for the data directory.  The data directory is
-// the working directory, taken when a DataFiles is made: a window makes one
-// for each operation, as each file is opened, used and closed within one
-// operation.  Also the hourglass a window shows while a file operation runs.
+// The file routines' context for the data folder, and for the folder that
+// holds the word base.  A window makes one for each operation, as each file
+// is opened, used and closed within one operation.  Also the hourglass a
+// window shows while a file operation runs.
 
-#include "DataFile.h"
-#include "DiskFileSystem.h"
-#include "Services.h"
+#include <memory>
+
+#include "common/Services.h"
+#include "store/DataFile.h"
+#include "store/DiskFileSystem.h"
 
 namespace moxlet::ui {
 
@@ -15,6 +17,19 @@ public:
     explicit DataFiles(Services& services);
     const FileContext& context() const { return ctx_; }
     FileSystem& fs() { return fs_; }
+
+private:
+    DiskFileSystem fs_;
+    FileContext ctx_;
+};
+
+// The word base, opened for one operation (a generation, one dialog).
+class WordBaseFiles {
+public:
+    explicit WordBaseFiles(Services& services);
+    // Opens WORDBASE.WDB, reporting failures; nullptr when given up.
+    std::unique_ptr<WordBase> open() { return WordBase::open(ctx_); }
+    const FileContext& context() const { return ctx_; }
 
 private:
     DiskFileSystem fs_;

@@ -1,4 +1,4 @@
-#include "MarkFont.h"
+#include "common/MarkFont.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "Services.h"
+#include "common/Services.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,12 +1,15 @@
 #pragma once
-// The seams every window is given: shared state, message boxes, randomness
-// and the clipboard.  The program passes real ones; tests pass scripted ones.
+// What every window is given: the seams (message boxes, randomness, the
+// clipboard), the options in force, where words come from, and the data
+// folder.  The program passes real ones; tests pass scripted ones.
 
 #include <QString>
+#include <filesystem>
 
-#include "Globals.h"
-#include "Prompt.h"
-#include "Random.h"
+#include "options/Options.h"
+#include "store/Prompt.h"
+#include "store/Random.h"
+#include "words/WordBase.h"
 
 namespace moxlet::ui {
 
@@ -24,20 +27,14 @@ public:
     void setText(const QString& text) override;
 };
 
-// Keeps what was set; for tests.
-class MemoryClipboard : public Clipboard {
-public:
-    void clear() override { text.clear(); }
-    void setText(const QString& t) override { text = t; }
-    QString text;
-};
-
 struct Services {
-    Globals& globals;
     Prompt& prompt;
     Random& random;
     Clipboard& clipboard;
-    QString installDir;  // the installation data directory (see DataDirectory.h)
+    OptionSettings& options;
+    WordSource& words;
+    std::filesystem::path dataDir;  // every data file lives here
+    QString installDir;             // the installation data directory (see shell/DataDirectory.h)
 };
 
 }  // namespace moxlet::ui

@@ -1,8 +1,8 @@
-#include "Text.h"
+#include "common/Text.h"
 
 #include <QList>
 
-#include "Marks.h"
+#include "catalogue/Marks.h"
 
 namespace moxlet::ui {
 

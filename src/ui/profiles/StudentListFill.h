@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ProfileEdit.h"
-#include "Text.h"
+#include "profiles/ProfileEdit.h"
+#include "common/Text.h"
 
 namespace moxlet::ui {
 

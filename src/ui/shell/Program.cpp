@@ -1,17 +1,17 @@
-#include "Program.h"
+#include "shell/Program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <filesystem>
 
-#include "DataDirectory.h"
-#include "MDIForm1.h"
-#include "MarkFont.h"
-#include "QtPrompt.h"
-#include "Random.h"
-#include "Services.h"
-#include "WordBase.h"
+#include "shell/DataDirectory.h"
+#include "shell/MainWindow.h"
+#include "common/MarkFont.h"
+#include "common/MessageBoxPrompt.h"
+#include "store/Random.h"
+#include "common/Services.h"
+#include "words/WordBase.h"
 
 namespace moxlet::ui {
 
@@ -23,20 +23,23 @@ QString installDataDir()
 
 int runProgram(const ProgramOptions& options)
 {
+    // The program starts in its data folder: the working directory.
+    const std::filesystem::path dataDir = std::filesystem::current_path();
     const QString installDir = installDataDir();
-    prepareDataDirectory(std::filesystem::current_path(), installDir.toStdString());
+    prepareDataDirectory(dataDir, installDir.toStdString());
     MarkFont::ensureLoaded(installDir);
 
-    Globals globals;
-    QtPrompt prompt;
+    MessageBoxPrompt prompt;
     auto random = makeClockRandom();
     SystemClipboard clipboard;
-    Services services{globals, prompt, *random, clipboard, installDir};
+    OptionSettings optionSettings;
+    WordSource words;
+    Services services{prompt, *random, clipboard, optionSettings, words, dataDir, installDir};
 
-    MDIForm1 form(services);
-    prompt.setParent(&form);
-    form.load();
-    form.show();
+    MainWindow window(services);
+    prompt.setParent(&window);
+    window.load();
+    window.show();
     if (options.quitWhenIdle) QTimer::singleShot(0, qApp, [] { QApplication::quit(); });
     return QApplication::exec();
 }

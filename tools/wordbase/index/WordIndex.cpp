@@ -1,19 +1,20 @@
 // The parts of moxlet_wordindex that are not generated: the fill order of the
 // offset index and where the installed program keeps its word base.
 
-#include "OffsetIndex.h"
-#include "WordBase.h"
+#include "words/OffsetIndex.h"
+#include "catalogue/SegmentIds.h"
+#include "words/WordBase.h"
 
 namespace moxlet {
 
 void fillOffsetIndex(OffsetIndex& index)
 {
-    FillWordOffsets1(index);
-    FillWordOffsets2(index);
-    FillWordOffsets3(index);
-    FillWordOffsets4(index);
-    FillWordOffsets5(index);
-    FillWordOffsets6(index);
+    fillWordOffsets1(index);
+    fillWordOffsets2(index);
+    fillWordOffsets3(index);
+    fillWordOffsets4(index);
+    fillWordOffsets5(index);
+    fillWordOffsets6(index);
 }
 
 std::int32_t indexedRecordCount()
@@ -21,7 +22,7 @@ std::int32_t indexedRecordCount()
     static const std::int32_t count = [] {
         OffsetIndex index;
         fillOffsetIndex(index);
-        return index.LastRecord[331][kIndexSyllables - 1];
+        return index.LastRecord[seg::Count - 1][kIndexSyllables - 1];
     }();
     return count;
 }

@@ -1,0 +1,117 @@
+#include "options/OptionFile.h"
+
+#include "store/FileError.h"
+#include "store/RecordCheck.h"
+#include "store/OptionCodec.h"
+
+namespace moxlet {
+
+OptionRecord toOptionRecord(const Options& o)
+{
+    OptionRecord r;
+    r.PrintSection = o.PrintSection;
+    r.ReviewListSize = o.ReviewListSize;
+    r.NewListSize = o.NewListSize;
+    r.PageBreak = o.PageBreak;
+    r.SegmentOrder = o.SegmentOrder;
+    r.HomophoneMode = o.HomophoneMode;
+    r.BlankLines = o.BlankLines;
+    r.FontSizeMode = o.FontSizeMode;
+    return r;
+}
+
+Options fromOptionRecord(const OptionRecord& r)
+{
+    Options o;
+    o.PrintSection = r.PrintSection;
+    o.ReviewListSize = r.ReviewListSize;
+    o.NewListSize = r.NewListSize;
+    o.PageBreak = r.PageBreak;
+    o.SegmentOrder = r.SegmentOrder;
+    o.HomophoneMode = r.HomophoneMode;
+    o.BlankLines = r.BlankLines;
+    o.FontSizeMode = r.FontSizeMode;
+    return o;
+}
+
+void checkOptions(OptionRecord& r, Problems* problems, const std::string& file)
+{
+    const Options defaults;
+    auto check = [&](std::int16_t& v, int max, std::int16_t fallback, const std::string& field) {
+        if (v >= 0 && v <= max) return;
+        note(problems, file, 1,
+             field + " is " + std::to_string(v) + ", not 0.." + std::to_string(max) + "; using " +
+                 std::to_string(fallback));
+        v = fallback;
+    };
+    for (std::size_t i = 0; i < r.PrintSection.size(); ++i)
+        check(r.PrintSection[i], 1, defaults.PrintSection[i], "PrintSection(" + std::to_string(i + 1) + ")");
+    check(r.ReviewListSize, 2, defaults.ReviewListSize, "ReviewListSize");
+    check(r.NewListSize, 2, defaults.NewListSize, "NewListSize");
+    check(r.PageBreak, 1, defaults.PageBreak, "PageBreak");
+    check(r.SegmentOrder, 1, defaults.SegmentOrder, "SegmentOrder");
+    check(r.HomophoneMode, 2, defaults.HomophoneMode, "HomophoneMode");
+    check(r.BlankLines, 1, defaults.BlankLines, "BlankLines");
+    check(r.FontSizeMode, 2, defaults.FontSizeMode, "FontSizeMode");
+}
+
+bool readOptionRecord(const FileContext& ctx, const DataFile& file, std::int32_t n, OptionRecord& r)
+{
+    return withRetry(ctx.prompt, "Unable to read Parameter file, OPTION.PRM.",
+                     [&] { r = OptionCodec::decode(file.readRecord(n)); });
+}
+
+bool writeOptionRecord(const FileContext& ctx, DataFile& file, std::int32_t n, const OptionRecord& r)
+{
+    auto bytes = OptionCodec::encode(r);
+    return withRetry(ctx.prompt, "Unable to write to Parameter file, OPTION.PRM.",
+                     [&] { file.writeRecord(n, bytes); });
+}
+
+void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* problems)
+{
+    settings.values = Options{};
+    settings.stored = toOptionRecord(settings.values);
+    if (!ctx.fs.exists(kOptionFileName)) return;
+    DataFile file = openDataFile(ctx, kOptionFileName, FileKind::Parameter, kOptionRecordLen);
+    if (file.isOpen()) {
+        std::int32_t count = 0;
+        std::uint64_t tail = 0;
+        bool sized = withRetry(ctx.prompt, "Unable to read Parameter file, OPTION.PRM.", [&] {
+            count = file.recordCount();
+            tail = file.tailBytes();
+        });
+        if (!sized) return;
+        if (count == 0) {
+            note(problems, kOptionFileName, 0,
+                 "shorter than one record (" + std::to_string(tail) + " bytes); defaults used");
+            return;
+        }
+        if (count > 1 || tail != 0)
+            note(problems, kOptionFileName, 0,
+                 "holds " + std::to_string(file.byteLength()) + " bytes; only the first 118 are used");
+    }
+    OptionRecord r = settings.stored;
+    if (!readOptionRecord(ctx, file, 1, r)) return;
+    checkOptions(r, problems, kOptionFileName);
+    settings.stored = r;
+    settings.values = fromOptionRecord(r);
+}
+
+bool saveOptions(const FileContext& ctx, OptionSettings& settings, unsigned ownedFields)
+{
+    OptionRecord& r = settings.stored;
+    const Options& o = settings.values;
+    if (ownedFields & kPrintSectionFields) r.PrintSection = o.PrintSection;
+    if (ownedFields & kReviewListSizeField) r.ReviewListSize = o.ReviewListSize;
+    if (ownedFields & kNewListSizeField) r.NewListSize = o.NewListSize;
+    if (ownedFields & kPageBreakField) r.PageBreak = o.PageBreak;
+    if (ownedFields & kSegmentOrderField) r.SegmentOrder = o.SegmentOrder;
+    if (ownedFields & kHomophoneModeField) r.HomophoneMode = o.HomophoneMode;
+    if (ownedFields & kBlankLinesField) r.BlankLines = o.BlankLines;
+    if (ownedFields & kFontSizeModeField) r.FontSizeMode = o.FontSizeMode;
+    DataFile file = openDataFile(ctx, kOptionFileName, FileKind::Parameter, kOptionRecordLen);
+    return writeOptionRecord(ctx, file, 1, r);
+}
+
+}  // namespace moxlet

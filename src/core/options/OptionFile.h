@@ -1,0 +1,60 @@
+#pragma once
+// OPTION.PRM: one 118-byte record holding the options between runs.
+//
+// Old layout: an older program wrote a different arrangement of the same
+// 118 bytes (five print flags, then list sizes, page break, order and
+// homophone mode).  Both layouts are 59 small integers with no version
+// field, and every old record is also a plausible new one (a 0/1 flag reads
+// as a list size, a list size as a print flag), so no test can tell them
+// apart without misreading some current files.  Moxlet therefore recognises
+// no old layout and never converts: a current file is never rewritten by a
+// guess, and the worst an old file can do is show options the tutor changes
+// once in the option dialogs (values out of range are replaced by defaults
+// and noted).
+
+#include <cstdint>
+
+#include "store/DataFile.h"
+#include "options/Options.h"
+#include "store/Problems.h"
+
+namespace moxlet {
+
+inline const std::string kOptionFileName = "OPTION.PRM";
+
+// The fields an option dialog owns; Save copies only these into the record,
+// so saving from one dialog leaves the values of another as last loaded.
+enum OptionField : unsigned {
+    kPrintSectionFields = 1u << 0,
+    kReviewListSizeField = 1u << 1,
+    kNewListSizeField = 1u << 2,
+    kPageBreakField = 1u << 3,
+    kSegmentOrderField = 1u << 4,
+    kHomophoneModeField = 1u << 5,
+    kBlankLinesField = 1u << 6,
+    kFontSizeModeField = 1u << 7,
+    kAllOptionFields = 0xFFu,
+};
+
+OptionRecord toOptionRecord(const Options& o);
+// The option record as read: out-of-range values take their defaults and
+// are noted.
+void checkOptions(OptionRecord& r, Problems* problems, const std::string& file = kOptionFileName);
+Options fromOptionRecord(const OptionRecord& r);
+
+// Record routines; "Unable to read Parameter file, OPTION.PRM." and
+// "Unable to write to Parameter file, OPTION.PRM.".  False when given up
+// (the record is then unchanged).
+bool readOptionRecord(const FileContext& ctx, const DataFile& file, std::int32_t n, OptionRecord& r);
+bool writeOptionRecord(const FileContext& ctx, DataFile& file, std::int32_t n, const OptionRecord& r);
+
+// Start-up: defaults, then OPTION.PRM when it exists.  Values out of range
+// and a file shorter than a record are noted and leave the defaults.
+void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* problems = nullptr);
+
+// An option dialog's OK: copies the owned fields of settings.values into
+// settings.stored and writes it as record 1 (creating the file).  False when
+// the write was given up; the values in memory stay as the dialog set them.
+bool saveOptions(const FileContext& ctx, OptionSettings& settings, unsigned ownedFields);
+
+}  // namespace moxlet

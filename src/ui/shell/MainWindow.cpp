@@ -1,0 +1,258 @@
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "common/DataFiles.h"
+#include "common/MnemonicScope.h"
+#include "options/OptionFile.h"
+#include "profiles/DeleteProfilesDialog.h"
+#include "profiles/ProfileEditor.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/StudentChooser.h"
+#include "shell/WindowSize.h"
+#include "words/OffsetIndex.h"
+
+namespace moxlet::ui {
+
+MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Quillory Moxlet"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdi_);
+    buildMenu();
+}
+
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption, void (MainWindow::*slot)())
+{
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void MainWindow::buildMenu()
+{
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+    auto* plan = menuBar()->addMenu(QStringLiteral("&Plan"));
+    plan->setObjectName(QStringLiteral("mnuLPlan"));
+    newPlan_ = addEntry(plan, "mnuPlan_0", QStringLiteral("&New Lesson Plan..."), &MainWindow::newLessonPlan);
+    openPlan_ = addEntry(plan, "mnuPlan_1", QStringLiteral("&Open Lesson Plan..."), &MainWindow::openLessonPlan);
+    wordList_ = addEntry(plan, "mnuPlan_2", QStringLiteral("&Create Word List..."), &MainWindow::createWordList);
+    separator(plan, "blank0");
+    deletePlans_ = addEntry(plan, "mnuDelPlan", QStringLiteral("&Delete Lesson Plan..."),
+                            &MainWindow::deleteLessonPlans);
+    separator(plan, "blank3");
+    exit_ = addEntry(plan, "mnuExit", QStringLiteral("E&xit"), &MainWindow::exitProgram);
+
+    auto* profile = menuBar()->addMenu(QStringLiteral("P&rofile"));
+    profile->setObjectName(QStringLiteral("mnuSProfile"));
+    newProfile_ = addEntry(profile, "mnuProfile_0", QStringLiteral("&New Student Profile"),
+                           &MainWindow::newStudentProfile);
+    openProfile_ = addEntry(profile, "mnuProfile_1", QStringLiteral("&Open Student Profile..."),
+                            &MainWindow::openStudentProfile);
+    separator(profile, "blank2");
+    deleteProfiles_ = addEntry(profile, "mnuDelProfile", QStringLiteral("&Delete Student Profile..."),
+                               &MainWindow::deleteStudentProfiles);
+
+    auto* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    homophoneOptions_ = addEntry(options, "mnuHomoOptions", QStringLiteral("&Homophones..."),
+                                 &MainWindow::editHomophoneOptions);
+    printOptions_ = addEntry(options, "mnuPrintOptions", QStringLiteral("Lesson &Print..."),
+                             &MainWindow::editPrintOptions);
+
+    auto* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    helpContents_ = addEntry(help, "mnuContents", QStringLiteral("&Contents"), &MainWindow::showHelpContents);
+    helpSearch_ = addEntry(help, "mnuSearchHelp", QStringLiteral("&Search for Help on..."), &MainWindow::searchHelp);
+    separator(help, "blank4");
+    about_ = addEntry(help, "mnuAbout", QStringLiteral("&About Moxlet..."), &MainWindow::showAbout);
+}
+
+bool MainWindow::load()
+{
+    setUpHelp();
+    applyWindowSize();
+    fillOffsetIndex();
+    if (!scanProfiles()) return false;
+    if (!loadOptions()) return false;
+    restoreMenus();
+    showSplash();
+    reportDataProblems();
+    return true;
+}
+
+void MainWindow::reportDataProblems()
+{
+    if (loadProblems_.empty()) return;
+    services_.prompt.message(dataProblemsMessage(loadProblems_), "Moxlet", Icon::Exclamation, Buttons::Ok);
+    loadProblems_.clear();
+}
+
+void MainWindow::setUpHelp()
+{
+    // The help window is set up with the help and about work.
+}
+
+void MainWindow::applyWindowSize()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const QSize px = screen ? screen->size() : QSize(1024, 768);
+    const WindowSize size = mainWindowSize(twipsFromPixels(px.width(), dpiX), twipsFromPixels(px.height(), dpiY));
+    smallScreen_ = size.maximised;
+    if (size.maximised) {
+        setWindowState(Qt::WindowMaximized);
+    } else {
+        setWindowState(Qt::WindowNoState);
+        resize(pixelsFromTwips(size.widthTwips, dpiX), pixelsFromTwips(size.heightTwips, dpiY));
+    }
+}
+
+void MainWindow::fillOffsetIndex()
+{
+    moxlet::fillOffsetIndex(services_.words.index);
+    services_.words.directory = wordBaseDirectory(services_.dataDir, services_.installDir.toStdString());
+}
+
+bool MainWindow::scanProfiles()
+{
+    // Counts the live profiles and updates old records; a read error is
+    // reported with the load's message by the scan itself.
+    DataFiles files(services_);
+    return moxlet::scanProfiles(files.context(), activeProfileCount_, &loadProblems_);
+}
+
+bool MainWindow::loadOptions()
+{
+    DataFiles files(services_);
+    moxlet::loadOptions(files.context(), services_.options, &loadProblems_);
+    return true;
+}
+
+void MainWindow::showSplash()
+{
+    // The splash window comes with the help and about work.
+}
+
+void MainWindow::restoreMenus()
+{
+    for (QAction* a : {newPlan_, openPlan_, wordList_, deletePlans_, exit_, newProfile_, openProfile_,
+                       deleteProfiles_, homophoneOptions_, printOptions_, helpContents_, helpSearch_, about_})
+        a->setEnabled(true);
+    if (activeProfileCount_ == 0) {
+        for (QAction* a : {newPlan_, openPlan_, wordList_, openProfile_, deletePlans_, deleteProfiles_})
+            a->setEnabled(false);
+    }
+}
+
+void MainWindow::disablePlanAndProfileMenus()
+{
+    for (QAction* a : {newPlan_, openPlan_, wordList_, deletePlans_, newProfile_, openProfile_, deleteProfiles_})
+        a->setEnabled(false);
+}
+
+void MainWindow::showInMdiArea(QWidget* window, int widthTwips, int heightTwips)
+{
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    MnemonicScope::install(window);
+    if (smallScreen_) {
+        sub->showMaximized();
+    } else {
+        QScreen* screen = this->screen();
+        const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+        const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+        sub->setGeometry(0, 0, pixelsFromTwips(widthTwips, dpiX), pixelsFromTwips(heightTwips, dpiY));
+        sub->showNormal();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Every child gets its closing step; a child that refuses (Cancel in a
+    // plan's save question) keeps the program running, unless it is exiting.
+    mdi_->closeAllSubWindows();
+    if (!exiting_ && !mdi_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::exitProgram()
+{
+    exiting_ = true;
+    close();
+    QApplication::exit(0);
+}
+
+void MainWindow::openProfileEditor(const StudentProfile& profile, std::int32_t recordNo)
+{
+    auto* editor = new ProfileEditor(services_, profile, recordNo);
+    connect(editor, &ProfileEditor::saved, this, [this] { ++activeProfileCount_; });
+    connect(editor, &ProfileEditor::closed, this, &MainWindow::restoreMenus);
+    showInMdiArea(editor, ProfileEditor::kWidthTwips, ProfileEditor::kHeightTwips);
+}
+
+void MainWindow::newStudentProfile()
+{
+    WaitCursor wait;
+    disablePlanAndProfileMenus();
+    std::int32_t slot = 0;
+    {
+        DataFiles files(services_);
+        slot = newProfileSlot(files.context());
+    }
+    openProfileEditor(newProfileDefaults(), slot);
+}
+
+void MainWindow::openStudentProfile()
+{
+    disablePlanAndProfileMenus();
+    auto* chooser = new StudentChooser(services_, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::finished, this, [this, chooser] {
+        if (!chooser->chosen()) {
+            restoreMenus();
+            return;
+        }
+        WaitCursor wait;
+        const std::int32_t record = chooser->chosenRecord();
+        DataFiles files(services_);
+        DataFile file = openProfileFile(files.context());
+        StudentProfile profile;
+        if (!readProfileRecord(files.context(), file, record, profile)) {
+            restoreMenus();
+            return;
+        }
+        openProfileEditor(profile, record);
+    });
+    chooser->open();
+}
+
+void MainWindow::deleteStudentProfiles() { DeleteProfilesDialog::showFor(this, services_); }
+
+void MainWindow::newLessonPlan() {}
+void MainWindow::openLessonPlan() {}
+void MainWindow::createWordList() {}
+void MainWindow::deleteLessonPlans() {}
+void MainWindow::editHomophoneOptions() {}
+void MainWindow::editPrintOptions() {}
+void MainWindow::showHelpContents() {}
+void MainWindow::searchHelp() {}
+void MainWindow::showAbout() {}
+
+}  // namespace moxlet::ui

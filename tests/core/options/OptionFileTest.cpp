@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "support/DataDirFixture.h"
+#include "store/FileError.h"
+#include "options/OptionFile.h"
+
+using namespace moxlet;
+using moxlet::test::DataDir;
+
+TEST(OptionFile, NoFileGivesTheDefaultsAndCreatesNothing)
+{
+    DataDir d;
+    d.options.values.ReviewListSize = 0;
+    loadOptions(d.ctx, d.options);
+    EXPECT_EQ(d.options.values, Options{});
+    EXPECT_EQ(d.options.values.ReviewListSize, 1);
+    EXPECT_EQ(d.options.values.PrintSection, (std::array<std::int16_t, 6>{1, 1, 1, 1, 1, 1}));
+    EXPECT_FALSE(d.fs.exists(kOptionFileName));
+}
+
+TEST(OptionFile, ARecordOfZerosTurnsListsAndSectionsOff)
+{
+    DataDir d;
+    d.fs.put(kOptionFileName, std::vector<std::uint8_t>(118, 0));
+    loadOptions(d.ctx, d.options);
+    EXPECT_EQ(d.options.values.ReviewListSize, 0);
+    EXPECT_EQ(d.options.values.NewListSize, 0);
+    EXPECT_EQ(d.options.values.PrintSection, (std::array<std::int16_t, 6>{}));
+    EXPECT_EQ(d.options.values.FontSizeMode, 0);
+}
+
+TEST(OptionFile, SavingFromOneDialogKeepsTheOtherDialogsValues)
+{
+    DataDir d;
+    loadOptions(d.ctx, d.options);
+    d.options.values.HomophoneMode = 2;
+    ASSERT_TRUE(saveOptions(d.ctx, d.options, kHomophoneModeField));
+    // The print dialog changes its values, and the homophone global too
+    // (without owning it): the file keeps the homophone dialog's 2.
+    d.options.values.PageBreak = 1;
+    d.options.values.PrintSection[2] = 0;
+    d.options.values.HomophoneMode = 0;
+    ASSERT_TRUE(saveOptions(d.ctx, d.options, kPrintSectionFields | kPageBreakField));
+
+    OptionSettings fresh;
+    loadOptions(d.ctx, fresh);
+    EXPECT_EQ(fresh.values.HomophoneMode, 2);
+    EXPECT_EQ(fresh.values.PageBreak, 1);
+    EXPECT_EQ(fresh.values.PrintSection[2], 0);
+    EXPECT_EQ(fresh.values.ReviewListSize, 1);
+    EXPECT_EQ(d.fs.get(kOptionFileName)->size(), 118u);
+}
+
+TEST(OptionFile, AFailedWriteIsReportedAndTheFileKept)
+{
+    DataDir d;
+    d.fs.put(kOptionFileName, std::vector<std::uint8_t>(118, 0));
+    loadOptions(d.ctx, d.options);
+    d.fs.setReadOnly(kOptionFileName);
+    d.fs.setReadOnly(kOptionFileName + ".NEW");
+    d.options.values.BlankLines = 1;
+    EXPECT_FALSE(saveOptions(d.ctx, d.options, kBlankLinesField));
+    ASSERT_EQ(d.prompt.shown().size(), 1u);
+    EXPECT_EQ(d.prompt.shown()[0].text, "Unable to write to Parameter file, OPTION.PRM." + *fileErrorText(70));
+    EXPECT_EQ(*d.fs.get(kOptionFileName), std::vector<std::uint8_t>(118, 0));
+}

@@ -1,0 +1,99 @@
+// The main window's size rule and the preparation of a data directory.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "shell/DataDirectory.h"
+#include "shell/WindowSize.h"
+
+using namespace moxlet;
+namespace fs = std::filesystem;
+
+TEST(WindowSize, SmallScreensMaximiseLargerOnesGetTheFixedSize)
+{
+    struct Case { int w, h; bool maximised; };
+    const Case cases[] = {
+        {12000, 9000, true},   // exactly the limit
+        {12015, 9000, false},  // one pixel wider at 96 dpi
+        {12000, 9015, false},
+        {9600, 7200, true},    // 640 x 480
+        {28800, 16200, false}, // 1920 x 1080
+    };
+    for (const auto& c : cases) {
+        WindowSize s = mainWindowSize(c.w, c.h);
+        EXPECT_EQ(s.maximised, c.maximised) << c.w << "x" << c.h;
+        if (!c.maximised) {
+            EXPECT_EQ(s.widthTwips, 12260);
+            EXPECT_EQ(s.heightTwips, 9160);
+        }
+    }
+    EXPECT_EQ(twipsFromPixels(800, 96.0), 12000);
+    EXPECT_EQ(pixelsFromTwips(12260, 96.0), 817);
+}
+
+class DataDirectoryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        base = fs::temp_directory_path() /
+               ("moxlet-datadir-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(base);
+        install = base / "install";
+        data = base / "data";
+        fs::create_directories(install);
+        fs::create_directories(data);
+        write(install / "PROFILES.DAT", "installed profiles");
+        write(install / "PLNS0001.DAT", "installed plans");
+        write(install / "WORDBASE.WDB", "word base");
+        write(install / "OPTION.PRM", "options");
+    }
+    void TearDown() override { fs::remove_all(base); }
+    static void write(const fs::path& p, const std::string& s) { std::ofstream(p) << s; }
+    static std::string read(const fs::path& p)
+    {
+        std::ifstream in(p);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    fs::path base, install, data;
+};
+
+TEST_F(DataDirectoryTest, FirstStartCopiesOnlyDatFilesOnce)
+{
+    EXPECT_TRUE(isFirstStart(data));
+    auto copied = prepareDataDirectory(data, install);
+    EXPECT_EQ(copied, (std::vector<std::string>{"PLNS0001.DAT", "PROFILES.DAT"}));
+    EXPECT_FALSE(fs::exists(data / "WORDBASE.WDB"));
+    EXPECT_FALSE(fs::exists(data / "OPTION.PRM"));
+    EXPECT_FALSE(isFirstStart(data));
+
+    // The tutor's own profiles are never replaced by a later start.
+    write(data / "PROFILES.DAT", "tutor's profiles");
+    EXPECT_TRUE(prepareDataDirectory(data, install).empty());
+    EXPECT_EQ(read(data / "PROFILES.DAT"), "tutor's profiles");
+}
+
+TEST_F(DataDirectoryTest, ExistingMoxletFilesMeanNotAFirstStart)
+{
+    for (const char* name : {"PROFILES.DAT", "OPTION.PRM", "PLNS0042.DAT", "MOXLET.DIR"}) {
+        fs::remove_all(data);
+        fs::create_directories(data);
+        write(data / name, "x");
+        EXPECT_FALSE(isFirstStart(data)) << name;
+        EXPECT_TRUE(prepareDataDirectory(data, install).empty()) << name;
+    }
+}
+
+TEST_F(DataDirectoryTest, StartingInTheInstallationDirectoryCopiesNothing)
+{
+    EXPECT_TRUE(prepareDataDirectory(install, install).empty());
+    EXPECT_TRUE(prepareDataDirectory(install / "." , install).empty());
+    EXPECT_FALSE(fs::exists(install / kDataDirMarker));
+}
+
+TEST_F(DataDirectoryTest, MissingInstallationDirectoryStillStarts)
+{
+    EXPECT_TRUE(prepareDataDirectory(data, base / "nowhere").empty());
+    EXPECT_FALSE(isFirstStart(data));
+}

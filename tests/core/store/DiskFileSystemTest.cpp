@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "store/DiskFileSystem.h"
+#include "support/MemoryFileSystem.h"
+
+using namespace moxlet;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempDir {
+    fs::path path;
+    TempDir()
+    {
+        path = fs::temp_directory_path() /
+               ("moxlet-disk-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
+        fs::create_directories(path);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_all, ec);
+        fs::remove_all(path, ec);
+    }
+    static int& counter()
+    {
+        static int n = 0;
+        return n;
+    }
+};
+
+int errorOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const FileException& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(DiskFileSystem, WritesFlushesRenamesAndReads)
+{
+    TempDir dir;
+    DiskFileSystem disk(dir.path.string());
+    std::vector<std::uint8_t> bytes{1, 2, 3, 4, 5};
+    replaceFileAtomically(disk, "A.DAT", bytes);
+    EXPECT_TRUE(disk.exists("A.DAT"));
+    EXPECT_FALSE(disk.exists("A.DAT.NEW"));
+    EXPECT_EQ(disk.size("A.DAT"), 5u);
+    EXPECT_EQ(disk.read("A.DAT", 1, 3), (std::vector<std::uint8_t>{2, 3, 4}));
+    EXPECT_EQ(disk.list(), std::vector<std::string>{"A.DAT"});
+    disk.remove("A.DAT");
+    EXPECT_FALSE(disk.exists("A.DAT"));
+}
+
+TEST(DiskFileSystem, RealFailuresCarryTheirErrorNumbers)
+{
+    TempDir dir;
+    DiskFileSystem disk(dir.path.string());
+    std::vector<std::uint8_t> five(5, 7);
+    disk.write("SHORT.DAT", five);
+    EXPECT_EQ(errorOf([&] { disk.read("MISSING.DAT", 0, 1); }), 53);
+    EXPECT_EQ(errorOf([&] { disk.remove("MISSING.DAT"); }), 53);
+    EXPECT_EQ(errorOf([&] { disk.read("SHORT.DAT", 0, 6); }), 62);
+    EXPECT_EQ(errorOf([&] { disk.write(std::string(300, 'N'), five); }), 64);
+    EXPECT_EQ(errorOf([&] { disk.write("../OUT.DAT", five); }), 64);
+
+    DiskFileSystem gone((dir.path / "nowhere").string());
+    EXPECT_EQ(errorOf([&] { gone.read("A.DAT", 0, 1); }), 76);
+
+    if (::geteuid() != 0) {  // permissions do not bind the superuser
+        fs::permissions(dir.path / "SHORT.DAT", fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_EQ(errorOf([&] { disk.write("SHORT.DAT", five); }), 70);
+        fs::permissions(dir.path, fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_EQ(errorOf([&] { replaceFileAtomically(disk, "NEW.DAT", five); }), 70);
+    }
+}
+
+TEST(MemoryFileSystem, ACrashLosesWhatWasNotFlushed)
+{
+    MemoryFileSystem m;
+    m.put("OLD.DAT", {1});
+    std::vector<std::uint8_t> two{2, 2};
+    m.write("OLD.DAT", two);
+    m.write("NEW.DAT", two);
+    m.crash();
+    EXPECT_EQ(*m.get("OLD.DAT"), std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(m.get("NEW.DAT")->empty());
+    m.failMutationAt(m.mutationSteps() + 1, 61);
+    EXPECT_THROW(m.write("NEW.DAT", std::vector<std::uint8_t>(10, 3)), FileException);
+    EXPECT_EQ(m.get("NEW.DAT")->size(), 5u);  // torn
+}

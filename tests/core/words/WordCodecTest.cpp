@@ -1,0 +1,93 @@
+// The word base record codec: encoding is the exact inverse of decoding, the
+// decoding depends on the record number, and odd lengths keep their length.
+
+#include <gtest/gtest.h>
+
+#include "words/WordCodec.h"
+
+namespace moxlet {
+namespace {
+
+WordRecord makeWord(const std::string& text, int syllables, std::initializer_list<int> segments, std::int16_t flags = 0)
+{
+    WordRecord w;
+    w.OrderKey = static_cast<std::int16_t>(syllables);
+    w.Length = static_cast<std::int16_t>(text.size());
+    for (int s : segments) w.Segments.add(s);
+    w.Segments.word(24) = static_cast<std::int16_t>(w.Segments.word(24) | flags);
+    w.WordText.assign(text);
+    return w;
+}
+
+struct CodecCase {
+    std::string text;
+    std::int32_t recordNo;
+    std::int16_t seed;
+};
+
+class WordCodecRoundTrip : public ::testing::TestWithParam<CodecCase> {};
+
+TEST_P(WordCodecRoundTrip, DecodesWhatWasEncoded)
+{
+    const auto& c = GetParam();
+    const WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
+    WordRecord out;
+    out.WordSeed = 99;
+    ASSERT_TRUE(decodeWordRecord(encodeWordRecord(w, c.recordNo, c.seed), c.recordNo, out));
+    EXPECT_EQ(out, w);
+    EXPECT_EQ(out.WordSeed, 0);
+    EXPECT_EQ(out.WordText.trimmed(), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LengthsSeedsAndRecords, WordCodecRoundTrip,
+    ::testing::Values(CodecCase{"a", 1, 0}, CodecCase{"at", 2, 1}, CodecCase{"cat", 21, 32767},
+                      CodecCase{"rabbit", 90516, 12345}, CodecCase{"notwithstanding", 7, 20},
+                      CodecCase{"internationalization", 100000, 5},  // 20 letters
+                      CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
+
+TEST(WordCodec, OddLengthDecodesToExactlyLengthCharacters)
+{
+    for (const std::string text : {"a", "cat", "seven", "abcdefghijklmnopqrs"}) {
+        WordRecord out;
+        ASSERT_TRUE(decodeWordRecord(encodeWordRecord(makeWord(text, 1, {0}), 5, 77), 5, out));
+        EXPECT_EQ(out.Length, static_cast<std::int16_t>(text.size()));
+        EXPECT_EQ(out.WordText.trimmed(), text);
+    }
+}
+
+TEST(WordCodec, DecodingDependsOnTheRecordNumber)
+{
+    const WordRecord w = makeWord("bread", 1, {10, 17, 22, 84, 122, 125});
+    const RawWordRecord raw = encodeWordRecord(w, 100, 4321);
+    WordRecord same, other, cycle;
+    ASSERT_TRUE(decodeWordRecord(raw, 100, same));
+    ASSERT_TRUE(decodeWordRecord(raw, 101, other));
+    ASSERT_TRUE(decodeWordRecord(raw, 100 + 21, cycle));  // the record's key row repeats every 21 records
+    EXPECT_EQ(same, w);
+    EXPECT_NE(other, w);
+    EXPECT_EQ(cycle, w);
+}
+
+TEST(WordCodec, StoredBytesAreScrambled)
+{
+    const WordRecord w = makeWord("cat", 1, {0, 11, 93, 121});
+    const RawWordRecord a = encodeWordRecord(w, 1, 10);
+    const RawWordRecord b = encodeWordRecord(w, 1, 11);
+    EXPECT_NE(a, b);  // the seed changes every stored word
+    const std::string bytes(a.begin(), a.end());
+    EXPECT_EQ(bytes.find("cat"), std::string::npos);
+}
+
+TEST(WordCodec, NegativeSeedIsRefusedAndLeavesTheRecord)
+{
+    RawWordRecord raw{};
+    raw[1] = 0x80;  // r0 high bit: with KeyTable(0, 0) positive the seed is negative
+    WordRecord before = makeWord("keep", 1, {1});
+    WordRecord w = before;
+    EXPECT_FALSE(decodeWordRecord(raw, 1, w));
+    EXPECT_EQ(w, before);
+}
+
+}  // namespace
+}  // namespace moxlet

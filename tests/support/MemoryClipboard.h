@@ -1,0 +1,15 @@
+#pragma once
+// A Clipboard for tests that keeps what was set.
+
+#include "common/Services.h"
+
+namespace moxlet::ui {
+
+class MemoryClipboard : public Clipboard {
+public:
+    void clear() override { text.clear(); }
+    void setText(const QString& t) override { text = t; }
+    QString text;
+};
+
+}  // namespace moxlet::ui

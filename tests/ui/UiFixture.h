@@ -1,0 +1,141 @@
+#pragma once
+// What the GUI tests share: a fresh data folder, scripted message boxes, a
+// reproducible random source, a clipboard in memory, the word base of this
+// build, and the main window driven through its menu; plus helpers that
+// click, type and find widgets by their object names as a tutor's actions
+// reach them.
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "profiles/ProfileFile.h"
+#include "shell/MainWindow.h"
+#include "store/DiskFileSystem.h"
+#include "support/MemoryClipboard.h"
+#include "support/ScriptedPrompt.h"
+
+namespace moxlet::test {
+
+struct UiFixture {
+    QTemporaryDir dir;
+    ScriptedPrompt prompt;
+    SeededRandom random{7};
+    ui::MemoryClipboard clipboard;
+    OptionSettings options;
+    WordSource words;
+    ui::Services services{prompt, random, clipboard, options, words, dir.path().toStdString(),
+                          QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet")};
+    DiskFileSystem fs{dir.path().toStdString()};
+    FileContext ctx{fs, prompt, random};
+    std::unique_ptr<ui::MainWindow> main;
+
+    ~UiFixture() { main.reset(); }
+
+    std::filesystem::path file(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+
+    // Loads and shows the main window.
+    void start()
+    {
+        main = std::make_unique<ui::MainWindow>(services);
+        EXPECT_TRUE(main->load());
+        main->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    }
+
+    // A profile written as the editor writes it.
+    void addProfile(const std::string& last, const std::string& first, std::vector<int> segments = {})
+    {
+        StudentProfile profile = newProfileDefaults();
+        ProfileEditorInput input{last, first, 1, 9, std::vector<bool>(332, false)};
+        for (int s : segments) input.selected[static_cast<std::size_t>(s)] = true;
+        ASSERT_TRUE(saveProfile(ctx, profile, newProfileSlot(ctx), input));
+    }
+
+    StudentProfile record(std::int32_t n)
+    {
+        StudentProfile p;
+        DataFile file = openProfileFile(ctx);
+        EXPECT_TRUE(readProfileRecord(ctx, file, n, p));
+        return p;
+    }
+
+    QAction* action(const char* entry) const { return main->findChild<QAction*>(QString::fromLatin1(entry)); }
+    bool enabled(const char* entry) const { return action(entry)->isEnabled(); }
+    void trigger(const char* entry)
+    {
+        QAction* a = action(entry);
+        ASSERT_NE(a, nullptr) << entry;
+        ASSERT_TRUE(a->isEnabled()) << entry;
+        a->trigger();
+        QApplication::processEvents();
+    }
+
+    // The one live window of type T (closed ones are deleted first).
+    template <class T>
+    T* window()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return main->findChild<T*>();
+    }
+
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> t;
+        for (const auto& s : prompt.shown()) t.push_back(s.text);
+        return t;
+    }
+};
+
+template <class W>
+W* child(QWidget* parent, const char* name)
+{
+    auto* w = parent->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+inline void click(QWidget* parent, const char* button)
+{
+    QTest::mouseClick(child<QPushButton>(parent, button), Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+inline void type(QWidget* parent, const char* box, const QString& text)
+{
+    auto* edit = child<QLineEdit>(parent, box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QApplication::processEvents();  // the masked fields select their digit now
+    if (edit->inputMask().isEmpty()) edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QApplication::processEvents();
+}
+
+inline void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    list->scrollToItem(list->item(row));
+    QApplication::processEvents();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
+    QApplication::processEvents();  // a refusal's box comes after the click
+}
+
+// Every list and grid of a window has a name a screen reader can announce.
+inline void expectAccessibleNames(QWidget* window)
+{
+    for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(view);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << view->objectName().toStdString();
+    }
+}
+
+}  // namespace moxlet::test

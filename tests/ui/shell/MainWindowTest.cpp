@@ -1,0 +1,132 @@
+// The main window: which entries a tutor can use with and without students,
+// how windows that work on a student take the menu away and give it back,
+// closing and exiting, and the one box that tells of damaged files.
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <fstream>
+
+#include "UiFixture.h"
+#include "common/MarkFont.h"
+#include "profiles/ProfileEditor.h"
+#include "profiles/StudentChooser.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::UiFixture;
+
+namespace {
+const char* const kNeedAStudent[] = {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuProfile_1", "mnuDelPlan",
+                                     "mnuDelProfile"};
+const char* const kAlwaysUsable[] = {"mnuExit", "mnuProfile_0", "mnuHomoOptions", "mnuPrintOptions",
+                                     "mnuContents", "mnuSearchHelp", "mnuAbout"};
+}  // namespace
+
+TEST(MainWindow, WithoutStudentsOnlyProfileCreationOptionsHelpAndExitAreUsable)
+{
+    UiFixture f;
+    f.start();
+    EXPECT_EQ(f.main->objectName(), QStringLiteral("MDIForm1"));
+    for (const char* name : kNeedAStudent) EXPECT_FALSE(f.enabled(name)) << name;
+    for (const char* name : kAlwaysUsable) EXPECT_TRUE(f.enabled(name)) << name;
+    EXPECT_TRUE(f.prompt.shown().empty());
+    EXPECT_EQ(f.options.values, Options{});  // no OPTION.PRM: the defaults
+    EXPECT_FALSE(std::filesystem::exists(f.file("OPTION.PRM")));
+
+    // Every menu entry is reachable by its underlined letter, and no two
+    // entries of a menu share one.
+    for (QAction* head : f.main->menuBar()->actions()) {
+        QSet<QKeySequence> letters;
+        for (QAction* a : head->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(a->text());
+            EXPECT_FALSE(mnemonic.isEmpty()) << a->objectName().toStdString();
+            EXPECT_FALSE(letters.contains(mnemonic)) << a->objectName().toStdString();
+            letters.insert(mnemonic);
+        }
+    }
+}
+
+TEST(MainWindow, WindowsOnAStudentTakeThePlanAndProfileEntriesUntilTheyClose)
+{
+    UiFixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
+
+    f.trigger("mnuProfile_1");  // the chooser is open
+    for (const char* name : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0", "mnuProfile_1",
+                             "mnuDelProfile"})
+        EXPECT_FALSE(f.enabled(name)) << name;
+    for (const char* name : {"mnuExit", "mnuHomoOptions", "mnuPrintOptions", "mnuContents", "mnuAbout"})
+        EXPECT_TRUE(f.enabled(name)) << name;
+    f.window<StudentChooser>()->reject();
+    QApplication::processEvents();
+    for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
+
+    f.trigger("mnuProfile_0");
+    ASSERT_NE(f.window<ProfileEditor>(), nullptr);
+    EXPECT_FALSE(f.enabled("mnuProfile_0"));
+    f.window<ProfileEditor>()->cancel();
+    QApplication::processEvents();
+    for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
+}
+
+TEST(MainWindow, SavingTheFirstProfileMakesTheStudentEntriesUsable)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuProfile_0");
+    ProfileEditor* editor = f.window<ProfileEditor>();
+    ASSERT_NE(editor, nullptr);
+    moxlet::test::type(editor, "LastName", QStringLiteral("Lee"));
+    moxlet::test::click(editor, "OK");
+    EXPECT_EQ(f.window<ProfileEditor>(), nullptr);
+    EXPECT_EQ(f.main->activeProfileCount(), 1);
+    for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
+}
+
+namespace {
+// A child window that refuses to close, as a plan window does when the tutor
+// answers Cancel to its save question.
+class StubbornChild : public QWidget {
+protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+}  // namespace
+
+TEST(MainWindow, CloseBoxKeepsRunningWhenAChildRefusesButExitEndsAnyway)
+{
+    UiFixture f;
+    f.start();
+    auto* sub = f.main->mdiArea()->addSubWindow(new StubbornChild);
+    sub->show();
+
+    EXPECT_FALSE(f.main->close());
+    EXPECT_TRUE(f.main->isVisible());
+
+    f.trigger("mnuExit");
+    EXPECT_FALSE(f.main->isVisible());
+}
+
+TEST(MarkFont, TheLiteracyFontIsFoundOnThisMachine)
+{
+    EXPECT_TRUE(MarkFont::available()) << "install the fonts-sil-andika package";
+    EXPECT_EQ(MarkFont::font(14).pointSize(), 14);
+}
+
+TEST(MainWindow, DamagedDataFilesAreToldOnceAfterTheLoad)
+{
+    UiFixture f;
+    std::ofstream(f.file("PROFILES.DAT"), std::ios::binary) << std::string(100, 'x');
+    f.start();
+    ASSERT_EQ(f.prompt.shown().size(), 1u);
+    const auto& box = f.prompt.shown()[0];
+    EXPECT_EQ(box.title, "Moxlet");
+    EXPECT_NE(box.text.find("PROFILES.DAT: 100 bytes after the last whole record"), std::string::npos)
+        << box.text;
+    EXPECT_FALSE(f.enabled("mnuPlan_0"));
+    EXPECT_TRUE(f.enabled("mnuProfile_0"));
+}
