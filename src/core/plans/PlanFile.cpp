@@ -224,7 +224,7 @@ bool savePlan(const FileContext& ctx, PlanSession& session, PlanState& state, co
     p.InUse = 1;
     p.Reserved3 = 0;
 
-    // The plan.  When its write is given up Save_Plan stops here: the tutor's
+    // The plan.  When its write is given up the save stops here: the tutor's
     // work stays in memory (and PlanChanged set, so closing asks again), and
     // the profile is not credited with segments of a plan that was not kept.
     DataFile file = openDataFile(ctx, session.fileName, FileKind::Plan, kPlanRecordLen);

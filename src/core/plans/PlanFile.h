@@ -76,7 +76,7 @@ bool beginNewPlan(const FileContext& ctx, PlanSession& session);
 bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record,
               Problems* problems = nullptr);
 
-// The plan window's contents that Save_Plan stores.  Whatever the window
+// The plan window's contents that savePlan stores.  Whatever the window
 // keeps directly in session.plan (syllable range, thin offsets) is stored
 // from there.
 struct PlanState {

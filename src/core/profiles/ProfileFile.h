@@ -43,7 +43,7 @@ struct ProfileEntry {
     StudentProfile profile;  // checked: values out of range repaired
 };
 
-// Records in PROFILES.DAT (length \ 640); 0 when it does not exist.
+// Whole records in PROFILES.DAT (length / 640); 0 when it does not exist.
 std::int32_t profileCount(const FileContext& ctx);
 // Every live profile (InUse 1) in record order; bad records and a torn tail
 // are noted and skipped.

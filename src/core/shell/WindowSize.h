@@ -1,7 +1,7 @@
 #pragma once
 // The main window's size rule, in twips (1440 to the inch).  On a screen of at
 // most 12000 x 9000 twips (an 800 x 600 screen at 96 dpi) the window opens
-// maximised and SmallScreen is 1; on anything larger it opens as a normal
+// maximised (the program's small-screen mode); on anything larger it opens as a normal
 // window of 12260 x 9160 twips.
 
 namespace moxlet {
@@ -9,7 +9,7 @@ namespace moxlet {
 inline constexpr int kTwipsPerInch = 1440;
 
 struct WindowSize {
-    bool maximised = false;  // also the value of SmallScreen
+    bool maximised = false;  // also whether the screen counts as small
     int widthTwips = 0;      // for a normal window
     int heightTwips = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Random-access data files of fixed-length records, numbered from 1, and
-// OpenDataFile, the one routine that opens them.
+// openDataFile, the one routine that opens them.
 //
 // A DataFile names a file of the data directory and its record length; it
 // holds no descriptor, each operation opens and closes the file itself.
@@ -33,7 +33,7 @@ struct FileContext {
     Random& random;
 };
 
-// Names the file in OpenDataFile's message.
+// Names the file in openDataFile's message.
 enum class FileKind : std::int16_t { Profile = 0, Plan = 1, WordBase = 2, Parameter = 3, Other = 4 };
 
 // "Unable to open Student Profile file, PROFILES.DAT." etc.
@@ -44,7 +44,8 @@ bool isLegalDataFileName(const std::string& name);
 
 class DataFile {
 public:
-    // The closed file ("file number 0"): every operation fails with error 52.
+    // The closed file, what a failed open gives: every operation fails with
+    // error 52, so the caller's next read or write is reported.
     DataFile() = default;
     DataFile(FileSystem& fs, std::string name, int recordLength);
 
@@ -55,7 +56,7 @@ public:
     bool exists() const;
     // Length in bytes, 0 for a missing file.
     std::uint64_t byteLength() const;
-    // Whole records (length \ record length).
+    // Whole records (length / record length).
     std::int32_t recordCount() const;
     // Bytes after the last whole record (a torn or foreign tail).
     std::uint64_t tailBytes() const;

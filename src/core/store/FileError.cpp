@@ -20,8 +20,10 @@ std::optional<std::string> fileErrorText(int errorNumber)
     case 63: return "  File I/O was attempted with an incorrect record number.";
     case 64: return "  That file name is illegal.";
     case 67:
-        return std::string("  Too many open files.  Exit Windows and add more ") +
-               "to the FILES = XX statement in CONFIG.SYS and reboot.";
+        // The original advice named a start-up file of another system; this
+        // is the same advice for this one.
+        return std::string("  Too many open files.  Close other programs and try again; if it ") +
+               "keeps happening, raise the open-file limit (ulimit -n) and log in again.";
     case 68: return "  That device appears to be unavailable.";
     case 70: return "  File access was denied.  The file has been defined as read-only or hidden.";
     case 71: return "  The disk is not ready.";

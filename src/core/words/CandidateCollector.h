@@ -9,8 +9,8 @@
 //    admitted as well, for this collection only.  A New segment admits its
 //    own bit.
 // 2. Thinning: with fewer than 1000 candidates all are kept and the
-//    remembered offset becomes 0.  From 1000 on the step is count \ 750; a
-//    negative remembered offset becomes Int(step * Rnd) (an offset of 0 or
+//    remembered offset becomes 0.  From 1000 on the step is count / 750; a
+//    negative remembered offset becomes a random offset in [0, step) (one of 0 or
 //    more is kept, so a rebuilt list is the same list) and the candidates at
 //    1-based indexes offset + 1, offset + 1 + step, ... are kept.
 //    With ThinningMode::LongRunsOnly (word choice dialogs, word list tool) a
@@ -19,11 +19,11 @@
 //
 // Bound.  Every eligible record number is first gathered in a scratch table
 // that grows with the run, and only the thinned list is written to
-// CandidateList.  The thinned list never holds more than kMaxCandidates
+// the caller's candidate list.  The thinned list never holds more than kMaxCandidates
 // (1500) entries: below 1000 candidates nothing is dropped; from 1000 to 1499
-// the step is 1; from 1500 on a step of k = count \ 750 >= 2 keeps at most
+// the step is 1; from 1500 on a step of k = count / 750 >= 2 keeps at most
 // ceil(count / k) <= 750 + 375 entries; and an unthinned run of at most 1500
-// records has at most 1500 candidates.  So CandidateList(0..6000) can never
+// records has at most 1500 candidates.  So a list of 6001 entries can never
 // overrun, whatever the word base holds.
 
 #include <cstdint>
@@ -37,10 +37,10 @@
 namespace moxlet {
 
 inline constexpr std::int32_t kThinningThreshold = 1000;  // candidates from which lists are thinned
-inline constexpr std::int32_t kThinningDivisor = 750;     // step = count \ 750
+inline constexpr std::int32_t kThinningDivisor = 750;     // step = count / 750
 inline constexpr std::int32_t kDirectRunLimit = 1500;     // runs with last - first below this are listed whole
-inline constexpr std::int32_t kMaxCandidates = 1500;      // most entries ever written to CandidateList
-inline constexpr int kCandidateSlots = kMaxListPosition + 1;  // CandidateList(0..6000), used from index 1
+inline constexpr std::int32_t kMaxCandidates = 1500;      // most entries ever written to the candidate list
+inline constexpr int kCandidateSlots = kMaxListPosition + 1;  // candidate list entries 0..6000, used from index 1
 
 enum class ThinningMode {
     Always,        // plan word-list generation

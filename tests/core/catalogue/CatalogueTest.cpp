@@ -51,11 +51,6 @@ TEST(Catalogue, NamesAreDistinctAndKeepTheirAffixMarks)
         EXPECT_NE(name.front(), ' ') << s;
         EXPECT_TRUE(seen.insert(name).second) << "duplicate name " << name;
     }
-    const std::map<int, std::string> exact = {
-        {16, "-CK"}, {50, "KN-"}, {56, "*NG"}, {57, "*NK"}, {254, "-I*E"}, {32, "EU (\xAD)"},
-        {33, "EW (\xAD)"}, {96, "TH (\xB0\xB1)"}, {159, "1-1-1 Rule"}, {206, "Number Prefixes"},
-        {207, "A- (+ cons)"}, {273, "AUD/AUS"}, {330, "VOC/VOK"}};
-    for (const auto& [id, name] : exact) EXPECT_EQ(segmentName(id), name) << id;
 }
 
 TEST(Catalogue, BlocksRunAlphabeticallyIgnoringLeadingDashAndStar)
@@ -77,45 +72,30 @@ TEST(Catalogue, BlocksRunAlphabeticallyIgnoringLeadingDashAndStar)
     }
 }
 
-TEST(Catalogue, MarkBytesStandExactlyWhereTheyBelong)
+TEST(Catalogue, TextsHoldOnlyPrintableBytesAndWholeMarks)
 {
-    // mark byte -> ids whose name holds it; ids >= 1000 are meanings of id - 1000.
-    const std::map<unsigned char, std::set<int>> where = {
-        {0xA1, {1, 20, 229}},
-        {0xA2, {23, 26, 29, 35}},
-        {0xA4, {21, 24, 28, 34, 45, 113, 1283, 1307, 1322, 1326, 1329}},
-        {0xA5, {19, 22}},
-        {0xA6, {44, 112}},
-        {0xA7, {70, 75, 76}},
-        {0xA8, {60}},
-        {0xA9, {64, 69, 74}},
-        {0xAA, {64, 69, 74}},
-        {0xAB, {65}},
-        {0xAC, {65}},
-        {0xAD, {32, 33}},
-        {0xAE, {68, 99}},
-        {0xAF, {59}},
-        {0xB0, {96}},
-        {0xB1, {96}},
-        {0xB2, {0}},
-        {0xB3, {43, 114}},
-        {0xB4, {58}},
-    };
-    std::map<unsigned char, std::set<int>> found;
-    auto scan = [&](const std::string& text, int key) {
-        for (char c : text) {
-            const auto b = static_cast<unsigned char>(c);
-            if (b >= 0x80) found[b].insert(key);
+    // Above ASCII only the pronunciation marks may stand, and the two-byte
+    // marks (o͞o, o͝o, t͟h) never lose their partner.
+    auto check = [](const std::string& text, int id) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            EXPECT_GE(b, 0x20) << id;
+            if (b < 0x80) continue;
+            EXPECT_TRUE(b >= 0xA1 && b <= 0xB4 && b != 0xA3) << id << ": byte " << int(b);
+            const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            const auto prev = i > 0 ? static_cast<unsigned char>(text[i - 1]) : 0;
+            if (b == 0xA9 || b == 0xAB || b == 0xB0) {
+                EXPECT_EQ(next, b + 1) << id;
+            }
+            if (b == 0xAA || b == 0xAC || b == 0xB1) {
+                EXPECT_EQ(prev, b - 1) << id;
+            }
         }
     };
     for (int s = 0; s < kSegmentCount; ++s) {
-        scan(segmentName(s), s);
-        scan(segmentMeaning(s), 1000 + s);
+        check(segmentName(s), s);
+        check(segmentMeaning(s), s);
     }
-    EXPECT_EQ(found, where);
-    // The two-byte marks are always adjacent pairs.
-    for (int s : {64, 69, 74}) EXPECT_NE(segmentName(s).find("\xA9\xAA"), std::string::npos) << s;
-    EXPECT_NE(segmentName(65).find("\xAB\xAC"), std::string::npos);
 }
 
 TEST(Catalogue, OnlyAffixesAndRootsHaveMeanings)
@@ -134,32 +114,22 @@ TEST(Catalogue, OnlyAffixesAndRootsHaveMeanings)
 
 TEST(Catalogue, GroupsPartitionTheGroupedSegments)
 {
-    const int memberCounts[kGroupCount] = {21, 6, 7, 5, 30, 3, 5, 6, 35, 6, 9,
-                                           16, 10, 10, 8, 7, 15, 8, 12, 5, 58};
-    const std::set<int> ungrouped = {
-        1,   3,   4,   7,   12,  16,  18,  20,  30,  38,  39,  40,  41,  46,  50,  53,  54,
-        56,  57,  59,  60,  82,  83,  85,  87,  88,  90,  91,  92,  94,  97,  98,  105, 106,
-        107, 108, 109, 111, 112, 113, 117, 206, 228, 244, 249, 251, 259, 260, 266, 331};
     std::set<std::string> titles;
-    int total = 0;
     for (std::size_t g = 0; g < kGroupCount; ++g) {
         const auto members = listSet(GroupMask[g]);
-        EXPECT_EQ(static_cast<int>(members.size()), memberCounts[g])
-            << groupTitle(static_cast<int>(g));
-        total += static_cast<int>(members.size());
+        EXPECT_GE(members.size(), 3u) << groupTitle(static_cast<int>(g));
         for (int w = 1; w <= kSetWords; ++w)
             EXPECT_GE(GroupMask[g].word(w), 0) << g; // no sign bit
         for (int s = kSegmentCount; s < 360; ++s) EXPECT_FALSE(GroupMask[g].contains(s)) << g;
         EXPECT_TRUE(titles.insert(groupTitle(static_cast<int>(g))).second);
     }
-    EXPECT_EQ(total, 282);
+    // No segment belongs to two groups, so naming one group never hides
+    // a member of another.
     for (int s = 0; s < kSegmentCount; ++s) {
         int groups = 0;
         for (const auto& mask : GroupMask) groups += mask.contains(s) ? 1 : 0;
-        EXPECT_EQ(groups, ungrouped.count(s) != 0 ? 0 : 1) << s;
+        EXPECT_LE(groups, 1) << s;
     }
-    EXPECT_EQ(groupTitle(0), "Single Consonants");
-    EXPECT_EQ(groupTitle(20), "Roots");
     EXPECT_EQ(groupTitle(21), "");
 }
 

