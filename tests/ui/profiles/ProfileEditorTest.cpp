@@ -24,6 +24,7 @@
 #include "profiles/ProfileEditor.h"
 #include "profiles/ProfileFile.h"
 #include "UiFixture.h"
+#include "common/MnemonicScope.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -392,5 +393,67 @@ TEST(ProfileScreens, SavePictures)
     click(f.editor(), "Cancel");
     f.trigger("mnuDelProfile");
     save(f.dialog<DeleteProfilesDialog>(), "DelName.png");
+    click(f.dialog<DeleteProfilesDialog>(), "Close");
+}
+
+// Found by driving the windows as a keyboard-only tutor and a screen reader
+// would.
+TEST(ProfileEditor, AltPPressesPersonalInfoInsteadOfOpeningThePlanMenu)
+{
+    Fixture f;
+    f.start();
+    f.trigger("mnuProfile_0");
+    ProfileEditor* ed = f.editor();
+    ASSERT_NE(ed, nullptr);
+    auto* last = child<QLineEdit>(ed, "LastName");
+    last->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(last, Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(400);  // the click is animated
+    EXPECT_TRUE(ed->personalInfo()->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no menu opened
+    click(ed->personalInfo(), "Cancel");
+
+    // A letter the editor does not use still reaches the main menu.
+    EXPECT_EQ(moxlet::ui::MnemonicScope::target(ed, Qt::Key_H), nullptr);
+}
+
+TEST(ProfileEditor, ChoosersTakeALineSelectedThroughTheAccessibilityInterface)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.addProfile("Moss", "");
+    f.start();
+    f.trigger("mnuProfile_1");
+    auto* chooser = f.dialog<StudentChooser>();
+    ASSERT_NE(chooser, nullptr);
+    auto* list = child<QListWidget>(chooser, "StudentList");
+    // A screen reader selects the second line without moving the current one.
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view->tableInterface(), nullptr);
+    ASSERT_TRUE(view->tableInterface()->selectRow(1));
+    EXPECT_NE(list->currentRow(), 1);
+    click(chooser, "OK");
+    EXPECT_TRUE(f.prompt.shown().empty());
+    ProfileEditor* ed = f.editor();
+    ASSERT_NE(ed, nullptr);
+    EXPECT_EQ(ed->profile().LastName.trimmed(), "Moss");
+    click(ed, "Cancel");
+}
+
+TEST(ProfileEditor, EveryListHasANameAScreenReaderCanAnnounce)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    f.trigger("mnuProfile_0");
+    moxlet::test::expectAccessibleNames(f.editor());
+    click(f.editor(), "Cancel");
+    f.trigger("mnuProfile_1");
+    moxlet::test::expectAccessibleNames(f.dialog<StudentChooser>());
+    click(f.dialog<StudentChooser>(), "Cancel");
+    f.trigger("mnuDelProfile");
+    moxlet::test::expectAccessibleNames(f.dialog<DeleteProfilesDialog>());
     click(f.dialog<DeleteProfilesDialog>(), "Close");
 }
