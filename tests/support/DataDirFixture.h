@@ -9,6 +9,7 @@
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 #include "plans/PlanFile.h"
+#include "plans/PlanSession.h"
 #include "profiles/ProfileFile.h"
 #include "store/Prompt.h"
 #include "store/Random.h"

@@ -14,23 +14,21 @@ namespace moxlet {
 
 namespace {
 
-const std::string kReadPlanMessage = "Unable to read Student's plan file.";
-
 std::span<const std::uint8_t> recordBytes(const std::vector<std::uint8_t>& all, std::int32_t n)
 {
     return std::span<const std::uint8_t>(all).subspan(static_cast<std::size_t>(n - 1) * kPlanRecordLen,
                                                       kPlanRecordLen);
 }
 
-bool refuseProfileNo(const FileContext& ctx, std::int32_t profileNo)
+}  // namespace
+
+bool refusePlansFor(const FileContext& ctx, std::int32_t profileNo)
 {
     ctx.prompt.message("Lesson plans can be kept only for student profiles numbered 1 to 9999; "
                        "this profile is number " + std::to_string(profileNo) + ".",
                        "Lesson Plan", Icon::Exclamation, Buttons::Ok);
     return false;
 }
-
-}  // namespace
 
 std::optional<std::string> planFileName(std::int32_t profileNo)
 {
@@ -137,33 +135,6 @@ LessonPlan newPlanRecord(const StudentProfile& profile)
     return p;
 }
 
-bool beginNewPlan(const FileContext& ctx, PlanSession& session)
-{
-    auto name = planFileName(session.student.ProfileNo);
-    if (!name) return refuseProfileNo(ctx, session.student.ProfileNo);
-    session.plan = newPlanRecord(session.student);
-    session.fileName = *name;
-    DataFile file = openDataFile(ctx, *name, FileKind::Plan, kPlanRecordLen);
-    std::int32_t count = 0;
-    withRetry(ctx.prompt, kReadPlanMessage, [&] { count = file.recordCount(); });
-    session.recordNo = count + 1;
-    return true;
-}
-
-bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record, Problems* problems)
-{
-    auto name = planFileName(session.student.ProfileNo);
-    if (!name) return refuseProfileNo(ctx, session.student.ProfileNo);
-    DataFile file = openDataFile(ctx, *name, FileKind::Plan, kPlanRecordLen);
-    LessonPlan p;
-    if (!readPlanRecord(ctx, file, record, p, kReadPlanMessage)) return false;
-    if (checkPlan(p, record, session.student.ProfileNo, problems, *name) != RecordState::Live) return false;
-    session.plan = p;
-    session.fileName = *name;
-    session.recordNo = record;
-    return true;
-}
-
 PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
 {
     PlanSegmentLists lists;
@@ -171,90 +142,42 @@ PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
     return lists;
 }
 
+SegmentId PlanSegmentLists::at(int section, int position) const
+{
+    const auto& list = forSection(section);
+    return position >= 0 && static_cast<std::size_t>(position) < list.size() ? list[static_cast<std::size_t>(position)]
+                                                                            : kNoSegment;
+}
+
+std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section)
+{
+    switch (section) {
+    case Auditory: return plan.AuditorySegments;
+    case Review: return std::span<std::int16_t>(plan.ReviewSegments).first(4);
+    case Spelling: return plan.SpellingSegments;
+    default: return std::span<std::int16_t>(plan.NewSegments).first(4);
+    }
+}
+
+std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, int section)
+{
+    return sectionSlots(const_cast<LessonPlan&>(plan), section);
+}
+
 std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection section)
 {
-    std::vector<std::int16_t> slots;
-    switch (section) {
-    case Auditory: slots.assign(plan.AuditorySegments.begin(), plan.AuditorySegments.end()); break;
-    case Review: slots.assign(plan.ReviewSegments.begin(), plan.ReviewSegments.begin() + 4); break;
-    case Spelling: slots.assign(plan.SpellingSegments.begin(), plan.SpellingSegments.end()); break;
-    case New: slots.assign(plan.NewSegments.begin(), plan.NewSegments.begin() + 4); break;
-    }
-    PlanSegmentLists lists = planSegmentLists(plan.PlanStudiedSegments);
-    const auto& list = section == New ? lists.Unstudied : lists.Studied;
+    const PlanSegmentLists lists = planSegmentLists(plan.PlanStudiedSegments);
     std::vector<SegmentId> ids;
-    for (std::int16_t pos : slots)
-        if (pos >= 0 && static_cast<std::size_t>(pos) < list.size()) ids.push_back(list[static_cast<std::size_t>(pos)]);
+    for (std::int16_t pos : sectionSlots(plan, section))
+        if (SegmentId s = lists.at(section, pos); s != kNoSegment) ids.push_back(s);
     return ids;
-}
-
-PlanState::PlanState()
-{
-    for (auto& section : SectionSegments) section.fill(-1);
-    SpellTags.fill(-1);
-}
-
-bool savePlan(const FileContext& ctx, PlanSession& session, PlanState& state, const Options& options)
-{
-    state.PlanChanged = false;
-    LessonPlan& p = session.plan;
-    p.ProfileNo = session.student.ProfileNo;
-    p.LessonDate.assign(state.LessonDate);
-    p.PlanStudiedSegments = state.StudiedSet;
-    const auto& ss = state.SectionSegments;
-    std::copy_n(ss[0].begin(), 10, p.AuditorySegments.begin());
-    std::copy_n(ss[1].begin(), 4, p.ReviewSegments.begin());
-    std::copy_n(ss[2].begin(), 15, p.SpellingSegments.begin());
-    std::copy_n(ss[3].begin(), 4, p.NewSegments.begin());
-    for (std::size_t k = 0; k < 60; ++k) {
-        p.SpellWord[k].assign(state.SpellCells[k]);
-        p.SpellWordTag[k] = state.SpellTags[k];
-    }
-    for (std::size_t i = 0; i < 2; ++i)
-        for (std::size_t j = 0; j < 4; ++j)
-            for (std::size_t k = 0; k < 40; ++k) {
-                p.ListWord[i][j][k].assign(state.WordList[i][j][k].word);
-                p.ListWordPos[i][j][k] = state.WordList[i][j][k].pos;
-            }
-    for (std::size_t i = 0; i < 11; ++i) p.Sentence[i].assign(state.Sentences[i]);
-    for (auto& f : p.PlanFiller) f = static_cast<std::int16_t>(ctx.random.below(32000));
-    p.PlanNewListSize = options.NewListSize;
-    p.PlanReviewListSize = options.ReviewListSize;
-    p.FormatVersion = kFormatVersion;
-    p.InUse = 1;
-    p.Reserved3 = 0;
-
-    // The plan.  When its write is given up the save stops here: the tutor's
-    // work stays in memory (and PlanChanged set, so closing asks again), and
-    // the profile is not credited with segments of a plan that was not kept.
-    DataFile file = openDataFile(ctx, session.fileName, FileKind::Plan, kPlanRecordLen);
-    LessonPlan written = p;
-    if (!writePlanRecord(ctx, file, session.recordNo, written)) {
-        state.PlanChanged = true;
-        return false;
-    }
-    if (!readPlanRecord(ctx, file, session.recordNo, p, kSavePlanMessage)) return false;
-
-    // The New section's segments become studied.
-    for (std::size_t j = 0; j < 4; ++j) {
-        std::int16_t pos = ss[3][j];
-        if (pos < 0 || static_cast<std::size_t>(pos) >= state.UnstudiedList.size()) continue;
-        SegmentId s = state.UnstudiedList[static_cast<std::size_t>(pos)];
-        session.student.StudiedSegments.add(s);
-    }
-
-    DataFile profiles = openProfileFile(ctx);
-    std::int32_t n = session.student.ProfileNo;
-    if (!writeProfileRecord(ctx, profiles, n, session.student)) return false;
-    return withRetry(ctx.prompt, kSavePlanMessage,
-                     [&] { session.student = decodeProfileRecord(profiles.readRecord(n)); });
 }
 
 bool deletePlans(const FileContext& ctx, std::int32_t profileNo,
                  const std::vector<std::int32_t>& records, Problems* problems)
 {
     auto name = planFileName(profileNo);
-    if (!name) return refuseProfileNo(ctx, profileNo);
+    if (!name) return refusePlansFor(ctx, profileNo);
     try {
         std::vector<std::uint8_t> bytes;
         if (ctx.fs.exists(*name)) bytes = ctx.fs.readAll(*name);

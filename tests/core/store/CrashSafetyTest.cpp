@@ -84,12 +84,11 @@ std::vector<Case> cases()
              d.session.student = listProfiles(d.ctx)[1].profile;
          },
          [](DataDir& d) {
-             PlanState s;
-             s.UnstudiedList = {17, 30};
-             s.SectionSegments[New][0] = 0;
-             s.SectionSegments[New][1] = 1;
-             s.LessonDate = "04-04-26";
-             if (openPlan(d.ctx, d.session, 2)) savePlan(d.ctx, d.session, s, d.options.values);
+             if (!openPlan(d.ctx, d.session, 2)) return;
+             d.session.plan.NewSegments[0] = 0;
+             d.session.plan.NewSegments[1] = 1;
+             d.session.plan.LessonDate.assign("04-04-26");
+             savePlan(d.ctx, d.session, d.options.values);
          }},
         {"delete one plan",
          [](DataDir& d) { threePlans(d); },

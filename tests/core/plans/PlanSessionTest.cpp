@@ -1,0 +1,230 @@
+// The open plan: starting and opening plans, saving them (and crediting the
+// student with the New segments), the lesson date rules and the reading
+// line of the skills application.
+
+#include <gtest/gtest.h>
+
+#include "catalogue/Catalogue.h"
+#include "plans/LessonDate.h"
+#include "plans/PlanSession.h"
+#include "plans/ReadingLine.h"
+#include "support/DataDirFixture.h"
+
+using namespace moxlet;
+using moxlet::test::DataDir;
+
+namespace {
+
+// A student in record 1 who has studied segments 0..4; the New picker's list
+// starts with segments 5, 6, ... so position p is segment 5 + p.
+struct PlanDir : DataDir {
+    PlanDir()
+    {
+        putProfiles({profile(1, "Ames", "Ann", {0, 1, 2, 3, 4})});
+        session.student = listProfiles(ctx)[0].profile;
+    }
+    LessonPlan saveNew(const std::string& date)
+    {
+        EXPECT_TRUE(beginNewPlan(ctx, session));
+        session.plan.LessonDate.assign(date);
+        EXPECT_TRUE(savePlan(ctx, session, options.values));
+        return session.plan;
+    }
+};
+
+}  // namespace
+
+TEST(PlanSession, TheFirstPlanCreatesTheFileAndLaterOnesAppend)
+{
+    PlanDir d;
+    EXPECT_EQ(planCount(d.ctx, 1), 0);
+    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
+    EXPECT_TRUE(d.session.isNew);
+    EXPECT_EQ(d.session.recordNo, 1);
+    EXPECT_EQ(d.session.fileName, "PLNS0001.DAT");
+    EXPECT_FALSE(d.fs.exists("PLNS0001.DAT"));  // looking creates nothing
+    d.session.plan.LessonDate.assign("01-05-26");
+    ASSERT_TRUE(savePlan(d.ctx, d.session, d.options.values));
+    EXPECT_FALSE(d.session.isNew);
+    EXPECT_EQ(planCount(d.ctx, 1), 1);
+    d.session.plan.LessonDate.assign("01-06-26");
+    ASSERT_TRUE(savePlan(d.ctx, d.session, d.options.values));  // same plan again: same record
+    EXPECT_EQ(planCount(d.ctx, 1), 1);
+    d.saveNew("01-12-26");
+    d.saveNew("01-19-26");
+    EXPECT_EQ(planCount(d.ctx, 1), 3);
+
+    auto plans = listPlans(d.ctx, 1);
+    ASSERT_EQ(plans.size(), 3u);
+    EXPECT_EQ(plans[0].date, "01-19-26");
+    EXPECT_EQ(plans[0].record, 3);
+    EXPECT_EQ(plans[2].date, "01-06-26");
+    EXPECT_EQ(plans[2].plan.PlanStudiedSegments.word(24) & 0x6000, 0x6000);
+}
+
+TEST(PlanSession, ANewPlanStartsFromTheStudentsRangeAndStudiedSet)
+{
+    PlanDir d;
+    d.session.student.SyllableMin = 2;
+    d.session.student.SyllableMax = 4;
+    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
+    const LessonPlan& p = d.session.plan;
+    EXPECT_EQ(p.SyllableMin, 2);
+    EXPECT_EQ(p.SyllableMax, 4);
+    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
+    EXPECT_EQ(d.session.lists.Studied, (std::vector<SegmentId>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(d.session.lists.Unstudied.front(), 5);
+    EXPECT_EQ(d.session.lists.Unstudied.size(), 327u);
+    EXPECT_TRUE(d.session.masks.studentSet.contains(3));
+    EXPECT_FALSE(d.session.masks.studentSet.contains(5));
+}
+
+TEST(PlanSession, SavingCreditsTheNewSegmentsAndStoresEverySection)
+{
+    PlanDir d;
+    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
+    PlanSession& s = d.session;
+    s.plan.NewSegments[0] = 12;  // Unstudied[12] = 17
+    s.plan.NewSegments[2] = 25;  // Unstudied[25] = 30
+    s.plan.ReviewSegments[1] = 4;
+    s.spellWord(1, 1).assign("ship");
+    s.spellTag(1, 1) = kTypedWord;
+    s.listWord(NewList, 0, 39).assign("stamp");
+    s.listPos(NewList, 0, 39) = 12;
+    s.plan.Sentence[kReadingLine].assign(composeReadingLine("Frog", "4-9"));
+    s.thinOffset(ReviewList, 2) = 77;
+    s.plan.LessonDate.assign("02-03-26");
+    d.options.values.NewListSize = 2;
+    s.changed = true;
+    ASSERT_TRUE(savePlan(d.ctx, s, d.options.values));
+    EXPECT_FALSE(s.changed);
+    EXPECT_TRUE(d.prompt.shown().empty());
+
+    // Segment 17 is bit 0x0004 of word 2, 30 is bit 0x0001 of word 3: in
+    // memory and in PROFILES.DAT.
+    for (const StudentProfile& p : {s.student, listProfiles(d.ctx)[0].profile}) {
+        EXPECT_EQ(p.StudiedSegments.word(2) & 0x0004, 0x0004);
+        EXPECT_EQ(p.StudiedSegments.word(3) & 0x0001, 0x0001);
+        EXPECT_TRUE(p.StudiedSegments.contains(4));
+        EXPECT_FALSE(p.StudiedSegments.contains(18));
+    }
+    auto plans = listPlans(d.ctx, 1);
+    ASSERT_EQ(plans.size(), 1u);
+    const LessonPlan& stored = plans[0].plan;
+    EXPECT_EQ(stored, s.plan);
+    EXPECT_EQ(stored.SpellWord[5].trimmed(), "ship");
+    EXPECT_EQ(stored.SpellWordTag[5], kTypedWord);
+    EXPECT_EQ(stored.ListWord[1][0][39].trimmed(), "stamp");
+    EXPECT_EQ(stored.PlanNewListSize, 2);
+    EXPECT_EQ(stored.PlanReviewListSize, 1);
+    EXPECT_EQ(stored.ReviewThinOffset[2], 77);
+    // The plan keeps the studied set it was made with.
+    EXPECT_FALSE(stored.PlanStudiedSegments.contains(17));
+
+    // Opened again tomorrow, it is the same plan.
+    PlanSession again;
+    again.student = listProfiles(d.ctx)[0].profile;
+    ASSERT_TRUE(openPlan(d.ctx, again, 1));
+    EXPECT_FALSE(again.isNew);
+    EXPECT_EQ(again.plan, s.plan);
+    EXPECT_EQ(again.slotName(New, 0), segmentName(17));
+    EXPECT_EQ(again.slotName(Review, 1), segmentName(4));
+    EXPECT_EQ(again.slotName(Review, 0), "");
+    EXPECT_EQ(parseReadingLine(again.plan.Sentence[kReadingLine].trimmed()).pages, "4-9");
+}
+
+TEST(PlanSession, AFailedPlanWriteKeepsTheWorkAndLeavesTheStudentUncredited)
+{
+    PlanDir d;
+    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
+    d.session.plan.NewSegments[0] = 12;
+    d.session.changed = true;
+    d.fs.setReadOnly("PLNS0001.DAT.NEW");
+    EXPECT_FALSE(savePlan(d.ctx, d.session, d.options.values));
+    EXPECT_TRUE(d.session.changed);
+    EXPECT_TRUE(d.session.isNew);
+    EXPECT_EQ(d.session.plan.NewSegments[0], 12);
+    ASSERT_EQ(d.prompt.shown().size(), 1u);
+    EXPECT_EQ(d.prompt.shown()[0].text, "Unable to write to Student's plan file." + std::string(
+                                             "  File access was denied.  The file has been defined as read-only or hidden."));
+    EXPECT_FALSE(d.session.student.StudiedSegments.contains(17));
+    EXPECT_FALSE(listProfiles(d.ctx)[0].profile.StudiedSegments.contains(17));
+}
+
+TEST(PlanSession, ADamagedPlanOpensWithWhatCouldBeRead)
+{
+    PlanDir d;
+    LessonPlan p = DataDir::plan(d.session.student, "0\x01-0\x02-26");
+    p.ReviewSegments[0] = 3;
+    p.ReviewSegments[1] = 40;  // the student's Studied list has 5 entries
+    p.ProfileNo = 9;           // another student's number
+    d.putPlans(1, {p});
+    Problems problems;
+    const int writes = d.fs.mutationSteps();
+    ASSERT_TRUE(openPlan(d.ctx, d.session, 1, &problems));
+    EXPECT_EQ(d.fs.mutationSteps(), writes);  // opening writes nothing
+    EXPECT_EQ(d.session.plan.ProfileNo, 1);
+    EXPECT_EQ(d.session.plan.ReviewSegments[0], 3);
+    EXPECT_EQ(d.session.plan.ReviewSegments[1], -1);
+    EXPECT_EQ(d.session.plan.LessonDate.trimmed(), "0 -0 -26");
+    EXPECT_EQ(problems.size(), 3u);
+
+    // A profile number beyond 9999 keeps no plans.
+    PlanSession far;
+    far.student.ProfileNo = 10000 % 32768;
+    EXPECT_FALSE(beginNewPlan(d.ctx, far));
+    EXPECT_EQ(d.prompt.shown().size(), 1u);
+}
+
+TEST(LessonDate, UnfilledPositionsAreBlanksWhateverTheBoxShows)
+{
+    struct Case {
+        const char* shown;
+        const char* stored;
+        bool complete;
+        bool empty;
+    };
+    const Case cases[] = {
+        {"__-__-__", "  -  -  ", false, true},
+        {"  -  -  ", "  -  -  ", false, true},
+        {"09-14-26", "09-14-26", true, false},
+        {"09-14-2_", "09-14-2 ", false, false},
+        {"09-14-_6", "09-14- 6", false, false},
+        {"_9-14-26", " 9-14-26", false, false},
+        {"", "  -  -  ", false, true},
+        {"09-14", "09-14-  ", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(storedLessonDate(c.shown), c.stored) << c.shown;
+        EXPECT_EQ(lessonDateComplete(storedLessonDate(c.shown)), c.complete) << c.shown;
+        EXPECT_EQ(lessonDateEmpty(storedLessonDate(c.shown)), c.empty) << c.shown;
+    }
+}
+
+TEST(ReadingLine, ComposedAndParsedBackAsTheDialogShowsIt)
+{
+    struct Case {
+        const char* title;
+        const char* pages;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"Frog and Toad", "4-9", "Book:  Frog and Toad    Page(s):  4-9"},
+        {"Frog and Toad", "", "Book:  Frog and Toad"},
+        {"Frog and Toad  ", "  ", "Book:  Frog and Toad"},
+        {"", "12", ""},
+        {"A", "1", "Book:  A    Page(s):  1"},
+        {"Page(s): the sequel", "3", "Book:  Page(s): the sequel    Page(s):  3"},
+    };
+    for (const Case& c : cases) {
+        const std::string line = composeReadingLine(c.title, c.pages);
+        EXPECT_EQ(line, c.line) << c.title;
+        const BookReading back = parseReadingLine(line);
+        if (std::string(c.title).find("Page(s)") == std::string::npos) {
+            EXPECT_EQ(back.title, line.empty() ? "" : composeReadingLine(c.title, "").substr(7)) << c.title;
+            EXPECT_EQ(back.pages, line.find("Page(s)") == std::string::npos ? "" : c.pages) << c.title;
+        }
+    }
+    // A line of another shape is kept whole as the title.
+    EXPECT_EQ(parseReadingLine("Read chapter 3").title, "Read chapter 3");
+}
