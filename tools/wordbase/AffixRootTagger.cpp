@@ -61,6 +61,7 @@ public:
         if (depth > 4 || !seen_.insert(word).second) return;
         if (isFszlWord(word, morph_)) tags_.insert(161);
         for (const auto& m : affixes_.prefixes(word)) {
+            if (!prefixHeldByBase(word, m.id, 0)) continue;
             tags_.insert(m.id);
             if (!m.base.empty()) run(m.base, depth + 1);
         }
@@ -79,6 +80,29 @@ public:
     std::vector<int> result() const { return {tags_.begin(), tags_.end()}; }
 
 private:
+    // An inflected word carries a prefix only when its base does: resting is
+    // rest + ing, not re + sting; ending is end + ing, not en + ding; but
+    // redoing keeps the RE- of redo.  The word counts as inflected when the
+    // base-form list names a lexicon base it is spelled on (incoming is no
+    // income + ing); a word with no such base keeps what its spelling shows.
+    bool prefixHeldByBase(const std::string& word, int id, int depth) const
+    {
+        static const char* const kInflections[] = {"s", "es", "ed", "ing", "er", "est", "ly"};
+        const auto listed = morph_.lexicon().baseForms(word);
+        bool inflected = false;
+        for (const char* e : kInflections)
+            for (const auto& stem : morph_.basesFor(word, e)) {
+                if (!morph_.lexicon().contains(stem.base) ||
+                    std::find(listed.begin(), listed.end(), stem.base) == listed.end())
+                    continue;
+                inflected = true;
+                if (depth > 3) return true;
+                for (const auto& m : affixes_.prefixes(stem.base))
+                    if (m.id == id && prefixHeldByBase(stem.base, id, depth + 1)) return true;
+            }
+        return !inflected;
+    }
+
     // Endings that are no segment of their own but lead to a base: -s, -es,
     // -ies (Y + Plural), -y (sunny, shiny).
     void plainEndings(const std::string& word, int depth)
