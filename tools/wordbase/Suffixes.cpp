@@ -93,6 +93,7 @@ const std::map<int, std::set<std::string>>& notSuffixed()
 {
     static const std::map<int, std::set<std::string>> words = {
         {215, {"syllable", "constable", "timetable"}},
+        {216, {"message", "messages"}},  // mes-sage: no mess + age
         {217, {"marshal", "marshals", "metal", "metals", "petal", "petals", "medal", "medals", "sandal", "sandals", "scandal",
                "vandal", "vandals", "crystal", "crystals", "cymbal", "jackal", "rascal", "carnival", "interval",
                "intervals", "coral", "arsenal", "admiral", "pedestal", "mescal", "cabal", "canal"}},
