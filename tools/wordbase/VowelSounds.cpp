@@ -61,6 +61,11 @@ bool isShortStressed(const Phone& p)
 
 bool soundingConsonant(const SoundUnit& u) { return !u.phones.empty() && !u.vowel(); }
 
+bool doubledLetter(const SoundUnit& u)
+{
+    return u.letters.size() == 2 && u.letters[0] == u.letters[1] && !isVowelLetter(u.letters[0]);
+}
+
 }  // namespace
 
 int droppedVowel(const SoundAlignment& a, std::size_t k)
@@ -120,7 +125,12 @@ struct Tagger {
             if (!isVowelLetter(unit(q).letters[0])) ++consonants;
             ++q;
         }
-        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q))) return static_cast<int>(q);
+        // The e of a final -ed is the base's silent e only after one consonant that is
+        // no doubled letter (hoped, smiled; not rolled, filled: roll + ed).
+        const bool edAfterDouble = q < a.units.size() && unit(q).letters == "ed" &&
+                                   (consonants != 1 || doubledLetter(unit(q - 1)));
+        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q)) && !edAfterDouble)
+            return static_cast<int>(q);
         // The a of -ange keeps its long sound when the e sounds or is dropped before an
         // ending (changes, changing, stranger, danger): the soft g still shows it.
         if (unit(k).letters == "a" && k + 1 < a.units.size() && unit(k + 1).letters == "ng" &&
@@ -156,6 +166,17 @@ struct Tagger {
         return false;
     }
 
+    /// roll-ing, host-ed, hold-ing: a Kind Old vowel whose two consonant letters are
+    /// followed only by an inflectional ending keeps its base's closed syllable,
+    /// wherever the pronunciation divides the word.
+    bool kindOldBeforeEnding(std::size_t k) const
+    {
+        // Not th: cloth-ing, writh-ing drop the silent e of clothe, writhe.
+        const auto at = static_cast<std::size_t>(unit(k).letterStart) + 3;
+        return kindOldAfter(k) && !startsWith(a.word, at - 2, "th") && at <= a.word.size() &&
+               isInflectionalEnding(std::string_view(a.word).substr(at));
+    }
+
     void syllableTypes()
     {
         for (std::size_t k = 0; k < a.units.size(); ++k) {
@@ -189,7 +210,7 @@ struct Tagger {
             } else if (isLongSingle(u) && silentEAfter(k) >= 0) {
                 type[s] = seg::SilentE;
                 silentEUsed[static_cast<std::size_t>(silentEAfter(k))] = true;
-            } else if (!closedAfter) {
+            } else if (!closedAfter && !kindOldBeforeEnding(k)) {
                 type[s] = seg::OpenSyllable;
             } else {
                 type[s] = seg::ClosedSyllable;
