@@ -39,7 +39,6 @@ bool hasRSegment(const SoundUnit& u)
         u.letters == "ssure") return true;
     if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar" ||
         u.letters == "ier") return true;  // hair, deer, tour, board, pier
-    if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
 
