@@ -116,6 +116,13 @@ private:
                 return;
             }
         }
+        // quizzes, whizzes: a doubled final consonant before -es.
+        if (word.size() > 5 && word.compare(word.size() - 2, 2, "es") == 0)
+            for (const auto& stem : morph_.basesFor(word, "es"))
+                if (stem.change == StemChange::Doubled) {
+                    if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0) tags_.insert(rule);
+                    run(stem.base, depth + 1);
+                }
         if (word.size() > 3 && word.back() == 's') {
             for (std::size_t cut : {1u, 2u}) {
                 const std::string base = word.substr(0, word.size() - cut);
