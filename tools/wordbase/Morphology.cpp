@@ -105,7 +105,8 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         const auto at = std::find(listed.begin(), listed.end(), st.base);
         return std::make_pair(lex_.contains(st.base) ? 0 : 1, at - listed.begin());
     };
-    std::stable_sort(out.begin(), out.end(), [&](const Stem& x, const Stem& y) { return rankOf(x) < rankOf(y); });
+    if (out.size() > 1)
+        std::stable_sort(out.begin(), out.end(), [&](const Stem& x, const Stem& y) { return rankOf(x) < rankOf(y); });
     return out;
 }
 

@@ -124,10 +124,12 @@ struct Tagger {
             if (!isVowelLetter(unit(q).letters[0])) ++consonants;
             ++q;
         }
-        // The e of a final -ed is the base's silent e only after one consonant that is
-        // no doubled letter (hoped, smiled; not rolled, filled: roll + ed).
+        // The e of a final -ed is the base's silent e only after one consonant letter
+        // or th (hoped, smiled, bathed; not rolled, filled: roll + ed; not signed,
+        // climbed, whose gn and mb keep their own silent letter).
         const bool edAfterDouble = q < a.units.size() && unit(q).letters == "ed" &&
-                                   (consonants != 1 || doubledLetter(unit(q - 1)));
+                                   (consonants != 1 || doubledLetter(unit(q - 1)) ||
+                                    (unit(q - 1).letters.size() > 1 && unit(q - 1).letters != "th"));
         if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q)) && !edAfterDouble)
             return static_cast<int>(q);
         // The a of -ange keeps its long sound when the e sounds or is dropped before an
