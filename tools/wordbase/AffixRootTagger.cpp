@@ -61,6 +61,7 @@ public:
         if (depth > 4 || !seen_.insert(word).second) return;
         if (isFszlWord(word, morph_)) tags_.insert(161);
         for (const auto& m : affixes_.prefixes(word)) {
+            if (!prefixHeldByBase(word, m.id, 0)) continue;
             tags_.insert(m.id);
             if (!m.base.empty()) run(m.base, depth + 1);
         }
@@ -79,6 +80,29 @@ public:
     std::vector<int> result() const { return {tags_.begin(), tags_.end()}; }
 
 private:
+    // An inflected word carries a prefix only when its base does: resting is
+    // rest + ing, not re + sting; ending is end + ing, not en + ding; but
+    // redoing keeps the RE- of redo.  The word counts as inflected when the
+    // base-form list names a lexicon base it is spelled on (incoming is no
+    // income + ing); a word with no such base keeps what its spelling shows.
+    bool prefixHeldByBase(const std::string& word, int id, int depth) const
+    {
+        static const char* const kInflections[] = {"s", "es", "ed", "ing", "er", "est", "ly"};
+        const auto listed = morph_.lexicon().baseForms(word);
+        bool inflected = false;
+        for (const char* e : kInflections)
+            for (const auto& stem : morph_.basesFor(word, e)) {
+                if (!morph_.lexicon().contains(stem.base) ||
+                    std::find(listed.begin(), listed.end(), stem.base) == listed.end())
+                    continue;
+                inflected = true;
+                if (depth > 3) return true;
+                for (const auto& m : affixes_.prefixes(stem.base))
+                    if (m.id == id && prefixHeldByBase(stem.base, id, depth + 1)) return true;
+            }
+        return !inflected;
+    }
+
     // Endings that are no segment of their own but lead to a base: -s, -es,
     // -ies (Y + Plural), -y (sunny, shiny).
     void plainEndings(const std::string& word, int depth)
@@ -92,6 +116,13 @@ private:
                 return;
             }
         }
+        // quizzes, whizzes: a doubled final consonant before -es.
+        if (word.size() > 5 && word.compare(word.size() - 2, 2, "es") == 0)
+            for (const auto& stem : morph_.basesFor(word, "es"))
+                if (stem.change == StemChange::Doubled) {
+                    if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0) tags_.insert(rule);
+                    run(stem.base, depth + 1);
+                }
         if (word.size() > 3 && word.back() == 's') {
             for (std::size_t cut : {1u, 2u}) {
                 const std::string base = word.substr(0, word.size() - cut);

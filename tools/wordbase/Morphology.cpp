@@ -55,6 +55,8 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
 
     std::vector<Stem> candidates{{s, StemChange::None}};
     if (vowelSuffix && s.back() != 'e') candidates.push_back({s + "e", StemChange::DropE});
+    // agree + d, free + r, free + st: the base's final e is the ending's.
+    if (first == 'e' && s.back() == 'e') candidates.push_back({s + "e", StemChange::None});
     if (vowelSuffix && s.size() >= 3 && s.back() == s[s.size() - 2] && !isVowelLetter(s.back()))
         candidates.push_back({s.substr(0, s.size() - 1), StemChange::Doubled});
     if (s.back() == 'i' && first != 'i' && s.size() >= 3 && !isVowelLetter(s[s.size() - 2]))
@@ -97,6 +99,14 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         }
         out.push_back(c);
     }
+    // Bases the lexicon holds first, then in the order the base-form list gives
+    // them (priming: prime before prim; bussed: bus before buss).
+    const auto rankOf = [&](const Stem& st) {
+        const auto at = std::find(listed.begin(), listed.end(), st.base);
+        return std::make_pair(lex_.contains(st.base) ? 0 : 1, at - listed.begin());
+    };
+    if (out.size() > 1)
+        std::stable_sort(out.begin(), out.end(), [&](const Stem& x, const Stem& y) { return rankOf(x) < rankOf(y); });
     return out;
 }
 

@@ -129,8 +129,8 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
         const std::string spelling = rule.spelling;
         if (word.size() < spelling.size() + 2 || word.compare(0, spelling.size(), spelling) != 0) continue;
         const std::string rest = word.substr(spelling.size());
-        // Two-letter rests only after re-, un-, de- (redo, undo, defog is rarer still).
-        if (rest.size() < 3 && spelling != "re" && spelling != "un") continue;
+        // Two-letter rests only after re-, un- and over- (redo, undo, overdo).
+        if (rest.size() < 3 && spelling != "re" && spelling != "un" && spelling != "over") continue;
         int sounded = -1;
         for (const auto& p : prons) sounded = std::max(sounded, startMatchLength(p, rule.sound));
         if (sounded < 0) continue;

@@ -147,6 +147,31 @@ void markLongBeforeR(const std::string& word, std::vector<SoundUnit>& units)
     }
 }
 
+// The ll of all makes ALL only inside one syllable (wall, small-er, call-ing).
+// Split by the syllable break (wal-let, swal-low) the a before it is what the
+// letters before it make of it, the WA of w + a, and the ll is L.
+void splitDoubledAcrossSyllables(SoundAlignment& a, const std::vector<int>& syl)
+{
+    std::size_t p = 0;
+    for (std::size_t k = 0; k < a.units.size(); p += a.units[k].phones.size(), ++k) {
+        SoundUnit& u = a.units[k];
+        if (k == 0 || u.letters != "all" || u.phones.size() != 2 || syl[p] == syl[p + 1]) continue;
+        SoundUnit& w = a.units[k - 1];
+        if (w.letters != "w" || w.phones.size() != 1) continue;
+        if (isInflectionalEnding(std::string_view(a.word).substr(static_cast<std::size_t>(u.letterStart) + 3)))
+            continue;
+        w.letters = "wa";
+        w.phones.push_back(u.phones[0]);
+        w.segments = {105};
+        w.kind = UnitKind::Phonogram;
+        u.letters = "ll";
+        u.phones.erase(u.phones.begin());
+        u.segments = {51};
+        u.kind = UnitKind::Phonogram;
+        u.letterStart += 1;
+    }
+}
+
 void placeSyllables(SoundAlignment& a, std::string_view breaks)
 {
     std::vector<int> syl = syllableOfPhones(a.phones, breaks);
@@ -170,6 +195,7 @@ void placeSyllables(SoundAlignment& a, std::string_view breaks)
         if (doubled || next.letters == "ck" || next.phones.size() == 1 || next.letters == "x")
             syl[v + 1] = syl[v];
     }
+    splitDoubledAcrossSyllables(a, syl);
     a.syllables = syl.empty() ? 0 : *std::max_element(syl.begin(), syl.end()) + 1;
     p = 0;
     int last = 0;
@@ -196,6 +222,12 @@ void placeSyllables(SoundAlignment& a, std::string_view breaks)
 }
 
 }  // namespace
+
+bool isInflectionalEnding(std::string_view rest)
+{
+    static constexpr std::string_view endings[] = {"s", "es", "ed", "ing", "ings", "er", "ers", "est", "ly", "en"};
+    return std::find(std::begin(endings), std::end(endings), rest) != std::end(endings);
+}
 
 bool SoundUnit::vowel() const
 {

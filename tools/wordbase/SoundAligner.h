@@ -52,6 +52,10 @@ struct SoundAlignment {
 /// same phones ("K AE1 . T IH0 NG") or empty.
 SoundAlignment alignSounds(const std::string& word, const Phones& phones, std::string_view breaks);
 
+/// Whether `rest`, the letters after a base, is an inflectional ending (s, es, ed,
+/// ing, er, est, ly, en and their plurals): the base keeps its units before it.
+bool isInflectionalEnding(std::string_view rest);
+
 /// "m:M:52 ea:IY1:21 t:T:93", silent units shown with "-", unexplained with "?".
 std::string describe(const SoundAlignment& alignment);
 

@@ -11,7 +11,10 @@ namespace {
 //   letter or before an ending (s, ed, ing, er, y): the silent b of lamb, climbing,
 //   plumber, not tam-bou-rine, em-balm]
 //   = reading | reading ...   (an unstressed ar before a vowel is a schwa and the
-//   r of the next syllable, a-round, ca-reer; it wins the tie with AR by order)
+//   r of the next syllable, a-round, ca-reer; it wins the tie with AR by order.
+//   An unstressed or said as schwa + r is OR, as ar in dollar is AR and er is
+//   ER: doc-tor, ac-tor, mem-o-ry; only orr before a vowel opens the next
+//   syllable, co-rrect)
 // reading = PHONES:seg,seg[~kind]   PHONES "-" for silent;
 // kind: (none) catalogue 10, s catalogue spelling with a silent letter 11 (an
 //       ordinary parse wins a tie: sick-ness, not sic-kness; show-room), x
@@ -52,7 +55,7 @@ const char* const kTable[] = {
     "ough=AO:71|AA:71|AH F:72|AO F:73|AA F:73|UW:74|OW:75|AW:~?", "ow=OW:76|AW:77", "oy=OY:78",
     "ue=UW:100|Y UW:100", "ui=UW:101", "uy=AY:~?", "eau=Y UW:~?|OW:~?", "ye$=AY:112~x",
     // r-controlled
-    "air=EH R:2,84", "eer=IH R:27,84|IY R:27,84", "ier=IH R:45,84|IY R:45,84", "our=UH R:69,84~x", "ar>=ER0:1,84", "arr>=ER0:1,84", "orr>=ER0:58,84", "arr=AA R:5,84", "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102|Y ER0:102~x", "or=AO R:66|ER!:66|ER0:58,84~x|OW R:66",
+    "air=EH R:2,84", "eer=IH R:27,84|IY R:27,84", "ier=IH R:45,84|IY R:45,84", "our=UH R:69,84~x", "ar>=ER0:1,84", "arr>=ER0:1,84", "orr>=ER0:58,84", "arr=AA R:5,84", "ar=AA R:5|ER:5|AO R:5~x|AA:~?", "er=ER:31|EH R:~?", "ir=ER:47", "ur=ER:102|Y ER0:102~x", "or=AO R:66|ER!:66|ER0:66|OW R:66",
     "ear=IH R:24|IY R:24|ER:25|EH R:26|AA R:~?", "wa=W AA:105|W AO:105|W AH!:~?", "war=W AO R:106",
     "wor=W ER:107", "qua=K W AA:82|K W AO:82", "quar=K W AO R:82,84",
 };

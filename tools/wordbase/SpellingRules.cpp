@@ -43,7 +43,9 @@ int ruleForChange(const std::string& base, StemChange change, const Morphology& 
     case StemChange::DropE: {
         if (base.size() < 3 || base.back() != 'e' || isVowelLetter(base[base.size() - 2])) return -1;
         const auto p = morph.basePhones(base, derived);
-        return !p.empty() && !isVowelPhone(p.back()) ? 162 : -1;
+        // fire, capture, measure: the r said as the vowel ER still leaves the e silent.
+        const bool rAsVowel = base[base.size() - 2] == 'r' && !p.empty() && phoneBase(p.back()) == "ER";
+        return !p.empty() && (!isVowelPhone(p.back()) || rAsVowel) ? 162 : -1;
     }
     case StemChange::Doubled: {
         const auto p = morph.basePhones(base, derived);

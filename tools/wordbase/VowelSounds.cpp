@@ -39,7 +39,6 @@ bool hasRSegment(const SoundUnit& u)
         u.letters == "ssure") return true;
     if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar" ||
         u.letters == "ier") return true;  // hair, deer, tour, board, pier
-    if (u.letters == "or") return true;  // scissors: an unstressed or said as schwa + r (O short o and R)
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
 
@@ -60,6 +59,11 @@ bool isShortStressed(const Phone& p)
 }
 
 bool soundingConsonant(const SoundUnit& u) { return !u.phones.empty() && !u.vowel(); }
+
+bool doubledLetter(const SoundUnit& u)
+{
+    return u.letters.size() == 2 && u.letters[0] == u.letters[1] && !isVowelLetter(u.letters[0]);
+}
 
 }  // namespace
 
@@ -120,7 +124,14 @@ struct Tagger {
             if (!isVowelLetter(unit(q).letters[0])) ++consonants;
             ++q;
         }
-        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q))) return static_cast<int>(q);
+        // The e of a final -ed is the base's silent e only after one consonant letter
+        // or th (hoped, smiled, bathed; not rolled, filled: roll + ed; not signed,
+        // climbed, whose gn and mb keep their own silent letter).
+        const bool edAfterDouble = q < a.units.size() && unit(q).letters == "ed" &&
+                                   (consonants != 1 || doubledLetter(unit(q - 1)) ||
+                                    (unit(q - 1).letters.size() > 1 && unit(q - 1).letters != "th"));
+        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q)) && !edAfterDouble)
+            return static_cast<int>(q);
         // The a of -ange keeps its long sound when the e sounds or is dropped before an
         // ending (changes, changing, stranger, danger): the soft g still shows it.
         if (unit(k).letters == "a" && k + 1 < a.units.size() && unit(k + 1).letters == "ng" &&
@@ -156,6 +167,17 @@ struct Tagger {
         return false;
     }
 
+    /// roll-ing, host-ed, hold-ing: a Kind Old vowel whose two consonant letters are
+    /// followed only by an inflectional ending keeps its base's closed syllable,
+    /// wherever the pronunciation divides the word.
+    bool kindOldBeforeEnding(std::size_t k) const
+    {
+        // Not th: cloth-ing, writh-ing drop the silent e of clothe, writhe.
+        const auto at = static_cast<std::size_t>(unit(k).letterStart) + 3;
+        return kindOldAfter(k) && !startsWith(a.word, at - 2, "th") && at <= a.word.size() &&
+               isInflectionalEnding(std::string_view(a.word).substr(at));
+    }
+
     void syllableTypes()
     {
         for (std::size_t k = 0; k < a.units.size(); ++k) {
@@ -189,7 +211,7 @@ struct Tagger {
             } else if (isLongSingle(u) && silentEAfter(k) >= 0) {
                 type[s] = seg::SilentE;
                 silentEUsed[static_cast<std::size_t>(silentEAfter(k))] = true;
-            } else if (!closedAfter) {
+            } else if (!closedAfter && !kindOldBeforeEnding(k)) {
                 type[s] = seg::OpenSyllable;
             } else {
                 type[s] = seg::ClosedSyllable;

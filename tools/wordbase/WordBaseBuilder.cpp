@@ -1,9 +1,11 @@
 #include "WordBaseBuilder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
 
+#include "Inflections.h"
 #include "catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
@@ -69,10 +71,12 @@ std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem:
     useSoundExceptions(curatedDir / "aligner-exceptions.tsv");
     const auto rote = readWordList(curatedDir / "rote-words.txt");
     const auto homophones = findHomophones(lexicon);
+    const auto& entries = lexicon.entries();
     std::vector<BuiltWord> out;
-    out.reserve(lexicon.entries().size());
-    for (std::size_t i = 0; i < lexicon.entries().size(); ++i) {
-        const LexiconEntry& e = lexicon.entries()[i];
+    std::vector<bool> rootFlag(entries.size(), false);
+    out.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LexiconEntry& e = entries[i];
         WordAnalysis a = tagWord(e, lexicon);
         if (rote.count(e.word)) a.tag(seg::RoteWords);
         if (!fullyExplained(a)) {
@@ -83,9 +87,35 @@ std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem:
         w.word = e.word;
         w.syllables = a.syllables;
         w.segments = a.segments;
-        if (homophones[i]) w.segments.word(24) = static_cast<std::int16_t>(w.segments.word(24) | kHomophoneFlag);
-        if (a.rootFlag) w.segments.word(24) = static_cast<std::int16_t>(w.segments.word(24) | kRootFlag);
+        rootFlag[i] = a.rootFlag;
         out.push_back(std::move(w));
+    }
+    // A regular inflection carries what its base explains (roll-ed keeps the
+    // Kind Old Words of roll, bind-ing-s the ND of binding), and an inflection
+    // of an everyday word is an everyday word.  Shorter words first, so a
+    // chain (snap, snappy, snappiest) hands everything down.
+    std::map<std::string, std::size_t> index;
+    for (std::size_t i = 0; i < entries.size(); ++i) index[entries[i].word] = i;
+    std::vector<std::size_t> order(entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return entries[x].word.size() < entries[y].word.size(); });
+    for (std::size_t i : order) {
+        RegularInflection how;
+        const LexiconEntry* base = inflectionBase(entries[i], lexicon, &how);
+        if (!base || !endingTagged(out[i].segments, how)) continue;
+        const std::size_t b = index.at(base->word);
+        const SegmentSet kept = inheritedSegments(out[b].segments, base->word, how);
+        for (int w = 1; w <= 24; ++w)
+            out[i].segments.word(w) = static_cast<std::int16_t>(out[i].segments.word(w) | kept.word(w));
+        rootFlag[i] = rootFlag[i] || rootFlag[b];
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        SegmentSet& s = out[i].segments;
+        if (homophones[i]) s.word(24) = static_cast<std::int16_t>(s.word(24) | kHomophoneFlag);
+        bool hasRoot = false;
+        for (int id = seg::FirstRoot; id <= seg::LastRoot; ++id) hasRoot = hasRoot || s.contains(id);
+        if (rootFlag[i] && hasRoot) s.word(24) = static_cast<std::int16_t>(s.word(24) | kRootFlag);
     }
     return out;
 }

@@ -35,6 +35,15 @@ Supplement (data/curated/supplement.txt)
   so it keeps its place in frequency order and no frequent word's rank moves.
   A supplement word that a filter rejects is not taken and is reported.
 
+Inflections
+  Every lexicon word that is a WordNet noun, verb or adjective lemma offers its
+  regular inflections (inflection_candidates: -s/-es/-ies, -ed/-ing with the
+  usual spelling changes, -er/-est, -ly).  A candidate that passes every filter
+  above, that WordNet's base forms read as that inflection of that base and
+  that SUBTLEX has seen at least once joins the words below the cut-off, up to
+  INFLECTION_CAP words in all (most frequent first); supplement words and
+  inflections stand in one SUBTLEX count order after the TARGET words.
+
 Syllable count policy
   Normally the number of vowel phonemes of CMU's first pronunciation.  Where
   the variants disagree (every, family, camera, fire, our) we take the variant
@@ -378,6 +387,94 @@ def base_forms(word, lexicon, wam, lemmas, exc, pertainym):
     return bases, "".join(p for p in "nvar" if p in poses)
 
 
+# ---------------------------------------------------------------- inflections
+MAX_WORDS = 30000        # the whole word base stays under this many words
+INFLECTION_CAP = 28700   # inflections fill the lexicon up to this many words
+
+VOWEL_LETTERS = "aeiouy"
+
+
+def inflection_candidates(base, pos):
+    """Regular inflections of base as a lemma of pos (n v a): spellings only.
+
+    -s/-es/-ies for nouns and verbs; -ed/-ing (with a dropped e, a doubled final
+    consonant or y -> ied, ie -> ying) for verbs; -er/-est (the same changes,
+    y -> ier/iest) and -ly (y -> ily, -le -> -ly) for adjectives.  Both the
+    doubled and the plain spelling are offered; the filters and WordNet decide."""
+    out = set()
+    cons_y = len(base) > 2 and base[-1] == "y" and base[-2] not in VOWEL_LETTERS
+    e_final = base.endswith("e")
+    can_double = (len(base) >= 3 and base[-1] not in VOWEL_LETTERS + "wx"
+                  and base[-2] in VOWEL_LETTERS and base[-3] not in VOWEL_LETTERS)
+    if pos in ("n", "v"):
+        if cons_y:
+            out.add(base[:-1] + "ies")
+        elif re.search(r"(s|x|z|ch|sh)$", base):
+            out.add(base + "es")
+        else:
+            out.add(base + "s")
+            if base.endswith("o"):
+                out.add(base + "es")
+    if pos == "v":
+        if cons_y:
+            out.update((base[:-1] + "ied", base + "ing"))
+        elif base.endswith("ie"):
+            out.update((base + "d", base[:-2] + "ying"))
+        elif e_final:
+            out.update((base + "d", base[:-1] + "ing", base + "ing"))
+        else:
+            out.update((base + "ed", base + "ing"))
+            if can_double:
+                out.update((base + base[-1] + "ed", base + base[-1] + "ing"))
+            if base.endswith("c"):
+                out.update((base + "ked", base + "king"))
+    if pos == "a":
+        for suf in ("er", "est"):
+            if cons_y:
+                out.add(base[:-1] + "i" + suf)
+            elif e_final:
+                out.add(base + suf[1:])
+            else:
+                out.add(base + suf)
+                if can_double:
+                    out.add(base + base[-1] + suf)
+        if cons_y:
+            out.add(base[:-1] + "ily")
+        elif base.endswith("le") and base[-3] not in VOWEL_LETTERS:
+            out.add(base[:-1] + "y")
+        else:
+            out.add(base + "ly")
+    return out
+
+
+def find_inflections(lexicon, counts, filters, lemmas, exc, pertainym, wam):
+    """Regular inflections of the lexicon's base words that the pronunciation
+    source has and that pass every filter, with the base each comes from.
+    Returns (taken: word -> base, rejected: word -> filter name)."""
+    lexset = set(lexicon)
+    found, rejected = {}, {}
+    for base in lexicon:
+        for pos in ("n", "v", "a"):
+            if base not in lemmas[pos]:
+                continue
+            for w in sorted(inflection_candidates(base, pos)):
+                # an ordinary word: seen at least once in the subtitles (this
+                # drops plurals of mass nouns such as faithfuls, caterings)
+                if w in lexset or w in found or w == base or counts.get(w, 0) < 1:
+                    continue
+                why = next((name for name, rejects in filters if rejects(w)), None)
+                if why:
+                    if not why.startswith(("not lowercase", "not in CMU", "not a lowercase")):
+                        rejected[w] = why
+                    continue
+                # WordNet must read the spelling as this very inflection
+                # (hummed -> hum, not a word of its own that looks inflected).
+                bases, _ = base_forms(w, lexset, wam, lemmas, exc, pertainym)
+                if base in bases:
+                    found[w] = base
+    return found, rejected
+
+
 # ---------------------------------------------------------------- main
 def main():
     ap = argparse.ArgumentParser()
@@ -454,6 +551,24 @@ def main():
             chosen.append(w)
     n_supplement = len(chosen) - n_frequent
 
+    # inflections: regular inflected forms of the base words, below the cut-off
+    lemmas, exc, pertainym = load_wordnet(args.wordnet)
+    inflected, infl_rejected = find_inflections(chosen, counts, filters, lemmas, exc,
+                                                pertainym, wam)
+    room = INFLECTION_CAP - len(chosen)
+    by_count = sorted(inflected, key=lambda w: (-counts.get(w, 0), w))
+    infl_taken = by_count[:max(room, 0)]
+    infl_lowest = counts.get(infl_taken[-1], 0) if infl_taken else 0
+    # below the cut-off, supplement words and inflections stand in one frequency order
+    below = sorted(chosen[n_frequent:] + infl_taken, key=lambda w: (-counts.get(w, 0), w))
+    chosen = chosen[:n_frequent] + below
+    n_inflections = len(infl_taken)
+    if len(chosen) >= MAX_WORDS:
+        sys.exit("%d words: the word base must stay under %d" % (len(chosen), MAX_WORDS))
+    for w in infl_rejected:
+        if infl_rejected[w].startswith("on a bad-word list, not yet"):
+            unreviewed.append(w)
+
     if args.review:
         with open(args.review, "w", encoding="utf-8") as f:
             for name in dropped_words:
@@ -488,7 +603,6 @@ def main():
         f.write(header)
         f.writelines(lines)
 
-    lemmas, exc, pertainym = load_wordnet(args.wordnet)
     nbase = 0
     with open(os.path.join(args.data_dir, "baseforms.tsv"), "w", encoding="ascii", newline="\n") as f:
         f.write("# word<TAB>base forms (comma-separated)<TAB>parts of speech (n v a r). "
@@ -499,8 +613,10 @@ def main():
                 nbase += 1
                 f.write("%s\t%s\t%s\n" % (w, ",".join(bases), poses))
 
-    print("words: %d (%d most frequent, lowest count %d; %d from supplement.txt)"
-          % (len(chosen), n_frequent, last_count, n_supplement))
+    print("words: %d (%d most frequent, lowest count %d; %d from supplement.txt; "
+          "%d inflections of %d found, lowest count %d)"
+          % (len(chosen), n_frequent, last_count, n_supplement, n_inflections,
+             len(inflected), infl_lowest))
     print("syllables: " + ", ".join("%d: %d" % (k, syl_hist[k]) for k in sorted(syl_hist)))
     print("variants disagreeing on syllables: %d" % n_disagree)
     print("syllabified: %d (empty: %d)" % (n_fest, len(chosen) - n_fest))
