@@ -11,6 +11,9 @@
 #include "common/DataFiles.h"
 #include "common/MnemonicScope.h"
 #include "options/OptionFile.h"
+#include "plans/DeletePlansDialog.h"
+#include "plans/PlanChooser.h"
+#include "plans/PlanWindow.h"
 #include "profiles/DeleteProfilesDialog.h"
 #include "profiles/ProfileEditor.h"
 #include "profiles/ProfileFile.h"
@@ -245,10 +248,82 @@ void MainWindow::openStudentProfile()
 
 void MainWindow::deleteStudentProfiles() { DeleteProfilesDialog::showFor(this, services_); }
 
-void MainWindow::newLessonPlan() {}
-void MainWindow::openLessonPlan() {}
+PlanWindow* MainWindow::planWindow() const { return findChild<PlanWindow*>(); }
+
+void MainWindow::openPlanWindow(PlanSession session)
+{
+    auto* window = new PlanWindow(services_, std::move(session));
+    // While a plan is open its options stay as they are: they decide its
+    // word lists and its printout.
+    homophoneOptions_->setEnabled(false);
+    printOptions_->setEnabled(false);
+    connect(window, &PlanWindow::closed, this, &MainWindow::restoreMenus);
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    MnemonicScope::install(window);
+    // A plan is the tutor's main work: it takes the whole area.
+    sub->showMaximized();
+    window->setFocus();
+}
+
+void MainWindow::newLessonPlan()
+{
+    disablePlanAndProfileMenus();
+    auto* chooser = new StudentChooser(services_, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::finished, this, [this, chooser] {
+        if (!chooser->chosen()) {
+            restoreMenus();
+            return;
+        }
+        WaitCursor wait;
+        DataFiles files(services_);
+        DataFile file = openProfileFile(files.context());
+        PlanSession session;
+        if (!readProfileRecord(files.context(), file, chooser->chosenRecord(), session.student) ||
+            !beginNewPlan(files.context(), session)) {
+            restoreMenus();
+            return;
+        }
+        openPlanWindow(std::move(session));
+    });
+    chooser->open();
+}
+
+void MainWindow::openLessonPlan()
+{
+    disablePlanAndProfileMenus();
+    auto* chooser = new PlanChooser(services_, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QDialog::finished, this, [this, chooser] {
+        if (!chooser->chosen()) {
+            restoreMenus();
+            return;
+        }
+        WaitCursor wait;
+        DataFiles files(services_);
+        DataFile file = openProfileFile(files.context());
+        PlanSession session;
+        Problems problems;
+        if (!readProfileRecord(files.context(), file, chooser->chosenProfile(), session.student) ||
+            !openPlan(files.context(), session, chooser->chosenPlan(), &problems)) {
+            restoreMenus();
+            return;
+        }
+        openPlanWindow(std::move(session));
+    });
+    chooser->open();
+}
+
+void MainWindow::deleteLessonPlans()
+{
+    auto* dialog = new DeletePlansDialog(services_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
 void MainWindow::createWordList() {}
-void MainWindow::deleteLessonPlans() {}
 void MainWindow::editHomophoneOptions() {}
 void MainWindow::editPrintOptions() {}
 void MainWindow::showHelpContents() {}

@@ -20,6 +20,7 @@
 #include <QMainWindow>
 
 #include "common/Services.h"
+#include "plans/PlanSession.h"
 #include "store/Problems.h"
 
 class QAction;
@@ -28,6 +29,7 @@ class QMenu;
 
 namespace moxlet::ui {
 
+class PlanWindow;
 class ProfileEditor;
 
 class MainWindow : public QMainWindow {
@@ -46,6 +48,8 @@ public:
     int activeProfileCount() const { return activeProfileCount_; }
 
     QMdiArea* mdiArea() const { return mdi_; }
+    // The open plan window, or nullptr.
+    PlanWindow* planWindow() const;
     Services& services() { return services_; }
 
     // Shows a window inside the MDI area: maximised on a small screen,
@@ -81,6 +85,7 @@ private:
     // student is open.
     void disablePlanAndProfileMenus();
     void openProfileEditor(const StudentProfile& profile, std::int32_t recordNo);
+    void openPlanWindow(PlanSession session);
 
     // Load steps, in order.
     void setUpHelp();

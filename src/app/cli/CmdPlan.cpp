@@ -1,0 +1,124 @@
+// moxlet-cli plan N RECORD [DIR]: one saved lesson plan in readable form:
+// the lesson date and syllable range, every section by segment name (with
+// the segment's id), the spelling words, the Review and New lists with the
+// position each word was chosen at, the sentences, the thinning offsets and
+// the list sizes the plan was made with.  Names are UTF-8 with their
+// pronunciation marks.
+
+#include <ostream>
+
+#include "CliArgs.h"
+#include "Command.h"
+#include "DataDirPrompt.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Marks.h"
+#include "plans/PlanSession.h"
+#include "profiles/ProfileFile.h"
+#include "store/DiskFileSystem.h"
+
+namespace moxlet::cli {
+
+namespace {
+
+std::string name(SegmentId s) { return displayText(segmentName(s)) + " [" + std::to_string(s) + "]"; }
+
+const char* listSize(int option)
+{
+    switch (option) {
+    case 1: return "40 words";
+    case 2: return "24 words";
+    case 0: return "none";
+    default: return "?";
+    }
+}
+
+std::string offset(std::int16_t v) { return v < 0 ? std::string("unused") : std::to_string(v); }
+
+void printSlots(std::ostream& out, const PlanSession& s, int section)
+{
+    for (int slot = 0; slot < kSectionSlots[static_cast<std::size_t>(section)]; ++slot) {
+        const SegmentId id = s.slotSegment(section, slot);
+        if (id == kNoSegment) continue;
+        out << "  " << slot + 1 << ". " << name(id);
+        if (section == Spelling) {
+            out << ':';
+            for (int c = 0; c < kSpellingColumns; ++c) {
+                const std::int16_t tag = s.spellTag(slot, c);
+                if (tag == kEmptyCell) continue;
+                out << ' ' << cp1252ToUtf8(s.spellWord(slot, c).trimmed())
+                    << (tag == kTypedWord ? std::string("(typed)") : "@" + std::to_string(tag));
+            }
+            out << "  (thinning offset " << offset(s.plan.SpellingThinOffset[static_cast<std::size_t>(slot)]) << ')';
+        }
+        if (section == Review || section == New) {
+            const int kind = section == Review ? ReviewList : NewList;
+            const std::int16_t thin = section == Review ? s.plan.ReviewThinOffset[static_cast<std::size_t>(slot)]
+                                                        : s.plan.NewThinOffset[static_cast<std::size_t>(slot)];
+            out << "  (thinning offset " << offset(thin) << ")\n     ";
+            int shown = 0;
+            for (int k = 0; k < kListPositions; ++k) {
+                const std::int16_t pos = s.listPos(kind, slot, k);
+                if (pos == kEmptyCell) break;
+                out << ' ' << cp1252ToUtf8(s.listWord(kind, slot, k).trimmed())
+                    << (pos == kTypedWord ? std::string("(typed)") : "@" + std::to_string(pos));
+                ++shown;
+            }
+            if (shown == 0) out << " (no list)";
+        }
+        out << '\n';
+    }
+}
+
+int runPlan(const Args& args, std::ostream& out, std::ostream& err)
+{
+    long n = 0, record = 0;
+    if (args.size() < 2 || args.size() > 3 || !parseNumber(args[0], 1, kMaxProfileNo, n) ||
+        !parseNumber(args[1], 1, 1000000, record)) {
+        err << "usage: moxlet-cli plan N RECORD [DIR]\n";
+        return 2;
+    }
+    DiskFileSystem fs(args.size() > 2 ? args[2] : ".");
+    CollectingPrompt prompt;
+    SeededRandom random(1);
+    FileContext ctx{fs, prompt, random};
+    Problems problems;
+    PlanSession s;
+    DataFile profiles = openProfileFile(ctx);
+    const bool found = readProfileRecord(ctx, profiles, static_cast<std::int32_t>(n), s.student) &&
+                       s.student.InUse == 1 &&
+                       openPlan(ctx, s, static_cast<std::int32_t>(record), &problems);
+    for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
+    for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
+    if (!found) {
+        err << "moxlet-cli: no plan " << record << " of a live profile " << n << "\n";
+        return 1;
+    }
+    const LessonPlan& p = s.plan;
+    out << "Plan " << record << " of " << cp1252ToUtf8(studentListText(s.student)) << " (" << s.fileName << ")\n"
+        << "Lesson date: " << cp1252ToUtf8(p.LessonDate.trimmed()) << '\n'
+        << "Syllables: " << p.SyllableMin << " to " << p.SyllableMax << '\n'
+        << "List sizes made with: Review " << listSize(p.PlanReviewListSize) << ", New "
+        << listSize(p.PlanNewListSize) << '\n';
+    const char* titles[] = {"Auditory", "Review", "Spelling Dictation", "New"};
+    for (int section = Auditory; section <= New; ++section) {
+        out << titles[section] << ":\n";
+        printSlots(out, s, section);
+    }
+    out << "Sentences:\n";
+    for (int k = 0; k < kDictationSentences; ++k)
+        if (!p.Sentence[static_cast<std::size_t>(k)].blank())
+            out << "  " << k + 1 << ". " << cp1252ToUtf8(p.Sentence[static_cast<std::size_t>(k)].trimmed()) << '\n';
+    out << "Reading: " << cp1252ToUtf8(p.Sentence[kReadingLine].trimmed()) << '\n' << "Studied:";
+    for (SegmentId id : listSet(p.PlanStudiedSegments)) out << ' ' << id;
+    out << '\n';
+    return 0;
+}
+
+const Command::Registration registration{
+    "plan", "plan N RECORD [DIR]",
+    "one plan of profile N in readable form: date, sections, spelling words, lists with positions, sentences",
+    &runPlan};
+
+}  // namespace
+
+}  // namespace moxlet::cli

@@ -1,0 +1,371 @@
+#include "plans/PlanWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/CellGrid.h"
+#include "common/DataFiles.h"
+#include "common/Text.h"
+#include "plans/LessonDate.h"
+#include "plans/SkillsDialog.h"
+
+namespace moxlet::ui {
+
+namespace {
+const std::string kSaveTitle = "Save Lesson Plan";
+const std::string kDateMissing = "The Lesson Date field must be entered before saving a Lesson Plan.";
+
+QPushButton* button(QWidget* parent, const QString& caption, const QString& name, const QString& accessible = {})
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (!accessible.isEmpty()) b->setAccessibleName(accessible);
+    return b;
+}
+
+// The index of the PhnGrid that shows slot `slot` of section Review or New.
+int slotGridIndex(int section, int slot)
+{
+    if (slot == 0) return section;  // PhnGrid(1) Review, PhnGrid(3) New
+    return section == Review ? slot + 3 : slot + 6;
+}
+}  // namespace
+
+QString planWindowTitle(const StudentProfile& student)
+{
+    const QString first = fromStored(student.FirstName.trimmed());
+    const QString last = fromStored(student.LastName.trimmed());
+    return QStringLiteral("Lesson Plan for ") + (last.isEmpty() ? first : first + QLatin1Char(' ') + last);
+}
+
+PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
+    : QWidget(parent), services_(services), session_(std::move(session))
+{
+    setObjectName(QStringLiteral("Plan"));  // the form name
+    setWindowTitle(planWindowTitle(session_.student));
+    buildControls();
+    layoutControls();
+    showPlan();
+}
+
+CellGrid* PlanWindow::slotGrid(int section, int slot) const { return segmentGrid(slotGridIndex(section, slot)); }
+
+void PlanWindow::buildControls()
+{
+    const QString sectionCaptions[] = {QStringLiteral("&Auditory..."), QStringLiteral("&Review..."),
+                                       QStringLiteral("Spe&lling..."), QStringLiteral("&New...")};
+    for (int s = 0; s < 4; ++s)
+        sectionButtons_[static_cast<std::size_t>(s)] = button(this, sectionCaptions[s], QStringLiteral("Cmd_%1").arg(s));
+
+    segmentGrids_[0] = new CellGrid(2, 5, QStringLiteral("PhnGrid_0"), QStringLiteral("Auditory segments"), this);
+    segmentGrids_[2] = new CellGrid(kSpellingRows, 1, QStringLiteral("PhnGrid_2"),
+                                    QStringLiteral("Spelling dictation segments"), this);
+    for (int section : {Review, New}) {
+        const QString kind = section == Review ? QStringLiteral("Review") : QStringLiteral("New");
+        for (int slot = 0; slot < kListSlots; ++slot) {
+            const int index = slotGridIndex(section, slot);
+            segmentGrids_[static_cast<std::size_t>(index)] =
+                new CellGrid(1, 1, QStringLiteral("PhnGrid_%1").arg(index),
+                             QStringLiteral("%1 segment %2").arg(kind).arg(slot + 1), this);
+            auto& buttons = section == Review ? reviewListButtons_ : newListButtons_;
+            buttons[static_cast<std::size_t>(slot)] =
+                button(this, QStringLiteral("..."),
+                       QStringLiteral("%1_%2").arg(section == Review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
+                           .arg(slot),
+                       QStringLiteral("Edit %1 word list %2").arg(kind).arg(slot + 1));
+        }
+    }
+    wordGrid_ = new CellGrid(kSpellingRows, kSpellingColumns, QStringLiteral("WordGrid"),
+                             QStringLiteral("Spelling dictation words"), this);
+    for (int row = 0; row < kSpellingRows; ++row)
+        spellingButtons_[static_cast<std::size_t>(row)] =
+            button(this, QStringLiteral("..."), QStringLiteral("Cmd3X_%1").arg(row),
+                   QStringLiteral("Choose spelling words %1").arg(row + 1));
+    readGrid_ = new CellGrid(10, 1, QStringLiteral("ReadGrid"),
+                             QStringLiteral("Sentences for dictation and book for vocal reading"), this);
+    skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));
+    connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
+
+    lessonDate_ = new QLineEdit(this);
+    lessonDate_->setObjectName(QStringLiteral("LessonDate"));
+    lessonDate_->setAccessibleName(QStringLiteral("Lesson Date"));
+    // Month, day and year; an unfilled digit shows the prompt character.
+    lessonDate_->setInputMask(QStringLiteral("00-00-00;_"));
+    lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) + 16);
+    connect(lessonDate_, &QLineEdit::textChanged, this, &PlanWindow::dateEdited);
+
+    fontSize_ = new QComboBox(this);
+    fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
+    fontSize_->setAccessibleName(QStringLiteral("Word List Font Size"));
+    fontSize_->addItems({QStringLiteral("Small"), QStringLiteral("Medium"), QStringLiteral("Large")});
+
+    saveButton_ = button(this, QStringLiteral("&Save"), QStringLiteral("Save"));
+    exitButton_ = button(this, QStringLiteral("E&xit"), QStringLiteral("Close"));
+    printButton_ = button(this, QStringLiteral("&Print..."), QStringLiteral("Print"));
+    previewButton_ = button(this, QStringLiteral("Print Pre&view..."), QStringLiteral("Preview"));
+    copyButton_ = button(this, QStringLiteral("&Copy Plan"), QStringLiteral("Copy"));
+    connect(saveButton_, &QPushButton::clicked, this, &PlanWindow::save);
+    connect(exitButton_, &QPushButton::clicked, this, [this] {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+}
+
+void PlanWindow::layoutControls()
+{
+    auto label = [this](const char* name, const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setBuddy(buddy);
+        return l;
+    };
+    // A section: its heading over its button and grids, as on the printed plan.
+    auto section = [this](const QString& title, QLayout* body) {
+        auto* heading = new QLabel(title, this);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        auto* box = new QVBoxLayout;
+        box->setSpacing(2);
+        box->addWidget(heading);
+        box->addLayout(body);
+        return box;
+    };
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(label("Label1", QStringLiteral("Lesson Date:"), lessonDate_));
+    top->addWidget(lessonDate_);
+    top->addSpacing(24);
+    top->addWidget(label("Label3", QStringLiteral("Word List Font Size"), fontSize_));
+    top->addWidget(fontSize_);
+    top->addStretch();
+
+    auto* auditory = new QHBoxLayout;
+    auditory->addWidget(sectionButtons_[Auditory], 0, Qt::AlignTop);
+    auditory->addWidget(segmentGrids_[0], 1);
+
+    auto slots = [&](int sectionIndex) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(4);
+        grid->setVerticalSpacing(4);
+        grid->addWidget(sectionButtons_[static_cast<std::size_t>(sectionIndex)], 0, 0, 2, 1, Qt::AlignTop);
+        const auto& buttons = sectionIndex == Review ? reviewListButtons_ : newListButtons_;
+        for (int slot = 0; slot < kListSlots; ++slot) {
+            const int row = slot / 2, column = 1 + 2 * (slot % 2);
+            CellGrid* cell = slotGrid(sectionIndex, slot);
+            grid->addWidget(cell, row, column);
+            QPushButton* b = buttons[static_cast<std::size_t>(slot)];
+            b->setFixedSize(cell->fullHeight() + 10, cell->fullHeight());
+            grid->addWidget(b, row, column + 1);
+        }
+        grid->setColumnStretch(1, 1);
+        grid->setColumnStretch(3, 1);
+        return grid;
+    };
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(16);
+    lists->addLayout(section(QStringLiteral("Review"), slots(Review)), 1);
+    lists->addLayout(section(QStringLiteral("New"), slots(New)), 1);
+
+    auto* spelling = new QHBoxLayout;
+    spelling->setSpacing(2);
+    spelling->addWidget(sectionButtons_[Spelling], 0, Qt::AlignTop);
+    auto* rowButtons = new QVBoxLayout;
+    rowButtons->setSpacing(0);
+    rowButtons->setContentsMargins(0, wordGrid_->frameWidth(), 0, 0);
+    for (QPushButton* b : spellingButtons_) {
+        b->setFixedSize(wordGrid_->rowPixels() + 10, wordGrid_->rowPixels());
+        rowButtons->addWidget(b);
+    }
+    rowButtons->addStretch();
+    spelling->addLayout(rowButtons);
+    // Wide enough for the longest segment name.
+    segmentGrids_[2]->setFixedWidth(segmentGrids_[2]->fontMetrics().horizontalAdvance(
+                                          QStringLiteral("Consonant-le (x)")) + 12);
+    spelling->addWidget(segmentGrids_[2], 0, Qt::AlignTop);
+    spelling->addWidget(wordGrid_, 1, Qt::AlignTop);
+
+    auto* skills = new QHBoxLayout;
+    skills->addWidget(skillsButton_, 0, Qt::AlignTop);
+    skills->addWidget(readGrid_, 1, Qt::AlignTop);
+    auto* commands = new QGridLayout;
+    commands->addWidget(saveButton_, 0, 0);
+    commands->addWidget(printButton_, 0, 1);
+    commands->addWidget(previewButton_, 0, 2);
+    commands->addWidget(copyButton_, 1, 1);
+    commands->addWidget(exitButton_, 1, 2);
+    auto* right = new QVBoxLayout;
+    right->addLayout(section(QStringLiteral("Sentence Dictation and Vocal Reading"), skills));
+    right->addStretch();
+    right->addLayout(commands);
+
+    auto* lower = new QHBoxLayout;
+    lower->setSpacing(16);
+    lower->addLayout(section(QStringLiteral("Spelling Dictation"), spelling), 3);
+    lower->addLayout(right, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(6);
+    layout->addLayout(top);
+    layout->addLayout(section(QStringLiteral("Auditory"), auditory));
+    layout->addLayout(lists);
+    layout->addLayout(lower, 1);
+
+    // Keyboard order follows the printed plan.
+    QWidget* order[] = {lessonDate_, fontSize_, sectionButtons_[Auditory], sectionButtons_[Review],
+                        reviewListButtons_[0], reviewListButtons_[1], reviewListButtons_[2], reviewListButtons_[3],
+                        sectionButtons_[New], newListButtons_[0], newListButtons_[1], newListButtons_[2],
+                        newListButtons_[3], sectionButtons_[Spelling]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* previous = sectionButtons_[Spelling];
+    for (QPushButton* b : spellingButtons_) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(skillsButton_), static_cast<QWidget*>(saveButton_),
+                       static_cast<QWidget*>(printButton_), static_cast<QWidget*>(previewButton_),
+                       static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(exitButton_)}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void PlanWindow::showPlan()
+{
+    fontSize_->setCurrentIndex(std::clamp<int>(services_.options.values.FontSizeMode, 0, 2));
+    {
+        const QSignalBlocker quiet(lessonDate_);
+        lessonDate_->setText(fromStored(std::string(session_.plan.LessonDate.bytes().data(), 8)));
+    }
+    saveButton_->setEnabled(lessonDateComplete(storedLessonDate(toStored(lessonDate_->displayText()))));
+    for (int section = Auditory; section <= New; ++section) showSection(section);
+    for (int row = 0; row < kSpellingRows; ++row) showSpellingRow(row);
+    showSkills();
+    updateWordButtons();
+}
+
+void PlanWindow::showSection(int section)
+{
+    switch (section) {
+    case Auditory:
+        for (int slot = 0; slot < kSectionSlots[Auditory]; ++slot)
+            segmentGrids_[0]->setCell(slot / 5, slot % 5, markedText(session_.slotName(Auditory, slot)));
+        break;
+    case Spelling:
+        for (int row = 0; row < kSpellingRows; ++row)
+            segmentGrids_[2]->setCell(row, 0, markedText(session_.slotName(Spelling, row)));
+        break;
+    default:
+        for (int slot = 0; slot < kListSlots; ++slot)
+            slotGrid(section, slot)->setCell(0, 0, markedText(session_.slotName(section, slot)));
+        break;
+    }
+}
+
+void PlanWindow::showSpellingRow(int row)
+{
+    for (int column = 0; column < kSpellingColumns; ++column)
+        wordGrid_->setCell(row, column, fromStored(session_.spellWord(row, column).trimmed()));
+}
+
+void PlanWindow::showSkills()
+{
+    for (int row = 0; row < 9; ++row)
+        readGrid_->setCell(row, 0, fromStored(session_.plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
+    readGrid_->setCell(9, 0, fromStored(session_.plan.Sentence[kReadingLine].trimmed()));
+}
+
+void PlanWindow::updateWordButtons()
+{
+    const Options& o = services_.options.values;
+    for (int slot = 0; slot < kListSlots; ++slot) {
+        reviewListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
+            o.ReviewListSize > 0 && session_.slotSegment(Review, slot) != kNoSegment);
+        newListButtons_[static_cast<std::size_t>(slot)]->setEnabled(o.NewListSize > 0 &&
+                                                                    session_.slotSegment(New, slot) != kNoSegment);
+    }
+    for (int row = 0; row < kSpellingRows; ++row)
+        spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(session_.slotSegment(Spelling, row) != kNoSegment);
+}
+
+int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }
+
+void PlanWindow::markChanged() { session_.changed = true; }
+
+void PlanWindow::dateEdited()
+{
+    const std::string date = storedLessonDate(toStored(lessonDate_->displayText()));
+    if (date != std::string(session_.plan.LessonDate.bytes().data(), 8)) session_.changed = true;
+    saveButton_->setEnabled(lessonDateComplete(date));
+    session_.plan.LessonDate.assign(date);
+}
+
+bool PlanWindow::save()
+{
+    if (lessonDateEmpty(std::string(session_.plan.LessonDate.bytes().data(), 8))) {
+        services_.prompt.message(kDateMissing, kSaveTitle, Icon::None, Buttons::Ok);
+        lessonDate_->setFocus();
+        return false;
+    }
+    return saveNow();
+}
+
+bool PlanWindow::saveNow()
+{
+    WaitCursor wait;
+    DataFiles files(services_);
+    return savePlan(files.context(), session_, services_.options.values);
+}
+
+void PlanWindow::editSkills()
+{
+    auto* dialog = new SkillsDialog(session_.plan, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // An inch to the right of the plan window's left edge.
+    dialog->move(mapToGlobal(QPoint(logicalDpiX(), 40)));
+    connect(dialog, &QDialog::accepted, this, [this] {
+        session_.changed = true;  // OK marks the plan changed, edited or not
+        showSkills();
+    });
+    dialog->open();
+}
+
+bool PlanWindow::mayClose()
+{
+    if (!session_.changed) return true;
+    const Answer a = services_.prompt.message("Save changes to the lesson plan?", "Close Lesson Plan",
+                                              Icon::Question, Buttons::YesNoCancel);
+    if (a == Answer::No) return true;
+    if (a != Answer::Yes) return false;
+    if (!lessonDateComplete(std::string(session_.plan.LessonDate.bytes().data(), 8))) {
+        services_.prompt.message(kDateMissing, kSaveTitle, Icon::None, Buttons::Ok);
+        lessonDate_->setFocus();
+        return false;
+    }
+    // A plan that could not be written stays open, so nothing is lost.
+    return saveNow();
+}
+
+void PlanWindow::closeEvent(QCloseEvent* event)
+{
+    if (!closed_ && !mayClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (closed_) return;
+    closed_ = true;
+    Q_EMIT closed();
+}
+
+}  // namespace moxlet::ui

@@ -1,0 +1,102 @@
+#pragma once
+// The plan window (object name Plan): one lesson plan of one student, laid
+// out in the order of the printed plan: the lesson date and the commands
+// on top; then Auditory; Review and New with their four slots and word list
+// buttons; Spelling Dictation with its 15 rows; and the skills application.
+//
+// The window shows and edits the PlanSession it is given; every grid is
+// redrawn from the session, which is what a save writes.  It is a child of
+// the main window's MDI area and exists once; the main window opens it and
+// learns through closed() when it is gone.
+//
+// Closing with unsaved changes asks "Save changes to the lesson plan?":
+// Cancel keeps the window open, No closes it, Yes saves first when the
+// lesson date is complete (and otherwise says the date must be entered and
+// keeps the window open).  A save that fails keeps the window open too, so
+// nothing the tutor did is lost.
+
+#include <QWidget>
+#include <array>
+
+#include "common/Services.h"
+#include "plans/PlanSession.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace moxlet::ui {
+
+class CellGrid;
+
+class PlanWindow : public QWidget {
+    Q_OBJECT
+public:
+    PlanWindow(Services& services, PlanSession session, QWidget* parent = nullptr);
+
+    PlanSession& session() { return session_; }
+    const PlanSession& session() const { return session_; }
+
+    // PhnGrid(index), index 0..9: 0 Auditory, 2 Spelling, 1/4/5/6 Review
+    // slots 0..3, 3/7/8/9 New slots 0..3.
+    CellGrid* segmentGrid(int index) const { return segmentGrids_[static_cast<std::size_t>(index)]; }
+    // The grid that shows slot `slot` of section Review or New.
+    CellGrid* slotGrid(int section, int slot) const;
+    CellGrid* wordGrid() const { return wordGrid_; }
+    CellGrid* readGrid() const { return readGrid_; }
+    // The word list font size chosen for printing (0 Small, 1 Medium, 2 Large).
+    int wordListFontSize() const;
+
+    // Redraws the grids of a section, a spelling row, the skills application.
+    void showSection(int section);
+    void showSpellingRow(int row);
+    void showSkills();
+    // Enables the word list and spelling buttons from what the slots hold.
+    void updateWordButtons();
+    // The plan has changes to save.
+    void markChanged();
+
+Q_SIGNALS:
+    void closed();
+
+public Q_SLOTS:
+    // Save: writes the plan (its lesson date must be complete).
+    bool save();
+    // S&kills...: the sentences and the book for vocal reading.
+    void editSkills();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void layoutControls();
+    void showPlan();
+    void dateEdited();
+    bool saveNow();
+    bool mayClose();
+
+    Services& services_;
+    PlanSession session_;
+    std::array<CellGrid*, 10> segmentGrids_{};
+    CellGrid* wordGrid_ = nullptr;
+    CellGrid* readGrid_ = nullptr;
+    std::array<QPushButton*, 4> sectionButtons_{};
+    std::array<QPushButton*, 4> reviewListButtons_{};
+    std::array<QPushButton*, 4> newListButtons_{};
+    std::array<QPushButton*, 15> spellingButtons_{};
+    QPushButton* skillsButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QLineEdit* lessonDate_ = nullptr;
+    QComboBox* fontSize_ = nullptr;
+    bool closed_ = false;
+};
+
+// "Lesson Plan for First Last", or the first name alone without a last name.
+QString planWindowTitle(const StudentProfile& student);
+
+}  // namespace moxlet::ui

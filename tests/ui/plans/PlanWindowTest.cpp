@@ -1,0 +1,364 @@
+// Lesson plans driven as a tutor drives them: from the menu through the
+// choosers to a saved plan and back, the close question, the skills
+// application, deleting plans, and the menu after every window closes.
+#include <QComboBox>
+#include <QMdiSubWindow>
+
+#include "UiFixture.h"
+#include "common/CellGrid.h"
+#include "plans/DeletePlansDialog.h"
+#include "plans/PlanChooser.h"
+#include "plans/PlanWindow.h"
+#include "plans/SkillsDialog.h"
+#include "profiles/StudentChooser.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::child;
+using moxlet::test::click;
+using moxlet::test::clickLine;
+using moxlet::test::type;
+
+namespace {
+
+const char* const kPlanAndProfile[] = {"mnuPlan_0",    "mnuPlan_1",    "mnuPlan_2",     "mnuDelPlan",
+                                       "mnuProfile_0", "mnuProfile_1", "mnuDelProfile", "mnuHomoOptions",
+                                       "mnuPrintOptions"};
+
+struct Fixture : moxlet::test::UiFixture {
+    PlanWindow* plan() { return window<PlanWindow>(); }
+
+    // "&New Lesson Plan..." for the student on line `line` of the chooser.
+    PlanWindow* newPlan(int line = 0)
+    {
+        trigger("mnuPlan_0");
+        auto* chooser = window<StudentChooser>();
+        EXPECT_NE(chooser, nullptr);
+        if (!chooser) return nullptr;
+        clickLine(child<QListWidget>(chooser, "StudentList"), line);
+        click(chooser, "OK");
+        return plan();
+    }
+    // "&Open Lesson Plan..." for student line and date line.
+    PlanWindow* openPlan(int studentLine, int dateLine)
+    {
+        trigger("mnuPlan_1");
+        auto* chooser = window<PlanChooser>();
+        EXPECT_NE(chooser, nullptr);
+        if (!chooser) return nullptr;
+        clickLine(chooser->studentList(), studentLine);
+        clickLine(chooser->planList(), dateLine);
+        click(chooser, "OK");
+        return plan();
+    }
+    void typeDate(PlanWindow* w, const QString& digits)
+    {
+        auto* date = child<QLineEdit>(w, "LessonDate");
+        date->setFocus();
+        date->setCursorPosition(0);
+        QTest::keyClicks(date, digits);
+        QApplication::processEvents();
+    }
+    void closePlan(PlanWindow* w)
+    {
+        click(w, "Close");
+        QApplication::processEvents();
+    }
+    std::vector<PlanEntry> plans(std::int32_t profileNo) { return listPlans(ctx, profileNo); }
+};
+
+}  // namespace
+
+TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann", {0, 10, 93});
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lesson Plan for Ann Lee"));
+    EXPECT_EQ(w->objectName(), QStringLiteral("Plan"));
+    for (const char* e : kPlanAndProfile) EXPECT_FALSE(f.enabled(e)) << e;
+    EXPECT_TRUE(f.enabled("mnuExit"));
+    EXPECT_EQ(child<QLineEdit>(w, "LessonDate")->displayText(), QStringLiteral("__-__-__"));
+    auto* save = child<QPushButton>(w, "Save");
+    EXPECT_FALSE(save->isEnabled());
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_FALSE(child<QPushButton>(w, QStringLiteral("Cmd2X_%1").arg(slot).toLatin1())->isEnabled());
+        EXPECT_FALSE(child<QPushButton>(w, QStringLiteral("Cmd4X_%1").arg(slot).toLatin1())->isEnabled());
+    }
+
+    f.typeDate(w, QStringLiteral("09142"));
+    EXPECT_FALSE(save->isEnabled());  // the last digit is missing
+    f.typeDate(w, QStringLiteral("091426"));
+    EXPECT_TRUE(save->isEnabled());
+
+    click(w, "ReadCmd");
+    auto* skills = w->findChild<SkillsDialog*>();
+    ASSERT_NE(skills, nullptr);
+    EXPECT_EQ(skills->windowTitle(), QStringLiteral("Skills Application"));
+    auto* pages = child<QLineEdit>(skills, "BookPage");
+    EXPECT_FALSE(pages->isEnabled());
+    type(skills, "Sent_0", QStringLiteral("The cat sat on the mat."));
+    type(skills, "Sent_9", QStringLiteral("The tenth sentence."));
+    type(skills, "BookName", QStringLiteral("Frog and Toad"));
+    EXPECT_TRUE(pages->isEnabled());
+    type(skills, "BookPage", QStringLiteral("4-9"));
+    click(skills, "OK");
+    EXPECT_EQ(w->readGrid()->cell(0, 0), QStringLiteral("The cat sat on the mat."));
+    EXPECT_EQ(w->readGrid()->cell(9, 0), QStringLiteral("Book:  Frog and Toad    Page(s):  4-9"));
+
+    click(w, "Save");
+    EXPECT_TRUE(f.prompt.shown().empty());
+    f.closePlan(w);  // saved: no question
+    EXPECT_TRUE(f.prompt.shown().empty());
+    EXPECT_EQ(f.plan(), nullptr);
+    for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
+
+    auto stored = f.plans(1);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].date, "09-14-26");
+    EXPECT_EQ(stored[0].plan.Sentence[9].trimmed(), "The tenth sentence.");
+
+    // Reopen: everything as saved, no question on closing.
+    w = f.openPlan(0, 0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->session().isNew);
+    EXPECT_EQ(child<QLineEdit>(w, "LessonDate")->displayText(), QStringLiteral("09-14-26"));
+    EXPECT_TRUE(child<QPushButton>(w, "Save")->isEnabled());
+    EXPECT_EQ(w->readGrid()->cell(9, 0), QStringLiteral("Book:  Frog and Toad    Page(s):  4-9"));
+    click(w, "ReadCmd");
+    skills = w->findChild<SkillsDialog*>();
+    ASSERT_NE(skills, nullptr);
+    EXPECT_EQ(child<QLineEdit>(skills, "BookName")->text(), QStringLiteral("Frog and Toad"));
+    EXPECT_EQ(child<QLineEdit>(skills, "BookPage")->text(), QStringLiteral("4-9"));
+    EXPECT_EQ(child<QLineEdit>(skills, "Sent_9")->text(), QStringLiteral("The tenth sentence."));
+    click(skills, "Cancel");
+    f.closePlan(w);
+    EXPECT_TRUE(f.prompt.shown().empty());
+    EXPECT_EQ(f.plan(), nullptr);
+}
+
+TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    f.typeDate(w, QStringLiteral("0914"));  // the year is still missing
+    EXPECT_TRUE(w->session().changed);
+
+    // Cancel: stays open.
+    f.prompt.answer(Answer::Cancel);
+    f.closePlan(w);
+    ASSERT_EQ(f.prompt.shown().size(), 1u);
+    EXPECT_EQ(f.prompt.shown()[0].text, "Save changes to the lesson plan?");
+    EXPECT_EQ(f.prompt.shown()[0].title, "Close Lesson Plan");
+    EXPECT_EQ(f.prompt.shown()[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(f.plan(), w);
+
+    // Yes with an incomplete date: told, stays open, the date has the focus.
+    f.prompt.clear();
+    f.prompt.answer(Answer::Yes);
+    f.closePlan(w);
+    EXPECT_EQ(f.texts(), (std::vector<std::string>{"Save changes to the lesson plan?",
+                                                   "The Lesson Date field must be entered before saving a Lesson Plan."}));
+    EXPECT_EQ(f.prompt.shown()[1].title, "Save Lesson Plan");
+    EXPECT_EQ(f.plan(), w);
+    EXPECT_EQ(w->focusWidget(), child<QLineEdit>(w, "LessonDate"));
+    EXPECT_FALSE(std::filesystem::exists(f.file("PLNS0001.DAT")));
+
+    // No: closes without saving.
+    f.prompt.clear();
+    f.prompt.answer(Answer::No);
+    f.closePlan(w);
+    EXPECT_EQ(f.plan(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(f.file("PLNS0001.DAT")));
+
+    // Yes with a complete date saves, then closes.
+    w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    f.typeDate(w, QStringLiteral("100126"));
+    f.prompt.clear();
+    f.prompt.answer(Answer::Yes);
+    f.closePlan(w);
+    EXPECT_EQ(f.plan(), nullptr);
+    ASSERT_EQ(f.plans(1).size(), 1u);
+    EXPECT_EQ(f.plans(1)[0].date, "10-01-26");
+}
+
+TEST(PlanWindow, SkillsOkMarksThePlanChangedAndCancelDoesNot)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    click(w, "ReadCmd");
+    click(w->findChild<SkillsDialog*>(), "Cancel");
+    EXPECT_FALSE(w->session().changed);
+    click(w, "ReadCmd");
+    auto* skills = w->findChild<SkillsDialog*>();
+    type(skills, "BookName", QStringLiteral("Frog"));
+    type(skills, "BookPage", QStringLiteral("12"));
+    auto* title = child<QLineEdit>(skills, "BookName");
+    title->selectAll();
+    QTest::keyClick(title, Qt::Key_Delete);  // clearing the title empties the pages
+    EXPECT_FALSE(child<QLineEdit>(skills, "BookPage")->isEnabled());
+    EXPECT_TRUE(child<QLineEdit>(skills, "BookPage")->text().isEmpty());
+    type(skills, "Sent_3", QStringLiteral("Four."));
+    click(skills, "Clear");
+    EXPECT_TRUE(child<QLineEdit>(skills, "Sent_3")->text().isEmpty());
+    click(skills, "OK");  // nothing edited, still a change
+    EXPECT_TRUE(w->session().changed);
+    f.prompt.answer(Answer::No);
+    f.closePlan(w);
+}
+
+TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    for (const char* date : {"010126", "020226", "030326"}) {
+        PlanWindow* w = f.newPlan();
+        ASSERT_NE(w, nullptr);
+        f.typeDate(w, QString::fromLatin1(date));
+        click(w, "Save");
+        f.closePlan(w);
+    }
+    ASSERT_EQ(f.plans(1).size(), 3u);
+
+    f.trigger("mnuDelPlan");
+    auto* dialog = f.window<DeletePlansDialog>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Delete Lesson Plans"));
+    clickLine(dialog->studentList(), 0);
+    ASSERT_EQ(dialog->planList()->count(), 3);
+    EXPECT_EQ(dialog->planList()->item(0)->text(), QStringLiteral("03-03-26"));  // newest first
+    QTest::mouseDClick(dialog->planList()->viewport(), Qt::LeftButton, {},
+                       dialog->planList()->visualItemRect(dialog->planList()->item(1)).center());
+    QApplication::processEvents();
+    EXPECT_EQ(f.plans(1).size(), 3u);  // a double click deletes nothing
+
+    f.prompt.answer(Answer::No);
+    click(dialog, "Del");
+    EXPECT_EQ(f.plans(1).size(), 3u);
+    f.prompt.clear();
+    f.prompt.answer(Answer::Yes);
+    click(dialog, "Del");
+    ASSERT_EQ(f.prompt.shown().size(), 1u);
+    EXPECT_EQ(f.prompt.shown()[0].text, "Are you sure you want to delete the selected Lesson Plan(s)?");
+    EXPECT_EQ(f.prompt.shown()[0].title, "Delete");
+    auto left = f.plans(1);
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].date, "03-03-26");
+    EXPECT_EQ(left[0].record, 2);
+    EXPECT_EQ(left[1].date, "01-01-26");
+    EXPECT_EQ(left[1].record, 1);
+    EXPECT_FALSE(std::filesystem::exists(f.file("PLNSTEMP.DAT")));
+    ASSERT_EQ(dialog->planList()->count(), 2);  // listed afresh, with the new numbers
+
+    // Nothing chosen: told, nothing deleted.
+    f.prompt.clear();
+    dialog->planList()->clearSelection();
+    dialog->deleteSelected();
+    EXPECT_EQ(f.texts(), std::vector<std::string>{
+                             "You must choose a student and a lesson plan date before clicking Delete."});
+    click(dialog, "Close");
+    for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
+}
+
+TEST(PlanWindow, ChoosersAskForAChoiceAndCancelRestoresTheMenu)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    f.trigger("mnuPlan_1");
+    auto* chooser = f.window<PlanChooser>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Select Lesson Plan"));
+    clickLine(chooser->studentList(), 0);
+    EXPECT_EQ(chooser->planList()->count(), 0);
+    click(chooser, "OK");
+    EXPECT_EQ(f.texts(), std::vector<std::string>{
+                             "You must choose a student and a lesson plan date before clicking OK."});
+    EXPECT_TRUE(chooser->isVisible());
+    click(chooser, "Cancel");
+    for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
+
+    f.trigger("mnuPlan_0");
+    click(f.window<StudentChooser>(), "Cancel");
+    for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
+}
+
+TEST(PlanWindow, EveryGridAndListHasANameAScreenReaderCanAnnounce)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    moxlet::test::expectAccessibleNames(w);
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty()) << b->objectName().toStdString();
+    f.closePlan(w);
+    f.trigger("mnuPlan_1");
+    moxlet::test::expectAccessibleNames(f.window<PlanChooser>());
+    click(f.window<PlanChooser>(), "Cancel");
+    f.trigger("mnuDelPlan");
+    moxlet::test::expectAccessibleNames(f.window<DeletePlansDialog>());
+    click(f.window<DeletePlansDialog>(), "Close");
+}
+
+TEST(PlanScreens, SavePictures)
+{
+    const QByteArray folder = qgetenv("MOXLET_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MOXLET_SCREENSHOTS not set";
+    Fixture f;
+    f.addProfile("Lee", "Ann", {0, 10, 11, 17, 19, 43, 51, 58, 93, 99, 121, 124});
+    f.start();
+    auto save = [&](QWidget* w, const char* name) {
+        QApplication::processEvents();
+        w->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+    };
+    for (QSize size : {QSize(818, 611), QSize(1024, 768)}) {
+        f.main->resize(size);
+        PlanWindow* w = f.newPlan();
+        ASSERT_NE(w, nullptr);
+        f.typeDate(w, QStringLiteral("091426"));
+        PlanSession& s = w->session();
+        for (int k = 0; k < 10; ++k) s.plan.AuditorySegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
+        for (int k = 0; k < 4; ++k) {
+            s.plan.ReviewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k + 2);
+            s.plan.NewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(30 + k * 20);
+        }
+        const char* words[] = {"bat", "cab", "tab", "stab", "lot", "slot", "blot", "dust", "must", "gust"};
+        for (int r = 0; r < 15; ++r) {
+            s.plan.SpellingSegments[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(r % 12);
+            for (int c = 0; c < 4; ++c) s.spellWord(r, c).assign(words[(r + c) % 10]);
+        }
+        s.plan.Sentence[0].assign("The cat sat on the mat with a bat.");
+        s.plan.Sentence[10].assign("Book:  Frog and Toad Are Friends    Page(s):  4-9");
+        for (int section = 0; section < 4; ++section) w->showSection(section);
+        for (int r = 0; r < 15; ++r) w->showSpellingRow(r);
+        w->showSkills();
+        w->updateWordButtons();
+        save(f.main.get(), size.width() == 818 ? "Plan.png" : "Plan-1024.png");
+        f.prompt.answer(Answer::No);
+        f.closePlan(w);
+    }
+    f.trigger("mnuPlan_1");
+    clickLine(f.window<PlanChooser>()->studentList(), 0);
+    save(f.window<PlanChooser>(), "GetPlan.png");
+    click(f.window<PlanChooser>(), "Cancel");
+    f.trigger("mnuDelPlan");
+    save(f.window<DeletePlansDialog>(), "DelPlan.png");
+    click(f.window<DeletePlansDialog>(), "Close");
+    PlanWindow* w = f.newPlan();
+    click(w, "ReadCmd");
+    save(w->findChild<SkillsDialog*>(), "READING.png");
+    click(w->findChild<SkillsDialog*>(), "Cancel");
+    f.closePlan(w);
+}
