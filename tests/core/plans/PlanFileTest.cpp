@@ -33,18 +33,34 @@ struct PlanDir : DataDir {
 
 }  // namespace
 
-TEST(PlanFile, DeletingTheMiddleOfThreeRenumbersTheOthers)
+TEST(PlanFile, DeletingPlansKeepsTheOthersInOrderRenumbered)
 {
-    PlanDir d;
-    d.savePlans({"01-01-26", "02-02-26", "03-03-26"});
-    ASSERT_TRUE(deletePlans(d.ctx, 1, {2}));
-    auto plans = listPlans(d.ctx, 1);
-    ASSERT_EQ(plans.size(), 2u);
-    EXPECT_EQ(plans[0].record, 2);
-    EXPECT_EQ(plans[0].date, "03-03-26");
-    EXPECT_EQ(plans[1].record, 1);
-    EXPECT_EQ(plans[1].date, "01-01-26");
-    EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
+    struct Case {
+        std::vector<std::int32_t> deleted;
+        std::vector<std::string> left;  // oldest first, as records 1, 2, ...
+    };
+    const Case cases[] = {
+        {{1}, {"02-02-26", "03-03-26", "04-04-26"}},
+        {{2}, {"01-01-26", "03-03-26", "04-04-26"}},
+        {{4}, {"01-01-26", "02-02-26", "03-03-26"}},
+        {{1, 3}, {"02-02-26", "04-04-26"}},
+        {{}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},
+        {{9}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},  // no such plan
+    };
+    for (const Case& c : cases) {
+        PlanDir d;
+        d.savePlans({"01-01-26", "02-02-26", "03-03-26", "04-04-26"});
+        ASSERT_TRUE(deletePlans(d.ctx, 1, c.deleted));
+        auto plans = listPlans(d.ctx, 1);
+        ASSERT_EQ(plans.size(), c.left.size());
+        for (std::size_t i = 0; i < c.left.size(); ++i) {
+            const PlanEntry& e = plans[plans.size() - 1 - i];  // listed newest first
+            EXPECT_EQ(e.record, static_cast<std::int32_t>(i + 1));
+            EXPECT_EQ(e.date, c.left[i]);
+        }
+        EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
+        EXPECT_TRUE(d.prompt.shown().empty());
+    }
 }
 
 TEST(PlanFile, DeletingEveryPlanLeavesNeitherFile)
