@@ -1,6 +1,9 @@
 #include "words/CandidateCollector.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "store/FileError.h"
 
 namespace moxlet {
 
@@ -12,29 +15,53 @@ RecordRun recordRun(const OffsetIndex& index, SegmentId segment, int syllableMin
     return {index.first(segment, syllableMin), index.last(segment, syllableMax)};
 }
 
-std::int32_t thinCandidates(std::vector<std::int32_t>& candidates, std::int32_t count, std::int16_t& offset,
-                            Random& random)
+bool Candidates::word(std::size_t k, WordRecord& out) const
 {
+    if (k >= records.size()) return false;
+    const std::int32_t n = records[k];
+    if (n < run.first || n > run.last) return false;
+    const std::size_t at = static_cast<std::size_t>(n - run.first) * kWordRecordLength;
+    if (at + kWordRecordLength > bytes.size()) return false;
+    RawWordRecord raw;
+    std::memcpy(raw.data(), bytes.data() + at, kWordRecordLength);
+    return decodeWordRecord(raw, n, out);
+}
+
+std::size_t thinCandidates(std::vector<std::int32_t>& candidates, std::int16_t& offset, Random& random)
+{
+    const auto count = static_cast<std::int32_t>(candidates.size());
     if (count < kThinningThreshold) {
         offset = 0;
-        return count;
+        return candidates.size();
     }
     const std::int32_t step = count / kThinningDivisor;
     if (offset < 0) offset = static_cast<std::int16_t>(random.below(step));
-    std::int32_t kept = 0;
-    for (std::int32_t k = offset + 1; k <= count; k += step) candidates[static_cast<std::size_t>(++kept)] = candidates[static_cast<std::size_t>(k)];
+    std::size_t kept = 0;
+    for (std::int32_t k = offset; k < count; k += step) candidates[kept++] = candidates[static_cast<std::size_t>(k)];
+    candidates.resize(kept);
     return kept;
 }
 
-std::int32_t collectCandidates(WordBase& wordBase, const OffsetIndex& index, const StudentMasks& masks,
-                               const CandidateQuery& query, std::int16_t& thinOffset, Random& random,
-                               std::vector<std::int32_t>& candidateList)
+Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const StudentMasks& masks,
+                             const CandidateQuery& query, std::int16_t& thinOffset, Random& random)
 {
-    const RecordRun run = recordRun(index, query.segment, query.syllableMin, query.syllableMax);
+    Candidates result;
+    RecordRun run = recordRun(index, query.segment, query.syllableMin, query.syllableMax);
+    const bool thin = query.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
     if (run.size() == 0) {
-        if (query.thinning == ThinningMode::Always) thinOffset = 0;
-        return 0;
+        if (thin) thinOffset = 0;
+        return result;
     }
+    if (run.last > wordBase.recordCount()) {
+        // The index names records the file does not have: report it as a
+        // read past the end, once, and go on with what there is.
+        wordBase.reportShortfall();
+        run.last = wordBase.recordCount();
+    }
+    result.run = run;
+    if (run.size() > 0 && !wordBase.readRaw(run.first, run.size(), result.bytes)) result.bytes.clear();
+    const std::int32_t readable =
+        static_cast<std::int32_t>(result.bytes.size() / kWordRecordLength);
 
     StudentMasks effective = masks;
     if (query.segment == seg::Rule111) {
@@ -42,21 +69,19 @@ std::int32_t collectCandidates(WordBase& wordBase, const OffsetIndex& index, con
         effective.studentRootSet.add(seg::Rule211);
     }
     const SegmentId admitted = query.newSegment ? query.segment : kNoSegment;
-
-    std::vector<std::int32_t> scratch(1, 0);  // 1-based
-    scratch.reserve(static_cast<std::size_t>(run.size()) + 1);
-    wordBase.readRun(run.first, run.last, [&](std::int32_t n, const WordRecord& word) {
-        if (isEligible(word.Segments, effective, admitted)) scratch.push_back(n);
-    });
-    auto count = static_cast<std::int32_t>(scratch.size() - 1);
-
-    const bool thin = query.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
-    if (thin) count = thinCandidates(scratch, count, thinOffset, random);
-
-    if (candidateList.size() < static_cast<std::size_t>(kMaxCandidates) + 1)
-        candidateList.resize(static_cast<std::size_t>(kMaxCandidates) + 1, 0);
-    std::copy_n(scratch.begin() + 1, count, candidateList.begin() + 1);
-    return count;
+    SegmentSet segments;
+    for (std::int32_t i = 0; i < readable; ++i) {
+        const std::int32_t n = run.first + i;
+        if (decodeWordSegments(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength, n, segments) &&
+            isEligible(segments, effective, admitted))
+            result.records.push_back(n);
+    }
+    result.eligible = static_cast<std::int32_t>(result.records.size());
+    if (thin) {
+        thinCandidates(result.records, thinOffset, random);
+        if (result.eligible >= kThinningThreshold) result.step = result.eligible / kThinningDivisor;
+    }
+    return result;
 }
 
 }  // namespace moxlet

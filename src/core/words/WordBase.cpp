@@ -35,6 +35,13 @@ bool WordBase::readRaw(std::int32_t first, std::int32_t count, std::vector<std::
     });
 }
 
+void WordBase::reportShortfall()
+{
+    if (shortfallReported_) return;
+    shortfallReported_ = true;
+    reportFileError(prompt_, FileErrorNo::InputPastEnd, kWordBaseReadMessage);
+}
+
 bool WordBase::read(std::int32_t n, WordRecord& word)
 {
     if (!readRaw(n, 1, buffer_)) return false;

@@ -49,6 +49,10 @@ public:
     // read was given up.
     bool readRaw(std::int32_t first, std::int32_t count, std::vector<std::uint8_t>& out);
 
+    // Reports the read message for records the file does not have (a word
+    // base shorter than its index), once per opening.
+    void reportShortfall();
+
 private:
     WordBase(FileSystem& fs, Prompt& prompt, std::int32_t count) : fs_(fs), prompt_(prompt), count_(count) {}
 
@@ -56,6 +60,7 @@ private:
     Prompt& prompt_;
     std::int32_t count_;
     std::vector<std::uint8_t> buffer_;
+    bool shortfallReported_ = false;
 };
 
 // Where words come from: the compiled-in offset index and the folder that

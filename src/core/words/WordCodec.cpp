@@ -49,6 +49,21 @@ void trimRight(std::string& s)
 
 }  // namespace
 
+bool decodeWordSegments(const std::uint8_t* raw, std::int32_t recordNo, SegmentSet& segments)
+{
+    auto stored = [raw](int i) { return static_cast<std::int16_t>(raw[2 * i] | (raw[2 * i + 1] << 8)); };
+    const std::int16_t seed = x(key(0, 0), stored(0));
+    if (seed < 0 || recordNo < 0) return false;
+    const int a = seed % 21;
+    const int b = seed % 6;
+    const int c = static_cast<int>(recordNo % 21);
+    for (int i = 3; i <= 26; ++i) {
+        const int from = perm(b, i);
+        segments.word(i - 2) = x(key(a, i), x(stored(from), key(c, from)));
+    }
+    return true;
+}
+
 bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecord& word)
 {
     Words r = wordsOf(raw);

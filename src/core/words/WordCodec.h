@@ -28,6 +28,12 @@ using RawWordRecord = std::array<std::uint8_t, kWordRecordLength>;
 // the ten text words and no more.
 bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecord& word);
 
+// Decodes only the segment set (with word 24's flags) of record n, the part
+// the eligibility test needs: much cheaper than the whole record when most
+// records of a run are only tested.  Returns false for the same records as
+// decodeWordRecord.  raw points at kWordRecordLength bytes.
+bool decodeWordSegments(const std::uint8_t* raw, std::int32_t recordNo, SegmentSet& segments);
+
 // Scrambles `word` as record n with the given seed (0..32767).  Text bytes
 // past Length are blanks, so a word of odd length decodes to exactly Length
 // characters.

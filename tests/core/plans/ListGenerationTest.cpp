@@ -1,0 +1,315 @@
+// Word-list generation from the arithmetic of picking and thinning, with a
+// scripted random source: which words a slot gets, where its list comes from
+// when segments are reordered, the counts shown, and the questions asked
+// when a plan was made under another list size.  A property over the
+// shipped word base: every generated word is one the student can decode.
+
+#include <gtest/gtest.h>
+
+#include "catalogue/Catalogue.h"
+#include "plans/ListGeneration.h"
+#include "store/DiskFileSystem.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestWordBase.h"
+#include "words/CandidateCollector.h"
+
+namespace moxlet {
+namespace {
+
+constexpr SegmentId kSeg = 43;  // I (short i)
+
+// A plan whose student studied A (short a) and I: Review slot 0 names I.
+PlanSession reviewPlan(std::initializer_list<int> alsoStudied = {})
+{
+    StudentProfile student;
+    student.ProfileNo = 1;
+    student.SyllableMin = 1;
+    student.SyllableMax = 9;
+    student.StudiedSegments.add(0);
+    student.StudiedSegments.add(kSeg);
+    for (int s : alsoStudied) student.StudiedSegments.add(s);
+    student.StudiedSegments.setFlagBits();
+    PlanSession session;
+    session.student = student;
+    session.plan = newPlanRecord(student);
+    session.prepare();
+    const auto& studied = session.lists.Studied;
+    session.plan.ReviewSegments[0] =
+        static_cast<std::int16_t>(std::find(studied.begin(), studied.end(), kSeg) - studied.begin());
+    return session;
+}
+
+std::vector<std::int16_t> positions(const PlanSession& s, int kind, int slot)
+{
+    std::vector<std::int16_t> out;
+    for (int k = 0; k < kListPositions && s.listPos(kind, slot, k) != kEmptyCell; ++k)
+        out.push_back(s.listPos(kind, slot, k));
+    return out;
+}
+
+std::vector<std::int16_t> range(int first, int count, int step)
+{
+    std::vector<std::int16_t> out;
+    for (int i = 0; i < count; ++i) out.push_back(static_cast<std::int16_t>(first + i * step));
+    return out;
+}
+
+TEST(ListGeneration, PicksAtAnEvenStepFromARandomStart)
+{
+    struct Case {
+        int eligible;
+        int sizeOption;  // 1: 40 words, 2: 24
+        std::vector<double> rnd;
+        std::vector<std::int16_t> expected;
+        std::int16_t offsetAfter;
+    };
+    const Case cases[] = {
+        {30, 2, {0.9}, range(0, 24, 1), 0},   // at least N: step 30 / 24 = 1, the first 24
+        {60, 2, {0.0}, range(0, 24, 2), 0},   // step 2 from 0
+        {60, 2, {0.6}, range(1, 24, 2), 0},   // step 2 from 1
+        {10, 1, {0.9}, range(0, 10, 1), 0},   // fewer than N: all of them
+        {0, 1, {0.9}, {}, 0},                 // none (seven it cannot take)
+        {80, 1, {0.99}, range(1, 40, 2), 0},  // 40 words, step 2 from 1
+    };
+    for (const Case& c : cases) {
+        test::TestWordBase tb;
+        tb.addBlock(kSeg, 1, c.eligible, c.eligible >= 7 ? 7 : 0);  // some it cannot take, interleaved
+        tb.closeIndex();
+        auto wb = tb.open();
+        PlanSession s = reviewPlan();
+        Options o;
+        o.ReviewListSize = static_cast<std::int16_t>(c.sizeOption);
+        ScriptedRandom rnd(c.rnd);
+        const int n = generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd);
+        EXPECT_EQ(n, static_cast<int>(c.expected.size())) << c.eligible;
+        EXPECT_EQ(positions(s, ReviewList, 0), c.expected) << c.eligible;
+        EXPECT_EQ(s.thinOffset(ReviewList, 0), c.offsetAfter) << c.eligible;
+        // A slot with a list keeps it: only its words are counted.
+        EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd), n);
+    }
+}
+
+TEST(ListGeneration, LongListsAreThinnedFromAnOffsetThePlanRemembers)
+{
+    for (const auto& [offsetIn, rnd, offsetOut] :
+         {std::tuple{-1, 0.6, 1}, std::tuple{-1, 0.2, 0}, std::tuple{0, 0.9, 0}, std::tuple{1, 0.0, 1}}) {
+        test::TestWordBase tb;
+        tb.addBlock(kSeg, 2, 1500, 0);
+        tb.closeIndex();
+        auto wb = tb.open();
+        PlanSession s = reviewPlan();
+        s.thinOffset(ReviewList, 0) = static_cast<std::int16_t>(offsetIn);
+        Options o;  // 40 words
+        // The thinning draws first (when it must), then the pick: 750 / 40 = 18.
+        ScriptedRandom random(offsetIn < 0 ? std::vector<double>{rnd, 0.5} : std::vector<double>{0.5});
+        EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, o, random), 40);
+        EXPECT_EQ(s.thinOffset(ReviewList, 0), offsetOut);
+        EXPECT_EQ(positions(s, ReviewList, 0), range(9, 40, 18));  // start 0.5 * 18 = 9
+        // Position k of the thinned list is record offset + 1 + 2k.
+        EXPECT_EQ(s.listWord(ReviewList, 0, 0).trimmed(), "w" + std::to_string(offsetOut + 1 + 2 * 9));
+    }
+}
+
+TEST(ListGeneration, HomophoneMarksAreCutToTwentyCharacters)
+{
+    SegmentSet homophone;
+    homophone.add(kSeg);
+    homophone.add(0);
+    homophone.word(24) = kHomophoneFlag;
+    struct Case {
+        int mode;
+        std::string word;
+        std::string listed;
+    };
+    const Case cases[] = {
+        {1, "pair", "pair *"},
+        {2, "pair", "pair *"},
+        {0, "pair", "pair"},
+        {1, "abcdefghijklmnopqr", "abcdefghijklmnopqr *"},   // 18 + 2
+        {1, "abcdefghijklmnopqrs", "abcdefghijklmnopqrs "},  // 19: only the blank fits
+        {1, "abcdefghijklmnopqrst", "abcdefghijklmnopqrst"}, // 20: no mark
+    };
+    for (const Case& c : cases) {
+        test::TestWordBase tb;
+        tb.addWords(kSeg, 1, {{c.word, homophone}});
+        tb.closeIndex();
+        auto wb = tb.open();
+        PlanSession s = reviewPlan();
+        Options o;
+        o.HomophoneMode = static_cast<std::int16_t>(c.mode);
+        ScriptedRandom rnd({0.0});
+        generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd);
+        EXPECT_EQ(std::string(s.listWord(ReviewList, 0, 0).bytes().data(), 20),
+                  c.listed + std::string(20 - c.listed.size(), ' '))
+            << c.word;
+    }
+}
+
+TEST(ListGeneration, TheOneOneOneRuleAlsoTakesTwoOneOneWords)
+{
+    test::TestWordBase tb;
+    tb.addBlock(seg::Rule111, 2, 5, 0, {seg::Rule211});
+    tb.closeIndex();
+    auto wb = tb.open();
+    PlanSession s = reviewPlan({seg::Rule111});
+    const auto& studied = s.lists.Studied;
+    s.plan.ReviewSegments[0] =
+        static_cast<std::int16_t>(std::find(studied.begin(), studied.end(), seg::Rule111) - studied.begin());
+    ScriptedRandom rnd({0.0});
+    EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, Options{}, rnd), 5);
+    EXPECT_FALSE(s.masks.studentSet.contains(seg::Rule211));
+}
+
+TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
+{
+    PlanSession s = reviewPlan();
+    auto mark = [&](int slot, const char* word) {
+        blankList(s, ReviewList, slot);
+        s.listWord(ReviewList, slot, 0).assign(word);
+        s.listPos(ReviewList, slot, 0) = 0;
+    };
+    struct Case {
+        std::array<std::int16_t, 4> previous;
+        std::array<std::int16_t, 4> now;
+        std::array<const char*, 4> lists;  // "" for a blank list
+    };
+    const Case cases[] = {
+        {{10, 11, 12, 13}, {11, 12, 13, -1}, {"b", "c", "d", ""}},  // the first removed: all move up
+        {{10, 11, 12, 13}, {10, 12, 13, -1}, {"a", "c", "d", ""}},
+        {{10, 11, 12, -1}, {11, 10, 12, -1}, {"b", "", "c", "d"}},  // 10 moved later: a new list
+        {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}},  // an added segment: a new list
+        {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}}, // nothing moved
+    };
+    for (const Case& c : cases) {
+        mark(0, "a");
+        mark(1, "b");
+        mark(2, "c");
+        mark(3, "d");
+        std::copy(c.now.begin(), c.now.end(), s.plan.ReviewSegments.begin());
+        s.thinOffset(ReviewList, 0) = 5;
+        keepMovedLists(s, Review, c.previous);
+        for (int slot = 0; slot < 4; ++slot)
+            EXPECT_EQ(s.listWord(ReviewList, slot, 0).trimmed(), c.lists[static_cast<std::size_t>(slot)])
+                << slot << " of " << c.now[0] << "," << c.now[1] << "," << c.now[2] << "," << c.now[3];
+        EXPECT_EQ(s.thinOffset(ReviewList, 0), 5);  // offsets stay with their slots
+    }
+}
+
+TEST(ListGeneration, CountsAreRightAlignedForTheSummary)
+{
+    EXPECT_EQ(countText(0), "   0");
+    EXPECT_EQ(countText(9), "   9");
+    EXPECT_EQ(countText(10), " 10");
+    EXPECT_EQ(countText(40), " 40");
+}
+
+TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
+{
+    PlanSession s = reviewPlan();
+    s.listWord(ReviewList, 0, 0).assign("kept");
+    s.listPos(ReviewList, 0, 0) = 0;
+    Options o;  // 40 words
+    s.plan.PlanReviewListSize = 1;
+    EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());  // same size
+    EXPECT_TRUE(regenerationQuestion(s, New, o).text.empty());     // no New segment
+    s.plan.PlanReviewListSize = 2;
+    const RegenerationQuestion q = regenerationQuestion(s, Review, o);
+    EXPECT_EQ(q.title, "Review Word Segments");
+    EXPECT_EQ(q.text, "This lesson plan was created with a different list size option than is currently set.  "
+                      "Would you like Moxlet to generate new word lists for the Review section based on the "
+                      "current setting?");
+    o.ReviewListSize = 0;
+    EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());  // no lists wanted
+    o.ReviewListSize = 1;
+
+    // No keeps 24-word lists; after noting the sizes the question is not asked again.
+    answerRegeneration(s, Review, false);
+    EXPECT_EQ(s.listWord(ReviewList, 0, 0).trimmed(), "kept");
+    EXPECT_FALSE(s.changed);
+    noteListSizes(s, o);
+    EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());
+
+    // A plan made with size 0: No empties the lists, Yes makes new ones.
+    s.plan.PlanReviewListSize = 0;
+    EXPECT_NE(regenerationQuestion(s, Review, o).text.find("previous version of Moxlet"), std::string::npos);
+    answerRegeneration(s, Review, false);
+    EXPECT_EQ(s.listPos(ReviewList, 0, 0), kEmptyCell);
+    s.listPos(ReviewList, 0, 0) = 0;
+    answerRegeneration(s, Review, true);
+    EXPECT_EQ(s.listPos(ReviewList, 0, 0), kEmptyCell);
+    EXPECT_TRUE(s.changed);
+
+    // The New question lacks the "a".
+    PlanSession n = reviewPlan();
+    n.plan.NewSegments[0] = 0;
+    n.plan.PlanNewListSize = 2;
+    EXPECT_NE(regenerationQuestion(n, New, o).text.find("created with different list size option"),
+              std::string::npos);
+}
+
+// Over the shipped word base: for random students, ranges and segments,
+// every generated word passes the eligibility test and fits the range.
+TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
+{
+    DiskFileSystem files(MOXLET_WORDBASE_DIR);
+    ScriptedPrompt prompt;
+    SeededRandom random(20261205);
+    auto wb = WordBase::open(FileContext{files, prompt, random});
+    ASSERT_NE(wb, nullptr);
+    OffsetIndex index;
+    fillOffsetIndex(index);
+    int words = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        StudentProfile student;
+        student.ProfileNo = 1;
+        student.SyllableMin = static_cast<std::int16_t>(1 + random.below(3));
+        student.SyllableMax = static_cast<std::int16_t>(student.SyllableMin + random.below(4));
+        const int studied = random.below(332);
+        for (int k = 0; k < studied; ++k) student.StudiedSegments.add(random.below(332));
+        student.StudiedSegments.setFlagBits();
+        PlanSession s;
+        s.student = student;
+        s.plan = newPlanRecord(student);
+        s.prepare();
+        for (int section : {Review, New}) {
+            const auto& list = s.lists.forSection(section);
+            if (list.empty()) continue;
+            for (int slot = 0; slot < 4; ++slot)
+                sectionSlots(s.plan, section)[static_cast<std::size_t>(slot)] =
+                    static_cast<std::int16_t>(random.below(static_cast<int>(list.size())));
+            Options o;
+            for (int slot = 0; slot < 4; ++slot) {
+                const int n = generateSlot(s, section, slot, wb.get(), index, o, random);
+                const SegmentId segment = s.slotSegment(section, slot);
+                // Rebuild the same list and check every chosen word.
+                std::int16_t offset = s.thinOffset(listKindOf(section), slot);
+                const Candidates c = collectCandidates(
+                    *wb, index, s.masks,
+                    {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, ThinningMode::Always}, offset,
+                    random);
+                for (int k = 0; k < n; ++k) {
+                    const std::int16_t pos = s.listPos(listKindOf(section), slot, k);
+                    WordRecord w;
+                    ASSERT_TRUE(c.word(static_cast<std::size_t>(pos), w));
+                    EXPECT_EQ(s.listWord(listKindOf(section), slot, k).trimmed(), w.WordText.trimmed());
+                    EXPECT_TRUE(w.Segments.contains(segment) ||
+                                (segment == seg::Rule111 && w.Segments.contains(seg::Rule211)));
+                    StudentMasks m = s.masks;
+                    if (segment == seg::Rule111) {
+                        m.studentSet.add(seg::Rule211);
+                        m.studentRootSet.add(seg::Rule211);
+                    }
+                    EXPECT_TRUE(isEligible(w.Segments, m, section == New ? segment : kNoSegment)) << w.WordText.trimmed();
+                    EXPECT_GE(w.OrderKey, s.plan.SyllableMin);
+                    EXPECT_LE(w.OrderKey, s.plan.SyllableMax);
+                    ++words;
+                }
+            }
+        }
+    }
+    EXPECT_GT(words, 1000);
+    EXPECT_TRUE(prompt.shown().empty());
+}
+
+}  // namespace
+}  // namespace moxlet
