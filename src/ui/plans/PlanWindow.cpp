@@ -14,6 +14,7 @@
 #include "common/DataFiles.h"
 #include "common/Text.h"
 #include "plans/LessonDate.h"
+#include "plans/SectionEditor.h"
 #include "plans/SkillsDialog.h"
 
 namespace moxlet::ui {
@@ -50,6 +51,7 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
 {
     setObjectName(QStringLiteral("Plan"));  // the form name
     setWindowTitle(planWindowTitle(session_.student));
+    sections_ = new SectionEditor(*this, services_);
     buildControls();
     layoutControls();
     showPlan();
@@ -57,12 +59,22 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
 
 CellGrid* PlanWindow::slotGrid(int section, int slot) const { return segmentGrid(slotGridIndex(section, slot)); }
 
+QPushButton* PlanWindow::listButton(int section, int slot) const
+{
+    return (section == Review ? reviewListButtons_ : newListButtons_)[static_cast<std::size_t>(slot)];
+}
+
+void PlanWindow::offerRegeneration() { sections_->offerRegeneration(); }
+
 void PlanWindow::buildControls()
 {
     const QString sectionCaptions[] = {QStringLiteral("&Auditory..."), QStringLiteral("&Review..."),
                                        QStringLiteral("Spe&lling..."), QStringLiteral("&New...")};
-    for (int s = 0; s < 4; ++s)
-        sectionButtons_[static_cast<std::size_t>(s)] = button(this, sectionCaptions[s], QStringLiteral("Cmd_%1").arg(s));
+    for (int s = 0; s < 4; ++s) {
+        QPushButton* b = button(this, sectionCaptions[s], QStringLiteral("Cmd_%1").arg(s));
+        sectionButtons_[static_cast<std::size_t>(s)] = b;
+        connect(b, &QPushButton::clicked, sections_, [this, s] { sections_->chooseSegments(s); });
+    }
 
     segmentGrids_[0] = new CellGrid(2, 5, QStringLiteral("PhnGrid_0"), QStringLiteral("Auditory segments"), this);
     segmentGrids_[2] = new CellGrid(kSpellingRows, 1, QStringLiteral("PhnGrid_2"),
@@ -365,6 +377,7 @@ void PlanWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (closed_) return;
     closed_ = true;
+    sections_->closeSummary();
     Q_EMIT closed();
 }
 

@@ -28,6 +28,7 @@ class QPushButton;
 namespace moxlet::ui {
 
 class CellGrid;
+class SectionEditor;
 
 class PlanWindow : public QWidget {
     Q_OBJECT
@@ -47,6 +48,12 @@ public:
     // The word list font size chosen for printing (0 Small, 1 Medium, 2 Large).
     int wordListFontSize() const;
 
+    QPushButton* sectionButton(int section) const { return sectionButtons_[static_cast<std::size_t>(section)]; }
+    QPushButton* spellingButton(int row) const { return spellingButtons_[static_cast<std::size_t>(row)]; }
+    // The "..." button of a Review or New slot.
+    QPushButton* listButton(int section, int slot) const;
+    SectionEditor* sections() const { return sections_; }
+
     // Redraws the grids of a section, a spelling row, the skills application.
     void showSection(int section);
     void showSpellingRow(int row);
@@ -64,6 +71,9 @@ public Q_SLOTS:
     bool save();
     // S&kills...: the sentences and the book for vocal reading.
     void editSkills();
+    // Offers new word lists when the plan's were made under other list
+    // sizes (asked once after each change of the options).
+    void offerRegeneration();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +103,7 @@ private:
     QPushButton* copyButton_ = nullptr;
     QLineEdit* lessonDate_ = nullptr;
     QComboBox* fontSize_ = nullptr;
+    SectionEditor* sections_ = nullptr;
     bool closed_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 #include "common/DataFiles.h"
 #include "common/MnemonicScope.h"
@@ -265,6 +266,12 @@ void MainWindow::openPlanWindow(PlanSession session)
     // A plan is the tutor's main work: it takes the whole area.
     sub->showMaximized();
     window->setFocus();
+    // Each time it becomes the active window an opened plan may be offered
+    // new word lists (once after every change of the list sizes).
+    connect(mdi_, &QMdiArea::subWindowActivated, window, [window, sub](QMdiSubWindow* active) {
+        if (active == sub) window->offerRegeneration();
+    });
+    if (mdi_->activeSubWindow() == sub) QTimer::singleShot(0, window, &PlanWindow::offerRegeneration);
 }
 
 void MainWindow::newLessonPlan()

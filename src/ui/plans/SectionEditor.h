@@ -1,0 +1,49 @@
+#pragma once
+// The plan window's section commands: the four section buttons open their
+// segment pickers; for Review and New a confirmed picker is followed by
+// word-list generation, shown slot by slot in the summary window; and a plan
+// opened from the file whose lists were made under other list sizes is
+// offered new lists.
+//
+// Pickers and the summary are shown window-modal/modeless (open(), show()),
+// so the event loop keeps running and the grids repaint as the tutor picks.
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+#include "common/Services.h"
+#include "plans/GenerationSummary.h"
+
+namespace moxlet::ui {
+
+class GenerationSummary;
+class PlanWindow;
+
+class SectionEditor : public QObject {
+    Q_OBJECT
+public:
+    SectionEditor(PlanWindow& window, Services& services);
+
+    // The summary window of the last generation (nullptr before one).
+    GenerationSummary* summary() const { return summary_; }
+    // Closes the summary (when the plan closes).
+    void closeSummary();
+
+public Q_SLOTS:
+    // A section button: the picker, then (Review, New) generation.
+    void chooseSegments(int section);
+    // Offered on activation, once per list size change, for opened plans.
+    void offerRegeneration();
+
+private:
+    void generate(int section, const std::array<std::int16_t, 4>& previous);
+    void placePicker(QWidget* picker, int section);
+
+    PlanWindow& window_;
+    Services& services_;
+    QPointer<GenerationSummary> summary_;
+    bool offering_ = false;
+};
+
+}  // namespace moxlet::ui

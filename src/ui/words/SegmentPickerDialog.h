@@ -1,0 +1,63 @@
+#pragma once
+// A segment picker: a list of segment names in which every click (or the
+// space bar) chooses or unchooses one line, filling the caller's slots in
+// order, with OK, Clear and Cancel.  The caller fills the list, gives the
+// slots and rules (words/SegmentPicker.h), sets the caption and places it;
+// the chosen names appear in the caller's grids at once through
+// slotsChanged().
+//
+// Object names: SelOldPh (a plan's studied segments), SelNewPh (a plan's
+// New segments) and SelPhn (the word list tool).  A double click counts as
+// one click; a Ctrl+click on a chosen line adds it once more where repeats
+// are allowed; lines the program selects (when the picker opens, after a
+// refused click, on Clear) are never taken for the tutor's clicks.
+
+#include <QDialog>
+#include <memory>
+
+#include "common/Services.h"
+#include "words/SegmentPicker.h"
+
+class QItemSelection;
+class QListWidget;
+
+namespace moxlet::ui {
+
+class SegmentPickerDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Kind { StudiedSegments, NewSegments, WordList };
+
+    // lines: the segment of each list line, in order; slots and rules as
+    // for SegmentPicker.
+    SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots, std::vector<SegmentId> lines,
+                        SegmentPicker::Rules rules, QWidget* parent = nullptr);
+
+    SegmentPicker& picker() { return *picker_; }
+    QListWidget* list() const { return list_; }
+
+Q_SIGNALS:
+    // The slots changed (a toggle, Clear or Cancel).
+    void slotsChanged();
+
+public Q_SLOTS:
+    // Cancel: the slots are put back as they were when the picker opened.
+    void reject() override;
+    // C&lear: every slot emptied; the picker stays open.
+    void clearSlots();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
+    void toggle(int line, bool nowSelected);
+    void showSlots();
+
+    Services& services_;
+    std::unique_ptr<SegmentPicker> picker_;
+    QListWidget* list_ = nullptr;
+    bool selectingByProgram_ = false;
+};
+
+}  // namespace moxlet::ui
