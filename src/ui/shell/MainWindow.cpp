@@ -10,7 +10,9 @@
 
 #include "common/DataFiles.h"
 #include "common/MnemonicScope.h"
+#include "options/HomophoneOptionsDialog.h"
 #include "options/OptionFile.h"
+#include "options/PrintOptionsDialog.h"
 #include "profiles/DeleteProfilesDialog.h"
 #include "profiles/ProfileEditor.h"
 #include "profiles/ProfileFile.h"
@@ -249,8 +251,19 @@ void MainWindow::newLessonPlan() {}
 void MainWindow::openLessonPlan() {}
 void MainWindow::createWordList() {}
 void MainWindow::deleteLessonPlans() {}
-void MainWindow::editHomophoneOptions() {}
-void MainWindow::editPrintOptions() {}
+void MainWindow::editHomophoneOptions()
+{
+    auto* dialog = new HomophoneOptionsDialog(services_, optionChangeMark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::editPrintOptions()
+{
+    auto* dialog = new PrintOptionsDialog(services_, optionChangeMark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
 void MainWindow::showHelpContents() {}
 void MainWindow::searchHelp() {}
 void MainWindow::showAbout() {}

@@ -20,6 +20,7 @@
 #include <QMainWindow>
 
 #include "common/Services.h"
+#include "options/OptionChangeMark.h"
 #include "store/Problems.h"
 
 class QAction;
@@ -99,6 +100,7 @@ private:
     bool smallScreen_ = false;
     int activeProfileCount_ = 0;
     Problems loadProblems_;
+    OptionChangeMark optionChangeMark_;  // shared by the two option dialogs
 
     QAction* newPlan_ = nullptr;
     QAction* openPlan_ = nullptr;
