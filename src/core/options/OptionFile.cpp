@@ -93,9 +93,48 @@ void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* pro
     }
     OptionRecord r = settings.stored;
     if (!readOptionRecord(ctx, file, 1, r)) return;
-    checkOptions(r, problems, kOptionFileName);
     settings.stored = r;
+    checkOptions(r, problems, kOptionFileName);
     settings.values = fromOptionRecord(r);
+}
+
+namespace {
+// Each option field: its mask, its largest value, and its place in the
+// record and in the options.
+template <class F>
+void forEachField(F f)
+{
+    f(kReviewListSizeField, 2, &OptionRecord::ReviewListSize, &Options::ReviewListSize);
+    f(kNewListSizeField, 2, &OptionRecord::NewListSize, &Options::NewListSize);
+    f(kPageBreakField, 1, &OptionRecord::PageBreak, &Options::PageBreak);
+    f(kSegmentOrderField, 1, &OptionRecord::SegmentOrder, &Options::SegmentOrder);
+    f(kHomophoneModeField, 2, &OptionRecord::HomophoneMode, &Options::HomophoneMode);
+    f(kBlankLinesField, 1, &OptionRecord::BlankLines, &Options::BlankLines);
+    f(kFontSizeModeField, 2, &OptionRecord::FontSizeMode, &Options::FontSizeMode);
+}
+bool outOfRange(std::int16_t v, int max) { return v < 0 || v > max; }
+}  // namespace
+
+Options dialogOptions(const OptionSettings& settings)
+{
+    Options o = settings.values;
+    for (std::size_t i = 0; i < o.PrintSection.size(); ++i)
+        if (outOfRange(settings.stored.PrintSection[i], 1)) o.PrintSection[i] = settings.stored.PrintSection[i];
+    forEachField([&](unsigned, int max, std::int16_t OptionRecord::*stored, std::int16_t Options::*value) {
+        if (outOfRange(settings.stored.*stored, max)) o.*value = settings.stored.*stored;
+    });
+    return o;
+}
+
+bool storedOutOfRange(const OptionSettings& settings, unsigned fields)
+{
+    bool any = false;
+    if (fields & kPrintSectionFields)
+        for (std::int16_t v : settings.stored.PrintSection) any = any || outOfRange(v, 1);
+    forEachField([&](unsigned field, int max, std::int16_t OptionRecord::*stored, std::int16_t Options::*) {
+        any = any || ((fields & field) && outOfRange(settings.stored.*stored, max));
+    });
+    return any;
 }
 
 bool saveOptions(const FileContext& ctx, OptionSettings& settings, unsigned ownedFields)

@@ -49,8 +49,19 @@ bool readOptionRecord(const FileContext& ctx, const DataFile& file, std::int32_t
 bool writeOptionRecord(const FileContext& ctx, DataFile& file, std::int32_t n, const OptionRecord& r);
 
 // Start-up: defaults, then OPTION.PRM when it exists.  Values out of range
-// and a file shorter than a record are noted and leave the defaults.
+// and a file shorter than a record are noted and leave the defaults in
+// settings.values, which the program reads; settings.stored keeps the
+// record as read, out-of-range values included, for the option dialogs.
 void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* problems = nullptr);
+
+// What the option dialogs open with: the options in force, except that a
+// field (of `fields`) that OPTION.PRM holds out of its range is shown as
+// stored, so its dialog selects the last button of the group (a font of 5
+// selects "Large"), and OK stores that button's value.  The rest of the
+// program never sees such a value: it reads settings.values.
+Options dialogOptions(const OptionSettings& settings);
+// Whether any of `fields` is out of its range in settings.stored.
+bool storedOutOfRange(const OptionSettings& settings, unsigned fields);
 
 // An option dialog's OK: copies the owned fields of settings.values into
 // settings.stored and writes it as record 1 (creating the file).  False when

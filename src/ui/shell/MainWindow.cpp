@@ -11,10 +11,12 @@
 
 #include "common/DataFiles.h"
 #include "common/MnemonicScope.h"
+#include "options/HomophoneOptionsDialog.h"
 #include "options/OptionFile.h"
 #include "plans/DeletePlansDialog.h"
 #include "plans/PlanChooser.h"
 #include "plans/PlanWindow.h"
+#include "options/PrintOptionsDialog.h"
 #include "profiles/DeleteProfilesDialog.h"
 #include "profiles/ProfileEditor.h"
 #include "profiles/ProfileFile.h"
@@ -331,8 +333,19 @@ void MainWindow::deleteLessonPlans()
 }
 
 void MainWindow::createWordList() {}
-void MainWindow::editHomophoneOptions() {}
-void MainWindow::editPrintOptions() {}
+void MainWindow::editHomophoneOptions()
+{
+    auto* dialog = new HomophoneOptionsDialog(services_, optionChangeMark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::editPrintOptions()
+{
+    auto* dialog = new PrintOptionsDialog(services_, optionChangeMark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
 void MainWindow::showHelpContents() {}
 void MainWindow::searchHelp() {}
 void MainWindow::showAbout() {}

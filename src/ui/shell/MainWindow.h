@@ -21,6 +21,7 @@
 
 #include "common/Services.h"
 #include "plans/PlanSession.h"
+#include "options/OptionChangeMark.h"
 #include "store/Problems.h"
 
 class QAction;
@@ -104,6 +105,7 @@ private:
     bool smallScreen_ = false;
     int activeProfileCount_ = 0;
     Problems loadProblems_;
+    OptionChangeMark optionChangeMark_;  // shared by the two option dialogs
 
     QAction* newPlan_ = nullptr;
     QAction* openPlan_ = nullptr;

@@ -1,0 +1,55 @@
+#pragma once
+// The printed lesson plan: one plan page (title line, Visual, Auditory,
+// Review, Spelling Dictation, New, Sentence Dictation and Vocal Reading,
+// footer) followed by the word list pages, one list for each Review and
+// each New segment, several lists to a page.  Written against the print
+// layer in text columns, point sizes and line ends, so the paper, the PDF
+// and the tests' recording all follow the same layout.
+//
+// The print options decide which parts appear, the list sizes, page breaks
+// and underlines for blank selections; the plan window's word list font size
+// decides how the lists are laid out.
+
+#include <functional>
+#include <string>
+
+#include "output/PlanOutput.h"
+#include "output/PrintLayer.h"
+#include "output/WordListLayout.h"
+
+namespace moxlet {
+
+class PlanPrintout {
+public:
+    // Called with "Preparing Review Word Segment Lists ..." and the New
+    // twin as each pass of word lists begins, for the status window.
+    using StatusFn = std::function<void(const std::string&)>;
+
+    PlanPrintout(PrintLayer& out, const PlanOutput& output, StatusFn status = {});
+
+    // One copy: the whole document, ended with end-of-document.  The print
+    // layer's PrintFailure passes through.
+    void printCopy();
+
+private:
+    void planPage();
+    void titleLine();
+    void visualSection(double rightLimit);
+    void auditory();
+    void slotRow(const char* label, const std::array<PlanSlot, 4>& slots);
+    void spelling();
+    void sentences();
+    void footer();
+    void wordListPages();
+    void printList(const ListPass& pass, int slot, int size, const WordListLayout& layout);
+    void sectionHeading(const char* text, LineEnd end);
+    bool blanks() const { return output_.options.BlankLines == 1; }
+
+    PrintLayer& out_;
+    const PlanOutput& output_;
+    StatusFn status_;
+    PlanSheet sheet_;
+    int listsPrinted_ = 0;
+};
+
+}  // namespace moxlet

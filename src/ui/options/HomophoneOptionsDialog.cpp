@@ -1,0 +1,66 @@
+#include "options/HomophoneOptionsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/DataFiles.h"
+#include "options/OptionFile.h"
+
+namespace moxlet::ui {
+
+HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent)
+    : QDialog(parent), services_(services), mark_(mark)
+{
+    setObjectName(QStringLiteral("HomoOpts"));
+    setWindowTitle(QStringLiteral("Homophone Display Options"));
+
+    auto* frame = new QGroupBox(QStringLiteral("Homophone Display"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    const char* captions[3] = {"Do &Not Mark Homophones", "&Display and Print Homophones with a Trailing Asterisk",
+                               "Di&splay Homophones with an Asterisk and Print with Boldface Type"};
+    for (int i = 0; i < 3; ++i) {
+        mode_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+        mode_[i]->setObjectName(QStringLiteral("HomoOpt%1").arg(i + 1));
+        frameLayout->addWidget(mode_[i]);
+        connect(mode_[i], &QAbstractButton::clicked, this, [this] { mark_.changed = true; });
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &HomophoneOptionsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &HomophoneOptionsDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
+
+    const std::int16_t value = dialogOptions(services_.options).HomophoneMode;
+    mode_[value == 0 ? 0 : value == 1 ? 1 : 2]->setChecked(true);
+    if (storedOutOfRange(services_.options, kHomophoneModeField)) mark_.changed = true;
+}
+
+void HomophoneOptionsDialog::accept()
+{
+    if (mark_.changed) {
+        services_.options.values.HomophoneMode = mode_[0]->isChecked() ? 0 : mode_[1]->isChecked() ? 1 : 2;
+        WaitCursor wait;
+        DataFiles files(services_);
+        saveOptions(files.context(), services_.options, kHomophoneModeField);
+    }
+    QDialog::accept();
+}
+
+void HomophoneOptionsDialog::done(int result)
+{
+    mark_.changed = false;
+    QDialog::done(result);
+}
+
+}  // namespace moxlet::ui

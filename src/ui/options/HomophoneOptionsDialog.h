@@ -1,0 +1,33 @@
+#pragma once
+// The homophone display dialog (object name HomoOpts, caption "Homophone
+// Display Options"): whether homophones are not marked, marked with a
+// trailing " *", or marked on screen and printed bold.  OK writes
+// OPTION.PRM like the print options dialog (only the homophone field is
+// this dialog's); a stored value out of range opens with the last button
+// and the change mark set, so OK stores 2.
+
+#include <QDialog>
+
+#include "common/Services.h"
+#include "options/OptionChangeMark.h"
+
+class QRadioButton;
+
+namespace moxlet::ui {
+
+class HomophoneOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    HomophoneOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent = nullptr);
+
+public Q_SLOTS:
+    void accept() override;
+    void done(int result) override;
+
+private:
+    Services& services_;
+    OptionChangeMark& mark_;
+    QRadioButton* mode_[3] = {};
+};
+
+}  // namespace moxlet::ui

@@ -1,0 +1,53 @@
+#pragma once
+// The print options dialog (object name PrntOpts, caption "Lesson Print
+// Options"): which kinds of studied segments the Visual section lists, the
+// Review and New word list sizes, the form feed between them, underlines
+// for blank selections and the word list font size.  OK copies the controls
+// into the options in force and writes OPTION.PRM (the fields this dialog
+// owns); Cancel changes nothing.
+//
+// Opening sets the controls from the options without counting as a click,
+// except when OPTION.PRM holds one of this dialog's values out of its range:
+// the dialog then shows the last button of that group and sets the change
+// mark, so that OK stores what the tutor sees.
+
+#include <QDialog>
+
+#include "common/Services.h"
+#include "options/OptionChangeMark.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QRadioButton;
+
+namespace moxlet::ui {
+
+class PrintOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    PrintOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent = nullptr);
+
+    // The fields of OPTION.PRM this dialog owns.
+    static unsigned ownedFields();
+
+public Q_SLOTS:
+    void accept() override;
+    void done(int result) override;
+
+private:
+    void fillFromOptions();
+    void storeIntoOptions();
+    // Every click of a control sets the change mark.
+    void watch(QAbstractButton* control);
+
+    Services& services_;
+    OptionChangeMark& mark_;
+    QCheckBox* visual_[6] = {};
+    QRadioButton* reviewSize_[3] = {};
+    QRadioButton* newSize_[3] = {};
+    QCheckBox* pageBreak_ = nullptr;
+    QCheckBox* blanks_ = nullptr;
+    QRadioButton* pitch_[3] = {};
+};
+
+}  // namespace moxlet::ui

@@ -1,0 +1,164 @@
+#include "output/QtPrintLayer.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <algorithm>
+#include <array>
+
+#include "common/MarkFont.h"
+#include "output/PrinterError.h"
+
+namespace moxlet::ui {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20;
+constexpr double kDesignWidth = 8.0 * 1440;   // the printable area the layout was made for
+constexpr double kDesignHeight = 10.5 * 1440;
+constexpr double kBaseline = 0.9;             // of an em below the top of a line
+constexpr double kNarrowest = 0.5;            // a text is condensed to half its width at most
+
+// How often each lowercase letter (a..z) and the space occur in 1000
+// characters of English text: the weights of the classic average character.
+constexpr std::array<int, 27> kLetterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6,  35, 20, 56,
+                                                56, 17, 4,  49, 56,  71, 31, 10, 18, 3,  18, 2,  166};
+
+}  // namespace
+
+QtPrintLayer::QtPrintLayer(QPrinter& printer) : printer_(printer)
+{
+    font_ = MarkFont::font();
+    font_.setPixelSize(12 * static_cast<int>(kTwipsPerPoint));
+    font_.setHintingPreference(QFont::PreferNoHinting);
+    font_.setKerning(false);
+}
+
+QtPrintLayer::~QtPrintLayer()
+{
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtPrintLayer::begin()
+{
+    if (!painter_.begin(&printer_)) throw PrintFailure(beginFailureNumber(printer_), "cannot begin printing");
+    const double dpi = printer_.resolution();
+    const QRectF area = printer_.pageLayout().paintRectPixels(static_cast<int>(dpi));
+    const double widthTwips = area.width() * 1440 / dpi;
+    const double heightTwips = area.height() * 1440 / dpi;
+    const double fit = std::min({1.0, widthTwips / kDesignWidth, heightTwips / kDesignHeight});
+    painter_.scale(dpi / 1440 * fit, dpi / 1440 * fit);
+    pageWidth_ = widthTwips / fit;
+    pageHeight_ = heightTwips / fit;
+    x_ = y_ = 0;
+    drawnOnPage_ = false;
+    pages_ = 1;
+}
+
+void QtPrintLayer::abort()
+{
+    if (!painter_.isActive()) return;
+    printer_.abort();
+    painter_.end();
+}
+
+void QtPrintLayer::setFontName(const std::string&)
+{
+    // Every printout uses "Quillory Print", which the mark font stands for.
+    font_.setFamily(MarkFont::font().family());
+}
+
+void QtPrintLayer::setFontSize(int points)
+{
+    font_.setPixelSize(std::max(1, points) * static_cast<int>(kTwipsPerPoint));
+}
+
+void QtPrintLayer::setBold(bool on) { font_.setBold(on); }
+void QtPrintLayer::setUnderline(bool on) { font_.setUnderline(on); }
+
+double QtPrintLayer::columnWidth() const
+{
+    const auto key = std::make_pair(font_.pixelSize(), font_.bold());
+    auto it = columnWidths_.find(key);
+    if (it != columnWidths_.end()) return it->second;
+    const QFontMetricsF metrics(font_, painter_.isActive() ? painter_.device() : &printer_);
+    double sum = 0;
+    int weights = 0;
+    for (std::size_t i = 0; i < kLetterWeights.size(); ++i) {
+        const QChar c = i < 26 ? QChar(static_cast<char16_t>(u'a' + i)) : QChar(u' ');
+        sum += kLetterWeights[i] * metrics.horizontalAdvance(c);
+        weights += kLetterWeights[i];
+    }
+    return columnWidths_[key] = sum / weights;
+}
+
+double QtPrintLayer::textWidth(const std::string& text) const
+{
+    const QFontMetricsF metrics(font_, painter_.isActive() ? painter_.device() : &printer_);
+    return metrics.horizontalAdvance(QString::fromStdString(text));
+}
+
+void QtPrintLayer::startPageIfFull()
+{
+    if (drawnOnPage_ && y_ + lineHeight() > pageHeight_) {
+        if (!printer_.newPage()) throw PrintFailure(kPrinterFault, "cannot start a page");
+        ++pages_;
+        ++automaticBreaks_;
+        y_ = 0;
+        drawnOnPage_ = false;
+    }
+}
+
+void QtPrintLayer::print(const std::string& text, LineEnd end)
+{
+    if (!text.empty()) {
+        startPageIfFull();
+        const QString s = QString::fromStdString(text);
+        const double width = textWidth(text);
+        const double room = pageWidth_ - x_;
+        painter_.setFont(font_);
+        painter_.setPen(Qt::black);
+        const QPointF at(x_, y_ + kBaseline * em());
+        if (width > room && width > 0) {
+            // Condensed to end at the right edge.
+            const double factor = std::max(kNarrowest, room / width);
+            painter_.save();
+            painter_.translate(at);
+            painter_.scale(factor, 1);
+            painter_.drawText(QPointF(0, 0), s);
+            painter_.restore();
+            ++condensed_;
+            x_ += width * factor;
+        } else {
+            painter_.drawText(at, s);
+            x_ += width;
+        }
+        widest_ = std::max(widest_, x_);
+        drawnOnPage_ = true;
+    }
+    if (end == LineEnd::End) lineEnd();
+}
+
+void QtPrintLayer::toColumn(int n)
+{
+    const double target = (std::max(n, 1) - 1) * columnWidth();
+    if (x_ > target + 0.5) lineEnd();
+    x_ = target;
+}
+
+void QtPrintLayer::newPage()
+{
+    if (!printer_.newPage()) throw PrintFailure(kPrinterFault, "cannot start a page");
+    ++pages_;
+    x_ = y_ = 0;
+    drawnOnPage_ = false;
+}
+
+void QtPrintLayer::endDocument()
+{
+    const bool ended = painter_.end();
+    if (!ended || printer_.printerState() == QPrinter::Error)
+        throw PrintFailure(printer_.outputFormat() == QPrinter::PdfFormat ? kFileNotWritable : kPrinterFault,
+                           "cannot end the document");
+}
+
+}  // namespace moxlet::ui

@@ -1,0 +1,214 @@
+// The two option dialogs driven as a tutor drives them, with OPTION.PRM in
+// a real data folder: Cancel leaves the file and the options alone, OK
+// writes the whole record, a value out of range opens on the last button
+// and is stored as that button's value.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <fstream>
+#include <set>
+
+#include "UiFixture.h"
+#include "options/HomophoneOptionsDialog.h"
+#include "options/OptionFile.h"
+#include "options/PrintOptionsDialog.h"
+#include "store/OptionCodec.h"
+
+using namespace moxlet;
+using namespace moxlet::test;
+
+namespace {
+
+OptionRecord storedRecord(UiFixture& fx)
+{
+    std::ifstream in(fx.file(kOptionFileName), std::ios::binary);
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.size(), 118u);
+    return OptionCodec::decode(bytes);
+}
+
+void putRecord(UiFixture& fx, const OptionRecord& r)
+{
+    const auto bytes = OptionCodec::encode(r);
+    std::ofstream(fx.file(kOptionFileName), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+template <class Dialog>
+Dialog* open(UiFixture& fx, const char* entry)
+{
+    fx.trigger(entry);
+    auto* dialog = fx.window<Dialog>();
+    EXPECT_NE(dialog, nullptr);
+    return dialog;
+}
+
+// Clicks a check box or option button on its indicator, where a tutor
+// clicks (a wide button takes clicks on its indicator and caption only).
+void clickOn(QWidget* dialog, const char* name)
+{
+    auto* button = child<QAbstractButton>(dialog, name);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
+    QApplication::processEvents();
+}
+
+bool checked(QWidget* dialog, const char* name) { return child<QAbstractButton>(dialog, name)->isChecked(); }
+
+}  // namespace
+
+TEST(PrintOptionsDialog, CancelLeavesTheOptionsAndTheDiskAlone)
+{
+    UiFixture fx;
+    fx.start();
+    auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    EXPECT_EQ(dialog->windowTitle(), "Lesson Print Options");
+    clickOn(dialog, "Visual2");
+    clickOn(dialog, "NewSize3");
+    clickOn(dialog, "Pitch18");
+    click(dialog, "Cancel");
+    EXPECT_EQ(fx.window<ui::PrintOptionsDialog>(), nullptr);
+    EXPECT_EQ(fx.options.values, Options{});
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fx.file(kOptionFileName).string())));
+
+    // Reopened, it shows the options in force, and OK without a click
+    // writes nothing.
+    dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    EXPECT_TRUE(checked(dialog, "Visual2"));
+    EXPECT_TRUE(checked(dialog, "NewSize1"));
+    EXPECT_TRUE(checked(dialog, "Pitch14"));
+    click(dialog, "OK");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fx.file(kOptionFileName).string())));
+}
+
+TEST(PrintOptionsDialog, OkWritesTheWholeRecordAndKeepsTheHomophoneOption)
+{
+    UiFixture fx;
+    OptionRecord before = toOptionRecord(Options{});
+    before.HomophoneMode = 1;
+    before.SegmentOrder = 1;
+    putRecord(fx, before);
+    fx.start();
+    auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    clickOn(dialog, "Visual3");
+    clickOn(dialog, "ReviewSize2");
+    clickOn(dialog, "NewSize3");
+    clickOn(dialog, "PageBreak");
+    clickOn(dialog, "Blanks");
+    clickOn(dialog, "Pitch24");
+    click(dialog, "OK");
+
+    const OptionRecord r = storedRecord(fx);
+    EXPECT_EQ(r.PrintSection, (std::array<std::int16_t, 6>{1, 1, 0, 1, 1, 1}));
+    EXPECT_EQ(r.ReviewListSize, 2);
+    EXPECT_EQ(r.NewListSize, 0);
+    EXPECT_EQ(r.PageBreak, 1);
+    EXPECT_EQ(r.BlankLines, 1);
+    EXPECT_EQ(r.FontSizeMode, 2);
+    EXPECT_EQ(r.HomophoneMode, 1);
+    EXPECT_EQ(r.SegmentOrder, 1);
+    EXPECT_EQ(fx.options.values, fromOptionRecord(r));
+}
+
+// A font of 5 and a New list size of 7 open on the last buttons; OK stores
+// those buttons' values even without a click.  The homophone dialog's OK
+// leaves the print fields as stored.
+TEST(PrintOptionsDialog, ValuesOutOfRangeSelectTheLastButtonAndOkStoresIt)
+{
+    UiFixture fx;
+    OptionRecord bad = toOptionRecord(Options{});
+    bad.FontSizeMode = 5;
+    bad.NewListSize = 7;
+    bad.HomophoneMode = 5;
+    putRecord(fx, bad);
+    fx.start();
+    // The program reads safe values meanwhile.
+    EXPECT_EQ(fx.options.values.FontSizeMode, 0);
+    EXPECT_EQ(fx.options.values.NewListSize, 1);
+
+    auto* homophones = open<ui::HomophoneOptionsDialog>(fx, "mnuHomoOptions");
+    EXPECT_TRUE(checked(homophones, "HomoOpt3"));
+    click(homophones, "OK");
+    OptionRecord r = storedRecord(fx);
+    EXPECT_EQ(r.HomophoneMode, 2);
+    EXPECT_EQ(r.FontSizeMode, 5);
+
+    auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    EXPECT_TRUE(checked(dialog, "Pitch24"));
+    EXPECT_TRUE(checked(dialog, "NewSize3"));
+    EXPECT_TRUE(checked(dialog, "ReviewSize1"));
+    click(dialog, "OK");
+    r = storedRecord(fx);
+    EXPECT_EQ(r.FontSizeMode, 2);
+    EXPECT_EQ(r.NewListSize, 0);
+    EXPECT_EQ(r.ReviewListSize, 1);
+    EXPECT_EQ(fx.options.values.FontSizeMode, 2);
+}
+
+TEST(HomophoneOptionsDialog, CancelChangesNothingAndOkWritesTheMode)
+{
+    UiFixture fx;
+    fx.start();
+    auto* dialog = open<ui::HomophoneOptionsDialog>(fx, "mnuHomoOptions");
+    EXPECT_EQ(dialog->windowTitle(), "Homophone Display Options");
+    EXPECT_TRUE(checked(dialog, "HomoOpt1"));
+    clickOn(dialog, "HomoOpt3");
+    click(dialog, "Cancel");
+    EXPECT_EQ(fx.options.values.HomophoneMode, 0);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fx.file(kOptionFileName).string())));
+
+    dialog = open<ui::HomophoneOptionsDialog>(fx, "mnuHomoOptions");
+    clickOn(dialog, "HomoOpt2");
+    click(dialog, "OK");
+    EXPECT_EQ(fx.options.values.HomophoneMode, 1);
+    const OptionRecord r = storedRecord(fx);
+    EXPECT_EQ(r.HomophoneMode, 1);
+    EXPECT_EQ(r.ReviewListSize, 1);
+    EXPECT_EQ(r.PrintSection, (std::array<std::int16_t, 6>{1, 1, 1, 1, 1, 1}));
+}
+
+// The form feed that printing switched on in memory shows in the dialog.
+TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
+{
+    UiFixture fx;
+    fx.start();
+    fx.options.values.PageBreak = 1;
+    auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    EXPECT_TRUE(checked(dialog, "PageBreak"));
+    click(dialog, "Cancel");
+}
+
+// Every control of both dialogs has an underlined letter of its own.
+TEST(OptionDialogs, EveryControlHasItsOwnAccessKey)
+{
+    UiFixture fx;
+    fx.start();
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+        fx.trigger(entry);
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr) << entry;
+        std::set<QChar> keys;
+        for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+            if (b->objectName() == "OK" || b->objectName() == "Cancel") continue;
+            const int amp = b->text().indexOf('&');
+            ASSERT_GE(amp, 0) << b->objectName().toStdString();
+            EXPECT_TRUE(keys.insert(b->text().at(amp + 1).toLower()).second) << b->objectName().toStdString();
+        }
+        click(dialog, "Cancel");
+    }
+}
+
+TEST(OptionScreens, SavePictures)
+{
+    const QByteArray folder = qgetenv("MOXLET_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MOXLET_SCREENSHOTS not set";
+    UiFixture fx;
+    fx.start();
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+        fx.trigger(entry);
+        QWidget* dialog = QApplication::activeModalWidget();
+        QApplication::processEvents();
+        dialog->grab().save(QString::fromLocal8Bit(folder) + "/" + dialog->objectName() + ".png");
+        click(dialog, "Cancel");
+    }
+}

@@ -1,0 +1,160 @@
+// The printout on the Qt print layer, into PDF files: every reference plan
+// prints with nothing past the paper's right edge and its word list pages
+// as the layout breaks them (no list runs over a page).  The print dialog,
+// a failed write, and Copy through the clipboard seam.
+//
+// To look at the printouts, keep the PDFs:
+//   MOXLET_PRINTOUT_DIR=/tmp/printouts build/debug/bin/moxlet_ui_tests --gtest_filter='PlanPrinting*'
+// then pdftoppm -png -r 60 /tmp/printouts/full.pdf /tmp/printouts/full
+
+#include <QDir>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "UiFixture.h"
+#include "output/PlanPrinting.h"
+#include "output/PlanPrintout.h"
+#include "output/PrintStatus.h"
+#include "output/PrinterError.h"
+#include "output/QtPrintLayer.h"
+#include "support/RecordingPrintLayer.h"
+#include "support/ReferencePlans.h"
+
+using namespace moxlet;
+using namespace moxlet::test;
+
+namespace {
+
+QString outputFolder(const QTemporaryDir& temp)
+{
+    const QByteArray keep = qgetenv("MOXLET_PRINTOUT_DIR");
+    if (keep.isEmpty()) return temp.path();
+    QDir().mkpath(QString::fromLocal8Bit(keep));
+    return QString::fromLocal8Bit(keep);
+}
+
+int explicitPages(ReferencePlan r)
+{
+    RecordingPrintLayer layer;
+    PlanPrintout(layer, r.output()).printCopy();
+    const std::string log = layer.log();
+    int pages = 1;
+    for (std::size_t at = log.find("new page"); at != std::string::npos; at = log.find("new page", at + 1)) ++pages;
+    return pages;
+}
+
+}  // namespace
+
+TEST(PlanPrinting, EveryReferencePlanFitsItsPagesOnLetterAndA4)
+{
+    QTemporaryDir temp;
+    const QString folder = outputFolder(temp);
+    for (QPageSize::PageSizeId paper : {QPageSize::Letter, QPageSize::A4}) {
+        for (ReferencePlan r : referencePlans()) {
+            SCOPED_TRACE(r.name + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
+            const int expectedPages = explicitPages(r);
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(paper));
+            printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+            const QString file = folder + "/" + QString::fromStdString(r.name) +
+                                 (paper == QPageSize::A4 ? "-a4.pdf" : ".pdf");
+            printer.setOutputFileName(file);
+            ui::QtPrintLayer layer(printer);
+            layer.begin();
+            PlanPrintout(layer, r.output()).printCopy();
+            EXPECT_TRUE(QFile::exists(file));
+            EXPECT_LE(layer.widestShare(), 1.0);
+            EXPECT_GE(layer.pages(), expectedPages);
+            // Only a full plan page may run on to a second page; the word
+            // list pages break where the layout breaks them.  In the large
+            // font a 20-character word is wider than its column: the next
+            // word goes to the next line, as the layout says, so its lists
+            // may run over; a long word in the last column is condensed to
+            // end at the edge rather than cut.
+            if (r.fontSize != 2) {
+                EXPECT_EQ(layer.condensedTexts(), 0);
+                EXPECT_LE(layer.automaticPageBreaks(), 1);
+                EXPECT_LE(layer.pages(), expectedPages + 1);
+            }
+        }
+    }
+}
+
+TEST(PlanPrinting, CopiesIntoOneFileFollowEachOtherOnNewPages)
+{
+    QTemporaryDir temp;
+    ReferencePlan r = fullReferencePlan();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temp.filePath("two.pdf"));
+    std::vector<QString> statuses;
+    EXPECT_EQ(ui::printPlanOn(printer, 2, r.output(), [&](const QString& s) { statuses.push_back(s); }), 0);
+    EXPECT_TRUE(QFile::exists(temp.filePath("two.pdf")));
+    EXPECT_EQ(statuses, (std::vector<QString>{"Preparing Review Word Segment Lists ...",
+                                              "Preparing New Word Segment Lists ...",
+                                              "Preparing Review Word Segment Lists ...",
+                                              "Preparing New Word Segment Lists ..."}));
+}
+
+TEST(PlanPrinting, AFileThatCannotBeWrittenEndsInAPrinterErrorAndNoFile)
+{
+    QTemporaryDir temp;
+    ReferencePlan r = fullReferencePlan();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temp.filePath("no/such/folder/plan.pdf"));
+    const int failure = ui::printPlanOn(printer, 1, r.output());
+    EXPECT_EQ(failure, ui::kFileNotWritable);
+    EXPECT_EQ(ui::printerErrorText(failure), "Printer Error 75.");
+    EXPECT_FALSE(QFile::exists(temp.filePath("no/such/folder/plan.pdf")));
+}
+
+TEST(PlanPrinting, PrinterErrorMessagesByNumber)
+{
+    EXPECT_EQ(ui::printerErrorText(484).rfind("Printer Error484.  The current printer is not properly installed", 0), 0u);
+    EXPECT_EQ(ui::printerErrorText(482).rfind("Printer Error482.  Printer Error.  If using a network printer", 0), 0u);
+    EXPECT_EQ(ui::printerErrorText(7), "Printer Error 7.");
+}
+
+// The dialog offers copies and printing to a file, no selection and no page
+// ranges; cancelling it prints nothing and says nothing.
+TEST(PlanPrinting, TheCancelledPrintDialogEndsQuietly)
+{
+    UiFixture fx;
+    fx.start();
+    ReferencePlan r = fullReferencePlan();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->windowTitle(), "Print Lesson Plan");
+        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
+        dialog->reject();
+    });
+    ui::printPlan(fx.main.get(), fx.services, r.output());
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(fx.prompt.shown().empty());
+    EXPECT_EQ(fx.window<ui::PrintStatus>(), nullptr);
+}
+
+TEST(PlanPrinting, CopyPutsThePlanTextOnTheClipboard)
+{
+    UiFixture fx;
+    ReferencePlan r = fullReferencePlan();
+    ui::copyPlan(fx.services, r.output());
+    std::ifstream in(std::filesystem::path(MOXLET_TEST_DATA_DIR) / "plan-output/full/copy.txt", std::ios::binary);
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(fx.clipboard.text.toStdString(), expected.str());
+    EXPECT_TRUE(fx.clipboard.text.contains(QString::fromUtf8("A (ă)\tCH (k)")));
+}
