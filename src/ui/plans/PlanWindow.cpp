@@ -14,6 +14,7 @@
 #include "common/DataFiles.h"
 #include "common/Text.h"
 #include "plans/LessonDate.h"
+#include "output/PlanPrinting.h"
 #include "plans/SectionEditor.h"
 #include "plans/SkillsDialog.h"
 
@@ -65,6 +66,26 @@ QPushButton* PlanWindow::listButton(int section, int slot) const
 }
 
 void PlanWindow::offerRegeneration() { sections_->offerRegeneration(); }
+
+void PlanWindow::print()
+{
+    printPlan(this, services_,
+              {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
+               services_.options.values, wordListFontSize()});
+}
+
+void PlanWindow::preview()
+{
+    previewPlan(this, services_,
+                {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
+                 services_.options.values, wordListFontSize()});
+}
+
+void PlanWindow::copy()
+{
+    copyPlan(services_, {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
+                         services_.options.values, wordListFontSize()});
+}
 
 void PlanWindow::buildControls()
 {
@@ -124,6 +145,9 @@ void PlanWindow::buildControls()
     previewButton_ = button(this, QStringLiteral("Print Pre&view..."), QStringLiteral("Preview"));
     copyButton_ = button(this, QStringLiteral("&Copy Plan"), QStringLiteral("Copy"));
     connect(saveButton_, &QPushButton::clicked, this, &PlanWindow::save);
+    connect(printButton_, &QPushButton::clicked, this, &PlanWindow::print);
+    connect(previewButton_, &QPushButton::clicked, this, &PlanWindow::preview);
+    connect(copyButton_, &QPushButton::clicked, this, &PlanWindow::copy);
     connect(exitButton_, &QPushButton::clicked, this, [this] {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
             sub->close();

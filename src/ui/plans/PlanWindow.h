@@ -74,6 +74,11 @@ public Q_SLOTS:
     // Offers new word lists when the plan's were made under other list
     // sizes (asked once after each change of the options).
     void offerRegeneration();
+    // &Print..., Print Pre&view... and &Copy Plan: what the window shows,
+    // with the word list font size chosen in it.
+    void print();
+    void preview();
+    void copy();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

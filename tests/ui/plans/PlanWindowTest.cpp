@@ -6,6 +6,7 @@
 
 #include "UiFixture.h"
 #include "common/CellGrid.h"
+#include "output/PlanText.h"
 #include "plans/DeletePlansDialog.h"
 #include "plans/PlanChooser.h"
 #include "plans/PlanWindow.h"
@@ -360,5 +361,29 @@ TEST(PlanScreens, SavePictures)
     click(w, "ReadCmd");
     save(w->findChild<SkillsDialog*>(), "READING.png");
     click(w->findChild<SkillsDialog*>(), "Cancel");
+    f.closePlan(w);
+}
+
+TEST(PlanWindow, CopyPutsTheSavedPlansTextOnTheClipboard)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann", {0, 10, 93, 121});
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    w->session().plan.AuditorySegments[0] = 1;
+    w->session().plan.ReviewSegments[0] = 3;
+    w->session().spellWord(0, 0).assign("cab");
+    w->session().spellTag(0, 0) = kTypedWord;
+    f.typeDate(w, QStringLiteral("091426"));
+    click(w, "Save");
+    click(w, "Copy");
+    // What moxlet-cli plan-text prints for the saved plan.
+    const auto stored = f.plans(1);
+    ASSERT_EQ(stored.size(), 1u);
+    Options options = f.options.values;
+    const std::string expected = planText({"Ann", "Lee", stored[0].plan, options, 0});
+    EXPECT_EQ(f.clipboard.text.toStdString(), expected);
+    EXPECT_NE(f.clipboard.text.indexOf(QStringLiteral("LESSON PLAN for Ann Lee")), -1);
     f.closePlan(w);
 }
