@@ -16,6 +16,8 @@
 #include "plans/LessonDate.h"
 #include "output/PlanPrinting.h"
 #include "plans/SectionEditor.h"
+#include "shell/WindowSize.h"
+#include "words/WordChoiceDialog.h"
 #include "plans/SkillsDialog.h"
 
 namespace moxlet::ui {
@@ -67,6 +69,36 @@ QPushButton* PlanWindow::listButton(int section, int slot) const
 
 void PlanWindow::offerRegeneration() { sections_->offerRegeneration(); }
 
+void PlanWindow::openWordChoice(QDialog* dialog, int topTwips)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Half an inch in from the plan window's left edge.
+    dialog->move(mapToGlobal(QPoint(pixelsFromTwips(720, logicalDpiX()), pixelsFromTwips(topTwips, logicalDpiY()))));
+    connect(dialog, &QDialog::finished, this, [this] { segmentGrids_[2]->markRow(-1); });
+    dialog->open();
+}
+
+void PlanWindow::editList(int section, int slot)
+{
+    if (session_.slotSegment(section, slot) == kNoSegment) return;
+    WaitCursor wait;
+    session_.listKind = section == New ? NewList : ReviewList;
+    session_.listSlot = slot;
+    const int size = section == New ? services_.options.values.NewListSize : services_.options.values.ReviewListSize;
+    openWordChoice(new WordChoiceDialog(*this, services_,
+                                        section == New ? WordChoiceDialog::Unit::NewList
+                                                       : WordChoiceDialog::Unit::ReviewList,
+                                        slot),
+                   size == 1 ? 1000 : 900);
+}
+
+void PlanWindow::chooseSpellingWords(int row)
+{
+    if (session_.slotSegment(Spelling, row) == kNoSegment) return;
+    session_.spellRow = row;
+    openWordChoice(new WordChoiceDialog(*this, services_, WordChoiceDialog::Unit::SpellingRow, row), 1060);
+}
+
 void PlanWindow::print()
 {
     printPlan(this, services_,
@@ -108,19 +140,23 @@ void PlanWindow::buildControls()
                 new CellGrid(1, 1, QStringLiteral("PhnGrid_%1").arg(index),
                              QStringLiteral("%1 segment %2").arg(kind).arg(slot + 1), this);
             auto& buttons = section == Review ? reviewListButtons_ : newListButtons_;
-            buttons[static_cast<std::size_t>(slot)] =
+            QPushButton* b =
                 button(this, QStringLiteral("..."),
                        QStringLiteral("%1_%2").arg(section == Review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
                            .arg(slot),
                        QStringLiteral("Edit %1 word list %2").arg(kind).arg(slot + 1));
+            buttons[static_cast<std::size_t>(slot)] = b;
+            connect(b, &QPushButton::clicked, this, [this, section, slot] { editList(section, slot); });
         }
     }
     wordGrid_ = new CellGrid(kSpellingRows, kSpellingColumns, QStringLiteral("WordGrid"),
                              QStringLiteral("Spelling dictation words"), this);
-    for (int row = 0; row < kSpellingRows; ++row)
-        spellingButtons_[static_cast<std::size_t>(row)] =
-            button(this, QStringLiteral("..."), QStringLiteral("Cmd3X_%1").arg(row),
-                   QStringLiteral("Choose spelling words %1").arg(row + 1));
+    for (int row = 0; row < kSpellingRows; ++row) {
+        QPushButton* b = button(this, QStringLiteral("..."), QStringLiteral("Cmd3X_%1").arg(row),
+                                QStringLiteral("Choose spelling words %1").arg(row + 1));
+        spellingButtons_[static_cast<std::size_t>(row)] = b;
+        connect(b, &QPushButton::clicked, this, [this, row] { chooseSpellingWords(row); });
+    }
     readGrid_ = new CellGrid(10, 1, QStringLiteral("ReadGrid"),
                              QStringLiteral("Sentences for dictation and book for vocal reading"), this);
     skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));

@@ -79,6 +79,9 @@ public Q_SLOTS:
     void print();
     void preview();
     void copy();
+    // The "..." buttons: a Review or New slot's list, a spelling row's words.
+    void editList(int section, int slot);
+    void chooseSpellingWords(int row);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +91,7 @@ private:
     void layoutControls();
     void showPlan();
     void dateEdited();
+    void openWordChoice(QDialog* dialog, int topTwips);
     bool saveNow();
     bool mayClose();
 

@@ -1,0 +1,238 @@
+#include "words/WordChoiceDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogue/Catalogue.h"
+#include "common/CellGrid.h"
+#include "common/DataFiles.h"
+#include "common/MarkFont.h"
+#include "common/Text.h"
+#include "plans/ListGeneration.h"
+#include "plans/PlanWindow.h"
+#include "words/TypedWordsDialog.h"
+
+namespace moxlet::ui {
+
+namespace {
+int cellsFor(WordChoiceDialog::Unit unit, const Options& o)
+{
+    switch (unit) {
+    case WordChoiceDialog::Unit::SpellingRow: return kSpellingColumns;
+    case WordChoiceDialog::Unit::ReviewList: return listEditorCells(o.ReviewListSize);
+    default: return listEditorCells(o.NewListSize);
+    }
+}
+
+// Eats the second click of a double click: a double click counts once.
+class SingleClicks : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::MouseButtonDblClick; }
+};
+}  // namespace
+
+int listEditorCells(int sizeOption) { return sizeOption == 1 ? 40 : 24; }
+
+WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit unit, int index)
+    : QDialog(&window), window_(window), services_(services), unit_(unit), index_(index),
+      choice_(cellsFor(unit, services.options.values))
+{
+    const int cells = choice_.cellCount();
+    setObjectName(unit == Unit::SpellingRow ? QStringLiteral("SelWord") : QStringLiteral("SelWrd%1").arg(cells));
+    setWindowTitle(unit == Unit::SpellingRow ? QStringLiteral("Select Words for Spelling Dictation")
+                   : unit == Unit::ReviewList ? QStringLiteral("Edit Review Word List")
+                                              : QStringLiteral("Edit New Word List"));
+
+    instruction_ = new QLabel(this);
+    instruction_->setObjectName(QStringLiteral("Label1"));
+    instruction_->setFont(MarkFont::font(10));
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("WList"));
+    list_->setAccessibleName(QStringLiteral("Words"));
+    list_->setFont(MarkFont::font(10));
+    list_->setSelectionMode(QAbstractItemView::MultiSelection);
+    list_->setFlow(QListView::TopToBottom);
+    list_->setWrapping(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->viewport()->installEventFilter(new SingleClicks(list_));
+    instruction_->setBuddy(list_);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &WordChoiceDialog::selectionEdited);
+    grid_ = new CellGrid(std::max(1, cells / 4), 4, QStringLiteral("WGrid"), QStringLiteral("Chosen words"), this);
+
+    auto button = [this](const QString& caption, const char* name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    auto* type = button(QStringLiteral("&Type..."), "Type");
+    previous_ = button(QStringLiteral("< &Prev List"), "PrevList");
+    next_ = button(QStringLiteral("&Next List >"), "NextList");
+    auto* clear = button(QStringLiteral("C&lear"), "Clear");
+    connect(type, &QPushButton::clicked, this, &WordChoiceDialog::typeWords);
+    connect(previous_, &QPushButton::clicked, this, &WordChoiceDialog::previousUnit);
+    connect(next_, &QPushButton::clicked, this, &WordChoiceDialog::nextUnit);
+    connect(clear, &QPushButton::clicked, this, &WordChoiceDialog::clearCells);
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &WordChoiceDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &WordChoiceDialog::reject);
+
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {type, previous_, next_, clear}) commands->addWidget(b);
+    commands->addStretch();
+    commands->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction_);
+    layout->addWidget(list_, 1);
+    layout->addWidget(grid_);
+    layout->addLayout(commands);
+    resize(620, unit == Unit::SpellingRow ? 420 : 520);
+
+    load();
+}
+
+int WordChoiceDialog::section() const
+{
+    return unit_ == Unit::SpellingRow ? Spelling : unit_ == Unit::ReviewList ? Review : New;
+}
+
+int WordChoiceDialog::unitCount() const { return unit_ == Unit::SpellingRow ? kSpellingRows : kListSlots; }
+
+bool WordChoiceDialog::unitHasSegment(int index) const
+{
+    return window_.session().slotSegment(section(), index) != kNoSegment;
+}
+
+void WordChoiceDialog::load()
+{
+    WaitCursor wait;
+    PlanSession& s = window_.session();
+    const SegmentId segment = s.slotSegment(section(), index_);
+    const QString name = markedText(segmentName(segment));
+    const int cells = choice_.cellCount();
+    instruction_->setText((cells == 4 ? QStringLiteral("Select up to four words containing ")
+                                      : QStringLiteral("Select up to %1 words containing ").arg(cells)) +
+                          name + QLatin1Char(':'));
+    previous_->setEnabled(index_ > 0);
+    next_->setEnabled(index_ + 1 < unitCount() && unitHasSegment(index_ + 1));
+    if (unit_ == Unit::SpellingRow) window_.segmentGrid(2)->markRow(index_);
+
+    std::vector<WordCell> stored;
+    std::int16_t* offset = nullptr;
+    if (unit_ == Unit::SpellingRow) {
+        for (int c = 0; c < kSpellingColumns; ++c)
+            stored.push_back({s.spellWord(index_, c).trimmed(), s.spellTag(index_, c)});
+        offset = &s.plan.SpellingThinOffset[static_cast<std::size_t>(index_)];
+    } else {
+        const int kind = listKindOf(section());
+        for (int k = 0; k < cells; ++k) stored.push_back({s.listWord(kind, index_, k).trimmed(), s.listPos(kind, index_, k)});
+        offset = &s.thinOffset(kind, index_);
+    }
+    WordBaseFiles files(services_);
+    auto wordBase = files.open();
+    CandidateQuery query{segment, s.plan.SyllableMin, s.plan.SyllableMax, section() == New,
+                         ThinningMode::LongRunsOnly};
+    choice_.load(choiceList(wordBase.get(), services_.words.index, s.masks, query, *offset, services_.random,
+                            services_.options.values.HomophoneMode),
+                 std::move(stored));
+
+    tickingByProgram_ = true;
+    list_->clear();
+    for (const ListedWord& w : choice_.list()) list_->addItem(fromStored(w.text));
+    tickingByProgram_ = false;
+    showCells();
+    list_->scrollToTop();
+    list_->setFocus();
+}
+
+void WordChoiceDialog::showCells()
+{
+    tickingByProgram_ = true;
+    const std::vector<bool> ticked = choice_.tickedLines();
+    for (int i = 0; i < list_->count(); ++i) list_->item(i)->setSelected(ticked[static_cast<std::size_t>(i)]);
+    tickingByProgram_ = false;
+    const auto& cells = choice_.cells();
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        grid_->setCell(static_cast<int>(k / 4), static_cast<int>(k % 4), fromStored(cells[k].text));
+}
+
+void WordChoiceDialog::selectionEdited(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (tickingByProgram_) return;
+    for (const QModelIndex& i : selected.indexes()) choice_.toggle(i.row(), true);
+    for (const QModelIndex& i : deselected.indexes()) choice_.toggle(i.row(), false);
+    showCells();  // a refused word is unticked again
+}
+
+void WordChoiceDialog::acceptUnit()
+{
+    PlanSession& s = window_.session();
+    const auto& cells = choice_.cells();
+    if (unit_ == Unit::SpellingRow) {
+        for (int c = 0; c < kSpellingColumns; ++c) {
+            s.spellWord(index_, c).assign(cells[static_cast<std::size_t>(c)].text);
+            s.spellTag(index_, c) = cells[static_cast<std::size_t>(c)].tag;
+        }
+        window_.showSpellingRow(index_);
+    } else {
+        const int kind = listKindOf(section());
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            s.listWord(kind, index_, static_cast<int>(k)).assign(cells[k].text);
+            s.listPos(kind, index_, static_cast<int>(k)) = cells[k].tag;
+        }
+    }
+    window_.markChanged();
+}
+
+void WordChoiceDialog::accept()
+{
+    acceptUnit();
+    QDialog::accept();
+}
+
+void WordChoiceDialog::previousUnit()
+{
+    if (index_ == 0) return;
+    acceptUnit();
+    --index_;
+    load();
+}
+
+void WordChoiceDialog::nextUnit()
+{
+    if (index_ + 1 >= unitCount() || !unitHasSegment(index_ + 1)) return;
+    acceptUnit();
+    ++index_;
+    load();
+}
+
+void WordChoiceDialog::clearCells()
+{
+    choice_.clear();
+    showCells();
+    list_->setFocus();
+}
+
+void WordChoiceDialog::typeWords()
+{
+    auto* dialog = new TypedWordsDialog(choice_.cells(), false, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        choice_.applyTyped(dialog->boxes());
+        showCells();
+    });
+    connect(dialog, &QDialog::finished, this, [this] { list_->setFocus(); });
+    dialog->open();
+}
+
+}  // namespace moxlet::ui

@@ -1,0 +1,77 @@
+#pragma once
+// Choosing the words of a spelling row or editing a Review or New word list
+// of the open plan: object names SelWord (four words of a spelling row,
+// "Select Words for Spelling Dictation"), SelWrd24 and SelWrd40 ("Edit
+// Review Word List" or "Edit New Word List", by the list size option).
+//
+// The list shows the words of the unit's segment that the student can
+// decode, rebuilt as generation built it; the tutor ticks words into the
+// grid (a click, the space bar; a double click counts once), types words
+// the list lacks ("&Type..."), empties the grid ("C&lear") and steps to the
+// previous or next unit that holds a segment, which accepts the unit left.
+// OK accepts the unit shown; Cancel leaves it as it was when it was shown.
+// Units accepted on the way stay accepted.
+
+#include <QDialog>
+#include <memory>
+
+#include "common/Services.h"
+#include "words/WordChoice.h"
+
+class QItemSelection;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace moxlet::ui {
+
+class CellGrid;
+class PlanWindow;
+
+class WordChoiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    // What is edited: a spelling row, or the list of a Review or New slot.
+    enum class Unit { SpellingRow, ReviewList, NewList };
+
+    WordChoiceDialog(PlanWindow& window, Services& services, Unit unit, int index);
+
+    int index() const { return index_; }
+    WordChoice& choice() { return choice_; }
+    QListWidget* list() const { return list_; }
+    CellGrid* grid() const { return grid_; }
+
+public Q_SLOTS:
+    void accept() override;
+    void previousUnit();
+    void nextUnit();
+    void clearCells();
+    void typeWords();
+
+private:
+    void load();
+    void acceptUnit();
+    void showCells();
+    void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
+    int section() const;
+    bool unitHasSegment(int index) const;
+    int unitCount() const;
+
+    PlanWindow& window_;
+    Services& services_;
+    Unit unit_;
+    int index_;
+    WordChoice choice_;
+    QLabel* instruction_ = nullptr;
+    QListWidget* list_ = nullptr;
+    CellGrid* grid_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* next_ = nullptr;
+    bool tickingByProgram_ = false;
+};
+
+// The cell count of a list editor for a list size option: 40 for option 1,
+// otherwise 24.
+int listEditorCells(int sizeOption);
+
+}  // namespace moxlet::ui
