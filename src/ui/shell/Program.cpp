@@ -21,6 +21,13 @@ QString installDataDir()
         shippedWordBaseDir(QCoreApplication::applicationDirPath().toStdString()).string());
 }
 
+bool claimDataFolder(const std::filesystem::path& dataDir, Prompt& prompt, InstanceLock& lock)
+{
+    if (lock.acquire(dataDir) != InstanceLock::Result::HeldElsewhere) return true;
+    prompt.message(secondInstanceMessage(dataDir), "Moxlet", Icon::Exclamation, Buttons::Ok);
+    return false;
+}
+
 int runProgram(const ProgramOptions& options)
 {
     // The program starts in its data folder: the working directory.
@@ -30,6 +37,8 @@ int runProgram(const ProgramOptions& options)
     MarkFont::ensureLoaded(installDir);
 
     MessageBoxPrompt prompt;
+    InstanceLock lock;
+    if (!claimDataFolder(dataDir, prompt, lock)) return 1;
     auto random = makeClockRandom();
     SystemClipboard clipboard;
     OptionSettings optionSettings;
