@@ -179,8 +179,10 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
             r.verdict = WordVerdict::NotInWordBase;
             return;
         }
+        // Not in this list at all: what else keeps it out is judged without
+        // the list's admissions.
         takeWord(r, f.word, f.syllables);
-        r.unstudied = outsideMask(r.segments, masks, admitted);
+        r.unstudied = outsideMask(r.segments, StudentMasks::fromStudied(q.studied), kNoSegment);
         r.verdict = r.inRange ? WordVerdict::LacksSegment : WordVerdict::OutsideSyllableRange;
         return;
     }
