@@ -14,7 +14,9 @@
 // thinning from 1000 candidates with step count / 750 (with
 // ThinningMode::LongRunsOnly only in runs of more than 1500 records).  A
 // word is Offered exactly when that procedure, with the same remembered
-// offset, lists it.
+// offset, lists it.  When the list would be thinned from a fresh random
+// offset (none remembered) its words are ThinnedAtRandom instead, each
+// with the one offset whose list holds it.
 //
 // What is read.  With a segment the check reads that segment's run over
 // syllables 1..9 (the range's records and those on either side, so that a
@@ -31,14 +33,18 @@
 // word carries a segment that explains a spelling inside it: a phonogram
 // whose letters occur in the word, or Rote Words for a part no segment
 // explains; the exception is a word of one letter saying a long vowel
-// ("a", "I", "o"), which only its syllable type explains (Open Syllable,
-// one syllable).  So the word is looked for in the runs of those segments
+// ("a", "I", "o"), which only its syllable type may explain (Open
+// Syllable).  So the word is looked for in the runs of those segments
 // (keySegments), smallest run first, stopping at the first record that
-// holds it; a word that none of them holds is not in the word base.  On the
-// shipped word base a word that is there is usually found in its first or
-// second run; a word that is not costs on average a fifth of the records
-// (every phonogram spelled in it).  A test holds the shipped word base to
-// this rule.
+// holds it; a word that none of them holds is not in the word base.  A
+// test holds every word of the shipped word base to this rule.  Measured
+// on the shipped word base (247,462 records; one word in ten): a word that
+// is there is found after about 2,550 records on average (median 1,051,
+// at most 31,764), a word that is not costs about 52,500 (at most 103,834,
+// every phonogram spelled in it), a fifth of a whole scan.  In a Release
+// build a check reads about ten million records a second: a word in the
+// list of the largest run (Closed Syllable) takes about 3 ms, as long as
+// building that list; a missing word 4 to 12 ms.
 
 #include "store/Records.h"
 #include "words/CandidateCollector.h"
