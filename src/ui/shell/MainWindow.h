@@ -18,8 +18,10 @@
 // profile while there is none.
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "common/Services.h"
+#include "shell/ShellSeams.h"
 #include "store/Problems.h"
 
 class QAction;
@@ -28,12 +30,17 @@ class QMenu;
 
 namespace moxlet::ui {
 
+class HelpWindow;
 class ProfileEditor;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
+
+    // The splash time, the web address opener and the help folder; set
+    // before load().
+    void setSeams(ShellSeams seams) { seams_ = std::move(seams); }
 
     // The load step; returns false when a step failed and the load stopped.
     bool load();
@@ -81,6 +88,9 @@ private:
     // student is open.
     void disablePlanAndProfileMenus();
     void openProfileEditor(const StudentProfile& profile, std::int32_t recordNo);
+    // The help window, opened on first use; nullptr when the manual is
+    // missing or cannot be read (then the Help entries do nothing visible).
+    HelpWindow* helpWindow();
 
     // Load steps, in order.
     void setUpHelp();
@@ -94,6 +104,9 @@ private:
     void reportDataProblems();
 
     Services& services_;
+    ShellSeams seams_;
+    QString helpFile_;  // the compiled manual, set by the help set-up
+    QPointer<HelpWindow> help_;
     QMdiArea* mdi_ = nullptr;
     bool exiting_ = false;
     bool smallScreen_ = false;

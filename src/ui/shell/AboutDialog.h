@@ -1,0 +1,31 @@
+#pragma once
+// The about box (object name About, caption "About Moxlet"): the picture,
+// company, product and version as on the splash window, and the maker's
+// web address (Label8).  The hand cursor over the address shows that it is
+// a link; clicking it (or Tab to it and Enter) opens it in the browser
+// through the URL opener.  OK closes the box.
+
+#include "shell/ShellSeams.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace moxlet::ui {
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(UrlOpener openUrl, QWidget* parent = nullptr);
+
+    // Shows it modally over `main` (open()); it deletes itself when closed.
+    static AboutDialog* showFor(QWidget* main, UrlOpener openUrl);
+
+    QLabel* webLink() const { return link_; }
+
+private:
+    UrlOpener openUrl_;
+    QLabel* link_ = nullptr;
+};
+
+} // namespace moxlet::ui
