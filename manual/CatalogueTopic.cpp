@@ -4,13 +4,13 @@
 // drawn), the meanings of affixes and roots, the component consonants of
 // each blend and the group each segment belongs to.  The build runs it, so
 // the page always matches the catalogue compiled into the program.
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "catalogue/SegmentIds.h"
-
 #include <fstream>
 #include <iostream>
 #include <string>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Marks.h"
+#include "catalogue/SegmentIds.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "ScreenshotSession.h"
 
-#include "catalogue/SegmentIds.h"
-#include "profiles/ProfileFile.h"
-#include "profiles/StudentChooser.h"
-#include "store/DiskFileSystem.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+
+#include "catalogue/SegmentIds.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/StudentChooser.h"
+#include "store/DiskFileSystem.h"
 
 namespace moxlet::screenshots {
 

@@ -4,15 +4,15 @@
 // window loaded and shown as a tutor sees it.  Helpers open windows through
 // the menus, as a tutor does, and grab what is on screen.
 
-#include "common/Services.h"
-#include "shell/MainWindow.h"
-#include "store/Random.h"
-#include "support/ScriptedPrompt.h"
-
 #include <QPixmap>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+
+#include "common/Services.h"
+#include "shell/MainWindow.h"
+#include "store/Random.h"
+#include "support/ScriptedPrompt.h"
 
 class QWidget;
 

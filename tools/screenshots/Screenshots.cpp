@@ -7,16 +7,6 @@
 // Each picture is one line of kShots: its file name and how to open the
 // window in a fresh session (sample students, main window shown).  A new
 // window gets a new line.
-#include "ScreenshotSession.h"
-#include "profiles/DeleteProfilesDialog.h"
-#include "profiles/PersonalInfoDialog.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/StudentChooser.h"
-#include "shell/AboutDialog.h"
-#include "shell/HelpWindow.h"
-#include "shell/ProductPicture.h"
-#include "shell/Splash.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QHelpContentWidget>
@@ -27,6 +17,16 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+
+#include "ScreenshotSession.h"
+#include "profiles/DeleteProfilesDialog.h"
+#include "profiles/PersonalInfoDialog.h"
+#include "profiles/ProfileEditor.h"
+#include "profiles/StudentChooser.h"
+#include "shell/AboutDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/ProductPicture.h"
+#include "shell/Splash.h"
 
 using namespace moxlet::ui;
 using moxlet::screenshots::Session;

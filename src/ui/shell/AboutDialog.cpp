@@ -1,12 +1,12 @@
 #include "shell/AboutDialog.h"
 
-#include "shell/ProductBanner.h"
-#include "shell/ProductInfo.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "shell/ProductBanner.h"
+#include "shell/ProductInfo.h"
 
 namespace moxlet::ui {
 

@@ -5,9 +5,9 @@
 // a link; clicking it (or Tab to it and Enter) opens it in the browser
 // through the URL opener.  OK closes the box.
 
-#include "shell/ShellSeams.h"
-
 #include <QDialog>
+
+#include "shell/ShellSeams.h"
 
 class QLabel;
 

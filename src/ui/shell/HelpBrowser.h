@@ -4,9 +4,9 @@
 // A link to anything else (a web address) is handed to the URL opener
 // instead of being followed inside the window.
 
-#include "shell/ShellSeams.h"
-
 #include <QTextBrowser>
+
+#include "shell/ShellSeams.h"
 
 class QHelpEngineCore;
 

@@ -1,8 +1,5 @@
 #include "shell/HelpWindow.h"
 
-#include "shell/HelpBrowser.h"
-#include "shell/ProductPicture.h"
-
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
@@ -24,6 +21,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include "shell/HelpBrowser.h"
+#include "shell/ProductPicture.h"
 
 namespace moxlet::ui {
 

@@ -14,9 +14,9 @@
 // "moxlet.topic.n" (manual/moxlet.qhp), so "&Contents" (context 10) shows
 // the manual's contents page.
 
-#include "shell/ShellSeams.h"
-
 #include <QWidget>
+
+#include "shell/ShellSeams.h"
 
 class QHelpEngine;
 class QHelpLink;

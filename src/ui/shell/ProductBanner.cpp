@@ -1,12 +1,12 @@
 #include "shell/ProductBanner.h"
 
-#include "shell/ProductInfo.h"
-#include "shell/ProductPicture.h"
-
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "shell/ProductInfo.h"
+#include "shell/ProductPicture.h"
 
 namespace moxlet::ui {
 

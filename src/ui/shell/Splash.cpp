@@ -1,13 +1,13 @@
 #include "shell/Splash.h"
 
-#include "shell/ProductBanner.h"
-#include "shell/ProductInfo.h"
-
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "shell/ProductBanner.h"
+#include "shell/ProductInfo.h"
 
 namespace moxlet::ui {
 

@@ -2,14 +2,6 @@
 // opens: the contents topic by its context number, a keyword for every menu
 // entry and window, the index and the full-text search, closing with the
 // main window, and nothing visible when the manual is missing or unreadable.
-#include "UiFixture.h"
-#include "profiles/DeleteProfilesDialog.h"
-#include "profiles/PersonalInfoDialog.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/StudentChooser.h"
-#include "shell/AboutDialog.h"
-#include "shell/HelpWindow.h"
-
 #include <QFile>
 #include <QHelpEngine>
 #include <QHelpEngineCore>
@@ -23,6 +15,14 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <set>
+
+#include "UiFixture.h"
+#include "profiles/DeleteProfilesDialog.h"
+#include "profiles/PersonalInfoDialog.h"
+#include "profiles/ProfileEditor.h"
+#include "profiles/StudentChooser.h"
+#include "shell/AboutDialog.h"
+#include "shell/HelpWindow.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -1,16 +1,16 @@
 // The splash window at start-up and the about box: what they show, the
 // splash closing by itself while the main window waits hidden, and the about
 // box's web address going to the URL opener.
-#include "UiFixture.h"
-#include "shell/AboutDialog.h"
-#include "shell/ProductInfo.h"
-#include "shell/Splash.h"
-
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+
+#include "UiFixture.h"
+#include "shell/AboutDialog.h"
+#include "shell/ProductInfo.h"
+#include "shell/Splash.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
