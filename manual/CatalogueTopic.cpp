@@ -135,7 +135,7 @@ void writeGroups(std::ostream& out)
     out << "</table>\n";
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -57,7 +57,7 @@ std::vector<int> join(std::initializer_list<std::vector<int>> parts)
     return ids;
 }
 
-} // namespace
+}  // namespace
 
 Session::Session(const QString& installDir)
 {
@@ -167,4 +167,4 @@ QPixmap Session::grab(QWidget* window, int settleMs)
     return window->grab();
 }
 
-} // namespace moxlet::screenshots
+}  // namespace moxlet::screenshots

@@ -63,4 +63,4 @@ private:
     std::unique_ptr<ui::MainWindow> main_;
 };
 
-} // namespace moxlet::screenshots
+}  // namespace moxlet::screenshots

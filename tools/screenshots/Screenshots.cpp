@@ -70,7 +70,7 @@ const Shot kShots[] = {
 };
 // clang-format on
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

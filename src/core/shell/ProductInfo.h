@@ -21,4 +21,4 @@ inline constexpr char kMainCaption[] = "Quillory Moxlet";
 // footer.
 inline constexpr char kWebAddress[] = "https://moxlet.example/";
 
-} // namespace moxlet
+}  // namespace moxlet

@@ -1,12 +1,12 @@
 #include "shell/AboutDialog.h"
 
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/ProductBanner.h"
 #include "shell/ProductInfo.h"
+#include "shell/WebLink.h"
 
 namespace moxlet::ui {
 
@@ -21,17 +21,11 @@ AboutDialog::AboutDialog(UrlOpener openUrl, QWidget* parent)
     addProductBanner(this, layout);
 
     const QString address = QString::fromLatin1(kWebAddress);
-    link_ = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()), this);
+    link_ = new WebLink(address, this);
     link_->setObjectName(QStringLiteral("Label8"));
-    link_->setTextFormat(Qt::RichText);
-    link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    link_->setOpenExternalLinks(false);
-    link_->setCursor(Qt::PointingHandCursor);
-    link_->setAccessibleName(QStringLiteral("Web site"));
-    link_->setAccessibleDescription(address);
-    link_->setToolTip(QStringLiteral("Open %1 in your web browser").arg(address));
-    connect(link_, &QLabel::linkActivated, this, [this](const QString& url) {
-        if (openUrl_) openUrl_(QUrl(url));
+    link_->setAccessibleName(QStringLiteral("Web site %1").arg(address));
+    connect(link_, &WebLink::clicked, this, [this, address] {
+        if (openUrl_) openUrl_(QUrl(address));
     });
     layout->addWidget(link_, 0, Qt::AlignLeft);
 
@@ -53,4 +47,4 @@ AboutDialog* AboutDialog::showFor(QWidget* main, UrlOpener openUrl)
     return dialog;
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -1,17 +1,17 @@
 #pragma once
 // The about box (object name About, caption "About Moxlet"): the picture,
 // company, product and version as on the splash window, and the maker's
-// web address (Label8).  The hand cursor over the address shows that it is
-// a link; clicking it (or Tab to it and Enter) opens it in the browser
-// through the URL opener.  OK closes the box.
+// web address (Label8, a WebLink).  The hand cursor over the address shows
+// that it is a link; clicking it, or Tab to it and Space or Enter, opens it
+// in the browser through the URL opener.  OK closes the box.
 
 #include <QDialog>
 
 #include "shell/ShellSeams.h"
 
-class QLabel;
-
 namespace moxlet::ui {
+
+class WebLink;
 
 class AboutDialog : public QDialog {
     Q_OBJECT
@@ -21,11 +21,11 @@ public:
     // Shows it modally over `main` (open()); it deletes itself when closed.
     static AboutDialog* showFor(QWidget* main, UrlOpener openUrl);
 
-    QLabel* webLink() const { return link_; }
+    WebLink* webLink() const { return link_; }
 
 private:
     UrlOpener openUrl_;
-    QLabel* link_ = nullptr;
+    WebLink* link_ = nullptr;
 };
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

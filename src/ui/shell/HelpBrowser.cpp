@@ -9,7 +9,7 @@ bool insideManual(const QUrl& url)
 {
     return url.scheme() == QLatin1String("qthelp");
 }
-} // namespace
+}  // namespace
 
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, UrlOpener openUrl, QWidget* parent)
     : QTextBrowser(parent), engine_(engine), openUrl_(std::move(openUrl))
@@ -36,4 +36,4 @@ void HelpBrowser::doSetSource(const QUrl& url, QTextDocument::ResourceType type)
     if (openUrl_) openUrl_(url);
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

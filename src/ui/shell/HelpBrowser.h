@@ -27,4 +27,4 @@ private:
     UrlOpener openUrl_;
 };
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

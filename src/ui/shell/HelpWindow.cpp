@@ -39,7 +39,7 @@ QString manualStamp(const QFileInfo& file)
     return file.absoluteFilePath() + QLatin1Char('|') + QString::number(file.size()) +
            QLatin1Char('|') + QString::number(file.lastModified().toMSecsSinceEpoch());
 }
-} // namespace
+}  // namespace
 
 HelpWindow::HelpWindow(const QString& helpFile, const QString& collectionDir, UrlOpener openUrl,
                        QWidget* owner)
@@ -69,11 +69,11 @@ bool HelpWindow::openCollection(const QString& helpFile, const QString& collecti
     const QFileInfo manual(helpFile);
     if (!manual.isFile() || !QDir().mkpath(collectionDir)) return false;
     const QString space = QHelpEngineCore::namespaceName(manual.absoluteFilePath());
-    if (space.isEmpty()) return false; // not a compiled manual
+    if (space.isEmpty()) return false;  // not a compiled manual
 
     engine_ = new QHelpEngine(QDir(collectionDir).filePath(QStringLiteral("moxlet.qhc")), this);
     engine_->setUsesFilterEngine(true);
-    engine_->setReadOnly(false); // the collection is ours to write; Qt's default is read only
+    engine_->setReadOnly(false);  // the collection is ours to write; Qt's default is read only
     if (!engine_->setupData()) return false;
     const QString stamp = manualStamp(manual);
     const QStringList registered = engine_->registeredDocumentations();
@@ -98,7 +98,7 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
     contents->setObjectName(QStringLiteral("HelpContents"));
     contents->setAccessibleName(QStringLiteral("Contents"));
     contents->header()->setAccessibleName(
-        QStringLiteral("Contents")); // hidden, but still announced
+        QStringLiteral("Contents"));  // hidden, but still announced
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
     tabs_->addTab(contents, QStringLiteral("&Contents"));
     tabs_->addTab(buildIndexTab(), QStringLiteral("&Index"));
@@ -254,4 +254,4 @@ QUrl HelpWindow::currentPage() const
     return browser_ ? browser_->source() : QUrl();
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -71,4 +71,4 @@ private:
     HelpBrowser* browser_ = nullptr;
 };
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -21,7 +21,7 @@ QLabel* label(QWidget* owner, const char* name, const char* text, qreal scale, b
     l->setFont(f);
     return l;
 }
-} // namespace
+}  // namespace
 
 void addProductBanner(QWidget* owner, QVBoxLayout* layout)
 {
@@ -50,4 +50,4 @@ void addProductBanner(QWidget* owner, QVBoxLayout* layout)
     layout->addWidget(line);
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -11,4 +11,4 @@ namespace moxlet::ui {
 // Adds the banner's widgets, children of `owner`, to `layout`.
 void addProductBanner(QWidget* owner, QVBoxLayout* layout);
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

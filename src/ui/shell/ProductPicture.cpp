@@ -53,4 +53,4 @@ QPixmap productPicture(int size)
     return pixmap;
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

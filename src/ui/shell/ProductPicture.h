@@ -11,4 +11,4 @@ namespace moxlet::ui {
 // The picture, size x size device-independent pixels.
 QPixmap productPicture(int size);
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

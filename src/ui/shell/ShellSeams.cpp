@@ -9,4 +9,4 @@ bool openWithDesktop(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

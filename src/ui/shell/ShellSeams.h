@@ -30,4 +30,4 @@ struct ShellSeams {
     QString helpCacheDir;
 };
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -55,4 +55,4 @@ void Splash::showEvent(QShowEvent* event)
     timer_->start();
 }
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

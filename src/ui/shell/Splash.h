@@ -26,4 +26,4 @@ private:
     QTimer* timer_ = nullptr;
 };
 
-} // namespace moxlet::ui
+}  // namespace moxlet::ui

@@ -97,7 +97,7 @@ HelpWindow* helpWindowOf(UiFixture& f)
     return f.window<HelpWindow>();
 }
 
-} // namespace
+}  // namespace
 
 TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
 {
@@ -149,7 +149,7 @@ TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWind
 {
     UiFixture f;
     f.start();
-    EXPECT_EQ(helpWindowOf(f), nullptr); // made on first use
+    EXPECT_EQ(helpWindowOf(f), nullptr);  // made on first use
     f.trigger("mnuContents");
     HelpWindow* help = helpWindowOf(f);
     ASSERT_NE(help, nullptr);

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/ProductInfo.h"
 #include "shell/Splash.h"
+#include "shell/WebLink.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -28,7 +30,7 @@ void expectBanner(QWidget* window)
     EXPECT_FALSE(moxlet::test::child<QLabel>(window, "Picture1")->pixmap().isNull());
 }
 
-} // namespace
+}  // namespace
 
 TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
 {
@@ -49,14 +51,14 @@ TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
     });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_TRUE(f.main->load()); // returns when the splash has closed
+    EXPECT_TRUE(f.main->load());  // returns when the splash has closed
     EXPECT_GE(clock.elapsed(), 80);
     EXPECT_TRUE(splashShown);
     EXPECT_FALSE(mainShown);
     EXPECT_LE(offCentre.manhattanLength(), 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(f.main->findChild<Splash*>(), nullptr);
-    EXPECT_FALSE(f.main->isVisible()); // the program shows it after the load
+    EXPECT_FALSE(f.main->isVisible());  // the program shows it after the load
 }
 
 TEST(About, ShowsTheProductAndOpensTheWebAddressThroughTheOpener)
@@ -71,7 +73,7 @@ TEST(About, ShowsTheProductAndOpensTheWebAddressThroughTheOpener)
     EXPECT_TRUE(about->isModal());
     expectBanner(about);
 
-    QLabel* link = about->webLink();
+    auto* link = about->webLink();
     EXPECT_EQ(link->objectName(), QStringLiteral("Label8"));
     EXPECT_TRUE(link->text().contains(QString::fromLatin1(kWebAddress)));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
@@ -79,6 +81,13 @@ TEST(About, ShowsTheProductAndOpensTheWebAddressThroughTheOpener)
     QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
     ASSERT_EQ(f.openedUrls.size(), 1u);
     EXPECT_EQ(f.openedUrls[0], QUrl(QString::fromLatin1(kWebAddress)));
+
+    // From the keyboard: Tab reaches the address, Enter opens it.
+    about->findChild<QPushButton*>(QStringLiteral("OK"))->setFocus();
+    for (int i = 0; i < 3 && !link->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(f.openedUrls.size(), 2u);
 
     moxlet::test::click(about, "OK");
     EXPECT_EQ(f.window<AboutDialog>(), nullptr);
