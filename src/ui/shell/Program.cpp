@@ -7,6 +7,7 @@
 
 #include "shell/DataDirectory.h"
 #include "shell/MainWindow.h"
+#include "shell/ProductPicture.h"
 #include "common/MarkFont.h"
 #include "common/MessageBoxPrompt.h"
 #include "store/Random.h"
@@ -45,7 +46,12 @@ int runProgram(const ProgramOptions& options)
     WordSource words;
     Services services{prompt, *random, clipboard, optionSettings, words, dataDir, installDir};
 
+    QApplication::setWindowIcon(QIcon(productPicture(64)));
     MainWindow window(services);
+    ShellSeams seams;
+    // The start-up probe times the program's own work, without the splash.
+    if (options.quitWhenIdle) seams.splashDuration = {};
+    window.setSeams(seams);
     prompt.setParent(&window);
     window.load();
     window.show();
