@@ -17,10 +17,17 @@ Answer firstButton(Buttons b)
 }
 }  // namespace
 
+void ScriptedPrompt::record(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
+{
+    ++count_;
+    if (!forgetTexts_) shown_.push_back({text, title, icon, buttons});
+}
+
 Answer ScriptedPrompt::message(const std::string& text, const std::string& title, Icon icon,
                                Buttons buttons)
 {
-    shown_.push_back({text, title, icon, buttons});
+    record(text, title, icon, buttons);
+    if (script_.empty() && chooser_) return chooser_(buttons);
     if (script_.empty()) return buttons == Buttons::RetryCancel ? Answer::Cancel : firstButton(buttons);
     Answer a = script_.front();
     script_.pop_front();
@@ -30,8 +37,8 @@ Answer ScriptedPrompt::message(const std::string& text, const std::string& title
 Answer ScriptedPrompt::messageWithDefault(const std::string& text, const std::string& title,
                                           Icon icon, Buttons buttons, Answer defaultAnswer)
 {
-    if (script_.empty()) {
-        shown_.push_back({text, title, icon, buttons});
+    if (script_.empty() && !chooser_) {
+        record(text, title, icon, buttons);
         return defaultAnswer;
     }
     return message(text, title, icon, buttons);

@@ -3,6 +3,7 @@
 // box shown.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ public:
     };
 
     void answer(Answer a) { script_.push_back(a); }
+    // Answers boxes the script does not cover (instead of their default),
+    // e.g. at random; the answer must be one of the box's buttons.
+    void answerOthersWith(std::function<Answer(Buttons)> chooser) { chooser_ = std::move(chooser); }
+    // Keeps only the count of boxes shown, not their texts (long runs).
+    void forgetTexts(bool forget = true) { forgetTexts_ = forget; }
+    std::size_t count() const { return count_; }
     Answer message(const std::string& text, const std::string& title, Icon icon,
                    Buttons buttons) override;
     Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
@@ -32,8 +39,13 @@ public:
     void clear() { shown_.clear(); script_.clear(); }
 
 private:
+    void record(const std::string& text, const std::string& title, Icon icon, Buttons buttons);
+
     std::deque<Answer> script_;
     std::vector<Shown> shown_;
+    std::function<Answer(Buttons)> chooser_;
+    bool forgetTexts_ = false;
+    std::size_t count_ = 0;
 };
 
 }  // namespace moxlet

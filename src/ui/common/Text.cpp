@@ -21,6 +21,12 @@ std::string toStored(const QString& text)
     }();
     std::string out;
     for (char32_t c : text.toUcs4()) {
+        // A control character (a pasted tab, a stray byte) becomes a blank:
+        // the files hold printable text only.
+        if (c < 32 || c == 127 || (c >= 0x80 && c < 0xA0)) {
+            out.push_back(' ');
+            continue;
+        }
         char byte = '?';
         for (int b = 0; b < 256; ++b) {
             if (reverse[static_cast<std::size_t>(b)] == c) {

@@ -11,7 +11,7 @@ namespace moxlet::ui {
 // Windows-1252 bytes as they are, converted to Unicode.
 QString fromStored(const std::string& bytes);
 // Unicode typed by the tutor, to Windows-1252; characters that code page
-// lacks become '?'.
+// lacks become '?', control characters a blank.
 std::string toStored(const QString& text);
 // A text with its pronunciation marks mapped for display.
 QString markedText(const std::string& bytes);

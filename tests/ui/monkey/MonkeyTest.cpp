@@ -1,0 +1,322 @@
+// A monkey over every window: from the main window's menus it opens
+// whatever a tutor can reach and sends seeded random clicks, keys, typed
+// text (over-long, control characters, characters the files cannot hold),
+// list clicks with and without Ctrl and Shift, combo box choices and window
+// closes, answering every message box at random.  Afterwards the data
+// folder must pass the whole-folder check, and nothing may have crashed or
+// (under the sanitizers) tripped a check.
+//
+// MOXLET_MONKEY_EVENTS (default 250) and MOXLET_MONKEY_SEEDS (default
+// "1,2,3": a comma-separated list, or "A-B" for a range) set the run; a long
+// run prints its figures.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRandomGenerator>
+#include <chrono>
+#include <map>
+
+#include "UiFixture.h"
+#include "shell/DataCheck.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+
+namespace {
+
+std::vector<std::uint32_t> seeds()
+{
+    const QString spec = QString::fromLocal8Bit(qgetenv("MOXLET_MONKEY_SEEDS"));
+    std::vector<std::uint32_t> out;
+    if (spec.contains(QLatin1Char('-'))) {
+        const auto ends = spec.split(QLatin1Char('-'));
+        for (std::uint32_t s = ends[0].toUInt(); s <= ends[1].toUInt(); ++s) out.push_back(s);
+    } else if (!spec.isEmpty()) {
+        for (const QString& s : spec.split(QLatin1Char(','))) out.push_back(s.toUInt());
+    }
+    if (out.empty()) out = {1, 2, 3};
+    return out;
+}
+
+int eventsPerSeed()
+{
+    const int n = qEnvironmentVariableIntValue("MOXLET_MONKEY_EVENTS");
+    return n > 0 ? n : 250;
+}
+
+class Monkey {
+public:
+    Monkey(moxlet::test::UiFixture& f, std::uint32_t seed) : f_(f), random_(seed)
+    {
+        f_.prompt.forgetTexts();
+        f_.prompt.answerOthersWith([this](Buttons b) { return randomAnswer(b); });
+    }
+
+    void run(int events)
+    {
+        for (int i = 0; i < events; ++i) {
+            step();
+            QApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+
+    // Closes every window, answering No to saving, so the folder is left as
+    // the tutor's saves made it.
+    void closeAll()
+    {
+        f_.prompt.answerOthersWith([](Buttons b) { return b == Buttons::YesNoCancel ? Answer::No : Answer::Ok; });
+        for (int round = 0; round < 10; ++round) {
+            bool any = false;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w == f_.main.get() || !w->isVisible()) continue;
+                w->close();
+                any = true;
+            }
+            f_.main->mdiArea()->closeAllSubWindows();
+            QApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (!any && f_.main->mdiArea()->subWindowList().isEmpty()) break;
+        }
+    }
+
+    int actions() const { return actions_; }
+    const std::map<std::string, int>& visited() const { return visited_; }
+
+private:
+    int pick(int n) { return n <= 0 ? 0 : static_cast<int>(random_.bounded(static_cast<std::uint32_t>(n))); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    Answer randomAnswer(Buttons b)
+    {
+        switch (b) {
+        case Buttons::Ok: return Answer::Ok;
+        case Buttons::OkCancel: return chance(50) ? Answer::Ok : Answer::Cancel;
+        case Buttons::YesNo: return chance(50) ? Answer::Yes : Answer::No;
+        case Buttons::YesNoCancel: {
+            const Answer a[] = {Answer::Yes, Answer::No, Answer::Cancel};
+            return a[pick(3)];
+        }
+        case Buttons::RetryCancel: return chance(30) ? Answer::Retry : Answer::Cancel;
+        case Buttons::AbortRetryIgnore: {
+            const Answer a[] = {Answer::Abort, Answer::Retry, Answer::Ignore};
+            return a[pick(3)];
+        }
+        }
+        return Answer::Ok;
+    }
+
+    // The window the tutor would be working in: a modal dialog, else the
+    // newest other window, else the main window.
+    QWidget* target()
+    {
+        if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+        std::vector<QWidget*> others;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != f_.main.get() && w->isVisible() && qobject_cast<QDialog*>(w)) others.push_back(w);
+        if (!others.empty() && chance(70)) return others[static_cast<std::size_t>(pick(static_cast<int>(others.size())))];
+        return f_.main.get();
+    }
+
+    template <class T>
+    std::vector<T*> usable(QWidget* window)
+    {
+        std::vector<T*> found;
+        for (T* w : window->findChildren<T*>())
+            // Not those of a dialog it owns (a window of its own), but those
+            // of a window inside the main window's MDI area.
+            if (w->isVisibleTo(window) && w->isEnabled() && w->window() == window->window()) found.push_back(w);
+        return found;
+    }
+
+    QString randomText()
+    {
+        static const QString pieces[] = {
+            QStringLiteral("cat"), QStringLiteral("09"), QStringLiteral("1426"), QStringLiteral("Lee"),
+            QStringLiteral(" "), QStringLiteral("\t"), QString(QChar(1)), QStringLiteral("é"),
+            QStringLiteral("→"), QStringLiteral("😀"), QStringLiteral("*"), QStringLiteral("Page(s): "),
+            QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"), QString(200, QLatin1Char('x')),
+            QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("_")};
+        QString text;
+        for (int n = pick(4) + 1; n > 0; --n) text += pieces[pick(static_cast<int>(std::size(pieces)))];
+        return text;
+    }
+
+    void step()
+    {
+        ++actions_;
+        QWidget* window = target();
+        if (window == f_.main.get() && (f_.main->mdiArea()->subWindowList().isEmpty() || chance(15))) {
+            triggerMenu();
+            return;
+        }
+        if (window == f_.main.get()) {
+            if (QMdiSubWindow* sub = f_.main->mdiArea()->activeSubWindow(); sub && sub->widget())
+                window = sub->widget();
+        }
+        ++visited_[window->objectName().toStdString()];
+        switch (pick(10)) {
+        case 0:
+        case 1:
+        case 2: clickButton(window); break;
+        case 3:
+        case 4: typeInto(window); break;
+        case 5:
+        case 6: clickList(window); break;
+        case 7: pressKey(window); break;
+        case 8: chooseInCombo(window); break;
+        case 9:
+            if (chance(40)) closeWindow(window);
+            else clickButton(window);
+            break;
+        }
+    }
+
+    void triggerMenu()
+    {
+        std::vector<QAction*> entries;
+        for (QAction* head : f_.main->menuBar()->actions())
+            for (QAction* a : head->menu()->actions())
+                if (!a->isSeparator() && a->isEnabled() && a->objectName() != QLatin1String("mnuExit"))
+                    entries.push_back(a);
+        if (!entries.empty()) entries[static_cast<std::size_t>(pick(static_cast<int>(entries.size())))]->trigger();
+    }
+
+    void clickButton(QWidget* window)
+    {
+        auto buttons = usable<QAbstractButton>(window);
+        // Printing opens the system's print dialog, which waits for a
+        // person; the printing tests cover it.
+        std::erase_if(buttons, [](QAbstractButton* b) {
+            return b->objectName() == QLatin1String("Print") || b->objectName() == QLatin1String("Preview");
+        });
+        if (buttons.empty()) return;
+        QAbstractButton* b = buttons[static_cast<std::size_t>(pick(static_cast<int>(buttons.size())))];
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    void typeInto(QWidget* window)
+    {
+        auto edits = usable<QLineEdit>(window);
+        if (edits.empty()) return;
+        QLineEdit* e = edits[static_cast<std::size_t>(pick(static_cast<int>(edits.size())))];
+        e->setFocus();
+        if (!e->inputMask().isEmpty() && chance(70)) {
+            // A date or a syllable count: mostly digits, as a tutor types them.
+            e->setCursorPosition(0);
+            QString digits;
+            for (int n = 0; n < 6; ++n) digits += QChar(u'0' + pick(10));
+            QTest::keyClicks(e, digits);
+            return;
+        }
+        if (chance(30)) e->selectAll();
+        if (chance(20)) e->setCursorPosition(pick(e->text().size() + 1));
+        // Keys for what a keyboard types; the rest arrives as a paste would
+        // (QTest types only plain ASCII).
+        for (const QChar c : randomText()) {
+            if (c.unicode() >= 32 && c.unicode() < 127)
+                QTest::keyClick(e, c.toLatin1());
+            else
+                e->insert(QString(c));
+        }
+        if (chance(20)) QTest::keyClick(e, Qt::Key_Backspace);
+    }
+
+    void clickList(QWidget* window)
+    {
+        auto lists = usable<QListWidget>(window);
+        if (lists.empty()) return;
+        QListWidget* l = lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
+        if (l->count() == 0) return;
+        QListWidgetItem* item = l->item(pick(l->count()));
+        l->scrollToItem(item);
+        const QPoint at = l->visualItemRect(item).center();
+        const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier,
+                                              Qt::ShiftModifier};
+        if (chance(15))
+            QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, mods[pick(4)], at);
+    }
+
+    void pressKey(QWidget* window)
+    {
+        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab,
+                                       Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
+                                       Qt::Key_End, Qt::Key_PageDown, Qt::Key_Delete, Qt::Key_Backspace};
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window->window()) focus = window;
+        if (chance(25)) {
+            // An underlined letter.
+            QTest::keyClick(focus, static_cast<Qt::Key>(Qt::Key_A + pick(26)), Qt::AltModifier);
+            return;
+        }
+        QTest::keyClick(focus, keys[pick(static_cast<int>(std::size(keys)))]);
+    }
+
+    void chooseInCombo(QWidget* window)
+    {
+        auto combos = usable<QComboBox>(window);
+        if (combos.empty()) return;
+        QComboBox* c = combos[static_cast<std::size_t>(pick(static_cast<int>(combos.size())))];
+        if (c->count() > 0) c->setCurrentIndex(pick(c->count()));
+    }
+
+    void closeWindow(QWidget* window)
+    {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            sub->close();
+        else
+            window->close();
+    }
+
+    moxlet::test::UiFixture& f_;
+    QRandomGenerator random_;
+    int actions_ = 0;
+    std::map<std::string, int> visited_;
+};
+
+}  // namespace
+
+TEST(Monkey, RandomUseOfEveryWindowLeavesAWholeDataFolder)
+{
+    const int events = eventsPerSeed();
+    long total = 0;
+    const auto started = std::chrono::steady_clock::now();
+    for (std::uint32_t seed : seeds()) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        moxlet::test::UiFixture f;
+        f.addProfile("Lee", "Ann", {0, 10, 11, 17, 43, 51, 86, 93, 121, 153});
+        f.addProfile("Moss", "", {0, 43, 121, 159, 273});
+        f.start();
+        Monkey monkey(f, seed);
+        monkey.run(events);
+        const std::size_t boxes = f.prompt.count();
+        monkey.closeAll();
+        total += monkey.actions();
+        if (qEnvironmentVariableIsSet("MOXLET_MONKEY_VERBOSE")) {
+            std::printf("seed %u: %zu message boxes;", seed, boxes);
+            for (const auto& e : std::filesystem::directory_iterator(f.dir.path().toStdString()))
+                std::printf(" %s", e.path().filename().c_str());
+            std::printf("\n  windows:");
+            for (const auto& [name, n] : monkey.visited()) std::printf(" %s %d", name.c_str(), n);
+            std::printf("\n");
+        }
+
+        // Whatever happened, every file of the folder reads back whole.
+        DiskFileSystem fs(f.dir.path().toStdString());
+        ScriptedPrompt quiet;
+        SeededRandom random(1);
+        const DirectorySummary s = checkDataDirectory(FileContext{fs, quiet, random});
+        for (const auto& p : s.problems) ADD_FAILURE() << p.describe();
+        EXPECT_EQ(quiet.count(), 0u);
+        f.main.reset();
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("monkey: %ld events over %zu seed(s) in %.1f s\n", total, seeds().size(), seconds);
+}
