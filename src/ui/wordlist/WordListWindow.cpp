@@ -158,13 +158,15 @@ void WordListWindow::layoutControls()
     typeBox->addWidget(newList_);
     // Wide enough for the longest segment name.
     segments_->setMinimumWidth(segments_->fontMetrics().horizontalAdvance(QStringLiteral("Consonant-le (x)")) + 40);
+    // The chosen names stand at the right, where the picker (which opens
+    // near the main window's top left corner) leaves them in view.
     auto* criteria = new QGridLayout(criteriaFrame_);
     criteria->addWidget(typeFrame_, 0, 0, 2, 1);
     criteria->addWidget(chooseSegments_, 2, 0);
-    criteria->addWidget(segments_, 0, 1, 3, 1, Qt::AlignTop);
-    criteria->addWidget(automatic_, 0, 2);
-    criteria->addWidget(generate_, 1, 2);
-    criteria->setColumnStretch(1, 1);
+    criteria->addWidget(automatic_, 0, 1);
+    criteria->addWidget(generate_, 1, 1);
+    criteria->addWidget(segments_, 0, 2, 3, 1, Qt::AlignTop);
+    criteria->setColumnStretch(2, 1);
 
     auto* top = new QHBoxLayout;
     top->addLayout(studentBox, 2);
@@ -304,10 +306,11 @@ void WordListWindow::chooseSegments()
     auto* picker = new SegmentPickerDialog(SegmentPickerDialog::Kind::WordList, services_, tool_.slots(),
                                            tool_.candidates(), {}, this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
-    // The number is written as the original wrote numbers, after a blank.
+    // The caption keeps its blank before the number: "Select Up to  5 ...".
     picker->setWindowTitle(tool_.listType() == ListType::New ? QStringLiteral("Select Up to  5 New Word Segments")
                                                              : QStringLiteral("Select Up to  5 Review Word Segments"));
-    // Placed from the main window's corner, as the tool's picker always was.
+    // A little in from the main window's top left corner, where tutors
+    // know to find it.
     const QWidget* main = window();
     const QPoint offset(pixelsFromTwips(smallScreen_ ? 2900 : 3000, logicalDpiX()),
                         pixelsFromTwips(smallScreen_ ? 1000 : 1450, logicalDpiY()));

@@ -198,12 +198,17 @@ TEST(WordListTool, FromTheMenuThroughGenerationPickingTypingAndCopy)
     EXPECT_EQ(f.cells(w)[0], w->wordList()->item(0)->text());
     EXPECT_EQ(f.cells(w)[1], w->wordList()->item(1)->text());
     EXPECT_EQ(f.cells(w)[2], QStringLiteral("mesh"));
+    // The space bar picks the current word: the cell after the typed one.
+    w->wordList()->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(w->wordList(), Qt::Key_Space);
+    EXPECT_EQ(f.cells(w)[3], w->wordList()->item(2)->text());
 
     // Copy: ten lines of four fields, as the grid shows them.
     click(w, "Copy");
     const QString text = f.clipboard.text;
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 10);
-    EXPECT_TRUE(text.startsWith(f.cells(w)[0] + "\t" + f.cells(w)[1] + "\tmesh\t\r\n"));
+    EXPECT_TRUE(
+        text.startsWith(f.cells(w)[0] + "\t" + f.cells(w)[1] + "\tmesh\t" + f.cells(w)[3] + "\r\n\t\t\t\r\n"));
     EXPECT_EQ(text.toStdString(), wordListText(w->tool().grid().cells()));
 
     // The printout's sheet: the student, the New heading, the grid.
