@@ -100,6 +100,29 @@ void BM_CollectFromMemory(benchmark::State& state)
 }
 BENCHMARK(BM_CollectFromMemory)->Unit(benchmark::kMillisecond);
 
+// The way collection worked before: every record of the run decoded whole
+// (text included) and then tested.
+void BM_CollectDecodingEveryRecord(benchmark::State& state)
+{
+    const Setup& s = setup();
+    SeededRandom rnd(1);
+    std::size_t n = 0;
+    for (auto _ : state) {
+        DiskFileSystem files(MOXLET_WORDBASE_DIR);
+        ScriptedPrompt prompt;
+        auto wb = WordBase::open(FileContext{files, prompt, rnd});
+        std::vector<std::int32_t> records;
+        wb->readRun(s.run.first, s.run.last, [&](std::int32_t r, const WordRecord& w) {
+            if (isEligible(w.Segments, s.masks)) records.push_back(r);
+        });
+        std::int16_t offset = -1;
+        n = thinCandidates(records, offset, rnd);
+        benchmark::DoNotOptimize(records.data());
+    }
+    report(state, n);
+}
+BENCHMARK(BM_CollectDecodingEveryRecord)->Unit(benchmark::kMillisecond);
+
 void BM_CopyRunBytes(benchmark::State& state)
 {
     const Setup& s = setup();

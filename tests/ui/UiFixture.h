@@ -1,7 +1,8 @@
 #pragma once
 // What the GUI tests share: a fresh data folder, scripted message boxes, a
-// reproducible random source, a clipboard in memory, the word base of this
-// build, and the main window driven through its menu; plus helpers that
+// reproducible random source, a clipboard in memory, the word base and
+// manual of this build, no splash window, web addresses recorded instead of
+// opened, and the main window driven through its menu; plus helpers that
 // click, type and find widgets by their object names as a tutor's actions
 // reach them.
 
@@ -13,10 +14,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string_view>
 
 #include "profiles/ProfileFile.h"
 #include "shell/MainWindow.h"
@@ -37,6 +40,14 @@ struct UiFixture {
                           QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet")};
     DiskFileSystem fs{dir.path().toStdString()};
     FileContext ctx{fs, prompt, random};
+    QTemporaryDir helpCache;
+    std::vector<QUrl> openedUrls;  // what the program asked a browser to open
+    ui::ShellSeams seams{std::chrono::milliseconds(0),
+                         [this](const QUrl& url) {
+                             openedUrls.push_back(url);
+                             return true;
+                         },
+                         helpCache.path()};
     std::unique_ptr<ui::MainWindow> main;
 
     ~UiFixture() { main.reset(); }
@@ -47,6 +58,7 @@ struct UiFixture {
     void start()
     {
         main = std::make_unique<ui::MainWindow>(services);
+        main->setSeams(seams);
         EXPECT_TRUE(main->load());
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
@@ -78,6 +90,17 @@ struct UiFixture {
         ASSERT_TRUE(a->isEnabled()) << entry;
         a->trigger();
         QApplication::processEvents();
+        if (std::string_view(entry) == "mnuExit") forgetExitRequest();
+    }
+
+    // "E&xit" asks the application's event loop to end.  Tests run no such
+    // loop, so the request would stay pending and end the next modal loop at
+    // once (a splash window, a test's wait); a loop that ends straight away
+    // takes it up.
+    static void forgetExitRequest()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
     }
 
     // The one live window of type T (closed ones are deleted first).
@@ -139,7 +162,8 @@ inline void expectAccessibleNames(QWidget* window)
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(view);
         ASSERT_NE(a, nullptr);
         EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
-            << view->metaObject()->className() << " " << view->objectName().toStdString();
+            << view->objectName().toStdString() << " " << view->metaObject()->className() << " in "
+            << (view->parentWidget() ? view->parentWidget()->metaObject()->className() : "");
     }
 }
 

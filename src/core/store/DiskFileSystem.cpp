@@ -87,8 +87,17 @@ std::vector<std::uint8_t> DiskFileSystem::read(const std::string& name, std::uin
     return bytes;
 }
 
+void DiskFileSystem::aboutToChange()
+{
+    if (!beforeFirstChange_) return;
+    auto hook = std::move(beforeFirstChange_);
+    beforeFirstChange_ = nullptr;
+    hook();
+}
+
 void DiskFileSystem::write(const std::string& name, std::span<const std::uint8_t> bytes)
 {
+    aboutToChange();
     Fd f{::open(path(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
     if (f.fd < 0) fail(errno, "create", name);
     std::size_t done = 0;
@@ -123,12 +132,14 @@ void DiskFileSystem::syncDirectory()
 
 void DiskFileSystem::rename(const std::string& from, const std::string& to)
 {
+    aboutToChange();
     if (::rename(path(from).c_str(), path(to).c_str()) != 0) fail(errno, "rename", from);
     syncDirectory();
 }
 
 void DiskFileSystem::remove(const std::string& name)
 {
+    aboutToChange();
     if (::unlink(path(name).c_str()) != 0) fail(errno, "remove", name);
     syncDirectory();
 }

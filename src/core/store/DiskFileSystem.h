@@ -2,6 +2,7 @@
 // The file layer over a real directory (POSIX calls, fsync where durability
 // matters: after writing a new file and after renaming it into place).
 
+#include <functional>
 #include <string>
 
 #include "store/FileSystem.h"
@@ -26,12 +27,18 @@ public:
 
     const std::string& directory() const { return directory_; }
 
+    // Called once, before the first change this object makes to the folder
+    // (a write, rename or removal): the daily backup hangs here.
+    void setBeforeFirstChange(std::function<void()> hook) { beforeFirstChange_ = std::move(hook); }
+
 private:
+    void aboutToChange();
     std::string path(const std::string& name) const;
     [[noreturn]] void fail(int err, const std::string& what, const std::string& name) const;
     void syncDirectory();
 
     std::string directory_;
+    std::function<void()> beforeFirstChange_;
 };
 
 }  // namespace moxlet

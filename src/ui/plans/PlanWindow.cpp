@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "common/CellGrid.h"
@@ -46,7 +47,9 @@ QString planWindowTitle(const StudentProfile& student)
 {
     const QString first = fromStored(student.FirstName.trimmed());
     const QString last = fromStored(student.LastName.trimmed());
-    return QStringLiteral("Lesson Plan for ") + (last.isEmpty() ? first : first + QLatin1Char(' ') + last);
+    // One blank between the names, none when either is missing.
+    return QStringLiteral("Lesson Plan for ") +
+           (last.isEmpty() ? first : first.isEmpty() ? last : first + QLatin1Char(' ') + last);
 }
 
 PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
@@ -58,6 +61,8 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
     buildControls();
     layoutControls();
     showPlan();
+    // A tutor starts with the lesson date.
+    setFocusProxy(lessonDate_);
 }
 
 CellGrid* PlanWindow::slotGrid(int section, int slot) const { return segmentGrid(slotGridIndex(section, slot)); }
@@ -169,6 +174,7 @@ void PlanWindow::buildControls()
     lessonDate_->setInputMask(QStringLiteral("00-00-00;_"));
     lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) + 16);
     connect(lessonDate_, &QLineEdit::textChanged, this, &PlanWindow::dateEdited);
+    lessonDate_->installEventFilter(this);
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
@@ -426,6 +432,20 @@ bool PlanWindow::mayClose()
     }
     // A plan that could not be written stays open, so nothing is lost.
     return saveNow();
+}
+
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lessonDate_ && event->type() == QEvent::FocusIn) {
+        // Typing goes into the first unfilled digit, wherever the cursor
+        // was left, unless the tutor clicked a place of their own.
+        QTimer::singleShot(0, lessonDate_, [this] {
+            const QString shown = lessonDate_->displayText();
+            const int gap = static_cast<int>(shown.indexOf(QLatin1Char('_')));
+            if (gap >= 0 && !lessonDate_->hasSelectedText()) lessonDate_->setCursorPosition(gap);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlanWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #include "plans/SectionEditor.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QPushButton>
 
 #include "common/DataFiles.h"
@@ -97,7 +98,9 @@ void SectionEditor::chooseSegments(int section)
         if (result == QDialog::Accepted) window_.markChanged();
         if (section == Auditory) window_.sectionButton(Review)->setFocus();
         if (section == Spelling && window_.spellingButton(0)->isEnabled()) window_.spellingButton(0)->setFocus();
-        if ((section == Review || section == New) && result == QDialog::Accepted) generate(section, previous);
+        // Generation starts once the picker has gone, from the event loop.
+        if ((section == Review || section == New) && result == QDialog::Accepted)
+            QTimer::singleShot(0, this, [this, section, previous] { generate(section, previous); });
     });
     picker->open();
 }
@@ -117,15 +120,19 @@ void SectionEditor::generate(int section, const std::array<std::int16_t, 4>& pre
     if (!summary_) summary_ = new GenerationSummary(&window_);
     summary_->begin(section == Review ? QStringLiteral("Review Word Segments") : QStringLiteral("New Word Segments"));
     summary_->show();
+    summary_->raise();
     for (int slot = 0; slot < used; ++slot) summary_->setName(slot, markedText(s.slotName(section, slot)));
+    QApplication::processEvents();  // let the window appear before the work starts
     keepMovedLists(s, section, previous);
     for (int slot = 0; slot < used; ++slot) {
         const int count =
             generateSlot(s, section, slot, wordBase.get(), services_.words.index, options, services_.random);
         summary_->setCount(slot, QString::fromLatin1(countText(count).c_str()));
-        QApplication::processEvents();  // the summary shows each count as it comes
+        summary_->repaint();  // the summary shows each count as it comes
+        QApplication::processEvents();
     }
     summary_->finish();
+    summary_->update();
 }
 
 void SectionEditor::offerRegeneration()

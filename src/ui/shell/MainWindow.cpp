@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QStandardPaths>
 
 #include "common/DataFiles.h"
 #include "common/MnemonicScope.h"
@@ -22,6 +24,10 @@
 #include "profiles/ProfileEditor.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/StudentChooser.h"
+#include "shell/AboutDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/ProductInfo.h"
+#include "shell/Splash.h"
 #include "shell/WindowSize.h"
 #include "wordlist/WordListWindow.h"
 #include "words/OffsetIndex.h"
@@ -31,7 +37,7 @@ namespace moxlet::ui {
 MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services)
 {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Quillory Moxlet"));
+    setWindowTitle(QString::fromLatin1(kMainCaption));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
@@ -109,8 +115,37 @@ void MainWindow::reportDataProblems()
 
 void MainWindow::setUpHelp()
 {
-    // The help window is set up with the help and about work.
+    // The manual is installed with the program's other files; the window
+    // that shows it is made on first use.
+    helpFile_ = QDir(services_.installDir).filePath(QStringLiteral("moxlet.qch"));
 }
+
+HelpWindow* MainWindow::helpWindow()
+{
+    if (help_ && help_->ready()) return help_;
+    delete help_;
+    QString cache = seams_.helpCacheDir;
+    if (cache.isEmpty())
+        cache = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help"));
+    auto* window = new HelpWindow(helpFile_, cache, seams_.openUrl, this);
+    if (!window->ready()) {
+        delete window;
+        return nullptr;
+    }
+    return help_ = window;
+}
+
+void MainWindow::showHelpContents()
+{
+    if (HelpWindow* help = helpWindow()) help->showTopic(kHelpContentsTopic);
+}
+
+void MainWindow::searchHelp()
+{
+    if (HelpWindow* help = helpWindow()) help->showIndex();
+}
+
+void MainWindow::showAbout() { AboutDialog::showFor(this, seams_.openUrl); }
 
 void MainWindow::applyWindowSize()
 {
@@ -151,7 +186,7 @@ bool MainWindow::loadOptions()
 
 void MainWindow::showSplash()
 {
-    // The splash window comes with the help and about work.
+    if (seams_.splashDuration.count() > 0) Splash::showModal(seams_.splashDuration, this);
 }
 
 void MainWindow::restoreMenus()
@@ -197,6 +232,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (help_) help_->close();
     event->accept();
 }
 
@@ -360,8 +396,5 @@ void MainWindow::editPrintOptions()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
-void MainWindow::showHelpContents() {}
-void MainWindow::searchHelp() {}
-void MainWindow::showAbout() {}
 
 }  // namespace moxlet::ui

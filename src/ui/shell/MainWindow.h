@@ -18,10 +18,12 @@
 // profile while there is none.
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "common/Services.h"
 #include "plans/PlanSession.h"
 #include "options/OptionChangeMark.h"
+#include "shell/ShellSeams.h"
 #include "store/Problems.h"
 
 class QAction;
@@ -31,12 +33,17 @@ class QMenu;
 namespace moxlet::ui {
 
 class PlanWindow;
+class HelpWindow;
 class ProfileEditor;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
+
+    // The splash time, the web address opener and the help folder; set
+    // before load().
+    void setSeams(ShellSeams seams) { seams_ = std::move(seams); }
 
     // The load step; returns false when a step failed and the load stopped.
     bool load();
@@ -87,6 +94,9 @@ private:
     void disablePlanAndProfileMenus();
     void openProfileEditor(const StudentProfile& profile, std::int32_t recordNo);
     void openPlanWindow(PlanSession session);
+    // The help window, opened on first use; nullptr when the manual is
+    // missing or cannot be read (then the Help entries do nothing visible).
+    HelpWindow* helpWindow();
 
     // Load steps, in order.
     void setUpHelp();
@@ -100,6 +110,9 @@ private:
     void reportDataProblems();
 
     Services& services_;
+    ShellSeams seams_;
+    QString helpFile_;  // the compiled manual, set by the help set-up
+    QPointer<HelpWindow> help_;
     QMdiArea* mdi_ = nullptr;
     bool exiting_ = false;
     bool smallScreen_ = false;

@@ -7,6 +7,7 @@
 
 #include "shell/DataDirectory.h"
 #include "shell/MainWindow.h"
+#include "shell/ProductPicture.h"
 #include "common/MarkFont.h"
 #include "common/MessageBoxPrompt.h"
 #include "store/Random.h"
@@ -21,6 +22,13 @@ QString installDataDir()
         shippedWordBaseDir(QCoreApplication::applicationDirPath().toStdString()).string());
 }
 
+bool claimDataFolder(const std::filesystem::path& dataDir, Prompt& prompt, InstanceLock& lock)
+{
+    if (lock.acquire(dataDir) != InstanceLock::Result::HeldElsewhere) return true;
+    prompt.message(secondInstanceMessage(dataDir), "Moxlet", Icon::Exclamation, Buttons::Ok);
+    return false;
+}
+
 int runProgram(const ProgramOptions& options)
 {
     // The program starts in its data folder: the working directory.
@@ -30,13 +38,20 @@ int runProgram(const ProgramOptions& options)
     MarkFont::ensureLoaded(installDir);
 
     MessageBoxPrompt prompt;
+    InstanceLock lock;
+    if (!claimDataFolder(dataDir, prompt, lock)) return 1;
     auto random = makeClockRandom();
     SystemClipboard clipboard;
     OptionSettings optionSettings;
     WordSource words;
     Services services{prompt, *random, clipboard, optionSettings, words, dataDir, installDir};
 
+    QApplication::setWindowIcon(QIcon(productPicture(64)));
     MainWindow window(services);
+    ShellSeams seams;
+    // The start-up probe times the program's own work, without the splash.
+    if (options.quitWhenIdle) seams.splashDuration = {};
+    window.setSeams(seams);
     prompt.setParent(&window);
     window.load();
     window.show();

@@ -4,6 +4,10 @@
 // the start-up benchmark share it.
 
 #include <QString>
+#include <filesystem>
+
+#include "shell/InstanceLock.h"
+#include "store/Prompt.h"
 
 namespace moxlet::ui {
 
@@ -16,7 +20,12 @@ struct ProgramOptions {
 // (installed or in the build tree), else the configured installation folder.
 QString installDataDir();
 
-// Runs the program in an existing QApplication; returns the exit status.
+// Takes the data folder's lock for this program.  When another Moxlet holds
+// it, tells the tutor so and returns false: the program must not go on.
+bool claimDataFolder(const std::filesystem::path& dataDir, Prompt& prompt, InstanceLock& lock);
+
+// Runs the program in an existing QApplication; returns the exit status
+// (1 when another Moxlet has the data folder).
 int runProgram(const ProgramOptions& options = {});
 
 }  // namespace moxlet::ui

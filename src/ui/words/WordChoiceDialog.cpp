@@ -16,6 +16,10 @@
 #include "plans/ListGeneration.h"
 #include "plans/PlanWindow.h"
 #include "words/TypedWordsDialog.h"
+#include "words/WordCheck.h"
+#include "words/WordCheckDialog.h"
+#include "words/WordCheckText.h"
+#include "plans/PlanWordCheck.h"
 
 namespace moxlet::ui {
 
@@ -75,6 +79,8 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
     previous_ = button(QStringLiteral("< &Prev List"), "PrevList");
     next_ = button(QStringLiteral("&Next List >"), "NextList");
     auto* clear = button(QStringLiteral("C&lear"), "Clear");
+    auto* check = button(QStringLiteral("Check a &Word..."), "CheckWord");
+    connect(check, &QPushButton::clicked, this, &WordChoiceDialog::checkWord);
     connect(type, &QPushButton::clicked, this, &WordChoiceDialog::typeWords);
     connect(previous_, &QPushButton::clicked, this, &WordChoiceDialog::previousUnit);
     connect(next_, &QPushButton::clicked, this, &WordChoiceDialog::nextUnit);
@@ -88,7 +94,7 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
     connect(buttons, &QDialogButtonBox::rejected, this, &WordChoiceDialog::reject);
 
     auto* commands = new QHBoxLayout;
-    for (QPushButton* b : {type, previous_, next_, clear}) commands->addWidget(b);
+    for (QPushButton* b : {type, previous_, next_, clear, check}) commands->addWidget(b);
     commands->addStretch();
     commands->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
@@ -221,6 +227,28 @@ void WordChoiceDialog::clearCells()
     choice_.clear();
     showCells();
     list_->setFocus();
+}
+
+void WordChoiceDialog::checkWord()
+{
+    // The word under the cursor, if any, to begin with.
+    const QListWidgetItem* current = list_->currentItem();
+    QString word = current ? current->text() : QString();
+    if (word.endsWith(QStringLiteral(" *"))) word.chop(2);
+    auto* dialog = new WordCheckDialog(
+        [this](const std::string& typed) {
+            const PlanSession& s = window_.session();
+            const WordCheckQuery q = unit_ == Unit::SpellingRow ? spellingRowQuery(s, index_, typed)
+                                     : unit_ == Unit::ReviewList ? planListQuery(s, ReviewList, index_, typed)
+                                                                 : planListQuery(s, NewList, index_, typed);
+            WordBaseFiles files(services_);
+            auto wordBase = files.open();
+            if (!wordBase) return std::string();
+            return wordCheckText(moxlet::checkWord(*wordBase, services_.words.index, q));
+        },
+        word, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void WordChoiceDialog::typeWords()

@@ -47,6 +47,8 @@ public Q_SLOTS:
     void nextUnit();
     void clearCells();
     void typeWords();
+    // Check a &Word...: why a word is or is not in this list.
+    void checkWord();
 
 private:
     void load();

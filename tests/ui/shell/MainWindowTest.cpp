@@ -12,6 +12,7 @@
 #include "common/MarkFont.h"
 #include "profiles/ProfileEditor.h"
 #include "profiles/StudentChooser.h"
+#include "shell/Program.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -129,4 +130,18 @@ TEST(MainWindow, DamagedDataFilesAreToldOnceAfterTheLoad)
         << box.text;
     EXPECT_FALSE(f.enabled("mnuPlan_0"));
     EXPECT_TRUE(f.enabled("mnuProfile_0"));
+}
+
+TEST(MainWindow, ASecondMoxletOnTheSameFolderIsToldAndStops)
+{
+    UiFixture f;
+    InstanceLock running;
+    ASSERT_TRUE(claimDataFolder(f.services.dataDir, f.prompt, running));
+    EXPECT_TRUE(f.prompt.shown().empty());
+    InstanceLock second;
+    EXPECT_FALSE(claimDataFolder(f.services.dataDir, f.prompt, second));
+    ASSERT_EQ(f.prompt.shown().size(), 1u);
+    EXPECT_NE(f.prompt.shown()[0].text.find("Moxlet is already running with the data folder"), std::string::npos);
+    running.release();
+    EXPECT_TRUE(claimDataFolder(f.services.dataDir, f.prompt, second));
 }

@@ -16,6 +16,7 @@
 #include "words/SegmentPickerDialog.h"
 #include "words/TypedWordsDialog.h"
 #include "words/WordChoiceDialog.h"
+#include "words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -225,6 +226,38 @@ TEST(WordChoiceScreens, SavePictures)
     save(f.dialog(w), "SelWord.png");
     click(f.dialog(w), "OK");
     save(f.main.get(), "Plan-filled.png");
+    f.prompt.answer(Answer::No);
+    click(w, "Close");
+}
+
+TEST(WordChoiceDialog, CheckAWordExplainsWhyAWordIsOrIsNotListed)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann", kStudied);
+    f.start();
+    PlanWindow* w = f.newPlan();
+    f.choose(w, Spelling, {121});
+    click(w, "Cmd3X_0");
+    WordChoiceDialog* d = f.dialog(w);
+    ASSERT_NE(d, nullptr);
+    const QString listed = d->list()->item(0)->text();
+    d->list()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    click(d, "CheckWord");
+    auto* check = d->findChild<WordCheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    EXPECT_NE(check->answerLabel()->text().indexOf(QStringLiteral("is offered")), -1)
+        << check->answerLabel()->text().toStdString();
+    auto* word = child<QLineEdit>(check, "Word");
+    word->setText(QStringLiteral("zzqxv"));
+    click(check, "Check");
+    EXPECT_NE(check->answerLabel()->text().indexOf(QStringLiteral("is not in Moxlet's word base")), -1)
+        << check->answerLabel()->text().toStdString();
+    word->setText(QStringLiteral("stripe"));  // needs Silent E and more, which Ann has not studied
+    click(check, "Check");
+    EXPECT_NE(check->answerLabel()->text().indexOf(QStringLiteral("has not studied")), -1)
+        << check->answerLabel()->text().toStdString();
+    check->close();
+    click(d, "Cancel");
     f.prompt.answer(Answer::No);
     click(w, "Close");
 }

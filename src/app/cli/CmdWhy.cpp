@@ -1,0 +1,137 @@
+// moxlet-cli why N WORD [--segment S] [--new] [--offset K]: why a word is or
+// is not offered to student N (a profile record number of PROFILES.DAT in
+// the current directory), in the list of segment S (an id 0..331 or its
+// name, as stored or as displayed), as the word list tool and the word
+// choice dialogs build their lists.  Without --segment it says which of the
+// word's segments would list it.  --new asks about a New list (the
+// segment's own bit admitted), otherwise a Review list.  --offset K (with
+// --segment) gives the list's remembered thinning offset, as a plan slot
+// keeps it; without it every long list is thinned from a fresh random
+// offset, as the word list tool does.
+//
+// Prints the answer in UTF-8.  Exit status: 0 the word is offered, 1 it is
+// not, 2 bad usage or no answer (no such student, no word base).
+
+#include "CliWordBase.h"
+#include "Command.h"
+#include "DataDirPrompt.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Marks.h"
+#include "profiles/ProfileFile.h"
+#include "words/WordCheck.h"
+#include "words/WordCheckText.h"
+
+#include <ostream>
+
+namespace moxlet::cli {
+
+namespace {
+
+constexpr const char* kUsage = "usage: moxlet-cli why N WORD [--segment S] [--new] [--offset K]\n";
+
+bool parseNumber(const std::string& s, int limit, int& value)
+{
+    if (s.empty() || s.size() > 5) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    value = std::stoi(s);
+    return value <= limit;
+}
+
+// A typed word (UTF-8) as Windows-1252: characters up to U+00FF keep their
+// number, others become '?' (the word base holds plain letters only).
+std::string toWindows1252(const std::string& utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        unsigned code = extra == 0 ? c : c & (0x3Fu >> extra);
+        std::size_t j = i + 1;
+        for (; j < utf8.size() && j <= i + static_cast<std::size_t>(extra); ++j)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[j]) & 0x3Fu);
+        out += code < 0x100 ? static_cast<char>(code) : '?';
+        i = j;
+    }
+    return out;
+}
+
+// An id 0..331, or a name exactly as stored, as displayed, or as stored
+// read as Windows-1252.
+SegmentId findSegment(const std::string& arg)
+{
+    int id = -1;
+    if (parseNumber(arg, seg::Count - 1, id)) return static_cast<SegmentId>(id);
+    for (int s = 0; s < seg::Count; ++s) {
+        const std::string name = segmentName(s);
+        if (arg == name || arg == displayText(name) || arg == cp1252ToUtf8(name))
+            return static_cast<SegmentId>(s);
+    }
+    return kNoSegment;
+}
+
+int runWhy(const Args& args, std::ostream& out, std::ostream& err)
+{
+    int profileNo = 0;
+    if (args.size() < 2 || !parseNumber(args[0], kMaxProfileNo, profileNo) || profileNo < 1) {
+        err << kUsage;
+        return 2;
+    }
+    SegmentId segment = kNoSegment;
+    bool newList = false;
+    int offset = -1;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--new") {
+            newList = true;
+        } else if (args[i] == "--segment" && i + 1 < args.size()) {
+            segment = findSegment(args[++i]);
+            if (segment == kNoSegment) {
+                err << "moxlet-cli: no word segment is called \"" << args[i] << "\"\n";
+                return 2;
+            }
+        } else if (args[i] == "--offset" && i + 1 < args.size() &&
+                   parseNumber(args[i + 1], kMaxListPosition, offset)) {
+            ++i;
+        } else {
+            err << kUsage;
+            return 2;
+        }
+    }
+    if (offset >= 0 && segment == kNoSegment) {
+        err << "moxlet-cli: --offset belongs to one list: give its --segment too\n";
+        return 2;
+    }
+
+    DiskFileSystem fs(".");
+    CollectingPrompt prompt;
+    SeededRandom random(1);
+    const FileContext ctx{fs, prompt, random};
+    const StudentProfile* student = nullptr;
+    const auto profiles = listProfiles(ctx);
+    for (const auto& e : profiles)
+        if (e.record == profileNo) student = &e.profile;
+    for (const auto& t : prompt.texts)
+        err << cp1252ToUtf8(t) << '\n';
+    if (!student) {
+        err << "moxlet-cli: there is no student " << profileNo
+            << " in PROFILES.DAT of this folder\n";
+        return 2;
+    }
+
+    CliWordBase wb(err);
+    if (!wb.wordBase) return 2;
+    WordCheckQuery query = profileQuery(*student, toWindows1252(args[1]), segment, newList);
+    query.thinOffset = static_cast<std::int16_t>(offset);
+    const WordCheckResult result = checkWord(*wb.wordBase, wb.source.index, query);
+    out << displayText(wordCheckText(result)) << '\n';
+    if (result.verdict == WordVerdict::Unreadable) return 2;
+    return result.offered() ? 0 : 1;
+}
+
+const Command::Registration registration{
+    "why", "why N WORD [--segment S] [--new] [--offset K]",
+    "say why student N's lists offer a word or not (exit 0 offered, 1 not, 2 bad usage)", &runWhy};
+
+} // namespace
+
+} // namespace moxlet::cli

@@ -1,0 +1,38 @@
+#include "plans/PlanWordCheck.h"
+
+namespace moxlet {
+
+namespace {
+WordCheckQuery planQuery(const PlanSession& session, std::string word)
+{
+    WordCheckQuery q;
+    q.word = std::move(word);
+    q.studied = session.plan.PlanStudiedSegments;
+    q.syllableMin = session.plan.SyllableMin;
+    q.syllableMax = session.plan.SyllableMax;
+    q.thinning = ThinningMode::LongRunsOnly; // the word choice dialogs' lists
+    return q;
+}
+} // namespace
+
+WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot, std::string word)
+{
+    WordCheckQuery q = planQuery(session, std::move(word));
+    q.segment = session.slotSegment(kind == NewList ? New : Review, slot);
+    q.newList = kind == NewList;
+    const auto& offsets =
+        kind == NewList ? session.plan.NewThinOffset : session.plan.ReviewThinOffset;
+    if (slot >= 0 && slot < kListSlots) q.thinOffset = offsets[static_cast<std::size_t>(slot)];
+    return q;
+}
+
+WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string word)
+{
+    WordCheckQuery q = planQuery(session, std::move(word));
+    q.segment = session.slotSegment(Spelling, row);
+    if (row >= 0 && row < kSpellingRows)
+        q.thinOffset = session.plan.SpellingThinOffset[static_cast<std::size_t>(row)];
+    return q;
+}
+
+} // namespace moxlet

@@ -1,0 +1,28 @@
+#pragma once
+// The question "why is this word not in my list?" as the open plan's word
+// dialogs ask it: for a Review or New slot's list, or a spelling row's.
+// The answer comes from checkWord (words/WordCheck.h), with the plan's own
+// studied set and syllable range and the list's remembered thinning offset,
+// so it matches the list the dialog rebuilt.  A slot or row without a
+// segment gives a query without one (every list of the word).
+//
+//   const WordCheckQuery q = planListQuery(session, NewList, slot, toStored(typed));
+//   const WordCheckResult r = checkWord(*wordBase, services.words.index, q);
+//   label->setText(markedText(wordCheckText(r)));  // in the mark font
+
+#include "plans/PlanSession.h"
+#include "words/WordCheck.h"
+
+#include <string>
+
+namespace moxlet {
+
+// The list of Review or New slot `slot` (0..3): the New list admits its own
+// segment; the offset is the slot's ThinOffset.
+WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot, std::string word);
+
+// Spelling row `row` (0..14): a studied segment, the row's
+// SpellingThinOffset.
+WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string word);
+
+} // namespace moxlet

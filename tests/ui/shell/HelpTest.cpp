@@ -1,0 +1,272 @@
+// Help: the manual this build compiles, and the help window the Help menu
+// opens: the contents topic by its context number, a keyword for every menu
+// entry and window, the index and the full-text search, closing with the
+// main window, and nothing visible when the manual is missing or unreadable.
+#include <QFile>
+#include <QHelpEngine>
+#include <QHelpEngineCore>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <set>
+
+#include "UiFixture.h"
+#include "profiles/DeleteProfilesDialog.h"
+#include "profiles/PersonalInfoDialog.h"
+#include "profiles/ProfileEditor.h"
+#include "profiles/StudentChooser.h"
+#include "shell/AboutDialog.h"
+#include "shell/HelpWindow.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::UiFixture;
+
+namespace {
+
+const QString kManual = QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet/moxlet.qch");
+
+// The caption of every window of the program, each of which the manual's
+// index names.  A new window adds its caption here and a keyword to
+// manual/moxlet.qhp.
+const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
+                                       "Student Profile",
+                                       "Select Student",
+                                       "Student Personal Information",
+                                       "Delete Student Profile",
+                                       "Select Lesson Plan",
+                                       "Lesson Plan window",
+                                       "Select Auditory-Kinesthetic Word Segments",
+                                       "Select Review Word Segments for Vocal Reading",
+                                       "Select Spelling Dictation Word Segments",
+                                       "Select New Word Segments",
+                                       "Word List Summary",
+                                       "Edit Review Word List",
+                                       "Edit New Word List",
+                                       "Select Words for Spelling Dictation",
+                                       "Type in Unlisted Words",
+                                       "Skills Application",
+                                       "Delete Lesson Plans",
+                                       "Print Lesson Plan",
+                                       "Print Status",
+                                       "Create Word List",
+                                       "Select Word Segment",
+                                       "Print Word List",
+                                       "Lesson Print Options",
+                                       "Homophone Display Options",
+                                       "About Moxlet",
+                                       "Moxlet Help (help window)",
+                                       "splash window",
+                                       "File Error",
+                                       "Printer Error"};
+
+// A collection of the compiled manual alone, as the help window makes one.
+struct Manual {
+    QTemporaryDir dir;
+    QHelpEngineCore engine{dir.filePath(QStringLiteral("test.qhc"))};
+    Manual()
+    {
+        engine.setReadOnly(false);
+        EXPECT_TRUE(engine.setupData());
+        EXPECT_TRUE(engine.registerDocumentation(kManual)) << engine.error().toStdString();
+    }
+    bool hasKeyword(const QString& keyword) const
+    {
+        return !engine.documentsForKeyword(keyword).isEmpty();
+    }
+};
+
+// A menu entry's caption as the index names it: no underlined letter, no
+// trailing dots.
+QString indexName(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    while (caption.endsWith(QLatin1Char('.')))
+        caption.chop(1);
+    return caption;
+}
+
+HelpWindow* helpWindowOf(UiFixture& f)
+{
+    return f.window<HelpWindow>();
+}
+
+}  // namespace
+
+TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
+{
+    Manual manual;
+    const QList<QHelpLink> contents =
+        manual.engine.documentsForIdentifier(HelpWindow::topicIdentifier(10));
+    ASSERT_EQ(contents.size(), 1);
+    EXPECT_EQ(contents[0].url.fileName(), QStringLiteral("index.html"));
+    EXPECT_EQ(contents[0].title, QStringLiteral("Moxlet Help: Contents"));
+    EXPECT_FALSE(manual.engine.fileData(contents[0].url).isEmpty());
+
+    UiFixture f;
+    f.start();
+    int entries = 0;
+    for (QAction* head : f.main->menuBar()->actions()) {
+        EXPECT_TRUE(manual.hasKeyword(indexName(head->text()) + QStringLiteral(" menu")))
+            << head->text().toStdString();
+        for (QAction* a : head->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            ++entries;
+            EXPECT_TRUE(manual.hasKeyword(indexName(a->text()))) << a->text().toStdString();
+        }
+    }
+    EXPECT_EQ(entries, 13);
+}
+
+TEST(Help, TheIndexNamesEveryWindowByItsCaption)
+{
+    Manual manual;
+    std::set<QString> captions;
+    for (const char* c : kWindowCaptions) {
+        captions.insert(QString::fromLatin1(c));
+        EXPECT_TRUE(manual.hasKeyword(QString::fromLatin1(c))) << c;
+    }
+    // The windows that exist carry the captions the list gives them.
+    UiFixture f;
+    StudentProfile profile = newProfileDefaults();
+    ProfileEditor editor(f.services, profile, 1);
+    StudentChooser chooser(f.services);
+    PersonalInfoDialog personal(profile);
+    DeleteProfilesDialog deleting(f.services);
+    AboutDialog about(nullptr);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&editor, &chooser, &personal, &deleting, &about})
+        EXPECT_TRUE(captions.count(w->windowTitle())) << w->windowTitle().toStdString();
+}
+
+TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
+{
+    UiFixture f;
+    f.start();
+    EXPECT_EQ(helpWindowOf(f), nullptr);  // made on first use
+    f.trigger("mnuContents");
+    HelpWindow* help = helpWindowOf(f);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Moxlet Help"));
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
+    EXPECT_TRUE(f.prompt.shown().empty());
+    moxlet::test::expectAccessibleNames(help);
+
+    // Contents again after reading elsewhere: back at the contents page, the
+    // same window.
+    help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"))
+        ->setSource(QUrl(QStringLiteral("why-not.html")));
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("why-not.html"));
+    f.trigger("mnuContents");
+    EXPECT_EQ(helpWindowOf(f), help);
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
+
+    EXPECT_TRUE(f.main->close());
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST(Help, ExitClosesTheHelpWindowToo)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuSearchHelp");
+    ASSERT_NE(helpWindowOf(f), nullptr);
+    f.trigger("mnuExit");
+    EXPECT_FALSE(helpWindowOf(f)->isVisible());
+}
+
+TEST(Help, SearchForHelpOpensTheIndexAndAKeywordLeadsToItsPage)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuSearchHelp");
+    HelpWindow* help = helpWindowOf(f);
+    ASSERT_NE(help, nullptr);
+    auto* tabs = help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"));
+    auto* lookFor = help->findChild<QLineEdit*>(QStringLiteral("LookFor"));
+    ASSERT_NE(lookFor, nullptr);
+    EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(lookFor));
+
+    // The index fills in the background; then typing narrows it and Enter
+    // shows the page of the keyword.
+    auto* index = help->findChild<QHelpIndexWidget*>(QStringLiteral("HelpIndex"));
+    ASSERT_TRUE(QTest::qWaitFor([index] { return index->model()->rowCount() > 100; }, 10000));
+    QTest::keyClicks(lookFor, QStringLiteral("moving to a new"));
+    QTest::keyClick(lookFor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
+    EXPECT_EQ(help->currentPage().fragment(), QStringLiteral("moving"));
+}
+
+TEST(Help, FullTextSearchFindsThePagesThatUseAWord)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuContents");
+    HelpWindow* help = helpWindowOf(f);
+    ASSERT_NE(help, nullptr);
+    // The index is built in the background when the window opens; a search
+    // finds the word once it is ready.
+    QHelpSearchEngine* search = help->engine()->searchEngine();
+    const bool found = QTest::qWaitFor(
+        [search] {
+            QSignalSpy done(search, &QHelpSearchEngine::searchingFinished);
+            search->search(QStringLiteral("thinning"));
+            return (done.count() > 0 || done.wait(5000)) && search->searchResultCount() > 0;
+        },
+        30000);
+    ASSERT_TRUE(found);
+    QStringList pages;
+    for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
+        pages << r.url().fileName();
+    EXPECT_TRUE(pages.contains(QStringLiteral("word-lists.html"))) << pages.join(' ').toStdString();
+}
+
+TEST(Help, ANewlyInstalledManualIsTakenUpByTheSameHelpFolder)
+{
+    QTemporaryDir install, cache;
+    const QString copy = install.filePath(QStringLiteral("moxlet.qch"));
+    ASSERT_TRUE(QFile::copy(kManual, copy));
+    {
+        HelpWindow first(copy, cache.path(), {});
+        ASSERT_TRUE(first.ready());
+    }
+    // The manual is replaced (a new version of the program is installed).
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    HelpWindow second(copy, cache.path(), {});
+    EXPECT_TRUE(second.ready());
+    EXPECT_FALSE(
+        second.engine()->documentsForIdentifier(HelpWindow::topicIdentifier(10)).isEmpty());
+}
+
+TEST(Help, AMissingOrUnreadableManualMakesTheHelpEntriesDoNothingVisible)
+{
+    for (const QByteArray& content : {QByteArray(), QByteArray("not a compiled manual")}) {
+        UiFixture f;
+        QTemporaryDir install;
+        if (!content.isNull()) {
+            QFile file(install.filePath(QStringLiteral("moxlet.qch")));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        f.services.installDir = install.path();
+        f.start();
+        f.trigger("mnuContents");
+        f.trigger("mnuSearchHelp");
+        EXPECT_EQ(helpWindowOf(f), nullptr);
+        EXPECT_TRUE(f.prompt.shown().empty());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(w->isVisible() && w != f.main.get()) << w->objectName().toStdString();
+    }
+}

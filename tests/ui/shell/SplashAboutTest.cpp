@@ -1,0 +1,104 @@
+// The splash window at start-up and the about box: what they show, the
+// splash closing by itself while the main window waits hidden, and the about
+// box's web address going to the URL opener.
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "UiFixture.h"
+#include "shell/AboutDialog.h"
+#include "shell/ProductInfo.h"
+#include "shell/Splash.h"
+#include "shell/WebLink.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::UiFixture;
+
+namespace {
+
+// The company, product and version labels both windows show.
+void expectBanner(QWidget* window)
+{
+    EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label1")->text(), QStringLiteral("Quillory"));
+    EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label7")->text(), QStringLiteral("Moxlet"));
+    EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label4")->text(),
+              QStringLiteral("Version 3.30"));
+    EXPECT_FALSE(moxlet::test::child<QLabel>(window, "Picture1")->pixmap().isNull());
+}
+
+}  // namespace
+
+TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
+{
+    UiFixture f;
+    f.seams.splashDuration = std::chrono::milliseconds(80);
+    f.main = std::make_unique<MainWindow>(f.services);
+    f.main->setSeams(f.seams);
+
+    bool splashShown = false, mainShown = true;
+    QPoint offCentre;
+    QTimer::singleShot(20, [&] {
+        auto* splash = f.main->findChild<Splash*>();
+        ASSERT_NE(splash, nullptr);
+        splashShown = splash->isVisible() && splash->isModal();
+        mainShown = f.main->isVisible();
+        offCentre = splash->geometry().center() - splash->screen()->geometry().center();
+        expectBanner(splash);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(f.main->load());  // returns when the splash has closed
+    EXPECT_GE(clock.elapsed(), 80);
+    EXPECT_TRUE(splashShown);
+    EXPECT_FALSE(mainShown);
+    EXPECT_LE(offCentre.manhattanLength(), 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(f.main->findChild<Splash*>(), nullptr);
+    EXPECT_FALSE(f.main->isVisible());  // the program shows it after the load
+}
+
+TEST(About, ShowsTheProductAndOpensTheWebAddressThroughTheOpener)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuAbout");
+    auto* about = f.window<AboutDialog>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->objectName(), QStringLiteral("About"));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Moxlet"));
+    EXPECT_TRUE(about->isModal());
+    expectBanner(about);
+
+    auto* link = about->webLink();
+    EXPECT_EQ(link->objectName(), QStringLiteral("Label8"));
+    EXPECT_TRUE(link->text().contains(QString::fromLatin1(kWebAddress)));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(f.openedUrls.empty());
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    ASSERT_EQ(f.openedUrls.size(), 1u);
+    EXPECT_EQ(f.openedUrls[0], QUrl(QString::fromLatin1(kWebAddress)));
+
+    // From the keyboard: Tab reaches the address, Enter opens it.
+    about->findChild<QPushButton*>(QStringLiteral("OK"))->setFocus();
+    for (int i = 0; i < 3 && !link->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(f.openedUrls.size(), 2u);
+
+    moxlet::test::click(about, "OK");
+    EXPECT_EQ(f.window<AboutDialog>(), nullptr);
+}
+
+TEST(ProductInfo, TheVersionShownIsTheBuildsVersion)
+{
+    EXPECT_STREQ(kVersionNumber, MOXLET_PROJECT_VERSION);
+    EXPECT_EQ(std::string(kVersionText), std::string("Version ") + kVersionNumber);
+    EXPECT_EQ(std::string(kMainCaption), std::string(kCompanyName) + " " + kProductName);
+    // The address is a reserved example address until the maker's real one
+    // replaces it, never someone else's site.
+    EXPECT_EQ(QUrl(QString::fromLatin1(kWebAddress)).host(), QStringLiteral("moxlet.example"));
+}
