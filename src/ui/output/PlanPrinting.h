@@ -4,21 +4,14 @@
 // shows (a PlanOutput: the student's names, its plan record, the options in
 // force and its word list font size).
 //
-// printPlan shows the print dialog ("Print Lesson Plan": copies, no
-// selection, no page ranges), then prints each copy as a document of its
-// own while the status window says what is being prepared.  The dialog keeps
-// "Print to File (PDF)": on this platform it is how a tutor without a
-// configured printer gets a printable file, where the original platform's
-// dialog hid it.  Copies printed to one file follow one another in it (each
-// starting on a new page), as separate files would overwrite each other.
-// A cancelled dialog ends quietly; a failure while printing ends in one
-// "Printer Error" message (see PrinterError.h), never with a half-sent job.
-
-#include <QString>
-#include <functional>
+// They print through the one print flow of output/PrintJob.h: the print
+// dialog ("Print Lesson Plan"), the status window ("Preparing Lesson
+// Plan..." and each pass of word lists), copies, the preview and the
+// "Printer Error" message.
 
 #include "common/Services.h"
 #include "output/PlanOutput.h"
+#include "output/PrintJob.h"
 
 class QPrinter;
 class QWidget;
@@ -35,7 +28,6 @@ void copyPlan(Services& services, const PlanOutput& output);
 // dialog; status (may be empty) is told what is being prepared.  Returns 0,
 // or the number of the "Printer Error" message on a failure, after which
 // nothing more is sent (a PDF file is removed).
-using PrintStatusFn = std::function<void(const QString&)>;
 int printPlanOn(QPrinter& printer, int copies, const PlanOutput& output, const PrintStatusFn& status = {});
 
 }  // namespace moxlet::ui

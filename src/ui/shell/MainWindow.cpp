@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -28,6 +29,7 @@
 #include "shell/ProductInfo.h"
 #include "shell/Splash.h"
 #include "shell/WindowSize.h"
+#include "wordlist/WordListWindow.h"
 #include "words/OffsetIndex.h"
 
 namespace moxlet::ui {
@@ -368,7 +370,19 @@ void MainWindow::deleteLessonPlans()
     dialog->open();
 }
 
-void MainWindow::createWordList() {}
+void MainWindow::createWordList()
+{
+    // While the tool is open the plan and profile entries stay disabled, as
+    // for a plan or a profile: a second tool or a plan cannot open over it,
+    // and the students it lists cannot change under it.  The options stay
+    // usable: the tool reads them when it generates and prints.
+    disablePlanAndProfileMenus();
+    auto* window = new WordListWindow(services_, smallScreen_);
+    connect(window, &WordListWindow::closed, this, &MainWindow::restoreMenus);
+    showInMdiArea(window, WordListWindow::kWidthTwips, WordListWindow::kHeightTwips);
+    window->studentList()->setFocus();
+}
+
 void MainWindow::editHomophoneOptions()
 {
     auto* dialog = new HomophoneOptionsDialog(services_, optionChangeMark_, this);

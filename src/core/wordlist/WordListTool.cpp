@@ -1,0 +1,156 @@
+#include "wordlist/WordListTool.h"
+
+#include <algorithm>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Marks.h"
+#include "wordlist/WordListSort.h"
+
+namespace moxlet {
+
+namespace {
+
+std::string syllableRange(int low, int high)
+{
+    if (low == high) return std::to_string(low) + (low == 1 ? " syllable" : " syllables");
+    return std::to_string(low) + " to " + std::to_string(high) + " syllables";
+}
+
+}  // namespace
+
+std::string generationNote(const GenerationReport& report, int syllableMin, int syllableMax)
+{
+    if (!report.wordBaseRead) return "The word base could not be read, so no words were generated.";
+    std::string note;
+    for (const SegmentYield& y : report.segments) {
+        if (y.listed > 0) continue;
+        const std::string name = displayText(segmentName(y.segment));
+        if (!note.empty()) note += '\n';
+        const std::string range = syllableRange(syllableMin, syllableMax);
+        if (y.records == 0)
+            note += "The word base has no words containing " + name + " of " + range + ".";
+        else if (y.eligible == 0)
+            note += "No word containing " + name + " fits this student: " +
+                    (y.records == 1 ? "the one word of " + range + " also contains"
+                                    : "all " + std::to_string(y.records) + " words of " + range + " also contain") +
+                    " segments not yet studied.";
+        else
+            note += "The words containing " + name + " could not be read from the word base.";
+    }
+    return note;
+}
+
+std::vector<int> automaticSelection(std::size_t count, Random& random)
+{
+    std::vector<int> picked;
+    const int n = static_cast<int>(count);
+    int step = 1, start = 0;
+    if (n >= kWordListCells) {
+        step = n / kWordListCells;
+        start = random.below(step);
+    }
+    for (int i = start; i < n && static_cast<int>(picked.size()) < kWordListCells; i += step) picked.push_back(i);
+    return picked;
+}
+
+WordListTool::WordListTool() { slots_.fill(-1); }
+
+void WordListTool::chooseStudent(const StudentProfile& student)
+{
+    // Keep the chosen segments the new student's list has, in their order.
+    const std::vector<SegmentId> chosen = chosenSegments();
+    student_ = student;
+    student_.StudiedSegments.setFlagBits();
+    hasStudent_ = true;
+    lists_ = planSegmentLists(student_.StudiedSegments);
+    masks_ = StudentMasks::fromStudied(student_.StudiedSegments);
+    slots_.fill(-1);
+    const std::vector<SegmentId>& lines = candidates();
+    std::size_t p = 0;
+    for (SegmentId s : chosen) {
+        const auto at = std::find(lines.begin(), lines.end(), s);
+        if (at != lines.end()) slots_[p++] = static_cast<std::int16_t>(at - lines.begin());
+    }
+}
+
+bool WordListTool::setListType(ListType type)
+{
+    if (type == type_) return false;
+    type_ = type;
+    slots_.fill(-1);
+    return true;
+}
+
+const std::vector<SegmentId>& WordListTool::candidates() const
+{
+    return type_ == ListType::New ? lists_.Unstudied : lists_.Studied;
+}
+
+std::vector<SegmentId> WordListTool::chosenSegments() const
+{
+    std::vector<SegmentId> chosen;
+    const std::vector<SegmentId>& lines = candidates();
+    for (std::int16_t x : slots_) {
+        if (x < 0 || static_cast<std::size_t>(x) >= lines.size()) break;
+        chosen.push_back(lines[static_cast<std::size_t>(x)]);
+    }
+    return chosen;
+}
+
+GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& index, Random& random,
+                                        int homophoneMode)
+{
+    GenerationReport report;
+    generatedType_ = type_;
+    generatedSegments_ = chosenSegments();
+    std::vector<SortableWord> table;
+    report.wordBaseRead = wordBase != nullptr;
+    for (SegmentId s : generatedSegments_) {
+        SegmentYield y;
+        y.segment = s;
+        y.records = recordRun(index, s, student_.SyllableMin, student_.SyllableMax).size();
+        if (wordBase) {
+            const CandidateQuery query{s, student_.SyllableMin, student_.SyllableMax, type_ == ListType::New,
+                                       ThinningMode::LongRunsOnly};
+            std::int16_t noOffset = -1;  // the tool remembers none: each generation draws afresh
+            const Candidates found = collectCandidates(*wordBase, index, masks_, query, noOffset, random);
+            y.eligible = found.eligible;
+            for (std::size_t k = 0; k < found.size(); ++k) {
+                WordRecord word;
+                if (!found.word(k, word)) continue;
+                SortableWord w;
+                w.text = word.WordText.trimmed();
+                w.homophone = (word.Segments.word(24) & kHomophoneFlag) != 0;
+                if (w.homophone && homophoneMode != 0) w.text += " *";
+                w.orderKey = word.OrderKey;
+                table.push_back(std::move(w));
+                ++y.listed;
+            }
+        }
+        report.segments.push_back(y);
+    }
+    sortWords(table);
+    removeRepeatedWords(table);
+    std::vector<ListedWord> list;
+    list.reserve(table.size());
+    for (SortableWord& w : table) list.push_back({std::move(w.text), w.homophone});
+    report.words = list.size();
+    grid_.load(std::move(list), {});
+    return report;
+}
+
+void WordListTool::selectAutomatically(Random& random)
+{
+    grid_.clear();
+    for (int i : automaticSelection(grid_.list().size(), random)) grid_.toggle(i, true);
+}
+
+bool WordListTool::cellIsHomophone(int k) const
+{
+    if (k < 0 || k >= grid_.cellCount()) return false;
+    const WordCell& cell = grid_.cells()[static_cast<std::size_t>(k)];
+    return cell.tag >= 0 && static_cast<std::size_t>(cell.tag) < grid_.list().size() &&
+           grid_.list()[static_cast<std::size_t>(cell.tag)].homophone;
+}
+
+}  // namespace moxlet

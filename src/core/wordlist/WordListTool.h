@@ -1,0 +1,128 @@
+#pragma once
+// The word list tool: a stand-alone list of up to 40 words for one student,
+// drawn from up to five word segments, to print or copy.  Nothing of it is
+// saved.
+//
+// - The student: chosen from the live profiles.  Their studied segments give
+//   the two candidate lists the segment picker shows (Review: studied;
+//   New: not yet studied, every catalogue segment in id order) and the two
+//   masks that decide which words fit (words/Eligibility.h).
+// - The list type, Review or New: which candidate list the picker shows,
+//   and whether a segment's own bit is admitted when its words are
+//   collected.  Changing it empties the chosen segments.
+// - The chosen segments: five slots holding positions in the candidate list
+//   of the current type, -1 when empty, filled from the first (the picker's
+//   slots, words/SegmentPicker.h).  Choosing another student keeps them
+//   when the new student's list has them too (a segment it lacks is taken
+//   out and the later ones move up: a Review list cannot review what the
+//   student has not studied); the words and the grid stay as they are, so
+//   one list can be printed for several students.
+// - Generation: for each chosen segment in slot order, the candidates over
+//   the student's syllable range (words/CandidateCollector.h, runs of 1500
+//   records or more thinned, no remembered offset), each word's text with
+//   " *" after a homophone when the homophone option is 1 or 2; then the
+//   whole table sorted and its repeats removed (wordlist/WordListSort.h),
+//   so a word two segments share is listed once.  The table is sorted for
+//   one segment too: the word base keeps a block's words in no particular
+//   order, and a tutor looks a word up by its syllable count and spelling.
+//   Each segment contributes at most kMaxCandidates words, so the table
+//   holds at most 5 x 1500.
+// - The grid: 40 cells over the generated list, a WordChoice (words/
+//   WordChoice.h): a ticked word goes to the first empty cell, a 41st is
+//   refused, an unticked word's cell is taken out and the later cells move
+//   back one; typed words keep the cell they were typed into.
+// - Automatic selection: below 40 words every word in order; otherwise the
+//   step is count / 40 and the start a random index in [0, step).
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "plans/PlanFile.h"
+#include "store/Random.h"
+#include "store/Records.h"
+#include "words/CandidateCollector.h"
+#include "words/WordChoice.h"
+
+namespace moxlet {
+
+enum class ListType { Review, New };
+
+inline constexpr int kWordListSegments = 5;
+inline constexpr int kWordListCells = 40;
+
+// What one chosen segment gave in a generation.
+struct SegmentYield {
+    SegmentId segment = kNoSegment;
+    std::int32_t records = 0;   // records of the segment in the syllable range
+    std::int32_t eligible = 0;  // of them, words the student can decode
+    std::int32_t listed = 0;    // words added to the table (after thinning)
+};
+
+struct GenerationReport {
+    bool wordBaseRead = true;  // false: the word base could not be opened
+    std::vector<SegmentYield> segments;
+    std::size_t words = 0;     // in the list, sorted and without repeats
+};
+
+// A note for the tutor on the segments that gave no words (empty when each
+// gave some): why, in one sentence per segment.  UTF-8.
+std::string generationNote(const GenerationReport& report, int syllableMin, int syllableMax);
+
+// The positions automatic selection takes from a list of `count` words.
+std::vector<int> automaticSelection(std::size_t count, Random& random);
+
+class WordListTool {
+public:
+    WordListTool();
+
+    // The student whose lists are made (checked profile, flag bits set).
+    void chooseStudent(const StudentProfile& student);
+    bool hasStudent() const { return hasStudent_; }
+    const StudentProfile& student() const { return student_; }
+
+    ListType listType() const { return type_; }
+    // Sets the list type; a change empties the chosen segments.  Returns
+    // whether it changed.
+    bool setListType(ListType type);
+
+    // The picker's lines (the candidate list of the current type) and its
+    // slots.
+    const std::vector<SegmentId>& candidates() const;
+    std::span<std::int16_t> slots() { return slots_; }
+    // The chosen segments, slot order, up to the first empty slot.
+    std::vector<SegmentId> chosenSegments() const;
+
+    // Generates the list for the chosen segments: the grid is emptied, the
+    // list replaced.  A null word base gives an empty list.
+    GenerationReport generate(WordBase* wordBase, const OffsetIndex& index, Random& random, int homophoneMode);
+    // Fills the grid from the list at an even step (after generate).
+    void selectAutomatically(Random& random);
+
+    // The list type and segments of the last generation (Review and none
+    // before the first).
+    ListType generatedType() const { return generatedType_; }
+    const std::vector<SegmentId>& generatedSegments() const { return generatedSegments_; }
+
+    // The list and the grid.
+    WordChoice& grid() { return grid_; }
+    const WordChoice& grid() const { return grid_; }
+    const std::vector<ListedWord>& words() const { return grid_.list(); }
+    // Whether cell k holds a homophone from the list.
+    bool cellIsHomophone(int k) const;
+
+private:
+    bool hasStudent_ = false;
+    StudentProfile student_;
+    PlanSegmentLists lists_;
+    StudentMasks masks_;
+    ListType type_ = ListType::Review;
+    std::array<std::int16_t, kWordListSegments> slots_;
+    ListType generatedType_ = ListType::Review;
+    std::vector<SegmentId> generatedSegments_;
+    WordChoice grid_{kWordListCells};
+};
+
+}  // namespace moxlet

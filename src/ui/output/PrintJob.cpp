@@ -1,0 +1,116 @@
+#include "output/PrintJob.h"
+
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "common/DataFiles.h"
+#include "output/PrintStatus.h"
+#include "output/PrinterError.h"
+#include "output/QtPrintLayer.h"
+
+namespace moxlet::ui {
+
+namespace {
+
+// Copies printed into one file: each copy's end of document starts the
+// next copy's first page instead, and only the last one ends the file.
+class CopiesInOneDocument : public PrintLayer {
+public:
+    CopiesInOneDocument(PrintLayer& inner, int copies) : inner_(inner), remaining_(copies) {}
+    void setFontName(const std::string& name) override { inner_.setFontName(name); }
+    void setFontSize(int points) override { inner_.setFontSize(points); }
+    void setBold(bool on) override { inner_.setBold(on); }
+    void setUnderline(bool on) override { inner_.setUnderline(on); }
+    void print(const std::string& text, LineEnd end) override { inner_.print(text, end); }
+    void toColumn(int n) override { inner_.toColumn(n); }
+    double currentX() const override { return inner_.currentX(); }
+    void setCurrentX(double x) override { inner_.setCurrentX(x); }
+    double textWidth(const std::string& text) const override { return inner_.textWidth(text); }
+    void newPage() override { inner_.newPage(); }
+    void endDocument() override
+    {
+        if (--remaining_ > 0)
+            inner_.newPage();
+        else
+            inner_.endDocument();
+    }
+
+private:
+    PrintLayer& inner_;
+    int remaining_;
+};
+
+void reportFailure(Services& services, int failure)
+{
+    if (failure != 0)
+        services.prompt.message(printerErrorText(failure), "Printer Error", Icon::Information, Buttons::Ok);
+}
+
+}  // namespace
+
+int printJobOn(QPrinter& printer, int copies, const PrintJob& job, const PrintStatusFn& status)
+{
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toFile) {
+        // A PDF is printed later on some printer: keep clear of the quarter
+        // inch most printers cannot reach.
+        printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    }
+    printer.setCopyCount(1);
+    copies = std::max(1, copies);
+    QtPrintLayer layer(printer);
+    try {
+        if (toFile) {
+            CopiesInOneDocument copiesLayer(layer, copies);
+            layer.begin();
+            for (int copy = 0; copy < copies; ++copy) job.printCopy(copiesLayer, status);
+        } else {
+            for (int copy = 0; copy < copies; ++copy) {
+                layer.begin();
+                job.printCopy(layer, status);
+            }
+        }
+    } catch (const PrintFailure& failure) {
+        layer.abort();
+        if (toFile && !printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
+        return failure.number();
+    }
+    return 0;
+}
+
+void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(job.dialogTitle);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const int copies = printer.copyCount();
+
+    int failure = 0;
+    {
+        WaitCursor wait;
+        PrintStatus statusWindow(parent);
+        statusWindow.say(job.statusText);
+        failure = printJobOn(printer, copies, job, [&](const QString& text) { statusWindow.say(text); });
+    }
+    reportFailure(services, failure);
+}
+
+void previewJob(QWidget* parent, Services& services, const PrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(job.previewTitle);
+    int failure = 0;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        WaitCursor wait;
+        failure = printJobOn(*target, target->copyCount(), job);
+    });
+    preview.exec();
+    reportFailure(services, failure);
+}
+
+}  // namespace moxlet::ui

@@ -1,0 +1,155 @@
+// The word list printout and its clipboard text against the expected files
+// in tests/data/wordlist-output/<case>/ (print.txt: the print layer's
+// operations; copy.txt: the clipboard text byte for byte).  After a
+// deliberate change of the layout, regenerate them for review with
+//
+//   MOXLET_REGENERATE_GOLDEN=1 build/debug/bin/moxlet_core_tests --gtest_filter='*WordListOutput*'
+//
+// and read the diff before committing it.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+
+#include "support/RecordingPrintLayer.h"
+#include "wordlist/WordListPrintout.h"
+#include "wordlist/WordListText.h"
+
+namespace moxlet {
+namespace {
+
+const std::filesystem::path kGoldenDir = std::filesystem::path(MOXLET_TEST_DATA_DIR) / "wordlist-output";
+
+bool regenerating() { return std::getenv("MOXLET_REGENERATE_GOLDEN") != nullptr; }
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void compareOrWrite(const std::filesystem::path& path, const std::string& actual)
+{
+    if (regenerating()) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << actual;
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing; regenerate the expected files";
+    EXPECT_EQ(readFile(path), actual) << path;
+}
+
+// A full grid: "word01" .. "word40", with homophones at cells 1 and 38
+// (listed with " *" under options 1 and 2).
+std::vector<GridWord> fullGrid(int homophoneMode)
+{
+    std::vector<GridWord> cells;
+    for (int k = 1; k <= 40; ++k) {
+        const bool homophone = k == 2 || k == 39;
+        std::string text = (k < 10 ? "word0" : "word") + std::to_string(k);
+        if (homophone && homophoneMode != 0) text += " *";
+        cells.push_back({text, homophone});
+    }
+    return cells;
+}
+
+struct Case {
+    std::string name;
+    std::string why;
+    WordListSheet sheet;
+};
+
+std::vector<Case> cases()
+{
+    std::vector<Case> all;
+    const std::vector<SegmentId> two = {124, 125};          // consonant blends
+    const std::vector<SegmentId> three = {0, 19, 43};       // short a, e, i: names with marks
+    for (int font : {0, 1, 2}) {
+        const char* names[] = {"small", "medium", "large"};
+        all.push_back({std::string(names[font]) + "-full", "a full grid in each size; Large leaves cell 40 out",
+                       {"Ann", "Lee", false, two, fullGrid(0), font, 0}});
+    }
+    all.push_back({"new-three-segments", "New heading, three names joined with commas and \"or\"",
+                   {"Ann", "Lee", true, three, fullGrid(0), 0, 0}});
+    all.push_back({"empty", "an empty grid: title, heading and empty rows; no first name",
+                   {"", "Reading Group", false, {93}, {}, 0, 0}});
+    for (int mode : {1, 2}) {
+        std::vector<GridWord> cells = fullGrid(mode);
+        cells.resize(10);
+        cells[6] = {};
+        cells[8] = {"typed", false};  // a typed word is never bold
+        all.push_back({"homophones-" + std::to_string(mode), "homophones marked, and bold under option 2; gaps",
+                       {"Ann", "Lee", false, {93}, cells, 1, mode}});
+    }
+    return all;
+}
+
+std::vector<WordCell> copyCells(const std::vector<GridWord>& grid)
+{
+    std::vector<WordCell> cells;
+    for (const GridWord& g : grid) cells.push_back({g.text, static_cast<std::int16_t>(g.text.empty() ? -1 : 0)});
+    return cells;
+}
+
+class WordListOutputGolden : public ::testing::TestWithParam<Case> {};
+
+TEST_P(WordListOutputGolden, PrintoutAndClipboardTextMatchTheExpectedFiles)
+{
+    const Case& c = GetParam();
+    SCOPED_TRACE(c.why);
+    test::RecordingPrintLayer layer;
+    printWordList(layer, c.sheet);
+    compareOrWrite(kGoldenDir / c.name / "print.txt", layer.log());
+    compareOrWrite(kGoldenDir / c.name / "copy.txt", wordListText(copyCells(c.sheet.cells)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WordListOutputGolden, ::testing::ValuesIn(cases()),
+                         [](const ::testing::TestParamInfo<Case>& param) {
+                             std::string n = param.param.name;
+                             for (char& ch : n)
+                                 if (ch == '-') ch = '_';
+                             return n;
+                         });
+
+TEST(WordListOutputGoldenFiles, MatchTheCaseTable)
+{
+    if (regenerating()) GTEST_SKIP();
+    std::set<std::string> folders, names;
+    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir)) folders.insert(e.path().filename().string());
+    for (const Case& c : cases()) names.insert(c.name);
+    EXPECT_EQ(folders, names);
+}
+
+// What the expected files show, said directly: the rows each size prints,
+// and the Large size never printing the 40th word.
+TEST(WordListPrintout, EachSizePrintsItsCellsInItsRows)
+{
+    struct Expect {
+        int font;
+        int cells;
+        int lineEnds;  // title and heading lines included
+    };
+    // Small: 3 + 1 title lines, 1 + 1 heading, 1 spare, 10 rows x 2.
+    // Medium: the same, 13 full rows x 2 and a last row without an end.
+    // Large: 1 + 1 title, 1 + 1 heading, 13 rows x 2 less the last pair.
+    for (const Expect& e : {Expect{0, 40, 27}, Expect{1, 40, 33}, Expect{2, 39, 28}}) {
+        test::RecordingPrintLayer layer;
+        printWordList(layer, {"Ann", "Lee", false, {93}, fullGrid(0), e.font, 0});
+        const std::string log = layer.log();
+        std::size_t lineEnds = 0;
+        for (std::size_t at = log.find("end line"); at != std::string::npos; at = log.find("end line", at + 1))
+            ++lineEnds;
+        EXPECT_EQ(static_cast<int>(lineEnds), e.lineEnds) << e.font;
+        EXPECT_EQ(printedCells(e.font), e.cells);
+        EXPECT_EQ(log.find("word40") != std::string::npos, e.cells == 40) << e.font;
+        EXPECT_NE(log.find("word39"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace moxlet

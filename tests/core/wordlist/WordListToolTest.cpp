@@ -1,0 +1,377 @@
+// The word list tool's model: the candidate lists of a student, the chosen
+// segments across a change of type or student, generation over one or more
+// segments (thinning, sorting, shared words, homophones, segments that give
+// nothing and why), automatic selection, the grid's 40 cells, and over the
+// shipped word base: every listed word fits its student.
+
+#include <gtest/gtest.h>
+#include <map>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Marks.h"
+#include "store/DiskFileSystem.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestWordBase.h"
+#include "wordlist/WordListText.h"
+#include "wordlist/WordListTool.h"
+
+namespace moxlet {
+namespace {
+
+using test::TestWordBase;
+
+// Test word base blocks put A (segment 0) into every word.
+constexpr SegmentId kA = 0, kB = 10, kD = 17, kE = 19, kT = 93, kI = 43;
+
+StudentProfile studentWith(std::initializer_list<int> studied, int low = 1, int high = 9)
+{
+    StudentProfile p;
+    p.SyllableMin = static_cast<std::int16_t>(low);
+    p.SyllableMax = static_cast<std::int16_t>(high);
+    for (int s : studied) p.StudiedSegments.add(s);
+    return p;
+}
+
+SegmentSet segments(std::initializer_list<int> ids)
+{
+    SegmentSet s;
+    for (int id : ids) s.add(id);
+    return s;
+}
+
+// Chooses the given segments in the picker's slots, in order.
+void choose(WordListTool& tool, std::initializer_list<SegmentId> ids)
+{
+    auto slots = tool.slots();
+    std::fill(slots.begin(), slots.end(), -1);
+    std::size_t p = 0;
+    for (SegmentId id : ids) {
+        const auto& lines = tool.candidates();
+        const auto at = std::find(lines.begin(), lines.end(), id);
+        ASSERT_NE(at, lines.end()) << id;
+        slots[p++] = static_cast<std::int16_t>(at - lines.begin());
+    }
+}
+
+std::vector<std::string> listed(const WordListTool& tool)
+{
+    std::vector<std::string> t;
+    for (const auto& w : tool.words()) t.push_back(w.text);
+    return t;
+}
+
+std::vector<std::string> gridTexts(const WordListTool& tool)
+{
+    std::vector<std::string> t;
+    for (const auto& c : tool.grid().cells()) t.push_back(c.text);
+    return t;
+}
+
+TEST(WordListTool, CandidateListsComeFromTheStudiedSegments)
+{
+    WordListTool tool;
+    tool.chooseStudent(studentWith({}));
+    EXPECT_TRUE(tool.candidates().empty());  // nothing to review
+    tool.setListType(ListType::New);
+    ASSERT_EQ(tool.candidates().size(), 332u);
+    EXPECT_EQ(tool.candidates().front(), 0);
+    EXPECT_EQ(tool.candidates().back(), 331);
+
+    tool.chooseStudent(studentWith({kT, kB}));
+    EXPECT_EQ(tool.candidates().size(), 330u);
+    tool.setListType(ListType::Review);
+    EXPECT_EQ(tool.candidates(), (std::vector<SegmentId>{kB, kT}));
+    EXPECT_EQ(tool.student().StudiedSegments.word(24) & 0x6000, 0x6000);  // the flag bits, as every profile read
+}
+
+TEST(WordListTool, ChosenSegmentsFollowTheTypeAndTheStudent)
+{
+    WordListTool tool;
+    tool.chooseStudent(studentWith({kB, kD, kT}));
+    choose(tool, {kT, kB, kD});
+    EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kB, kD}));
+    EXPECT_FALSE(tool.setListType(ListType::Review));  // no change: kept
+    EXPECT_EQ(tool.chosenSegments().size(), 3u);
+
+    // Another student who has not studied B: B goes, D moves up.
+    tool.chooseStudent(studentWith({kD, kT, kI}));
+    EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kD}));
+    EXPECT_EQ(tool.slots()[2], -1);
+
+    EXPECT_TRUE(tool.setListType(ListType::New));
+    EXPECT_TRUE(tool.chosenSegments().empty());
+}
+
+struct Generated {
+    TestWordBase base;
+    WordListTool tool;
+    ScriptedRandom random{{0.0}};
+    GenerationReport report;
+
+    void run(int homophoneMode = 0)
+    {
+        base.closeIndex();
+        auto wb = base.open();
+        report = tool.generate(wb.get(), base.index, random, homophoneMode);
+    }
+};
+
+TEST(WordListTool, SharedWordsAreListedOnceInSyllableAndLetterOrder)
+{
+    Generated g;
+    const SegmentSet bd = segments({kB, kD, kI}), b = segments({kB, kI}), d = segments({kD, kI});
+    g.base.addWords(kB, 1, {{"bid", b}, {"bib", b}, {"dib", bd}});
+    g.base.addWords(kB, 2, {{"bidding", bd}});
+    g.base.addWords(kD, 1, {{"dib", bd}, {"did", d}});
+    g.base.addWords(kD, 2, {{"bidding", bd}, {"ad-lib", bd}});
+    g.tool.chooseStudent(studentWith({kB, kD, kI}));
+    choose(g.tool, {kB, kD});
+    g.run();
+    EXPECT_EQ(listed(g.tool), (std::vector<std::string>{"bib", "bid", "dib", "did", "ad-lib", "bidding"}));
+    ASSERT_EQ(g.report.segments.size(), 2u);
+    EXPECT_EQ(g.report.segments[0].listed, 4);
+    EXPECT_EQ(g.report.segments[1].listed, 4);
+    EXPECT_EQ(g.report.words, 6u);
+    EXPECT_EQ(g.tool.generatedSegments(), (std::vector<SegmentId>{kB, kD}));
+    EXPECT_TRUE(generationNote(g.report, 1, 9).empty());
+}
+
+TEST(WordListTool, LongRunsAreThinnedAndEveryRunIsBounded)
+{
+    struct Case {
+        int eligible, other;
+        double random;
+        std::size_t words;
+        const char* kept;     // a word the list has
+        const char* dropped;  // a word it has not
+    };
+    // Test blocks put the unfit records first, one before each fit one, so
+    // "w2" is the first fit word.  A run below 1500 records is listed
+    // whole; from 1500 records and 1000 accepted words on, every step-th
+    // word from a random start in [0, step), step = accepted / 750.  7000
+    // accepted is past the 6000 the tool was once limited to, and still
+    // bounded.
+    const Case cases[] = {
+        {1100, 100, 0.0, 1100, "w2", "w1"},  // 1200 records: all 1100
+        {1600, 1400, 0.0, 800, "w2", "w4"},  // step 2, from the first
+        {1600, 1400, 0.9, 800, "w4", "w2"},  // step 2, from the second
+        {999, 600, 0.5, 999, "w2", "w1"},    // a long run with few fit words: all
+        {7000, 0, 0.0, 778, "w10", "w2"},    // step 9: 7000 / 9 rounded up
+    };
+    for (const Case& c : cases) {
+        Generated g;
+        g.random = ScriptedRandom({c.random});
+        g.base.addBlock(kT, 2, c.eligible, c.other);
+        g.tool.chooseStudent(studentWith({kA, kT}));
+        choose(g.tool, {kT});
+        g.run();
+        SCOPED_TRACE(std::to_string(c.eligible) + " of " + std::to_string(c.eligible + c.other));
+        EXPECT_EQ(g.tool.words().size(), c.words);
+        EXPECT_EQ(g.report.segments[0].eligible, c.eligible);
+        const auto words = listed(g.tool);
+        EXPECT_NE(std::find(words.begin(), words.end(), c.kept), words.end());
+        EXPECT_EQ(std::find(words.begin(), words.end(), c.dropped), words.end());
+        EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));  // one syllable count, small letters
+    }
+}
+
+TEST(WordListTool, SegmentsThatGiveNoWordsAreExplained)
+{
+    Generated g;
+    const SegmentSet te = segments({kT, kE});  // E is not studied
+    g.base.addWords(kT, 2, {{"ten", te}, {"tent", te}, {"test", te}, {"text", te}});
+    g.base.addBlock(kD, 1, 3, 0);
+    g.tool.chooseStudent(studentWith({kA, kT, kD, kB}, 1, 3));
+    choose(g.tool, {kB, kT, kD});  // B has no words at all
+    g.run();
+    EXPECT_EQ(g.tool.words().size(), 3u);
+    const std::string b = displayText(segmentName(kB)), t = displayText(segmentName(kT));
+    EXPECT_EQ(generationNote(g.report, 1, 3),
+              "The word base has no words containing " + b + " of 1 to 3 syllables.\n"
+              "No word containing " + t + " fits this student: all 4 words of 1 to 3 syllables also contain "
+              "segments not yet studied.");
+
+    GenerationReport one;
+    one.segments.push_back({kT, 1, 0, 0});
+    EXPECT_EQ(generationNote(one, 2, 2), "No word containing " + t +
+                                             " fits this student: the one word of 2 syllables also contains "
+                                             "segments not yet studied.");
+    g.tool.grid().toggle(0, true);
+    const auto report = g.tool.generate(nullptr, g.base.index, g.random, 0);  // no word base
+    EXPECT_TRUE(g.tool.words().empty());
+    EXPECT_EQ(g.tool.grid().cells()[0], WordCell{});  // a generation empties the grid
+    EXPECT_EQ(generationNote(report, 1, 3), "The word base could not be read, so no words were generated.");
+}
+
+TEST(WordListTool, NewListsAdmitTheSegmentAndMarkHomophones)
+{
+    for (int mode : {0, 1, 2}) {
+        Generated g;
+        SegmentSet pair = segments({kT, kI});
+        pair.add(seg::HomophoneFlag);
+        g.base.addWords(kT, 1, {{"tit", segments({kT, kI})}, {"tint", pair}});
+        g.tool.chooseStudent(studentWith({kI}));
+        g.tool.setListType(ListType::New);
+        choose(g.tool, {kT});
+        g.run(mode);
+        SCOPED_TRACE(mode);
+        EXPECT_EQ(listed(g.tool), (std::vector<std::string>{mode ? "tint *" : "tint", "tit"}));
+        EXPECT_EQ(g.tool.generatedType(), ListType::New);
+        g.tool.grid().toggle(1, true);
+        g.tool.grid().toggle(0, true);
+        EXPECT_FALSE(g.tool.cellIsHomophone(0));
+        EXPECT_TRUE(g.tool.cellIsHomophone(1));
+    }
+}
+
+TEST(WordListTool, AutomaticSelectionTakesEveryStepthWordFromARandomStart)
+{
+    auto picks = [](std::size_t count, double r) {
+        ScriptedRandom random({r});
+        return automaticSelection(count, random);
+    };
+    std::vector<int> from0, from1;
+    for (int k = 0; k < 40; ++k) from0.push_back(2 * k), from1.push_back(2 * k + 1);
+    EXPECT_EQ(picks(100, 0.4), from0);  // step 2, start 0
+    EXPECT_EQ(picks(100, 0.6), from1);  // step 2, start 1
+    EXPECT_EQ(picks(5, 0.9), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(picks(79, 0.9).back(), 39);  // step 1: the first 40
+    EXPECT_EQ(picks(160, 0.99).front(), 3);
+    EXPECT_TRUE(picks(0, 0.5).empty());
+
+    Generated g;
+    g.random = ScriptedRandom({0.6});
+    g.base.addBlock(kT, 1, 100, 0);
+    g.tool.chooseStudent(studentWith({kA, kT}));
+    choose(g.tool, {kT});
+    g.run();
+    g.tool.selectAutomatically(g.random);
+    const auto cells = g.tool.grid().cells();
+    for (int k = 0; k < 40; ++k) {
+        EXPECT_EQ(cells[static_cast<std::size_t>(k)].tag, 2 * k + 1);
+        EXPECT_EQ(cells[static_cast<std::size_t>(k)].text, g.tool.words()[static_cast<std::size_t>(2 * k + 1)].text);
+    }
+}
+
+TEST(WordListTool, TheGridTakesFortyWordsAndClosesGaps)
+{
+    Generated g;
+    g.base.addBlock(kT, 1, 45, 0);
+    g.tool.chooseStudent(studentWith({kA, kT}));
+    choose(g.tool, {kT});
+    g.run();
+    WordChoice& grid = g.tool.grid();
+    for (int i = 0; i < 40; ++i) ASSERT_TRUE(grid.toggle(i, true));
+    EXPECT_FALSE(grid.toggle(40, true));  // the 41st is refused
+    EXPECT_FALSE(grid.tickedLines()[40]);
+
+    const std::string fifth = grid.cells()[5].text, sixth = grid.cells()[6].text;
+    EXPECT_TRUE(grid.toggle(4, false));  // the 5th cell goes; the rest move back one
+    EXPECT_EQ(grid.cells()[4].text, fifth);
+    EXPECT_EQ(grid.cells()[5].text, sixth);
+    EXPECT_EQ(grid.cells()[39], WordCell{});
+    EXPECT_TRUE(grid.toggle(44, true));  // room again: it goes to the last cell
+    EXPECT_EQ(grid.cells()[39].tag, 44);
+
+    // A typed word keeps its cell; a ticked word takes the first free one.
+    grid.clear();
+    std::vector<std::string> boxes(40);
+    boxes[2] = "  zebra  ";
+    grid.applyTyped(boxes);
+    grid.toggle(7, true);
+    grid.toggle(8, true);
+    grid.toggle(9, true);
+    EXPECT_EQ(gridTexts(g.tool)[2], "zebra");
+    EXPECT_EQ(grid.cells()[3].tag, 9);
+    EXPECT_FALSE(g.tool.cellIsHomophone(2));
+}
+
+TEST(WordListText, NamesAreJoinedWithOrAndCommas)
+{
+    using S = std::vector<std::string>;
+    EXPECT_EQ(joinNames(S{}), "");
+    EXPECT_EQ(joinNames(S{"ST"}), "ST");
+    EXPECT_EQ(joinNames(S{"ST", "SP"}), "ST or SP");
+    EXPECT_EQ(joinNames(S{"ST", "SP", "SK"}), "ST, SP, or SK");
+    EXPECT_EQ(joinNames(S{"a", "b", "c", "d", "e"}), "a, b, c, d, or e");
+    EXPECT_EQ(wordFrameCaption({0, kB}), "Select 40 Words Containing A (\xC4\x83) or B");
+}
+
+TEST(WordListText, ASixWordGridIsTenLinesOfFourFields)
+{
+    std::vector<WordCell> cells(40);
+    const char* words[] = {"cat", "hat", "mat", "sat", "bat", "r\xE9sum\xE9"};
+    for (int k = 0; k < 6; ++k) cells[static_cast<std::size_t>(k)] = {words[k], static_cast<std::int16_t>(k)};
+    std::string expected = "cat\that\tmat\tsat\r\nbat\tr\xC3\xA9sum\xC3\xA9\t\t\r\n";
+    for (int line = 0; line < 8; ++line) expected += "\t\t\t\r\n";
+    EXPECT_EQ(wordListText(cells), expected);
+    EXPECT_EQ(wordListText({}), std::string() + [] {
+        std::string empty;
+        for (int line = 0; line < 10; ++line) empty += "\t\t\t\r\n";
+        return empty;
+    }());
+}
+
+// Over the shipped word base: for random students, types, ranges and
+// segments, every listed word contains a chosen segment, lies in the
+// student's syllable range and passes the eligibility test for it.
+TEST(WordListTool, EveryListedWordFitsTheStudent)
+{
+    DiskFileSystem files(MOXLET_WORDBASE_DIR);
+    ScriptedPrompt prompt;
+    SeededRandom random(20260427);
+    auto wb = WordBase::open(FileContext{files, prompt, random});
+    ASSERT_NE(wb, nullptr);
+    OffsetIndex index;
+    fillOffsetIndex(index);
+    // Every word's segments and syllable count, by its text.
+    std::map<std::string, WordRecord> byText;
+    ASSERT_TRUE(wb->readRun(1, wb->recordCount(), [&](std::int32_t, const WordRecord& w) {
+        byText.emplace(w.WordText.trimmed(), w);
+    }));
+
+    std::size_t checked = 0;
+    for (int trial = 0; trial < 80; ++trial) {
+        WordListTool tool;
+        const int low = 1 + random.below(3);
+        StudentProfile student = studentWith({}, low, low + random.below(4));
+        // From a beginner to a student who has studied nearly everything.
+        const double share = (1 + trial % 4) / 4.0 - 0.05;
+        for (int id = 0; id < 332; ++id)
+            if (random.next() < share) student.StudiedSegments.add(id);
+        tool.setListType(trial % 2 ? ListType::New : ListType::Review);
+        tool.chooseStudent(student);
+        const auto& lines = tool.candidates();
+        if (lines.empty()) continue;
+        const int n = 1 + random.below(5);
+        for (int p = 0; p < n; ++p)
+            tool.slots()[static_cast<std::size_t>(p)] =
+                static_cast<std::int16_t>(random.below(static_cast<int>(lines.size())));
+        const std::vector<SegmentId> chosen = tool.chosenSegments();
+        tool.generate(wb.get(), index, random, 0);
+        const StudentMasks masks = StudentMasks::fromStudied(tool.student().StudiedSegments);
+        for (const ListedWord& listedWord : tool.words()) {
+            const auto found = byText.find(listedWord.text);
+            ASSERT_NE(found, byText.end()) << listedWord.text;
+            const WordRecord& w = found->second;
+            bool fits = false;
+            for (SegmentId s : chosen) {
+                StudentMasks m = masks;
+                if (s == seg::Rule111) m.studentSet.add(seg::Rule211), m.studentRootSet.add(seg::Rule211);
+                fits = fits || (w.Segments.contains(s) &&
+                                isEligible(w.Segments, m, tool.listType() == ListType::New ? s : kNoSegment));
+            }
+            EXPECT_TRUE(fits) << listedWord.text << " in trial " << trial;
+            EXPECT_GE(w.OrderKey, student.SyllableMin) << listedWord.text;
+            EXPECT_LE(w.OrderKey, student.SyllableMax) << listedWord.text;
+            ++checked;
+        }
+        // Sorted, each word once.
+        for (std::size_t k = 1; k < tool.words().size(); ++k)
+            EXPECT_NE(tool.words()[k - 1].text, tool.words()[k].text);
+    }
+    EXPECT_GT(checked, 5000u);
+}
+
+}  // namespace
+}  // namespace moxlet
