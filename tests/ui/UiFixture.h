@@ -25,6 +25,7 @@
 #include "shell/MainWindow.h"
 #include "store/DiskFileSystem.h"
 #include "support/MemoryClipboard.h"
+#include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
 
 namespace moxlet::test {
@@ -34,9 +35,10 @@ struct UiFixture {
     ScriptedPrompt prompt;
     SeededRandom random{7};
     ui::MemoryClipboard clipboard;
+    ui::ScriptedPrintDialogs printDialogs;
     OptionSettings options;
     WordSource words;
-    ui::Services services{prompt, random, clipboard, options, words, dir.path().toStdString(),
+    ui::Services services{prompt, random, clipboard, printDialogs, options, words, dir.path().toStdString(),
                           QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet")};
     DiskFileSystem fs{dir.path().toStdString()};
     FileContext ctx{fs, prompt, random};

@@ -23,6 +23,12 @@ public:
     void setText(const QString&) override {}
 };
 
+// Print dialogs that never wait: screenshots never print.
+class NoPrintDialogs : public ui::PrintDialogs {
+public:
+    bool exec(QDialog&) override { return false; }
+};
+
 void settle(int ms)
 {
     QElapsedTimer t;
@@ -62,8 +68,9 @@ std::vector<int> join(std::initializer_list<std::vector<int>> parts)
 Session::Session(const QString& installDir)
 {
     clipboard_ = std::make_unique<NoClipboard>();
+    printDialogs_ = std::make_unique<NoPrintDialogs>();
     services_ = std::make_unique<ui::Services>(ui::Services{
-        prompt_, random_, *clipboard_, options_, words_, data_.path().toStdString(), installDir});
+        prompt_, random_, *clipboard_, *printDialogs_, options_, words_, data_.path().toStdString(), installDir});
     addSampleStudents();
     main_ = std::make_unique<ui::MainWindow>(*services_);
     ui::ShellSeams seams;

@@ -57,6 +57,7 @@ private:
     ScriptedPrompt prompt_;
     SeededRandom random_{1};
     std::unique_ptr<ui::Clipboard> clipboard_;
+    std::unique_ptr<ui::PrintDialogs> printDialogs_;
     OptionSettings options_;
     WordSource words_;
     std::unique_ptr<ui::Services> services_;

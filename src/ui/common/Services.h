@@ -11,6 +11,8 @@
 #include "store/Random.h"
 #include "words/WordBase.h"
 
+class QDialog;
+
 namespace moxlet::ui {
 
 class Clipboard {
@@ -27,10 +29,27 @@ public:
     void setText(const QString& text) override;
 };
 
+// The print dialog and the print preview are shown through this seam: the
+// program shows them to the tutor (and waits); tests and the monkey answer
+// them without a person.  The caller sets a dialog up; exec() shows it and
+// says whether it was accepted.
+class PrintDialogs {
+public:
+    virtual ~PrintDialogs() = default;
+    virtual bool exec(QDialog& dialog) = 0;
+};
+
+// The dialogs as they are: shown modally, waiting for the tutor.
+class SystemPrintDialogs : public PrintDialogs {
+public:
+    bool exec(QDialog& dialog) override;
+};
+
 struct Services {
     Prompt& prompt;
     Random& random;
     Clipboard& clipboard;
+    PrintDialogs& printDialogs;
     OptionSettings& options;
     WordSource& words;
     std::filesystem::path dataDir;  // every data file lives here

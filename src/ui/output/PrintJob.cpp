@@ -86,7 +86,7 @@ void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(job.dialogTitle);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (!services.printDialogs.exec(dialog)) return;
     const int copies = printer.copyCount();
 
     int failure = 0;
@@ -109,7 +109,7 @@ void previewJob(QWidget* parent, Services& services, const PrintJob& job)
         WaitCursor wait;
         failure = printJobOn(*target, target->copyCount(), job);
     });
-    preview.exec();
+    services.printDialogs.exec(preview);
     reportFailure(services, failure);
 }
 

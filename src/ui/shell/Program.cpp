@@ -42,9 +42,10 @@ int runProgram(const ProgramOptions& options)
     if (!claimDataFolder(dataDir, prompt, lock)) return 1;
     auto random = makeClockRandom();
     SystemClipboard clipboard;
+    SystemPrintDialogs printDialogs;
     OptionSettings optionSettings;
     WordSource words;
-    Services services{prompt, *random, clipboard, optionSettings, words, dataDir, installDir};
+    Services services{prompt, *random, clipboard, printDialogs, optionSettings, words, dataDir, installDir};
 
     QApplication::setWindowIcon(QIcon(productPicture(64)));
     MainWindow window(services);

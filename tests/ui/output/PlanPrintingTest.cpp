@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -130,17 +129,18 @@ TEST(PlanPrinting, TheCancelledPrintDialogEndsQuietly)
     fx.start();
     ReferencePlan r = fullReferencePlan();
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    fx.printDialogs.answer = [&](QDialog& shown) {
+        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog) return false;
         seen = true;
         EXPECT_EQ(dialog->windowTitle(), "Print Lesson Plan");
         EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
         EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
         EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
         EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
-        dialog->reject();
-    });
+        return false;  // cancelled
+    };
     ui::printPlan(fx.main.get(), fx.services, r.output());
     EXPECT_TRUE(seen);
     EXPECT_TRUE(fx.prompt.shown().empty());

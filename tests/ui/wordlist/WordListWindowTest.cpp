@@ -20,7 +20,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QTimer>
 #include <QWindow>
 
 #include "UiFixture.h"
@@ -294,13 +293,14 @@ TEST(WordListTool, PrintsIntoAPdfFileInEachSize)
 
     // The dialog is the word list's; cancelling it prints nothing.
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    f.printDialogs.answer = [&](QDialog& shown) {
+        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog) return false;
         seen = true;
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Word List"));
-        dialog->reject();
-    });
+        return false;  // cancelled
+    };
     click(w, "Print");
     EXPECT_TRUE(seen);
     EXPECT_TRUE(f.prompt.shown().empty());
