@@ -22,7 +22,9 @@
 #include "profiles/ProfileEdit.h"
 #include "profiles/StudentListFill.h"
 #include "shell/WindowSize.h"
+#include "wordlist/WordListCheck.h"
 #include "wordlist/WordListText.h"
+#include "words/WordCheckDialog.h"
 #include "words/SegmentPickerDialog.h"
 #include "words/TypedWordsDialog.h"
 
@@ -123,12 +125,17 @@ void WordListWindow::buildControls()
 
     type_ = button(this, QStringLiteral("&Type..."), "Type");
     clear_ = button(this, QStringLiteral("C&lear"), "Clear");
+    // Alt+W belongs to the list's label here, so the word dialogs' "Check
+    // a &Word..." takes its k.
+    checkWord_ = button(this, QStringLiteral("Chec&k a Word..."), "CheckWord");
+    checkWord_->setToolTip(QStringLiteral("Why is a word in this list, or not?"));
     copy_ = button(this, QStringLiteral("&Copy List"), "Copy");
     print_ = button(this, QStringLiteral("&Print..."), "Print");
     preview_ = button(this, QStringLiteral("Print Pre&view..."), "Preview");
     exit_ = button(this, QStringLiteral("E&xit"), "Close");
     connect(type_, &QPushButton::clicked, this, &WordListWindow::typeWords);
     connect(clear_, &QPushButton::clicked, this, &WordListWindow::clearWords);
+    connect(checkWord_, &QPushButton::clicked, this, &WordListWindow::checkWord);
     connect(copy_, &QPushButton::clicked, this, &WordListWindow::copyList);
     connect(print_, &QPushButton::clicked, this, &WordListWindow::print);
     connect(preview_, &QPushButton::clicked, this, &WordListWindow::preview);
@@ -190,7 +197,7 @@ void WordListWindow::layoutControls()
     commands->addWidget(label(this, "Label3", QStringLiteral("F&ont Size:"), fontSize_));
     commands->addWidget(fontSize_);
     commands->addStretch();
-    for (QPushButton* b : {type_, clear_, copy_, print_, preview_, exit_}) commands->addWidget(b);
+    for (QPushButton* b : {type_, clear_, checkWord_, copy_, print_, preview_, exit_}) commands->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
@@ -198,8 +205,9 @@ void WordListWindow::layoutControls()
     layout->addWidget(wordFrame_, 1);
     layout->addLayout(commands);
 
-    QWidget* order[] = {students_, review_, newList_, chooseSegments_, automatic_, generate_, words_,
-                        fontSize_, type_,     clear_,   copy_,           print_,     preview_, exit_};
+    QWidget* order[] = {students_, review_,    newList_, chooseSegments_, automatic_, generate_,
+                        words_,    fontSize_,  type_,    clear_,          checkWord_, copy_,
+                        print_,    preview_,   exit_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -387,6 +395,28 @@ WordListSheet WordListWindow::sheet() const
     sheet.fontSize = fontSize_->currentIndex();
     sheet.homophoneMode = services_.options.values.HomophoneMode;
     return sheet;
+}
+
+void WordListWindow::checkWord()
+{
+    if (!tool_.hasStudent()) {
+        information("You must select a Student.", "Check a Word", students_);
+        return;
+    }
+    // The word under the cursor, if any, to begin with.
+    const QListWidgetItem* current = words_->currentItem();
+    QString word = current ? current->text() : QString();
+    auto* dialog = new WordCheckDialog(
+        [this](const std::string& typed) {
+            WordBaseFiles files(services_);
+            auto wordBase = files.open();
+            if (!wordBase) return std::string();
+            return wordListCheckText(*wordBase, services_.words.index, tool_, typed);
+        },
+        word, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] { words_->setFocus(); });
+    dialog->open();
 }
 
 void WordListWindow::copyList()

@@ -8,7 +8,8 @@
 // 10 x 4 grid (WGrid): by hand (a click or the space bar; a double click
 // counts once; a 41st word is refused without a word), automatically
 // ("Automatic List Selection" when generating), or by typing words the list
-// lacks ("&Type...").  "C&lear" empties the grid.
+// lacks ("&Type...").  "C&lear" empties the grid.  "Chec&k a Word..."
+// says why a word is, or is not, in the list (wordlist/WordListCheck.h).
 //
 // When a generation leaves a segment without words, or a Review list has
 // nothing to choose from, a note under the list (object name Note) says
@@ -71,6 +72,7 @@ public Q_SLOTS:
     void generate();
     void typeWords();
     void clearWords();
+    void checkWord();
     void copyList();
     void print();
     void preview();
@@ -111,6 +113,7 @@ private:
     QComboBox* fontSize_ = nullptr;
     QPushButton* type_ = nullptr;
     QPushButton* clear_ = nullptr;
+    QPushButton* checkWord_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;

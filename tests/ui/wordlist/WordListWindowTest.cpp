@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,6 +34,7 @@
 #include "wordlist/WordListWindow.h"
 #include "words/SegmentPickerDialog.h"
 #include "words/TypedWordsDialog.h"
+#include "words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -231,6 +233,9 @@ TEST(WordListTool, AStudentWithNothingStudiedIsToldWhyThereIsNothingToReview)
     f.start();
     WordListWindow* w = f.open();
     ASSERT_NE(w, nullptr);
+    click(w, "CheckWord");
+    f.lastMessage("You must select a Student.", "Check a Word");
+    EXPECT_EQ(w->findChild<WordCheckDialog*>(), nullptr);
     f.chooseStudent(w, 0);  // Beginner, Bo
     EXPECT_TRUE(w->note()->text().contains(QStringLiteral("none to review")));
     SegmentPickerDialog* picker = f.openPicker(w);
@@ -258,6 +263,22 @@ TEST(WordListTool, AStudentWithNothingStudiedIsToldWhyThereIsNothingToReview)
     EXPECT_GT(w->wordList()->count(), 0);
     EXPECT_TRUE(w->note()->text().isEmpty());
     EXPECT_EQ(f.selectedWords(w), 0);  // no automatic selection asked for
+
+    // Check a Word starts from the current word, which the list offers;
+    // a word the list lacks is explained.
+    w->wordList()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    click(w, "CheckWord");
+    auto* check = w->findChild<WordCheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->answerLabel()->text().contains(QStringLiteral("is offered")))
+        << check->answerLabel()->text().toStdString();
+    child<QLineEdit>(check, "Word")->setText(QStringLiteral("cat"));
+    click(check, "Check");
+    EXPECT_TRUE(check->answerLabel()->text().contains(QStringLiteral("does not contain")))
+        << check->answerLabel()->text().toStdString();
+    check->close();
+    QApplication::processEvents();
+    EXPECT_EQ(w->focusWidget(), w->wordList());
 }
 
 TEST(WordListTool, PrintsIntoAPdfFileInEachSize)
