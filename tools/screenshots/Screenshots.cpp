@@ -133,7 +133,7 @@ QPixmap wordListTool(Session& s)
 
 // clang-format off: one line per picture.
 const Shot kShots[] = {
-    {"icon.png", [](Session&) { return productPicture(96); }},
+    {"icon.png", [](Session&) { return productPicture(48); }},
     {"splash.png", [](Session& s) { Splash splash(std::chrono::hours(1)); splash.show(); return s.grab(&splash); }},
     {"main-window.png", [](Session& s) { return s.grab(&s.main()); }},
     {"menu-plan.png", [](Session& s) { return s.grab(s.popUpMenu("mnuLPlan")); }},
