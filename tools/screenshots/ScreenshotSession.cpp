@@ -6,6 +6,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <cstdio>
 
 #include "catalogue/SegmentIds.h"
 #include "profiles/ProfileFile.h"
@@ -21,12 +26,6 @@ class NoClipboard : public ui::Clipboard {
 public:
     void clear() override {}
     void setText(const QString&) override {}
-};
-
-// Print dialogs that never wait: screenshots never print.
-class NoPrintDialogs : public ui::PrintDialogs {
-public:
-    bool exec(QDialog&) override { return false; }
 };
 
 void settle(int ms)
@@ -65,10 +64,33 @@ std::vector<int> join(std::initializer_list<std::vector<int>> parts)
 
 }  // namespace
 
+// Print dialogs that never wait: cancelled, unless a picture of a printout
+// is wanted, which is then printed to a PDF file as a tutor without a
+// printer would.
+class PdfPrintDialogs : public ui::PrintDialogs {
+public:
+    QString file;
+
+    bool exec(QDialog& dialog) override
+    {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (!print || file.isEmpty()) return false;
+        QPrinter* printer = print->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+        // The page the layout was made for: Letter, a printer's quarter-inch
+        // margins.
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+        file.clear();
+        return true;
+    }
+};
+
 Session::Session(const QString& installDir)
 {
     clipboard_ = std::make_unique<NoClipboard>();
-    printDialogs_ = std::make_unique<NoPrintDialogs>();
+    printDialogs_ = std::make_unique<PdfPrintDialogs>();
     services_ = std::make_unique<ui::Services>(ui::Services{
         prompt_, random_, *clipboard_, *printDialogs_, options_, words_, data_.path().toStdString(), installDir});
     addSampleStudents();
@@ -166,6 +188,32 @@ QWidget* Session::popUpMenu(const char* name)
     settle(100);
     return menu;
 }
+
+void Session::click(QWidget* window, const char* button)
+{
+    auto* b = window ? window->findChild<QPushButton*>(QString::fromLatin1(button)) : nullptr;
+    if (!b) {
+        std::fprintf(stderr, "moxlet-screenshots: no button %s\n", button);
+        return;
+    }
+    b->click();
+    settle(50);
+}
+
+void Session::chooseLine(QListWidget* list, const QString& text)
+{
+    const auto found = list ? list->findItems(text, Qt::MatchExactly) : QList<QListWidgetItem*>();
+    if (found.isEmpty()) {
+        std::fprintf(stderr, "moxlet-screenshots: no line %s\n", qPrintable(text));
+        return;
+    }
+    list->setCurrentItem(found.first());
+    settle(20);
+}
+
+void Session::settle(int ms) { screenshots::settle(ms); }
+
+void Session::printToPdf(const QString& file) { printDialogs_->file = file; }
 
 QPixmap Session::grab(QWidget* window, int settleMs)
 {

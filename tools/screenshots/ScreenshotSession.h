@@ -14,9 +14,12 @@
 #include "store/Random.h"
 #include "support/ScriptedPrompt.h"
 
+class QListWidget;
 class QWidget;
 
 namespace moxlet::screenshots {
+
+class PdfPrintDialogs;
 
 class Session {
 public:
@@ -43,6 +46,18 @@ public:
     void openProfile(const QString& student);
     // Pops up the menu with that control name (mnuLPlan, mnuHelp, ...).
     QWidget* popUpMenu(const char* menu);
+    // Clicks the button with that control name in `window` and lets what it
+    // opens appear.
+    void click(QWidget* window, const char* button);
+    // Lets pending events run for `ms` milliseconds (what a click started).
+    void settle(int ms = 50);
+    // Selects the line of a list that reads `text` (a student, a date).
+    void chooseLine(QListWidget* list, const QString& text);
+    // The next print dialog is answered with "Print to File (PDF)" into
+    // `file`, on the Letter page the printout was laid out for.
+    void printToPdf(const QString& file);
+    // The message boxes shown so far (answered with their defaults).
+    const ScriptedPrompt& prompt() const { return prompt_; }
 
     // Lets the window settle (layout, pages, models filled in the background)
     // and returns what it shows.
@@ -57,7 +72,7 @@ private:
     ScriptedPrompt prompt_;
     SeededRandom random_{1};
     std::unique_ptr<ui::Clipboard> clipboard_;
-    std::unique_ptr<ui::PrintDialogs> printDialogs_;
+    std::unique_ptr<PdfPrintDialogs> printDialogs_;
     OptionSettings options_;
     WordSource words_;
     std::unique_ptr<ui::Services> services_;

@@ -6,8 +6,11 @@
 //
 // Each picture is one line of kShots: its file name and how to open the
 // window in a fresh session (sample students, main window shown).  A new
-// window gets a new line.
+// window gets a new line.  A printout is a line of kPrintouts: it is printed
+// to OUTPUT-DIR/NAME.pdf, which "./dev screenshots" turns into NAME.png (its
+// first page) with pdftoppm.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -18,7 +21,19 @@
 #include <cstdio>
 #include <functional>
 
+#include "SamplePlans.h"
 #include "ScreenshotSession.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/SegmentIds.h"
+#include "common/Text.h"
+#include "options/HomophoneOptionsDialog.h"
+#include "options/PrintOptionsDialog.h"
+#include "plans/DeletePlansDialog.h"
+#include "plans/GenerationSummary.h"
+#include "plans/PlanChooser.h"
+#include "plans/PlanWindow.h"
+#include "plans/SectionEditor.h"
+#include "plans/SkillsDialog.h"
 #include "profiles/DeleteProfilesDialog.h"
 #include "profiles/PersonalInfoDialog.h"
 #include "profiles/ProfileEditor.h"
@@ -27,9 +42,14 @@
 #include "shell/HelpWindow.h"
 #include "shell/ProductPicture.h"
 #include "shell/Splash.h"
+#include "wordlist/WordListWindow.h"
+#include "words/SegmentPickerDialog.h"
+#include "words/TypedWordsDialog.h"
+#include "words/WordChoiceDialog.h"
 
+using namespace moxlet;
 using namespace moxlet::ui;
-using moxlet::screenshots::Session;
+using namespace moxlet::screenshots;
 
 namespace {
 
@@ -50,9 +70,70 @@ QPixmap helpWindow(Session& s, const char* entry, const QString& lookFor = {})
     return s.grab(help, 800);
 }
 
+// Sam Rivera's plans saved, the newest opened in the plan window.
+PlanWindow* samplePlan(Session& s)
+{
+    addSamplePlans(s);
+    return openPlan(s, kSampleStudent, kSampleDate);
+}
+
+// A window the plan window opens with one of its buttons.
+template <class W> QPixmap fromPlan(Session& s, const char* button)
+{
+    s.click(samplePlan(s), button);
+    return s.grab(s.find<W>());
+}
+
+// A list of dates with the student chosen (and a date selected).
+template <class W> QPixmap planDates(Session& s, const char* entry, const QString& date = {})
+{
+    addSamplePlans(s);
+    auto* dialog = s.open<W>(entry);
+    if (!dialog) return {};
+    s.chooseLine(dialog->studentList(), kSampleStudent);
+    if (!date.isEmpty()) s.chooseLine(dialog->planList(), date);
+    return s.grab(dialog);
+}
+
+// The Review lists of a new plan just made: the summary.
+QPixmap generationSummary(Session& s)
+{
+    PlanWindow* plan = newPlan(s, kSampleStudent);
+    if (!plan) return {};
+    s.click(pickSegments(s, plan, Review, {seg::CK, seg::SH, seg::EE, seg::AI}), "OK");
+    s.settle(200);
+    return s.grab(plan->sections()->summary());
+}
+
+// Type... in the spelling row that has a typed word.
+QPixmap typedWords(Session& s)
+{
+    s.click(samplePlan(s), "Cmd3X_0");
+    s.click(s.find<WordChoiceDialog>(), "Type");
+    return s.grab(s.find<TypedWordsDialog>());
+}
+
+// The word list tool with a list generated and chosen automatically.
+QPixmap wordListTool(Session& s)
+{
+    auto* tool = s.open<WordListWindow>("mnuPlan_2");
+    if (!tool) return {};
+    s.chooseLine(tool->studentList(), kSampleStudent);
+    s.click(tool, "PhnCmd");
+    if (auto* picker = s.find<SegmentPickerDialog>()) {
+        for (int id : {seg::SH, seg::CK})
+            for (QListWidgetItem* line : picker->list()->findItems(markedText(segmentName(id)), Qt::MatchExactly))
+                line->setSelected(true);
+        s.click(picker, "OK");
+    }
+    tool->findChild<QCheckBox*>(QStringLiteral("AutoSel"))->setChecked(true);
+    s.click(tool, "GenerateWordList");
+    return s.grab(tool->parentWidget());  // the tool in its frame
+}
+
 // clang-format off: one line per picture.
 const Shot kShots[] = {
-    {"icon.png", [](Session&) { return productPicture(96); }},
+    {"icon.png", [](Session&) { return productPicture(48); }},
     {"splash.png", [](Session& s) { Splash splash(std::chrono::hours(1)); splash.show(); return s.grab(&splash); }},
     {"main-window.png", [](Session& s) { return s.grab(&s.main()); }},
     {"menu-plan.png", [](Session& s) { return s.grab(s.popUpMenu("mnuLPlan")); }},
@@ -67,8 +148,60 @@ const Shot kShots[] = {
     {"about.png", [](Session& s) { return s.grab(s.open<AboutDialog>("mnuAbout")); }},
     {"help-window.png", [](Session& s) { return helpWindow(s, "mnuContents"); }},
     {"help-index.png", [](Session& s) { return helpWindow(s, "mnuSearchHelp", QStringLiteral("syll")); }},
+    {"select-lesson-plan.png", [](Session& s) { return planDates<PlanChooser>(s, "mnuPlan_1", kSampleDate); }},
+    {"plan-window.png", [](Session& s) { samplePlan(s); return s.grab(&s.main()); }},
+    {"segment-picker.png", [](Session& s) { return fromPlan<SegmentPickerDialog>(s, "Cmd_1"); }},
+    {"word-list-summary.png", generationSummary},
+    {"edit-word-list.png", [](Session& s) { return fromPlan<WordChoiceDialog>(s, "Cmd2X_0"); }},
+    {"spelling-words.png", [](Session& s) { return fromPlan<WordChoiceDialog>(s, "Cmd3X_1"); }},
+    {"type-words.png", typedWords},
+    {"skills.png", [](Session& s) { return fromPlan<SkillsDialog>(s, "ReadCmd"); }},
+    {"delete-plans.png", [](Session& s) { return planDates<DeletePlansDialog>(s, "mnuDelPlan", QStringLiteral("09-02-25")); }},
+    {"word-list-tool.png", wordListTool},
+    {"print-options.png", [](Session& s) { return s.grab(s.open<PrintOptionsDialog>("mnuPrintOptions")); }},
+    {"homophones.png", [](Session& s) { return s.grab(s.open<HomophoneOptionsDialog>("mnuHomoOptions")); }},
+};
+
+// A printout: what prints it to the PDF file the session was given.
+struct Printout {
+    const char* file;
+    std::function<void(Session&)> print;
+};
+
+const Printout kPrintouts[] = {
+    {"printed-plan.pdf", [](Session& s) { s.click(samplePlan(s), "Print"); }},
 };
 // clang-format on
+
+bool wanted(const QStringList& names, const char* file)
+{
+    const QString base = QFileInfo(QString::fromLatin1(file)).completeBaseName();
+    if (names.isEmpty()) return true;
+    for (const QString& name : names)
+        if (QFileInfo(name).completeBaseName() == base) return true;
+    return false;
+}
+
+// The help window shows a picture at its own size, and one that it has to
+// scale (a width in the page) loses strokes of its letters.  So pictures are
+// taken at the size they are shown, and one wider than the help window's
+// page (680 pixels at first, less its scroll bar and margins) is made
+// smaller here, smoothly.
+constexpr int kPageWidth = 650;
+
+QPixmap fitPage(const QPixmap& picture)
+{
+    return picture.width() > kPageWidth ? picture.scaledToWidth(kPageWidth, Qt::SmoothTransformation)
+                                        : picture;
+}
+
+// Says which message boxes a picture met: none is expected.
+void reportMessages(const Session& s, const char* file)
+{
+    for (const auto& shown : s.prompt().shown())
+        std::fprintf(stderr, "moxlet-screenshots: %s: message \"%s\" (%s)\n", file, shown.text.c_str(),
+                     shown.title.c_str());
+}
 
 }  // namespace
 
@@ -83,24 +216,37 @@ int main(int argc, char** argv)
     }
     const QString installDir = QString::fromLocal8Bit(argv[1]);
     const QDir out(QString::fromLocal8Bit(argv[2]));
-    QStringList wanted;
+    QStringList names;
     for (int i = 3; i < argc; ++i)
-        wanted << QString::fromLocal8Bit(argv[i]);
+        names << QString::fromLocal8Bit(argv[i]);
 
     int failed = 0;
     for (const Shot& shot : kShots) {
-        const QString file = QString::fromLatin1(shot.file);
-        if (!wanted.isEmpty() && !wanted.contains(file) &&
-            !wanted.contains(QFileInfo(file).baseName()))
-            continue;
+        if (!wanted(names, shot.file)) continue;
         Session session(installDir);
-        const QPixmap picture = shot.take(session);
-        if (picture.isNull() || !picture.save(out.filePath(file), "PNG")) {
+        const QPixmap picture = fitPage(shot.take(session));
+        reportMessages(session, shot.file);
+        if (picture.isNull() || !picture.save(out.filePath(QString::fromLatin1(shot.file)), "PNG")) {
             std::fprintf(stderr, "moxlet-screenshots: could not take %s\n", shot.file);
             ++failed;
             continue;
         }
         std::printf("%s %dx%d\n", shot.file, picture.width(), picture.height());
+    }
+    for (const Printout& printout : kPrintouts) {
+        if (!wanted(names, printout.file)) continue;
+        const QString pdf = out.filePath(QString::fromLatin1(printout.file));
+        QFile::remove(pdf);
+        Session session(installDir);
+        session.printToPdf(pdf);
+        printout.print(session);
+        reportMessages(session, printout.file);
+        if (!QFileInfo(pdf).isFile() || QFileInfo(pdf).size() == 0) {
+            std::fprintf(stderr, "moxlet-screenshots: could not print %s\n", printout.file);
+            ++failed;
+            continue;
+        }
+        std::printf("%s %lld bytes\n", printout.file, static_cast<long long>(QFileInfo(pdf).size()));
     }
     return failed == 0 ? 0 : 1;
 }

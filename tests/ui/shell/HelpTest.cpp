@@ -17,12 +17,24 @@
 #include <set>
 
 #include "UiFixture.h"
+#include "options/HomophoneOptionsDialog.h"
+#include "options/PrintOptionsDialog.h"
+#include "output/PrintStatus.h"
+#include "plans/DeletePlansDialog.h"
+#include "plans/GenerationSummary.h"
+#include "plans/PlanChooser.h"
+#include "plans/PlanWindow.h"
+#include "plans/SkillsDialog.h"
 #include "profiles/DeleteProfilesDialog.h"
 #include "profiles/PersonalInfoDialog.h"
 #include "profiles/ProfileEditor.h"
 #include "profiles/StudentChooser.h"
 #include "shell/AboutDialog.h"
 #include "shell/HelpWindow.h"
+#include "wordlist/WordListWindow.h"
+#include "words/SegmentPickerDialog.h"
+#include "words/TypedWordsDialog.h"
+#include "words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -42,6 +54,7 @@ const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
                                        "Delete Student Profile",
                                        "Select Lesson Plan",
                                        "Lesson Plan window",
+                                       "Lesson Plan for (plan window)",
                                        "Select Auditory-Kinesthetic Word Segments",
                                        "Select Review Word Segments for Vocal Reading",
                                        "Select Spelling Dictation Word Segments",
@@ -54,10 +67,15 @@ const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
                                        "Skills Application",
                                        "Delete Lesson Plans",
                                        "Print Lesson Plan",
+                                       "Lesson Plan Preview",
                                        "Print Status",
                                        "Create Word List",
                                        "Select Word Segment",
+                                       "Select Up to  5 Review Word Segments",
+                                       "Select Up to  5 New Word Segments",
                                        "Print Word List",
+                                       "Word List Preview",
+                                       "Check a Word",
                                        "Lesson Print Options",
                                        "Homophone Display Options",
                                        "About Moxlet",
@@ -132,7 +150,9 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
         captions.insert(QString::fromLatin1(c));
         EXPECT_TRUE(manual.hasKeyword(QString::fromLatin1(c))) << c;
     }
-    // The windows that exist carry the captions the list gives them.
+    // The windows carry the captions the list gives them (the word dialogs'
+    // and the pickers' captions, set by the windows that open them, are
+    // checked in their own tests).
     UiFixture f;
     StudentProfile profile = newProfileDefaults();
     ProfileEditor editor(f.services, profile, 1);
@@ -140,9 +160,34 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     PersonalInfoDialog personal(profile);
     DeleteProfilesDialog deleting(f.services);
     AboutDialog about(nullptr);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{&editor, &chooser, &personal, &deleting, &about})
-        EXPECT_TRUE(captions.count(w->windowTitle())) << w->windowTitle().toStdString();
+    PlanChooser plans(f.services);
+    DeletePlansDialog deletingPlans(f.services);
+    LessonPlan plan = newPlanRecord(profile);
+    SkillsDialog skills(plan);
+    GenerationSummary summary;
+    OptionChangeMark mark;
+    PrintOptionsDialog printOptions(f.services, mark);
+    HomophoneOptionsDialog homophones(f.services, mark);
+    PrintStatus status;
+    WordListWindow wordList(f.services, false);
+    std::int16_t slots[5] = {-1, -1, -1, -1, -1};
+    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, slots, {}, {});
+    TypedWordsDialog typing(std::vector<WordCell>(4), false);
+    WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills,
+             &summary, &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
+        EXPECT_TRUE(captions.count(w->windowTitle()))
+            << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
+
+    // The plan window's caption is "Lesson Plan for" and the student's name.
+    PlanSession session;
+    session.student = profile;
+    session.plan = newPlanRecord(profile);
+    session.prepare();
+    PlanWindow planWindow(f.services, session);
+    EXPECT_TRUE(planWindow.windowTitle().startsWith(QStringLiteral("Lesson Plan for ")))
+        << planWindow.windowTitle().toStdString();
 }
 
 TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
