@@ -220,6 +220,19 @@ void HelpWindow::showTopic(int context)
     browser_->setFocus();
 }
 
+void HelpWindow::showKeyword(const QString& keyword)
+{
+    if (!ready_) return;
+    const QList<QHelpLink> documents = engine_->documentsForKeyword(keyword);
+    if (documents.isEmpty()) {
+        showTopic(kHelpContentsTopic);
+        return;
+    }
+    showPage(documents.first().url);
+    present(ContentsTab);
+    browser_->setFocus();
+}
+
 void HelpWindow::showIndex()
 {
     if (!ready_) return;

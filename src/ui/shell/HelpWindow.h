@@ -1,7 +1,10 @@
 #pragma once
 // The help window: the manual with its contents, keyword index and
 // full-text search on the left and the pages on the right.  The main window
-// owns it, opens it from its Help menu and closes it when it closes.
+// owns it, opens it from its Help menu and F1 (shell/ContextHelp) and
+// closes it when it closes.  It is a window of its own, without a parent, so
+// that a dialog waiting for an answer does not block it: the tutor reads
+// the page while the dialog stays open.
 //
 // The manual is the compiled Qt help file moxlet.qch that the build makes
 // from manual/ and installs with the program.  It is read only; the window
@@ -46,6 +49,9 @@ public:
     // Shows the window at the topic with that context number; 0 shows the
     // manual's first page.
     void showTopic(int context);
+    // Shows the window at the first page of an index keyword; at the
+    // contents page when the index lacks it.
+    void showKeyword(const QString& keyword);
     // Shows the window at its keyword index, ready for a word to look for.
     void showIndex();
     // Shows the window at its full-text search.

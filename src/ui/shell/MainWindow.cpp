@@ -25,6 +25,7 @@
 #include "profiles/ProfileFile.h"
 #include "profiles/StudentChooser.h"
 #include "shell/AboutDialog.h"
+#include "shell/ContextHelp.h"
 #include "shell/HelpWindow.h"
 #include "shell/ProductInfo.h"
 #include "shell/Splash.h"
@@ -42,7 +43,10 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
     buildMenu();
+    new ContextHelp(this, mdi_, [this](const QString& keyword) { showHelpFor(keyword); });
 }
+
+MainWindow::~MainWindow() { delete help_; }  // a window of its own, without a parent
 
 QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption, void (MainWindow::*slot)())
 {
@@ -127,7 +131,7 @@ HelpWindow* MainWindow::helpWindow()
     QString cache = seams_.helpCacheDir;
     if (cache.isEmpty())
         cache = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help"));
-    auto* window = new HelpWindow(helpFile_, cache, seams_.openUrl, this);
+    auto* window = new HelpWindow(helpFile_, cache, seams_.openUrl);
     if (!window->ready()) {
         delete window;
         return nullptr;
@@ -143,6 +147,13 @@ void MainWindow::showHelpContents()
 void MainWindow::searchHelp()
 {
     if (HelpWindow* help = helpWindow()) help->showIndex();
+}
+
+HelpWindow* MainWindow::openedHelpWindow() const { return help_; }
+
+void MainWindow::showHelpFor(const QString& keyword)
+{
+    if (HelpWindow* help = helpWindow()) help->showKeyword(keyword);
 }
 
 void MainWindow::showAbout() { AboutDialog::showFor(this, seams_.openUrl); }

@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The splash time, the web address opener and the help folder; set
     // before load().
@@ -59,6 +60,8 @@ public:
     // The open plan window, or nullptr.
     PlanWindow* planWindow() const;
     Services& services() { return services_; }
+    // The help window if it has been opened, else nullptr.
+    HelpWindow* openedHelpWindow() const;
 
     // Shows a window inside the MDI area: maximised on a small screen,
     // otherwise at the area's top left with the given size in twips.
@@ -77,6 +80,8 @@ public Q_SLOTS:
     void editPrintOptions();
     void showHelpContents();
     void searchHelp();
+    // The manual's page for a window (F1): its index keyword.
+    void showHelpFor(const QString& keyword);
     void showAbout();
 
 protected:

@@ -9,6 +9,7 @@
 #include <QHelpLink>
 #include <QHelpSearchEngine>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -112,7 +113,7 @@ QString indexName(QString caption)
 
 HelpWindow* helpWindowOf(UiFixture& f)
 {
-    return f.window<HelpWindow>();
+    return f.main->openedHelpWindow();
 }
 
 }  // namespace
@@ -215,6 +216,55 @@ TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWind
 
     EXPECT_TRUE(f.main->close());
     EXPECT_FALSE(help->isVisible());
+}
+
+TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
+{
+    UiFixture f;
+    f.addProfile("Lee", "Ann", {0, 10, 121});
+    f.start();
+    auto pageAfterF1 = [&](QWidget* target) {
+        QTest::keyClick(target, Qt::Key_F1);
+        HelpWindow* help = helpWindowOf(f);
+        return help ? help->currentPage().fileName() : QString();
+    };
+    EXPECT_EQ(pageAfterF1(f.main.get()), QStringLiteral("getting-started.html"));
+
+    // A dialog waiting for an answer: its page, and the help window takes
+    // typing (through the window system, which honours modality) while the
+    // dialog stays open.
+    f.trigger("mnuPrintOptions");
+    QWidget* options = QApplication::activeModalWidget();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(pageAfterF1(options), QStringLiteral("print-options.html"));
+    HelpWindow* help = helpWindowOf(f);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"))->setCurrentIndex(1);
+    auto* lookFor = help->findChild<QLineEdit*>(QStringLiteral("LookFor"));
+    lookFor->clear();
+    lookFor->setFocus();
+    QTest::keyClick(help->windowHandle(), Qt::Key_P);
+    EXPECT_EQ(lookFor->text(), QStringLiteral("p"));
+    EXPECT_TRUE(options->isVisible());
+    options->close();
+
+    // The plan window, whose caption names the student.
+    f.trigger("mnuPlan_0");
+    auto* chooser = f.window<StudentChooser>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(pageAfterF1(chooser), QStringLiteral("profiles.html"));
+    moxlet::test::clickLine(moxlet::test::child<QListWidget>(chooser, "StudentList"), 0);
+    moxlet::test::click(chooser, "OK");
+    PlanWindow* plan = f.window<PlanWindow>();
+    ASSERT_NE(plan, nullptr);
+    EXPECT_EQ(pageAfterF1(plan->focusWidget() ? plan->focusWidget() : plan), QStringLiteral("lesson-plans.html"));
+    EXPECT_EQ(pageAfterF1(f.main.get()), QStringLiteral("lesson-plans.html"));  // the active window inside it
+
+    // A caption the index lacks: the contents page.
+    help->showKeyword(QStringLiteral("no such window"));
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
+    f.prompt.answer(Answer::No);
 }
 
 TEST(Help, ExitClosesTheHelpWindowToo)
