@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <functional>
 
@@ -27,12 +28,15 @@ public:
     }
 
     // Shows a dialog, lets it paint (a preview paints the printout) and
-    // closes it.
+    // closes it; as QDialog::exec, it copes with the dialog being deleted
+    // (with its parent) while events run.
     static bool showBriefly(QDialog& dialog)
     {
-        dialog.show();
+        QPointer<QDialog> shown(&dialog);
+        shown->show();
         QApplication::processEvents();
-        dialog.close();
+        if (!shown) return false;
+        shown->close();
         return true;
     }
 };

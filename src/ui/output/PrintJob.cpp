@@ -1,6 +1,8 @@
 #include "output/PrintJob.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -80,21 +82,57 @@ int printJobOn(QPrinter& printer, int copies, const PrintJob& job, const PrintSt
     return 0;
 }
 
+// The window that asked for a printout may go while events run (the
+// status window lets them run, as a close already under way may finish):
+// nothing made here is owned by it on the stack, and everything it owns is
+// reached through a QPointer.  Meanwhile it takes no input, so a second
+// Print or an Exit waits until the printout is made.
+class BusyWindow {
+public:
+    explicit BusyWindow(QWidget* window) : window_(window), focus_(QApplication::focusWidget())
+    {
+        if (window_ && window_->isEnabled()) window_->setEnabled(false);
+        else window_ = nullptr;
+    }
+    ~BusyWindow()
+    {
+        if (!window_) return;
+        window_->setEnabled(true);
+        if (focus_) focus_->setFocus();
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
+
 void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(job.dialogTitle);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (!services.printDialogs.exec(dialog)) return;
-    const int copies = printer.copyCount();
+    int copies = 1;
+    {
+        QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+        dialog->setWindowTitle(job.dialogTitle);
+        dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        const bool accepted = services.printDialogs.exec(*dialog);
+        delete dialog.data();
+        if (!accepted) return;
+        copies = printer.copyCount();
+    }
 
     int failure = 0;
     {
         WaitCursor wait;
-        PrintStatus statusWindow(parent);
-        statusWindow.say(job.statusText);
-        failure = printJobOn(printer, copies, job, [&](const QString& text) { statusWindow.say(text); });
+        BusyWindow busy(parent);
+        QPointer<PrintStatus> statusWindow = new PrintStatus(parent);
+        const auto say = [&statusWindow](const QString& text) {
+            if (statusWindow) statusWindow->say(text);
+        };
+        say(job.statusText);
+        failure = printJobOn(printer, copies, job, say);
+        delete statusWindow.data();
     }
     reportFailure(services, failure);
 }
@@ -102,14 +140,15 @@ void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 void previewJob(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(job.previewTitle);
+    QPointer<QPrintPreviewDialog> preview = new QPrintPreviewDialog(&printer, parent);
+    preview->setWindowTitle(job.previewTitle);
     int failure = 0;
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview, [&](QPrinter* target) {
         WaitCursor wait;
         failure = printJobOn(*target, target->copyCount(), job);
     });
-    services.printDialogs.exec(preview);
+    services.printDialogs.exec(*preview);
+    delete preview.data();
     reportFailure(services, failure);
 }
 

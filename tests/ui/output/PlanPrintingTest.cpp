@@ -9,9 +9,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -119,6 +124,68 @@ TEST(PlanPrinting, PrinterErrorMessagesByNumber)
     EXPECT_EQ(ui::printerErrorText(484).rfind("Printer Error484.  The current printer is not properly installed", 0), 0u);
     EXPECT_EQ(ui::printerErrorText(482).rfind("Printer Error482.  Printer Error.  If using a network printer", 0), 0u);
     EXPECT_EQ(ui::printerErrorText(7), "Printer Error 7.");
+}
+
+// The window that asked for a printout may go while the status window
+// lets events run (a close already under way): the printout is still made
+// and nothing the window owned is freed twice.  Meanwhile the window takes
+// no input.
+TEST(PlanPrinting, TheAskingWindowMayGoWhileThePrintoutIsMade)
+{
+    UiFixture fx;
+    fx.start();
+    ReferencePlan r = fullReferencePlan();
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("plan.pdf"));
+
+    // Print clicked from an event (as a button is), with the window's
+    // deletion already posted from outside any event: the first events the
+    // printout lets run delete it.
+    const auto fromAnEvent = [](const std::function<void()>& click) {
+        bool done = false;
+        QTimer::singleShot(0, [&] {
+            click();
+            done = true;
+        });
+        while (!done) QApplication::processEvents();
+    };
+    QPointer<QWidget> owner = new QWidget(fx.main.get(), Qt::Window);
+    owner->show();
+    bool disabledWhilePrinting = false;
+    fx.printDialogs.answer = [&](QDialog& shown) {
+        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+        if (!dialog) return false;
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdf);
+        return true;
+    };
+    owner->deleteLater();
+    fromAnEvent([&] { ui::printPlan(owner, fx.services, r.output()); });
+    EXPECT_TRUE(owner.isNull());
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_TRUE(fx.prompt.shown().empty());
+
+    // A window that stays is disabled while its printout is made, and
+    // enabled again after.
+    QPointer<QWidget> stays = new QWidget(fx.main.get(), Qt::Window);
+    stays->show();
+    fx.printDialogs.answer = [&](QDialog& shown) {
+        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdf);
+        // Runs while the status window lets events run.
+        QTimer::singleShot(0, stays, [&] { disabledWhilePrinting = !stays->isEnabled(); });
+        return true;
+    };
+    ui::printPlan(stays, fx.services, r.output());
+    EXPECT_TRUE(disabledWhilePrinting);
+    EXPECT_TRUE(stays->isEnabled());
+
+    // The preview too.
+    fx.printDialogs.answer = nullptr;
+    stays->deleteLater();
+    fromAnEvent([&] { ui::previewPlan(stays, fx.services, r.output()); });
+    EXPECT_TRUE(stays.isNull());
 }
 
 // The dialog offers copies and printing to a file, no selection and no page
