@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -279,6 +280,39 @@ TEST(WordListTool, AStudentWithNothingStudiedIsToldWhyThereIsNothingToReview)
     check->close();
     QApplication::processEvents();
     EXPECT_EQ(w->focusWidget(), w->wordList());
+}
+
+// The button and moxlet-cli why give a tutor and a helper on the phone the
+// same words for the same student, list and word.
+TEST(WordListTool, CheckAWordSaysWhatMoxletCliWhySays)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann", kStudied);
+    f.start();
+    WordListWindow* w = f.open();
+    ASSERT_NE(w, nullptr);
+    f.chooseStudent(w);
+    SegmentPickerDialog* picker = f.openPicker(w);
+    ASSERT_NE(picker, nullptr);
+    f.pick(picker, 93);  // T
+    click(picker, "OK");
+    click(w, "GenerateWordList");
+    click(w, "CheckWord");
+    auto* check = w->findChild<WordCheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    for (const char* word : {"tab", "stop", "stripe", "cat", "zzqxv", "antidisestablishment"}) {
+        SCOPED_TRACE(word);
+        child<QLineEdit>(check, "Word")->setText(QString::fromLatin1(word));
+        click(check, "Check");
+        QProcess cli;
+        cli.setWorkingDirectory(f.dir.path());
+        cli.start(QStringLiteral(MOXLET_BINARY_DIR "/bin/moxlet-cli"),
+                  {QStringLiteral("why"), QStringLiteral("1"), QString::fromLatin1(word), QStringLiteral("--segment"),
+                   QStringLiteral("93")});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(check->answerLabel()->text(), QString::fromUtf8(cli.readAllStandardOutput()).trimmed());
+    }
+    check->close();
 }
 
 TEST(WordListTool, PrintsIntoAPdfFileInEachSize)
