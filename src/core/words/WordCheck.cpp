@@ -331,7 +331,8 @@ bool findWord(WordBase& wordBase, const OffsetIndex& index, std::string_view wor
     std::stable_sort(runs.begin(), runs.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 
-    for (const auto& [size, s] : runs) {
+    for (const auto& run : runs) {
+        const SegmentId s = run.second;
         const RecordRun whole = recordRun(index, s, 1, kIndexSyllables);
         for (std::int32_t start = whole.first; start <= whole.last && found.record == 0;
              start += kSearchChunk) {
