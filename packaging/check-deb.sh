@@ -54,7 +54,7 @@ id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "${metainfo[0]}")
 [ "$(basename "${metainfo[0]}")" = "$id.metainfo.xml" ] || fail "the metainfo file is not named after its id $id"
 
 # The manual page describes every command moxlet-cli has.
-page=$(zcat "$root/usr/share/man/man1/moxlet-cli.1.gz")
+page=$(zcat "$root/usr/share/man/man1/moxlet-cli.1.gz" | sed 's/\\-/-/g')
 commands=$("$root/usr/bin/moxlet-cli" 2>&1 | sed -n 's/^  \([a-z-][a-z-]*\).*/\1/p' || true)
 [ -n "$commands" ] || fail "moxlet-cli listed no commands"
 for c in $commands; do
