@@ -5,6 +5,7 @@ namespace moxlet {
 void MemoryFileSystem::countMutation(const std::string& name)
 {
     ++mutations_;
+    mutated_.insert(name);
     auto it = mutationFaults_.find(mutations_);
     if (it != mutationFaults_.end()) {
         int number = it->second;
@@ -12,6 +13,12 @@ void MemoryFileSystem::countMutation(const std::string& name)
         tornWrite_ = number;
         return;  // the caller applies the fault (a torn write needs the bytes)
     }
+    if (lastingFault_ && mutations_ >= lastingFault_->first) {
+        tornWrite_ = lastingFault_->second;
+        return;
+    }
+    if (directories_.count(name))
+        throw FileException(FileErrorNo::PathFileAccessError, name + " is a directory");
     if (readOnly_.count(name)) throw FileException(FileErrorNo::PermissionDenied, "read-only " + name);
 }
 
@@ -26,6 +33,14 @@ void MemoryFileSystem::countRead(const std::string& name)
     }
 }
 
+void MemoryFileSystem::putDirectory(const std::string& name)
+{
+    files_.erase(name);
+    directories_.insert(name);
+}
+
+void MemoryFileSystem::failMutationsFrom(int step, int errorNumber) { lastingFault_ = {step, errorNumber}; }
+
 MemoryFileSystem::File& MemoryFileSystem::find(const std::string& name)
 {
     auto it = files_.find(name);
@@ -38,12 +53,15 @@ bool MemoryFileSystem::exists(const std::string& name) { return files_.count(nam
 std::uint64_t MemoryFileSystem::size(const std::string& name)
 {
     countRead(name);
+    if (directories_.count(name))
+        throw FileException(FileErrorNo::PathFileAccessError, name + " is a directory");
     return find(name).current.size();
 }
 
 void MemoryFileSystem::probe(const std::string& name)
 {
     countRead(name);
+    if (directories_.count(name)) return;  // a directory opens for reading
     find(name);
 }
 
@@ -51,6 +69,8 @@ std::vector<std::uint8_t> MemoryFileSystem::read(const std::string& name, std::u
                                                  std::size_t count)
 {
     countRead(name);
+    if (directories_.count(name))
+        throw FileException(FileErrorNo::PathFileAccessError, name + " is a directory");
     const auto& bytes = find(name).current;
     if (offset > bytes.size() || bytes.size() - offset < count)
         throw FileException(FileErrorNo::InputPastEnd, "short read of " + name);

@@ -12,6 +12,14 @@
 // a failing write is torn, only the first half of its bytes reaches the file.
 // failReadAt(k, n) does the same for the k-th reading step (probe, size,
 // read).  Each injected fault fires once, so a retried step succeeds.
+// failMutationsFrom(k, n) is a lasting fault: step k and every mutating step
+// after it fail, as on a disk that has filled up or a folder that has been
+// made read-only; a retry fails again.
+//
+// putDirectory(name) puts a directory where a file of that name belongs and
+// behaves as the disk does then (see DiskFileSystemTest): the name does not
+// exist as a file and is not listed; reading it, writing it, renaming a file
+// onto it and removing it fail with 75; it is never removed.
 
 #include <map>
 #include <optional>
@@ -44,12 +52,20 @@ public:
     void setReadOnly(const std::string& name, bool readOnly = true);
 
     void failMutationAt(int step, int errorNumber);
+    void failMutationsFrom(int step, int errorNumber);
     void failReadAt(int step, int errorNumber);
     int mutationSteps() const { return mutations_; }
     int readSteps() const { return reads_; }
 
     // A power cut: files lose whatever was not flushed.
     void crash();
+
+    // A directory in place of the file `name` (a file of that name goes).
+    void putDirectory(const std::string& name);
+    bool isDirectory(const std::string& name) const { return directories_.count(name) != 0; }
+    // Every name a mutating step has aimed at (written, flushed, renamed
+    // onto, removed), over the life of the object.
+    const std::set<std::string>& mutatedNames() const { return mutated_; }
 
 private:
     struct File {
@@ -62,6 +78,9 @@ private:
 
     std::map<std::string, File> files_;
     std::set<std::string> readOnly_;
+    std::set<std::string> directories_;
+    std::set<std::string> mutated_;
+    std::optional<std::pair<int, int>> lastingFault_;  // from step, error number
     int mutations_ = 0;
     int reads_ = 0;
     std::map<int, int> mutationFaults_;

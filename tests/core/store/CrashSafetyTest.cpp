@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
 #include "support/DataDirFixture.h"
 #include "options/OptionFile.h"
@@ -118,47 +119,123 @@ std::vector<Case> cases()
 
 }  // namespace
 
+namespace {
+
+// Every file now is as it was before the write or as the write meant it to
+// be; `except` names a file a test replaced by a directory.
+void expectWhole(const Files& before, const Files& after, const Files& now, const std::string& what,
+                 const std::string& except = {})
+{
+    std::set<std::string> names;
+    for (const auto* files : {&before, &after, &now})
+        for (const auto& [name, bytes] : *files) names.insert(name);
+    names.erase(except);
+    for (const auto& name : names) {
+        auto state = [&](const Files& f) -> std::optional<std::vector<std::uint8_t>> {
+            auto it = f.find(name);
+            if (it == f.end()) return std::nullopt;
+            return it->second;
+        };
+        auto got = state(now);
+        EXPECT_TRUE(got == state(before) || got == state(after)) << what << ": " << name << " torn";
+    }
+}
+
+struct Reference {
+    Files before, after;
+    int base = 0, steps = 0;
+    std::set<std::string> written;  // names the write aims at
+};
+
+Reference runUndisturbed(const Case& c)
+{
+    Reference r;
+    DataDir d;
+    c.setup(d);
+    r.before = dataFiles(d.fs);
+    r.base = d.fs.mutationSteps();
+    c.op(d);
+    r.steps = d.fs.mutationSteps() - r.base;
+    r.after = dataFiles(d.fs);
+    r.written = d.fs.mutatedNames();
+    EXPECT_NE(r.before, r.after) << c.name;
+    EXPECT_GT(r.steps, 0) << c.name;
+    EXPECT_TRUE(d.prompt.shown().empty()) << c.name;
+    d.fs.crash();
+    EXPECT_EQ(dataFiles(d.fs), r.after) << c.name << ": a finished write must survive a power cut";
+    return r;
+}
+
+}  // namespace
+
 TEST(CrashSafety, EveryFileIsOldOrNewAfterAFaultAndPowerCutAtEveryStep)
 {
+    // One failing step: a full disk (61), a device gone (68), permission
+    // refused (70), a folder turned read-only (75).
     for (const auto& c : cases()) {
-        DataDir reference;
-        c.setup(reference);
-        Files before = dataFiles(reference.fs);
-        int base = reference.fs.mutationSteps();
-        c.op(reference);
-        int steps = reference.fs.mutationSteps() - base;
-        Files after = dataFiles(reference.fs);
-        ASSERT_NE(before, after) << c.name;
-        ASSERT_GT(steps, 0) << c.name;
-        ASSERT_TRUE(reference.prompt.shown().empty()) << c.name;
-        reference.fs.crash();
-        EXPECT_EQ(dataFiles(reference.fs), after) << c.name << ": a finished write must survive a power cut";
-
-        for (int k = 1; k <= steps; ++k) {
-            for (int number : {61, 68}) {
+        const Reference r = runUndisturbed(c);
+        for (int k = 1; k <= r.steps; ++k) {
+            for (int number : {61, 68, 70, 75}) {
                 DataDir d;
                 c.setup(d);
-                d.fs.failMutationAt(base + k, number);
+                d.fs.failMutationAt(r.base + k, number);
                 c.op(d);  // the prompt gives up (OK, or Cancel for 68)
                 EXPECT_FALSE(d.prompt.shown().empty()) << c.name << " step " << k;
-                for (bool cut : {false, true}) {
-                    if (cut) d.fs.crash();
-                    Files now = dataFiles(d.fs);
-                    std::set<std::string> names;
-                    for (const auto* files : {&before, &after, &now})
-                        for (const auto& [name, bytes] : *files) names.insert(name);
-                    for (const auto& name : names) {
-                        auto state = [&](const Files& f) -> std::optional<std::vector<std::uint8_t>> {
-                            auto it = f.find(name);
-                            if (it == f.end()) return std::nullopt;
-                            return it->second;
-                        };
-                        auto got = state(now);
-                        EXPECT_TRUE(got == state(before) || got == state(after))
-                            << c.name << ": " << name << " torn after a fault at step " << k
-                            << (cut ? " and a power cut" : "");
-                    }
-                }
+                const std::string what = c.name + ", error " + std::to_string(number) + " at step " +
+                                         std::to_string(k);
+                expectWhole(r.before, r.after, dataFiles(d.fs), what);
+                d.fs.crash();
+                expectWhole(r.before, r.after, dataFiles(d.fs), what + " and a power cut");
+            }
+        }
+    }
+}
+
+TEST(CrashSafety, ADiskThatFillsUpDuringAnyWriteLeavesEveryFileWhole)
+{
+    // The disk fills up (or the folder turns read-only, or permission goes)
+    // at step k and stays so: retries fail too, and the tutor is told.
+    for (const auto& c : cases()) {
+        const Reference r = runUndisturbed(c);
+        for (int k = 1; k <= r.steps; ++k) {
+            for (int number : {61, 70, 75}) {
+                DataDir d;
+                c.setup(d);
+                d.fs.failMutationsFrom(r.base + k, number);
+                c.op(d);
+                const std::string what = c.name + ", lasting error " + std::to_string(number) +
+                                         " from step " + std::to_string(k);
+                EXPECT_FALSE(d.prompt.shown().empty()) << what;
+                expectWhole(r.before, r.after, dataFiles(d.fs), what);
+                d.fs.crash();
+                expectWhole(r.before, r.after, dataFiles(d.fs), what + " and a power cut");
+            }
+        }
+    }
+}
+
+TEST(CrashSafety, ADirectoryWhereAWriteGoesIsReportedAndKept)
+{
+    // Someone made a folder with the name of a data file or of the
+    // temporary file a write goes through.  The write fails with a message,
+    // no other file is torn, and the folder is left alone.
+    for (const auto& c : cases()) {
+        const Reference r = runUndisturbed(c);
+        for (const auto& name : r.written) {
+            DataDir d;
+            c.setup(d);
+            d.fs.putDirectory(name);
+            Files before = dataFiles(d.fs);
+            c.op(d);
+            const std::string what = c.name + ", a directory at " + name;
+            EXPECT_TRUE(d.fs.isDirectory(name)) << what;
+            Files now = dataFiles(d.fs);
+            expectWhole(before, r.after, now, what, name);
+            Files expected = r.after;
+            expected.erase(name);
+            now.erase(name);
+            if (now != expected) {
+                EXPECT_FALSE(d.prompt.shown().empty()) << what << ": failed silently";
             }
         }
     }

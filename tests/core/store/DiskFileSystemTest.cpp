@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,4 +99,43 @@ TEST(MemoryFileSystem, ACrashLosesWhatWasNotFlushed)
     m.failMutationAt(m.mutationSteps() + 1, 61);
     EXPECT_THROW(m.write("NEW.DAT", std::vector<std::uint8_t>(10, 3)), FileException);
     EXPECT_EQ(m.get("NEW.DAT")->size(), 5u);  // torn
+}
+
+TEST(FileSystems, ADirectoryWhereAFileBelongsActsAlikeOnDiskAndInMemory)
+{
+    // The in-memory model the crash tests use must fail where the disk fails.
+    TempDir dir;
+    DiskFileSystem disk(dir.path.string());
+    fs::create_directories(dir.path / "PROFILES.DAT" / "inside");
+    MemoryFileSystem memory;
+    memory.putDirectory("PROFILES.DAT");
+    std::vector<std::uint8_t> five(5, 7);
+    for (FileSystem* f : std::initializer_list<FileSystem*>{&disk, &memory}) {
+        f->write("A.DAT", five);
+        SCOPED_TRACE(f == &disk ? "disk" : "memory");
+        EXPECT_FALSE(f->exists("PROFILES.DAT"));
+        EXPECT_EQ(f->list(), std::vector<std::string>{"A.DAT"});
+        EXPECT_EQ(errorOf([&] { f->size("PROFILES.DAT"); }), 75);
+        EXPECT_EQ(errorOf([&] { f->probe("PROFILES.DAT"); }), 0);
+        EXPECT_EQ(errorOf([&] { f->read("PROFILES.DAT", 0, 1); }), 75);
+        EXPECT_EQ(errorOf([&] { f->write("PROFILES.DAT", five); }), 75);
+        EXPECT_EQ(errorOf([&] { f->rename("A.DAT", "PROFILES.DAT"); }), 75);
+        EXPECT_EQ(errorOf([&] { f->remove("PROFILES.DAT"); }), 75);
+        EXPECT_TRUE(f->exists("A.DAT"));
+    }
+    EXPECT_TRUE(fs::is_directory(dir.path / "PROFILES.DAT" / "inside"));
+}
+
+TEST(MemoryFileSystem, ALastingFaultFailsEveryLaterStep)
+{
+    MemoryFileSystem m;
+    std::vector<std::uint8_t> two{2, 2};
+    m.write("A.DAT", two);
+    m.failMutationsFrom(m.mutationSteps() + 1, 61);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        EXPECT_EQ(errorOf([&] { m.write("B.DAT", two); }), 61);
+        EXPECT_EQ(errorOf([&] { m.remove("A.DAT"); }), 61);
+    }
+    EXPECT_EQ(m.get("B.DAT")->size(), 1u);
+    EXPECT_TRUE(m.exists("A.DAT"));
 }
