@@ -21,12 +21,17 @@ std::string segmentMeaning(int id)
 
 std::vector<SegmentId> listAllSegments()
 {
-    std::vector<SegmentId> ids;
-    for (int s = 0; s < static_cast<int>(kSegmentSlots); ++s) {
-        if (segmentName(s).empty()) break;
-        ids.push_back(static_cast<SegmentId>(s));
-    }
-    return ids;
+    // The catalogue is constant: its list is made once (every plan check
+    // and printout asks for it).
+    static const std::vector<SegmentId> all = [] {
+        std::vector<SegmentId> ids;
+        for (int s = 0; s < static_cast<int>(kSegmentSlots); ++s) {
+            if (segmentName(s).empty()) break;
+            ids.push_back(static_cast<SegmentId>(s));
+        }
+        return ids;
+    }();
+    return all;
 }
 
 std::vector<SegmentId> listSet(const SegmentSet& set)

@@ -75,11 +75,15 @@ void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* pro
     if (!ctx.fs.exists(kOptionFileName)) return;
     DataFile file = openDataFile(ctx, kOptionFileName, FileKind::Parameter, kOptionRecordLen);
     if (file.isOpen()) {
+        // Every size the notes give is taken here, under the read message: a
+        // failing look at the file is reported, never thrown past the caller.
         std::int32_t count = 0;
         std::uint64_t tail = 0;
+        std::uint64_t length = 0;
         bool sized = withRetry(ctx.prompt, "Unable to read Parameter file, OPTION.PRM.", [&] {
             count = file.recordCount();
             tail = file.tailBytes();
+            length = file.byteLength();
         });
         if (!sized) return;
         if (count == 0) {
@@ -89,7 +93,7 @@ void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* pro
         }
         if (count > 1 || tail != 0)
             note(problems, kOptionFileName, 0,
-                 "holds " + std::to_string(file.byteLength()) + " bytes; only the first 118 are used");
+                 "holds " + std::to_string(length) + " bytes; only the first 118 are used");
     }
     OptionRecord r = settings.stored;
     if (!readOptionRecord(ctx, file, 1, r)) return;

@@ -4,7 +4,9 @@
 // to or from structures as raw memory.  A reader past the end of its bytes
 // yields zeros, so a short buffer decodes without reading out of bounds.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -25,7 +27,9 @@ public:
     template <std::size_t N>
     void text(const FixedText<N>& t)
     {
-        for (char c : t.bytes()) bytes_.push_back(static_cast<std::uint8_t>(c));
+        const auto& b = t.bytes();
+        bytes_.insert(bytes_.end(), reinterpret_cast<const std::uint8_t*>(b.data()),
+                      reinterpret_cast<const std::uint8_t*>(b.data()) + N);
     }
     template <class Array>
     void i16s(const Array& values)
@@ -56,10 +60,15 @@ public:
         std::uint16_t hi = byte();
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
     }
+    // A text is copied whole: a plan record is mostly texts.
     template <std::size_t N>
     void text(FixedText<N>& t)
     {
-        for (auto& c : t.bytes()) c = static_cast<char>(byte());
+        auto& out = t.bytes();
+        const std::size_t have = pos_ < bytes_.size() ? std::min(N, bytes_.size() - pos_) : 0;
+        if (have > 0) std::memcpy(out.data(), bytes_.data() + pos_, have);
+        std::fill(out.begin() + static_cast<std::ptrdiff_t>(have), out.end(), '\0');
+        pos_ += N;
     }
     template <class Array>
     void i16s(Array& values)

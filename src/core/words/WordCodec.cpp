@@ -92,6 +92,9 @@ bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecor
         const auto v = static_cast<std::uint16_t>(x(w[static_cast<std::size_t>(j)], key(a, j)));
         trimRight(text);
         text.push_back(static_cast<char>(v & 0xFF));
+        // After an odd Length the high byte of the last word is padding, not
+        // text: a builder writes a blank there, another file may not.
+        if (2 * i > out.Length) break;
         trimRight(text);
         text.push_back(static_cast<char>(v >> 8));
     }

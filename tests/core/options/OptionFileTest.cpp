@@ -64,3 +64,23 @@ TEST(OptionFile, AFailedWriteIsReportedAndTheFileKept)
     EXPECT_EQ(d.prompt.shown()[0].text, "Unable to write to Parameter file, OPTION.PRM." + *fileErrorText(70));
     EXPECT_EQ(*d.fs.get(kOptionFileName), std::vector<std::uint8_t>(118, 0));
 }
+
+// A read that fails anywhere while the options load (a file longer than
+// one record, so its size is also noted) is reported and the defaults or
+// the file's values are used: no file error escapes to the caller.
+TEST(OptionFile, AReadFailingAtAnyStepIsReportedNotThrown)
+{
+    std::vector<std::uint8_t> twoRecords(2 * 118, 0);
+    for (int step = 1; step <= 8; ++step) {
+        for (int error : {FileErrorNo::DeviceIoError, FileErrorNo::PermissionDenied}) {
+            DataDir d;
+            d.fs.put(kOptionFileName, twoRecords);
+            d.fs.failReadAt(step, error);
+            Problems problems;
+            EXPECT_NO_THROW(loadOptions(d.ctx, d.options, &problems)) << "read step " << step;
+            const bool fromFile = d.options.values.ReviewListSize == 0;
+            EXPECT_TRUE(fromFile || d.options.values == Options{}) << "read step " << step;
+            EXPECT_EQ(d.fs.mutationSteps(), 0) << "read step " << step;
+        }
+    }
+}

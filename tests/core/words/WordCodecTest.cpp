@@ -1,5 +1,6 @@
 // The word base record codec: encoding is the exact inverse of decoding, the
-// decoding depends on the record number, and odd lengths keep their length.
+// decoding depends on the record number, and odd lengths keep their length
+// whatever the padding byte holds.
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,38 @@ TEST(WordCodec, OddLengthDecodesToExactlyLengthCharacters)
         ASSERT_TRUE(decodeWordRecord(encodeWordRecord(makeWord(text, 1, {0}), 5, 77), 5, out));
         EXPECT_EQ(out.Length, static_cast<std::int16_t>(text.size()));
         EXPECT_EQ(out.WordText.trimmed(), text);
+    }
+}
+
+// A record written elsewhere may hold anything in the byte after an odd
+// Length.  Scrambling is an exclusive or with keys fixed by seed and record
+// number, so E(3, "cats") = E(4, "cats") ^ E(4, "cat") ^ E(3, "cat") is the
+// record of Length 3 whose padding byte is 's'.
+TEST(WordCodec, PaddingAfterAnOddLengthIsNotText)
+{
+    struct Case {
+        const char* stored;  // Length + 1 bytes: the word and a padding byte
+        const char* text;    // what decodes
+    } const cases[] = {{"as", "a"}, {"cats", "cat"}, {"seven!", "seven"}, {"abcdefghijklmnopqrsZ", "abcdefghijklmnopqrs"}};
+    for (const auto& c : cases) {
+        const std::string text = c.text;
+        const auto length = static_cast<std::int16_t>(text.size());
+        WordRecord padded = makeWord(c.stored, 1, {0});
+        const RawWordRecord full = encodeWordRecord(padded, 8, 99);
+        padded.WordText.assign(text);
+        const RawWordRecord blankPad = encodeWordRecord(padded, 8, 99);
+        padded.Length = length;
+        const RawWordRecord shortWord = encodeWordRecord(padded, 8, 99);
+        RawWordRecord raw{};
+        for (std::size_t i = 0; i < raw.size(); ++i)
+            raw[i] = static_cast<std::uint8_t>(full[i] ^ blankPad[i] ^ shortWord[i]);
+        WordRecord out;
+        ASSERT_TRUE(decodeWordRecord(raw, 8, out)) << c.stored;
+        EXPECT_EQ(out.Length, length) << c.stored;
+        EXPECT_EQ(out.WordText.trimmed(), text) << c.stored;
+        WordRecord again;
+        ASSERT_TRUE(decodeWordRecord(encodeWordRecord(out, 8, 99), 8, again));
+        EXPECT_EQ(again, out) << c.stored;
     }
 }
 
