@@ -145,6 +145,16 @@ inline void type(QWidget* parent, const char* box, const QString& text)
     QApplication::processEvents();
 }
 
+// Types digits into a plan window's lesson date from its first position.
+inline void typeDate(QWidget* planWindow, const QString& digits)
+{
+    auto* date = child<QLineEdit>(planWindow, "LessonDate");
+    date->setFocus();
+    date->setCursorPosition(0);
+    QTest::keyClicks(date, digits);
+    QApplication::processEvents();
+}
+
 inline void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     list->scrollToItem(list->item(row));

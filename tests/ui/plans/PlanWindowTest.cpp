@@ -52,14 +52,7 @@ struct Fixture : moxlet::test::UiFixture {
         click(chooser, "OK");
         return plan();
     }
-    void typeDate(PlanWindow* w, const QString& digits)
-    {
-        auto* date = child<QLineEdit>(w, "LessonDate");
-        date->setFocus();
-        date->setCursorPosition(0);
-        QTest::keyClicks(date, digits);
-        QApplication::processEvents();
-    }
+    void typeDate(PlanWindow* w, const QString& digits) { moxlet::test::typeDate(w, digits); }
     void closePlan(PlanWindow* w)
     {
         click(w, "Close");

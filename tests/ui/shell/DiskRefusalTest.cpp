@@ -23,6 +23,7 @@ using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::type;
+using moxlet::test::typeDate;
 namespace fs = std::filesystem;
 
 namespace {
@@ -55,15 +56,6 @@ struct Fixture : moxlet::test::UiFixture {
         return window<PlanWindow>();
     }
 };
-
-void typeDate(QWidget* w, const QString& digits)
-{
-    auto* date = child<QLineEdit>(w, "LessonDate");
-    date->setFocus();
-    date->setCursorPosition(0);
-    QTest::keyClicks(date, digits);
-    QApplication::processEvents();
-}
 
 }  // namespace
 
