@@ -13,12 +13,12 @@
 #include <cstring>
 #include <fstream>
 
-#include "catalogue/Catalogue.h"
-#include "plans/ListGeneration.h"
-#include "store/DiskFileSystem.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/plans/ListGeneration.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "words/CandidateCollector.h"
+#include "core/words/CandidateCollector.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "common/MarkFont.h"
-#include "output/PlanPrinting.h"
-#include "output/PlanPrintout.h"
+#include "ui/common/MarkFont.h"
+#include "ui/output/PlanPrinting.h"
+#include "core/output/PlanPrintout.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstring>
 
-#include "shell/Program.h"
+#include "ui/shell/Program.h"
 
 int main(int argc, char** argv)
 {

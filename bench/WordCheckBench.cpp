@@ -10,9 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "store/DiskFileSystem.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "words/WordCheck.h"
+#include "core/words/WordCheck.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "options/OptionFile.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileFile.h"
-#include "shell/DataCheck.h"
+#include "core/options/OptionFile.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/shell/DataCheck.h"
 
 using namespace moxlet;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Prompt.h"
+#include "core/store/Prompt.h"
 #include "support/MemoryFileSystem.h"
 
 // Traps when a promise is broken, naming it first so a crash log says which.

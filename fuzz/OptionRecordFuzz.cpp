@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "options/OptionFile.h"
-#include "store/OptionCodec.h"
+#include "core/options/OptionFile.h"
+#include "core/store/OptionCodec.h"
 
 using namespace moxlet;
 

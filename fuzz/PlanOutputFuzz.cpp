@@ -22,10 +22,10 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "output/PlanPrintout.h"
-#include "output/PlanText.h"
-#include "plans/PlanFile.h"
-#include "store/PlanCodec.h"
+#include "core/output/PlanPrintout.h"
+#include "core/output/PlanText.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/PlanCodec.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "plans/PlanFile.h"
-#include "store/RecordCheck.h"
-#include "store/PlanCodec.h"
-#include "store/Random.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/RecordCheck.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/Random.h"
 
 using namespace moxlet;
 

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include "profiles/ProfileFile.h"
-#include "store/RecordCheck.h"
-#include "store/ProfileCodec.h"
-#include "store/Random.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/RecordCheck.h"
+#include "core/store/ProfileCodec.h"
+#include "core/store/Random.h"
 
 using namespace moxlet;
 

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "words/CandidateCollector.h"
-#include "words/WordCheck.h"
+#include "core/words/CandidateCollector.h"
+#include "core/words/WordCheck.h"
 
 using namespace moxlet;
 

@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "store/KeyTables.h"
-#include "words/WordCodec.h"
+#include "core/store/KeyTables.h"
+#include "core/words/WordCodec.h"
 
 using namespace moxlet;
 

@@ -8,9 +8,9 @@
 #include <iostream>
 #include <string>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace {
 

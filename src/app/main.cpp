@@ -1,8 +1,8 @@
 // Moxlet: the desktop program, a thin shell over moxlet_ui.
 #include <QApplication>
 
-#include "shell/ProductInfo.h"
-#include "shell/Program.h"
+#include "core/shell/ProductInfo.h"
+#include "ui/shell/Program.h"
 
 int main(int argc, char** argv)
 {

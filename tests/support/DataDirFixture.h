@@ -4,18 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "store/DataFile.h"
-#include "options/Options.h"
+#include "core/store/DataFile.h"
+#include "core/options/Options.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "plans/PlanFile.h"
-#include "plans/PlanSession.h"
-#include "profiles/ProfileFile.h"
-#include "store/Prompt.h"
-#include "store/Random.h"
-#include "store/OptionCodec.h"
-#include "store/PlanCodec.h"
-#include "store/ProfileCodec.h"
+#include "core/plans/PlanFile.h"
+#include "core/plans/PlanSession.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/Prompt.h"
+#include "core/store/Random.h"
+#include "core/store/OptionCodec.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/ProfileCodec.h"
 
 namespace moxlet::test {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A Clipboard for tests that keeps what was set.
 
-#include "common/Services.h"
+#include "ui/common/Services.h"
 
 namespace moxlet::ui {
 

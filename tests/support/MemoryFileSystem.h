@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "store/FileSystem.h"
+#include "core/store/FileSystem.h"
 
 namespace moxlet {
 

@@ -18,7 +18,7 @@
 #include <sstream>
 #include <string>
 
-#include "output/PrintLayer.h"
+#include "core/output/PrintLayer.h"
 
 namespace moxlet::test {
 

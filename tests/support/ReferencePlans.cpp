@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "catalogue/SegmentIds.h"
-#include "plans/PlanFile.h"
+#include "core/catalogue/SegmentIds.h"
+#include "core/plans/PlanFile.h"
 
 namespace moxlet::test {
 

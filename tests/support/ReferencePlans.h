@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "options/Options.h"
-#include "output/PlanOutput.h"
-#include "store/Records.h"
+#include "core/options/Options.h"
+#include "core/output/PlanOutput.h"
+#include "core/store/Records.h"
 
 namespace moxlet::test {
 

@@ -9,7 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <functional>
 
-#include "common/Services.h"
+#include "ui/common/Services.h"
 
 namespace moxlet::ui {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/Prompt.h"
+#include "core/store/Prompt.h"
 
 namespace moxlet {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "store/Random.h"
+#include "core/store/Random.h"
 
 namespace moxlet {
 

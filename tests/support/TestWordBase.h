@@ -10,8 +10,8 @@
 
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "words/WordBase.h"
-#include "words/WordCodec.h"
+#include "core/words/WordBase.h"
+#include "core/words/WordCodec.h"
 
 namespace moxlet::test {
 

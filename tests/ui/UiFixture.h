@@ -21,9 +21,9 @@
 #include <memory>
 #include <string_view>
 
-#include "profiles/ProfileFile.h"
-#include "shell/MainWindow.h"
-#include "store/DiskFileSystem.h"
+#include "core/profiles/ProfileFile.h"
+#include "ui/shell/MainWindow.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"

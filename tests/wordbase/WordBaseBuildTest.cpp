@@ -9,12 +9,12 @@
 #include <sstream>
 
 #include "ListingWriter.h"
-#include "words/OffsetIndex.h"
-#include "words/WordBase.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
 #include "WordBaseBuilder.h"
 #include "WordBaseWriter.h"
-#include "words/WordListing.h"
-#include "store/DiskFileSystem.h"
+#include "core/words/WordListing.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 

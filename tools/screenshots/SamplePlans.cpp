@@ -3,18 +3,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/SegmentIds.h"
-#include "common/Text.h"
-#include "plans/GenerationSummary.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "plans/SectionEditor.h"
-#include "plans/SkillsDialog.h"
-#include "profiles/StudentChooser.h"
-#include "words/SegmentPickerDialog.h"
-#include "words/TypedWordsDialog.h"
-#include "words/WordChoiceDialog.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SegmentIds.h"
+#include "ui/common/Text.h"
+#include "ui/plans/GenerationSummary.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SectionEditor.h"
+#include "ui/plans/SkillsDialog.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/TypedWordsDialog.h"
+#include "ui/words/WordChoiceDialog.h"
 
 namespace moxlet::screenshots {
 

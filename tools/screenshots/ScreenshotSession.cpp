@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "catalogue/SegmentIds.h"
-#include "profiles/ProfileFile.h"
-#include "profiles/StudentChooser.h"
-#include "store/DiskFileSystem.h"
+#include "core/catalogue/SegmentIds.h"
+#include "core/profiles/ProfileFile.h"
+#include "ui/profiles/StudentChooser.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::screenshots {
 

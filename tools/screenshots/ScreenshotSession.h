@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "common/Services.h"
-#include "shell/MainWindow.h"
-#include "store/Random.h"
+#include "ui/common/Services.h"
+#include "ui/shell/MainWindow.h"
+#include "core/store/Random.h"
 #include "support/ScriptedPrompt.h"
 
 class QListWidget;

@@ -9,8 +9,8 @@
 // what follows it is a lexicon word whose phones end the word's phones.
 #include <algorithm>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SegmentIds.h"
 #include "AffixBridge.h"
 #include "Taggers.h"
 

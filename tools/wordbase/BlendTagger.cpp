@@ -29,8 +29,8 @@
 //     (stand-ing, jump-ing, act-ed, test-ed, ask-ing).
 // Compounds keep the break of their syllabified pronunciation: pass-word,
 // class-mate, bath-robe have no SW, SM, THR.
-#include "catalogue/Catalogue.h"
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 

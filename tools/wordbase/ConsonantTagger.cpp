@@ -5,7 +5,7 @@
 // explains it (KN- knee, WR- write, -MB lamb, GN sign, -STLE castle, SC (s)
 // science); otherwise it makes the word a Rote Word, which the vowel tagger
 // adds with the rest of the aligner's verdict.
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 

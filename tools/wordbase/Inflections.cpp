@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 

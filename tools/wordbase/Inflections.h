@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Lexicon.h"
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet::wordbase {
 

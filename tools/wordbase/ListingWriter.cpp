@@ -1,6 +1,6 @@
 #include "ListingWriter.h"
 
-#include "words/WordListing.h"
+#include "core/words/WordListing.h"
 
 namespace moxlet::wordbase {
 

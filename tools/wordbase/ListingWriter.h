@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 #include "WordBaseBuilder.h"
 
 namespace moxlet::wordbase {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "words/OffsetIndex.h"
+#include "core/words/OffsetIndex.h"
 
 namespace moxlet::wordbase {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 #include "SoundAligner.h"
 #include "VowelSounds.h"
 

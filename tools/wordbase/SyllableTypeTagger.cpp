@@ -7,7 +7,7 @@
 //   silent e (make, com-plete)                        Silent E
 //   a vowel that ends its syllable (go, ba-by, a-bout) Open Syllable
 //   otherwise (cat, rab-bit)                          Closed Syllable
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 

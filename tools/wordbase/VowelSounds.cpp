@@ -5,7 +5,7 @@
 #include <set>
 #include <sstream>
 
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Lexicon.h"
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 #include "SoundAligner.h"
 
 namespace moxlet::wordbase {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "Inflections.h"
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 #include "WordAnalysis.h"

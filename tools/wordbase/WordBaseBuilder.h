@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Lexicon.h"
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 #include "WordAnalysis.h"
 
 namespace moxlet::wordbase {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "words/WordCodec.h"
+#include "core/words/WordCodec.h"
 
 namespace moxlet::wordbase {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "words/OffsetIndex.h"
+#include "core/words/OffsetIndex.h"
 #include "WordBaseBuilder.h"
 
 namespace moxlet::wordbase {

@@ -12,7 +12,7 @@
 #include "SoundAligner.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
-#include "words/WordListing.h"
+#include "core/words/WordListing.h"
 #include "OffsetIndexWriter.h"
 #include "WordBaseBuilder.h"
 #include "WordBaseWriter.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
-#include "Command.h"
+#include "app/cli/Command.h"
 
 namespace moxlet::cli {
 

@@ -1,12 +1,12 @@
-#include "CliPlan.h"
+#include "app/cli/CliPlan.h"
 
 #include <ostream>
 
-#include "CliWordBase.h"
-#include "catalogue/Marks.h"
-#include "options/OptionFile.h"
-#include "profiles/ProfileFile.h"
-#include "store/DiskFileSystem.h"
+#include "app/cli/CliWordBase.h"
+#include "core/catalogue/Marks.h"
+#include "core/options/OptionFile.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 

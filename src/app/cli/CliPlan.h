@@ -6,8 +6,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "options/Options.h"
-#include "plans/PlanSession.h"
+#include "core/options/Options.h"
+#include "core/plans/PlanSession.h"
 
 namespace moxlet::cli {
 

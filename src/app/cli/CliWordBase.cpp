@@ -1,9 +1,9 @@
-#include "CliWordBase.h"
+#include "app/cli/CliWordBase.h"
 
 #include <ostream>
 
-#include "catalogue/Marks.h"
-#include "words/WordListing.h"
+#include "core/catalogue/Marks.h"
+#include "core/words/WordListing.h"
 
 namespace moxlet::cli {
 

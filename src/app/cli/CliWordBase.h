@@ -7,10 +7,10 @@
 #include <iosfwd>
 #include <memory>
 
-#include "store/DiskFileSystem.h"
-#include "store/Prompt.h"
-#include "store/Random.h"
-#include "words/WordBase.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/store/Prompt.h"
+#include "core/store/Random.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet::cli {
 

@@ -8,9 +8,9 @@
 
 #include <iostream>
 
-#include "Command.h"
-#include "shell/InstanceLock.h"
-#include "store/Backups.h"
+#include "app/cli/Command.h"
+#include "core/shell/InstanceLock.h"
+#include "core/store/Backups.h"
 
 namespace moxlet::cli {
 

@@ -11,9 +11,9 @@
 
 #include <ostream>
 
-#include "catalogue/Catalogue.h"
-#include "Command.h"
-#include "catalogue/Marks.h"
+#include "core/catalogue/Catalogue.h"
+#include "app/cli/Command.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet::cli {
 

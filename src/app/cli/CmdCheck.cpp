@@ -6,11 +6,11 @@
 
 #include <ostream>
 
-#include "Command.h"
-#include "shell/DataCheck.h"
-#include "DataDirPrompt.h"
-#include "store/DiskFileSystem.h"
-#include "catalogue/Marks.h"
+#include "app/cli/Command.h"
+#include "core/shell/DataCheck.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet::cli {
 

@@ -7,14 +7,14 @@
 
 #include <ostream>
 
-#include "CliArgs.h"
-#include "Command.h"
-#include "DataDirPrompt.h"
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "plans/PlanSession.h"
-#include "profiles/ProfileFile.h"
-#include "store/DiskFileSystem.h"
+#include "app/cli/CliArgs.h"
+#include "app/cli/Command.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
+#include "core/plans/PlanSession.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 

@@ -9,12 +9,12 @@
 #include <QPrinter>
 #include <ostream>
 
-#include "CliPlan.h"
-#include "Command.h"
-#include "common/MarkFont.h"
-#include "output/PlanPrinting.h"
-#include "output/PrinterError.h"
-#include "shell/Program.h"
+#include "app/cli/CliPlan.h"
+#include "app/cli/Command.h"
+#include "ui/common/MarkFont.h"
+#include "ui/output/PlanPrinting.h"
+#include "ui/output/PrinterError.h"
+#include "ui/shell/Program.h"
 
 namespace moxlet::cli {
 

@@ -5,9 +5,9 @@
 
 #include <ostream>
 
-#include "CliPlan.h"
-#include "Command.h"
-#include "output/PlanText.h"
+#include "app/cli/CliPlan.h"
+#include "app/cli/Command.h"
+#include "core/output/PlanText.h"
 
 namespace moxlet::cli {
 

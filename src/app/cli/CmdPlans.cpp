@@ -9,12 +9,12 @@
 
 #include <ostream>
 
-#include "Command.h"
-#include "DataDirPrompt.h"
-#include "store/DiskFileSystem.h"
-#include "catalogue/Marks.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileFile.h"
+#include "app/cli/Command.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/catalogue/Marks.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileFile.h"
 
 namespace moxlet::cli {
 

@@ -8,12 +8,12 @@
 
 #include <ostream>
 
-#include "catalogue/Catalogue.h"
-#include "Command.h"
-#include "DataDirPrompt.h"
-#include "store/DiskFileSystem.h"
-#include "catalogue/Marks.h"
-#include "profiles/ProfileFile.h"
+#include "core/catalogue/Catalogue.h"
+#include "app/cli/Command.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/catalogue/Marks.h"
+#include "core/profiles/ProfileFile.h"
 
 namespace moxlet::cli {
 

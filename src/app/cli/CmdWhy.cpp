@@ -12,14 +12,14 @@
 // Prints the answer in UTF-8.  Exit status: 0 the word is offered, 1 it is
 // not, 2 bad usage or no answer (no such student, no word base).
 
-#include "CliWordBase.h"
-#include "Command.h"
-#include "DataDirPrompt.h"
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "profiles/ProfileFile.h"
-#include "words/WordCheck.h"
-#include "words/WordCheckText.h"
+#include "app/cli/CliWordBase.h"
+#include "app/cli/Command.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/words/WordCheck.h"
+#include "core/words/WordCheckText.h"
 
 #include <ostream>
 

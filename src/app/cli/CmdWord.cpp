@@ -8,8 +8,8 @@
 #include <map>
 #include <ostream>
 
-#include "CliWordBase.h"
-#include "Command.h"
+#include "app/cli/CliWordBase.h"
+#include "app/cli/Command.h"
 
 namespace moxlet::cli {
 

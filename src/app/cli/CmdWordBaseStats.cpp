@@ -9,10 +9,10 @@
 
 #include <ostream>
 
-#include "catalogue/Catalogue.h"
-#include "CliWordBase.h"
-#include "Command.h"
-#include "catalogue/Marks.h"
+#include "core/catalogue/Catalogue.h"
+#include "app/cli/CliWordBase.h"
+#include "app/cli/Command.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet::cli {
 

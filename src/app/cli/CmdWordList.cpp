@@ -15,15 +15,15 @@
 #include <set>
 #include <sstream>
 
-#include "CliArgs.h"
-#include "CliWordBase.h"
-#include "Command.h"
-#include "DataDirPrompt.h"
-#include "catalogue/Marks.h"
-#include "options/OptionFile.h"
-#include "profiles/ProfileFile.h"
-#include "store/DiskFileSystem.h"
-#include "wordlist/WordListTool.h"
+#include "app/cli/CliArgs.h"
+#include "app/cli/CliWordBase.h"
+#include "app/cli/Command.h"
+#include "app/cli/DataDirPrompt.h"
+#include "core/catalogue/Marks.h"
+#include "core/options/OptionFile.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/wordlist/WordListTool.h"
 
 namespace moxlet::cli {
 

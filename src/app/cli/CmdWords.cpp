@@ -5,9 +5,9 @@
 
 #include <ostream>
 
-#include "words/CandidateCollector.h"
-#include "CliWordBase.h"
-#include "Command.h"
+#include "core/words/CandidateCollector.h"
+#include "app/cli/CliWordBase.h"
+#include "app/cli/Command.h"
 
 namespace moxlet::cli {
 

@@ -1,7 +1,7 @@
 // Look-ups over the catalogue tables (the tables themselves are in
 // CatalogueNames.cpp, CatalogueMeanings.cpp and CatalogueGroups.cpp).
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

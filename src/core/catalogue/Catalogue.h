@@ -27,9 +27,9 @@
 #include <string_view>
 #include <vector>
 
-#include "store/FixedText.h"
-#include "catalogue/SegmentIds.h"
-#include "catalogue/SegmentSet.h"
+#include "core/store/FixedText.h"
+#include "core/catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet {
 

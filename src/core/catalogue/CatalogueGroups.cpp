@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

@@ -2,7 +2,7 @@
 // ids 165..330 at index id - 165; entries 166..195 are empty. Meanings use
 // the same pronunciation mark bytes as the names (see Marks.h).
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

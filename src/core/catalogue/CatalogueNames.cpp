@@ -3,7 +3,7 @@
 // pronunciation marks (bytes 0xA1..0xB4, see Marks.h) stand as separate
 // escapes so that a letter after one is never read as part of the escape.
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

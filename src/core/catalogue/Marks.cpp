@@ -1,4 +1,4 @@
-#include "catalogue/Marks.h"
+#include "core/catalogue/Marks.h"
 
 #include <array>
 #include <cstdint>

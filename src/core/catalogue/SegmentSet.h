@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/SegmentIds.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet {
 

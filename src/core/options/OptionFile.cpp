@@ -1,8 +1,8 @@
-#include "options/OptionFile.h"
+#include "core/options/OptionFile.h"
 
-#include "store/FileError.h"
-#include "store/RecordCheck.h"
-#include "store/OptionCodec.h"
+#include "core/store/FileError.h"
+#include "core/store/RecordCheck.h"
+#include "core/store/OptionCodec.h"
 
 namespace moxlet {
 

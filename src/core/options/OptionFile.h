@@ -14,9 +14,9 @@
 
 #include <cstdint>
 
-#include "store/DataFile.h"
-#include "options/Options.h"
-#include "store/Problems.h"
+#include "core/store/DataFile.h"
+#include "core/options/Options.h"
+#include "core/store/Problems.h"
 
 namespace moxlet {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "store/Records.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

@@ -1,8 +1,8 @@
-#include "output/PlanOutput.h"
+#include "core/output/PlanOutput.h"
 
-#include "catalogue/Catalogue.h"
-#include "output/WordListLayout.h"
-#include "plans/PlanFile.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/output/WordListLayout.h"
+#include "core/plans/PlanFile.h"
 
 namespace moxlet {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "options/Options.h"
-#include "store/Records.h"
+#include "core/options/Options.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

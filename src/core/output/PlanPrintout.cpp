@@ -1,9 +1,9 @@
-#include "output/PlanPrintout.h"
+#include "core/output/PlanPrintout.h"
 
 #include <cmath>
 
-#include "catalogue/Marks.h"
-#include "shell/ProductInfo.h"
+#include "core/catalogue/Marks.h"
+#include "core/shell/ProductInfo.h"
 
 namespace moxlet {
 

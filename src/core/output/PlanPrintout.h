@@ -13,9 +13,9 @@
 #include <functional>
 #include <string>
 
-#include "output/PlanOutput.h"
-#include "output/PrintLayer.h"
-#include "output/WordListLayout.h"
+#include "core/output/PlanOutput.h"
+#include "core/output/PrintLayer.h"
+#include "core/output/WordListLayout.h"
 
 namespace moxlet {
 

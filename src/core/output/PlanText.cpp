@@ -1,6 +1,6 @@
-#include "output/PlanText.h"
+#include "core/output/PlanText.h"
 
-#include "catalogue/Marks.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet {
 

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "output/PlanOutput.h"
+#include "core/output/PlanOutput.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "output/WordListLayout.h"
+#include "core/output/WordListLayout.h"
 
 namespace moxlet {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "output/PrintLayer.h"
+#include "core/output/PrintLayer.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "plans/LessonDate.h"
+#include "core/plans/LessonDate.h"
 
 namespace moxlet {
 

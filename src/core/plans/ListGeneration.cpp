@@ -1,6 +1,6 @@
-#include "plans/ListGeneration.h"
+#include "core/plans/ListGeneration.h"
 
-#include "words/CandidateCollector.h"
+#include "core/words/CandidateCollector.h"
 
 namespace moxlet {
 

@@ -25,10 +25,10 @@
 #include <cstdint>
 #include <string>
 
-#include "options/Options.h"
-#include "plans/PlanSession.h"
-#include "store/Random.h"
-#include "words/WordBase.h"
+#include "core/options/Options.h"
+#include "core/plans/PlanSession.h"
+#include "core/store/Random.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 

@@ -1,14 +1,14 @@
-#include "plans/PlanFile.h"
+#include "core/plans/PlanFile.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "catalogue/Catalogue.h"
-#include "store/FileError.h"
-#include "profiles/ProfileFile.h"
-#include "store/RecordCheck.h"
-#include "store/PlanCodec.h"
-#include "store/Scrambler.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/store/FileError.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/RecordCheck.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/Scrambler.h"
 
 namespace moxlet {
 

@@ -1,10 +1,10 @@
-#include "plans/PlanSession.h"
+#include "core/plans/PlanSession.h"
 
-#include "catalogue/Catalogue.h"
-#include "profiles/ProfileFile.h"
-#include "store/FileError.h"
-#include "store/PlanCodec.h"
-#include "store/RecordCheck.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/FileError.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/RecordCheck.h"
 
 namespace moxlet {
 

@@ -14,12 +14,12 @@
 #include <cstdint>
 #include <string>
 
-#include "options/Options.h"
-#include "plans/PlanFile.h"
-#include "store/DataFile.h"
-#include "store/Problems.h"
-#include "store/Records.h"
-#include "words/Eligibility.h"
+#include "core/options/Options.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/DataFile.h"
+#include "core/store/Problems.h"
+#include "core/store/Records.h"
+#include "core/words/Eligibility.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "plans/PlanWordCheck.h"
+#include "core/plans/PlanWordCheck.h"
 
 namespace moxlet {
 

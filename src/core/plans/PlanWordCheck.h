@@ -10,8 +10,8 @@
 //   const WordCheckResult r = checkWord(*wordBase, services.words.index, q);
 //   label->setText(markedText(wordCheckText(r)));  // in the mark font
 
-#include "plans/PlanSession.h"
-#include "words/WordCheck.h"
+#include "core/plans/PlanSession.h"
+#include "core/words/WordCheck.h"
 
 #include <string>
 

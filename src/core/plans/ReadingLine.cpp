@@ -1,4 +1,4 @@
-#include "plans/ReadingLine.h"
+#include "core/plans/ReadingLine.h"
 
 namespace moxlet {
 

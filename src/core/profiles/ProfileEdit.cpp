@@ -1,8 +1,8 @@
-#include "profiles/ProfileEdit.h"
+#include "core/profiles/ProfileEdit.h"
 
 #include <algorithm>
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

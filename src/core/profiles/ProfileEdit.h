@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "profiles/ProfileFile.h"
-#include "catalogue/SegmentSet.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet {
 

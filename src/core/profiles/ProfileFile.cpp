@@ -1,12 +1,12 @@
-#include "profiles/ProfileFile.h"
+#include "core/profiles/ProfileFile.h"
 
 #include <algorithm>
 
-#include "store/FileError.h"
-#include "plans/PlanFile.h"
-#include "store/RecordCheck.h"
-#include "store/ProfileCodec.h"
-#include "store/Scrambler.h"
+#include "core/store/FileError.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/RecordCheck.h"
+#include "core/store/ProfileCodec.h"
+#include "core/store/Scrambler.h"
 
 namespace moxlet {
 

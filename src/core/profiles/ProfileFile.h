@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "store/DataFile.h"
-#include "store/Problems.h"
-#include "store/Records.h"
+#include "core/store/DataFile.h"
+#include "core/store/Problems.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

@@ -1,11 +1,11 @@
-#include "shell/DataCheck.h"
+#include "core/shell/DataCheck.h"
 
 #include <set>
 
-#include "store/FileError.h"
-#include "options/OptionFile.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileFile.h"
+#include "core/store/FileError.h"
+#include "core/options/OptionFile.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileFile.h"
 
 namespace moxlet {
 

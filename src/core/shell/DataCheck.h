@@ -5,8 +5,8 @@
 // files without a live profile, temporary files left by an interrupted
 // write).  Nothing is written.
 
-#include "store/DataFile.h"
-#include "store/Problems.h"
+#include "core/store/DataFile.h"
+#include "core/store/Problems.h"
 
 namespace moxlet {
 

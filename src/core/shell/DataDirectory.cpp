@@ -1,4 +1,4 @@
-#include "shell/DataDirectory.h"
+#include "core/shell/DataDirectory.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "shell/InstanceLock.h"
+#include "core/shell/InstanceLock.h"
 
 #include <cerrno>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "store/Backups.h"
+#include "core/store/Backups.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,8 +9,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "store/DiskFileSystem.h"
-#include "store/FileSystem.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/store/FileSystem.h"
 
 namespace moxlet {
 

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "store/FixedText.h"
+#include "core/store/FixedText.h"
 
 namespace moxlet {
 

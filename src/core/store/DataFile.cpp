@@ -1,6 +1,6 @@
-#include "store/DataFile.h"
+#include "core/store/DataFile.h"
 
-#include "store/FileError.h"
+#include "core/store/FileError.h"
 
 namespace moxlet {
 

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "store/FileSystem.h"
-#include "store/Prompt.h"
-#include "store/Random.h"
+#include "core/store/FileSystem.h"
+#include "core/store/Prompt.h"
+#include "core/store/Random.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "store/DiskFileSystem.h"
+#include "core/store/DiskFileSystem.h"
 
 #include <algorithm>
 #include <cerrno>

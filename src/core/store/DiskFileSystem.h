@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "store/FileSystem.h"
+#include "core/store/FileSystem.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "store/FileError.h"
+#include "core/store/FileError.h"
 
 namespace moxlet {
 

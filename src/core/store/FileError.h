@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "store/FileSystem.h"
-#include "store/Prompt.h"
+#include "core/store/FileSystem.h"
+#include "core/store/Prompt.h"
 
 namespace moxlet {
 

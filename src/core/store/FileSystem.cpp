@@ -1,4 +1,4 @@
-#include "store/FileSystem.h"
+#include "core/store/FileSystem.h"
 
 #include <cerrno>
 

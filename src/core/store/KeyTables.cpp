@@ -1,4 +1,4 @@
-#include "store/KeyTables.h"
+#include "core/store/KeyTables.h"
 
 // These values are part of every stored profile, plan and word base record:
 // never change them.  They were drawn once from a fixed pseudo-random sequence.

@@ -1,8 +1,8 @@
-#include "store/OptionCodec.h"
+#include "core/store/OptionCodec.h"
 
 #include <cassert>
 
-#include "store/ByteCursor.h"
+#include "core/store/ByteCursor.h"
 
 namespace moxlet {
 

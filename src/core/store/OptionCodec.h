@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "store/Records.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

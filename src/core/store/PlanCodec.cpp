@@ -1,8 +1,8 @@
-#include "store/PlanCodec.h"
+#include "core/store/PlanCodec.h"
 
 #include <cassert>
 
-#include "store/ByteCursor.h"
+#include "core/store/ByteCursor.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "store/Problems.h"
+#include "core/store/Problems.h"
 
 namespace moxlet {
 

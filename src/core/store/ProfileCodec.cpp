@@ -1,8 +1,8 @@
-#include "store/ProfileCodec.h"
+#include "core/store/ProfileCodec.h"
 
 #include <cassert>
 
-#include "store/ByteCursor.h"
+#include "core/store/ByteCursor.h"
 
 namespace moxlet {
 

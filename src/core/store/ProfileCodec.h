@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "store/Records.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "store/Random.h"
+#include "core/store/Random.h"
 
 #include <chrono>
 

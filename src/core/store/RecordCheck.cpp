@@ -1,4 +1,4 @@
-#include "store/RecordCheck.h"
+#include "core/store/RecordCheck.h"
 
 #include <algorithm>
 

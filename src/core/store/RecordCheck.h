@@ -13,8 +13,8 @@
 #include <cstdint>
 #include <string>
 
-#include "store/Problems.h"
-#include "store/Records.h"
+#include "core/store/Problems.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

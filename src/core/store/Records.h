@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "store/FixedText.h"
-#include "catalogue/SegmentSet.h"
+#include "core/store/FixedText.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet {
 

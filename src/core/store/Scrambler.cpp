@@ -1,6 +1,6 @@
-#include "store/Scrambler.h"
+#include "core/store/Scrambler.h"
 
-#include "store/KeyTables.h"
+#include "core/store/KeyTables.h"
 
 namespace moxlet {
 

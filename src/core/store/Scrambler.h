@@ -14,8 +14,8 @@
 // damaged record may be negative; rows are then taken by a non-negative
 // remainder, so any stored value selects a row inside KeyTable.
 
-#include "store/Random.h"
-#include "store/Records.h"
+#include "core/store/Random.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 

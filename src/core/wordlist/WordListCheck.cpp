@@ -1,7 +1,7 @@
-#include "wordlist/WordListCheck.h"
+#include "core/wordlist/WordListCheck.h"
 
-#include "words/WordCheck.h"
-#include "words/WordCheckText.h"
+#include "core/words/WordCheck.h"
+#include "core/words/WordCheckText.h"
 
 namespace moxlet {
 

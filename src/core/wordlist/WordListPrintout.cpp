@@ -1,8 +1,8 @@
-#include "wordlist/WordListPrintout.h"
+#include "core/wordlist/WordListPrintout.h"
 
-#include "catalogue/Marks.h"
-#include "output/WordListLayout.h"
-#include "wordlist/WordListText.h"
+#include "core/catalogue/Marks.h"
+#include "core/output/WordListLayout.h"
+#include "core/wordlist/WordListText.h"
 
 namespace moxlet {
 

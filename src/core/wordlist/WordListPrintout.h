@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SegmentSet.h"
-#include "output/PrintLayer.h"
+#include "core/catalogue/SegmentSet.h"
+#include "core/output/PrintLayer.h"
 
 namespace moxlet {
 

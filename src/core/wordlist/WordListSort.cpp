@@ -1,9 +1,9 @@
-#include "wordlist/WordListSort.h"
+#include "core/wordlist/WordListSort.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/Marks.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet {
 

@@ -1,7 +1,7 @@
-#include "wordlist/WordListText.h"
+#include "core/wordlist/WordListText.h"
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet {
 

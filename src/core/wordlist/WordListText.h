@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SegmentSet.h"
-#include "words/WordChoice.h"
+#include "core/catalogue/SegmentSet.h"
+#include "core/words/WordChoice.h"
 
 namespace moxlet {
 

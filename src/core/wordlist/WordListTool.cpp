@@ -1,10 +1,10 @@
-#include "wordlist/WordListTool.h"
+#include "core/wordlist/WordListTool.h"
 
 #include <algorithm>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "wordlist/WordListSort.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
+#include "core/wordlist/WordListSort.h"
 
 namespace moxlet {
 

@@ -40,11 +40,11 @@
 #include <string>
 #include <vector>
 
-#include "plans/PlanFile.h"
-#include "store/Random.h"
-#include "store/Records.h"
-#include "words/CandidateCollector.h"
-#include "words/WordChoice.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/Random.h"
+#include "core/store/Records.h"
+#include "core/words/CandidateCollector.h"
+#include "core/words/WordChoice.h"
 
 namespace moxlet {
 

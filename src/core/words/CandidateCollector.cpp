@@ -1,9 +1,9 @@
-#include "words/CandidateCollector.h"
+#include "core/words/CandidateCollector.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "store/FileError.h"
+#include "core/store/FileError.h"
 
 namespace moxlet {
 

@@ -32,10 +32,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "store/Random.h"
-#include "words/Eligibility.h"
-#include "words/OffsetIndex.h"
-#include "words/WordBase.h"
+#include "core/store/Random.h"
+#include "core/words/Eligibility.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "words/Eligibility.h"
+#include "core/words/Eligibility.h"
 
 namespace moxlet {
 

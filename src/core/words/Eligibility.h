@@ -6,7 +6,7 @@
 // the mask word as signed 16-bit integers: (mask OR word) must not be greater
 // than mask.  Bit 15 is never used by a segment or a flag.
 
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet {
 

@@ -1,8 +1,8 @@
-#include "words/SegmentPicker.h"
+#include "core/words/SegmentPicker.h"
 
 #include <algorithm>
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 

@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SegmentSet.h"
-#include "store/Prompt.h"
+#include "core/catalogue/SegmentSet.h"
+#include "core/store/Prompt.h"
 
 namespace moxlet {
 

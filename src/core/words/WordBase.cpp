@@ -1,9 +1,9 @@
-#include "words/WordBase.h"
+#include "core/words/WordBase.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "store/FileError.h"
+#include "core/store/FileError.h"
 
 namespace moxlet {
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "store/DataFile.h"
-#include "store/Records.h"
-#include "words/OffsetIndex.h"
-#include "words/WordCodec.h"
+#include "core/store/DataFile.h"
+#include "core/store/Records.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordCodec.h"
 
 namespace moxlet {
 

@@ -1,6 +1,6 @@
-#include "words/WordCheck.h"
+#include "core/words/WordCheck.h"
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -46,10 +46,10 @@
 // list of the largest run (Closed Syllable) takes about 3 ms, as long as
 // building that list; a missing word 4 to 12 ms.
 
-#include "store/Records.h"
-#include "words/CandidateCollector.h"
-#include "words/OffsetIndex.h"
-#include "words/WordBase.h"
+#include "core/store/Records.h"
+#include "core/words/CandidateCollector.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
 
 #include <cstdint>
 #include <string>

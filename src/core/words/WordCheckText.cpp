@@ -1,6 +1,6 @@
-#include "words/WordCheckText.h"
+#include "core/words/WordCheckText.h"
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 #include <algorithm>
 

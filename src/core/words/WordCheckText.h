@@ -17,7 +17,7 @@
 // stored names; displayText (catalogue/Marks.h) turns it into UTF-8 with
 // the pronunciation marks drawn.
 
-#include "words/WordCheck.h"
+#include "core/words/WordCheck.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "words/WordChoice.h"
+#include "core/words/WordChoice.h"
 
 #include <algorithm>
 

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "store/Random.h"
-#include "words/CandidateCollector.h"
+#include "core/store/Random.h"
+#include "core/words/CandidateCollector.h"
 
 namespace moxlet {
 

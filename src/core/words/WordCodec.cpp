@@ -1,9 +1,9 @@
-#include "words/WordCodec.h"
+#include "core/words/WordCodec.h"
 
 #include <algorithm>
 #include <string>
 
-#include "store/KeyTables.h"
+#include "core/store/KeyTables.h"
 
 namespace moxlet {
 

@@ -1,4 +1,4 @@
-#include "words/WordListing.h"
+#include "core/words/WordListing.h"
 
 namespace moxlet {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet {
 

@@ -1,8 +1,8 @@
-#include "common/CellGrid.h"
+#include "ui/common/CellGrid.h"
 
 #include <QHeaderView>
 
-#include "common/MarkFont.h"
+#include "ui/common/MarkFont.h"
 
 namespace moxlet::ui {
 

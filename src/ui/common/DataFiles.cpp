@@ -1,8 +1,8 @@
-#include "common/DataFiles.h"
+#include "ui/common/DataFiles.h"
 
 #include <QApplication>
 
-#include "store/Backups.h"
+#include "core/store/Backups.h"
 
 namespace moxlet::ui {
 

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "common/Services.h"
-#include "store/DataFile.h"
-#include "store/DiskFileSystem.h"
+#include "ui/common/Services.h"
+#include "core/store/DataFile.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::ui {
 

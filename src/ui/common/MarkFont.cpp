@@ -1,4 +1,4 @@
-#include "common/MarkFont.h"
+#include "ui/common/MarkFont.h"
 
 #include <QDir>
 #include <QFontDatabase>

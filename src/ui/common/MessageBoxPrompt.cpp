@@ -1,8 +1,8 @@
-#include "common/MessageBoxPrompt.h"
+#include "ui/common/MessageBoxPrompt.h"
 
 #include <QMessageBox>
 
-#include "common/Text.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "store/Prompt.h"
+#include "core/store/Prompt.h"
 
 namespace moxlet::ui {
 

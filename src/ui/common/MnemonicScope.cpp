@@ -1,4 +1,4 @@
-#include "common/MnemonicScope.h"
+#include "ui/common/MnemonicScope.h"
 
 #include <QAbstractButton>
 #include <QApplication>

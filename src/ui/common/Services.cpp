@@ -1,4 +1,4 @@
-#include "common/Services.h"
+#include "ui/common/Services.h"
 
 #include <QClipboard>
 #include <QDialog>

@@ -6,10 +6,10 @@
 #include <QString>
 #include <filesystem>
 
-#include "options/Options.h"
-#include "store/Prompt.h"
-#include "store/Random.h"
-#include "words/WordBase.h"
+#include "core/options/Options.h"
+#include "core/store/Prompt.h"
+#include "core/store/Random.h"
+#include "core/words/WordBase.h"
 
 class QDialog;
 

@@ -1,8 +1,8 @@
-#include "common/Text.h"
+#include "ui/common/Text.h"
 
 #include <QList>
 
-#include "catalogue/Marks.h"
+#include "core/catalogue/Marks.h"
 
 namespace moxlet::ui {
 

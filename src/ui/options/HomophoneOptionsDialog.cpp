@@ -1,4 +1,4 @@
-#include "options/HomophoneOptionsDialog.h"
+#include "ui/options/HomophoneOptionsDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/DataFiles.h"
-#include "options/OptionFile.h"
+#include "ui/common/DataFiles.h"
+#include "core/options/OptionFile.h"
 
 namespace moxlet::ui {
 

@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
-#include "common/Services.h"
-#include "options/OptionChangeMark.h"
+#include "ui/common/Services.h"
+#include "ui/options/OptionChangeMark.h"
 
 class QRadioButton;
 

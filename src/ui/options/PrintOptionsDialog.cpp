@@ -1,4 +1,4 @@
-#include "options/PrintOptionsDialog.h"
+#include "ui/options/PrintOptionsDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/DataFiles.h"
-#include "options/OptionFile.h"
+#include "ui/common/DataFiles.h"
+#include "core/options/OptionFile.h"
 
 namespace moxlet::ui {
 

@@ -1,9 +1,9 @@
-#include "output/PlanPrinting.h"
+#include "ui/output/PlanPrinting.h"
 
-#include "common/DataFiles.h"
-#include "output/PlanPrintout.h"
-#include "output/PlanText.h"
-#include "output/PrintJob.h"
+#include "ui/common/DataFiles.h"
+#include "core/output/PlanPrintout.h"
+#include "core/output/PlanText.h"
+#include "ui/output/PrintJob.h"
 
 namespace moxlet::ui {
 

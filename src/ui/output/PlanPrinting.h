@@ -9,9 +9,9 @@
 // Plan..." and each pass of word lists), copies, the preview and the
 // "Printer Error" message.
 
-#include "common/Services.h"
-#include "output/PlanOutput.h"
-#include "output/PrintJob.h"
+#include "ui/common/Services.h"
+#include "core/output/PlanOutput.h"
+#include "ui/output/PrintJob.h"
 
 class QPrinter;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "output/PrintJob.h"
+#include "ui/output/PrintJob.h"
 
 #include <QApplication>
 #include <QFile>
@@ -7,10 +7,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "common/DataFiles.h"
-#include "output/PrintStatus.h"
-#include "output/PrinterError.h"
-#include "output/QtPrintLayer.h"
+#include "ui/common/DataFiles.h"
+#include "ui/output/PrintStatus.h"
+#include "ui/output/PrinterError.h"
+#include "ui/output/QtPrintLayer.h"
 
 namespace moxlet::ui {
 

@@ -1,4 +1,4 @@
-#include "output/PrintStatus.h"
+#include "ui/output/PrintStatus.h"
 
 #include <QApplication>
 #include <QLabel>

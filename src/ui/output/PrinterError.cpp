@@ -1,4 +1,4 @@
-#include "output/PrinterError.h"
+#include "ui/output/PrinterError.h"
 
 #include <QPrinter>
 

@@ -1,12 +1,12 @@
-#include "output/QtPrintLayer.h"
+#include "ui/output/QtPrintLayer.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <algorithm>
 #include <array>
 
-#include "common/MarkFont.h"
-#include "output/PrinterError.h"
+#include "ui/common/MarkFont.h"
+#include "ui/output/PrinterError.h"
 
 namespace moxlet::ui {
 

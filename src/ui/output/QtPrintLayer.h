@@ -30,7 +30,7 @@
 #include <QPainter>
 #include <map>
 
-#include "output/PrintLayer.h"
+#include "core/output/PrintLayer.h"
 
 class QPrinter;
 

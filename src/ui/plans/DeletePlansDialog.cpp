@@ -1,4 +1,4 @@
-#include "plans/DeletePlansDialog.h"
+#include "ui/plans/DeletePlansDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "common/DataFiles.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileEdit.h"
-#include "profiles/StudentListFill.h"
+#include "ui/common/DataFiles.h"
+#include "ui/plans/PlanChooser.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
 

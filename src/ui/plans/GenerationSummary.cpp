@@ -1,4 +1,4 @@
-#include "plans/GenerationSummary.h"
+#include "ui/plans/GenerationSummary.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/MarkFont.h"
+#include "ui/common/MarkFont.h"
 
 namespace moxlet::ui {
 

@@ -1,4 +1,4 @@
-#include "plans/PlanChooser.h"
+#include "ui/plans/PlanChooser.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -6,11 +6,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "common/DataFiles.h"
-#include "common/Text.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileEdit.h"
-#include "profiles/StudentListFill.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/Text.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
 

@@ -10,8 +10,8 @@
 
 #include <QDialog>
 
-#include "common/Services.h"
-#include "store/Records.h"
+#include "ui/common/Services.h"
+#include "core/store/Records.h"
 
 class QListWidget;
 

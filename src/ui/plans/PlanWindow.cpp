@@ -1,4 +1,4 @@
-#include "plans/PlanWindow.h"
+#include "ui/plans/PlanWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,15 +11,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "common/CellGrid.h"
-#include "common/DataFiles.h"
-#include "common/Text.h"
-#include "plans/LessonDate.h"
-#include "output/PlanPrinting.h"
-#include "plans/SectionEditor.h"
-#include "shell/WindowSize.h"
-#include "words/WordChoiceDialog.h"
-#include "plans/SkillsDialog.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/Text.h"
+#include "core/plans/LessonDate.h"
+#include "ui/output/PlanPrinting.h"
+#include "ui/plans/SectionEditor.h"
+#include "core/shell/WindowSize.h"
+#include "ui/words/WordChoiceDialog.h"
+#include "ui/plans/SkillsDialog.h"
 
 namespace moxlet::ui {
 

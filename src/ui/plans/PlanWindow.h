@@ -18,8 +18,8 @@
 #include <QWidget>
 #include <array>
 
-#include "common/Services.h"
-#include "plans/PlanSession.h"
+#include "ui/common/Services.h"
+#include "core/plans/PlanSession.h"
 
 class QComboBox;
 class QLineEdit;

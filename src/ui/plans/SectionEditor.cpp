@@ -1,16 +1,16 @@
-#include "plans/SectionEditor.h"
+#include "ui/plans/SectionEditor.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QPushButton>
 
-#include "common/DataFiles.h"
-#include "common/Text.h"
-#include "plans/GenerationSummary.h"
-#include "plans/ListGeneration.h"
-#include "plans/PlanWindow.h"
-#include "shell/WindowSize.h"
-#include "words/SegmentPickerDialog.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/Text.h"
+#include "ui/plans/GenerationSummary.h"
+#include "core/plans/ListGeneration.h"
+#include "ui/plans/PlanWindow.h"
+#include "core/shell/WindowSize.h"
+#include "ui/words/SegmentPickerDialog.h"
 
 namespace moxlet::ui {
 

@@ -12,8 +12,8 @@
 #include <QPointer>
 #include <array>
 
-#include "common/Services.h"
-#include "plans/GenerationSummary.h"
+#include "ui/common/Services.h"
+#include "ui/plans/GenerationSummary.h"
 
 namespace moxlet::ui {
 

@@ -1,4 +1,4 @@
-#include "plans/SkillsDialog.h"
+#include "ui/plans/SkillsDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Text.h"
-#include "plans/PlanSession.h"
-#include "plans/ReadingLine.h"
+#include "ui/common/Text.h"
+#include "core/plans/PlanSession.h"
+#include "core/plans/ReadingLine.h"
 
 namespace moxlet::ui {
 

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <array>
 
-#include "store/Records.h"
+#include "core/store/Records.h"
 
 class QLineEdit;
 

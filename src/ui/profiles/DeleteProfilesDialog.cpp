@@ -1,13 +1,13 @@
-#include "profiles/DeleteProfilesDialog.h"
+#include "ui/profiles/DeleteProfilesDialog.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/DataFiles.h"
-#include "profiles/ProfileEdit.h"
-#include "profiles/StudentListFill.h"
+#include "ui/common/DataFiles.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
 

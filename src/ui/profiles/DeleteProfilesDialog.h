@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "common/Services.h"
+#include "ui/common/Services.h"
 
 class QListWidget;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "profiles/PersonalInfoDialog.h"
+#include "ui/profiles/PersonalInfoDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "common/Text.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

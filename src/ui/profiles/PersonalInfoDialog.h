@@ -12,7 +12,7 @@
 
 #include <QDialog>
 
-#include "store/Records.h"
+#include "core/store/Records.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "profiles/ProfileEditor.h"
+#include "ui/profiles/ProfileEditor.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "catalogue/Catalogue.h"
-#include "common/DataFiles.h"
-#include "common/MarkFont.h"
-#include "profiles/PersonalInfoDialog.h"
-#include "profiles/ProfileFile.h"
-#include "profiles/ProfileEdit.h"
-#include "common/Text.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/MarkFont.h"
+#include "ui/profiles/PersonalInfoDialog.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

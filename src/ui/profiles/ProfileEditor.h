@@ -21,8 +21,8 @@
 
 #include <QWidget>
 
-#include "common/Services.h"
-#include "store/Records.h"
+#include "ui/common/Services.h"
+#include "core/store/Records.h"
 
 class QLabel;
 class QLineEdit;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "profiles/ProfileEdit.h"
-#include "common/Text.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

@@ -1,12 +1,12 @@
-#include "shell/AboutDialog.h"
+#include "ui/shell/AboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ProductBanner.h"
-#include "shell/ProductInfo.h"
-#include "shell/WebLink.h"
+#include "ui/shell/ProductBanner.h"
+#include "core/shell/ProductInfo.h"
+#include "ui/shell/WebLink.h"
 
 namespace moxlet::ui {
 

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "shell/ShellSeams.h"
+#include "ui/shell/ShellSeams.h"
 
 namespace moxlet::ui {
 

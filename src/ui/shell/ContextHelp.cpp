@@ -1,4 +1,4 @@
-#include "shell/ContextHelp.h"
+#include "ui/shell/ContextHelp.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "shell/HelpBrowser.h"
+#include "ui/shell/HelpBrowser.h"
 
 #include <QHelpEngineCore>
 

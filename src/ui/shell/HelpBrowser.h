@@ -6,7 +6,7 @@
 
 #include <QTextBrowser>
 
-#include "shell/ShellSeams.h"
+#include "ui/shell/ShellSeams.h"
 
 class QHelpEngineCore;
 

@@ -1,4 +1,4 @@
-#include "shell/HelpWindow.h"
+#include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -22,8 +22,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "shell/HelpBrowser.h"
-#include "shell/ProductPicture.h"
+#include "ui/shell/HelpBrowser.h"
+#include "ui/shell/ProductPicture.h"
 
 namespace moxlet::ui {
 

@@ -19,7 +19,7 @@
 
 #include <QWidget>
 
-#include "shell/ShellSeams.h"
+#include "ui/shell/ShellSeams.h"
 
 class QHelpEngine;
 class QHelpLink;

@@ -1,4 +1,4 @@
-#include "shell/MainWindow.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,26 +12,26 @@
 #include <QTimer>
 #include <QStandardPaths>
 
-#include "common/DataFiles.h"
-#include "common/MnemonicScope.h"
-#include "options/HomophoneOptionsDialog.h"
-#include "options/OptionFile.h"
-#include "plans/DeletePlansDialog.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "options/PrintOptionsDialog.h"
-#include "profiles/DeleteProfilesDialog.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/ProfileFile.h"
-#include "profiles/StudentChooser.h"
-#include "shell/AboutDialog.h"
-#include "shell/ContextHelp.h"
-#include "shell/HelpWindow.h"
-#include "shell/ProductInfo.h"
-#include "shell/Splash.h"
-#include "shell/WindowSize.h"
-#include "wordlist/WordListWindow.h"
-#include "words/OffsetIndex.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/MnemonicScope.h"
+#include "ui/options/HomophoneOptionsDialog.h"
+#include "core/options/OptionFile.h"
+#include "ui/plans/DeletePlansDialog.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/options/PrintOptionsDialog.h"
+#include "ui/profiles/DeleteProfilesDialog.h"
+#include "ui/profiles/ProfileEditor.h"
+#include "core/profiles/ProfileFile.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/ContextHelp.h"
+#include "ui/shell/HelpWindow.h"
+#include "core/shell/ProductInfo.h"
+#include "ui/shell/Splash.h"
+#include "core/shell/WindowSize.h"
+#include "ui/wordlist/WordListWindow.h"
+#include "core/words/OffsetIndex.h"
 
 namespace moxlet::ui {
 

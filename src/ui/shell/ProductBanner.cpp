@@ -1,12 +1,12 @@
-#include "shell/ProductBanner.h"
+#include "ui/shell/ProductBanner.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/ProductInfo.h"
-#include "shell/ProductPicture.h"
+#include "core/shell/ProductInfo.h"
+#include "ui/shell/ProductPicture.h"
 
 namespace moxlet::ui {
 

@@ -1,4 +1,4 @@
-#include "shell/ProductPicture.h"
+#include "ui/shell/ProductPicture.h"
 
 #include <QGuiApplication>
 #include <QPainter>

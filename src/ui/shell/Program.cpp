@@ -1,18 +1,18 @@
-#include "shell/Program.h"
+#include "ui/shell/Program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <filesystem>
 
-#include "shell/DataDirectory.h"
-#include "shell/MainWindow.h"
-#include "shell/ProductPicture.h"
-#include "common/MarkFont.h"
-#include "common/MessageBoxPrompt.h"
-#include "store/Random.h"
-#include "common/Services.h"
-#include "words/WordBase.h"
+#include "core/shell/DataDirectory.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ProductPicture.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/MessageBoxPrompt.h"
+#include "core/store/Random.h"
+#include "ui/common/Services.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet::ui {
 

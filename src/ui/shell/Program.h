@@ -6,8 +6,8 @@
 #include <QString>
 #include <filesystem>
 
-#include "shell/InstanceLock.h"
-#include "store/Prompt.h"
+#include "core/shell/InstanceLock.h"
+#include "core/store/Prompt.h"
 
 namespace moxlet::ui {
 

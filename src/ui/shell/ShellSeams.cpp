@@ -1,4 +1,4 @@
-#include "shell/ShellSeams.h"
+#include "ui/shell/ShellSeams.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "shell/Splash.h"
+#include "ui/shell/Splash.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/ProductBanner.h"
-#include "shell/ProductInfo.h"
+#include "ui/shell/ProductBanner.h"
+#include "core/shell/ProductInfo.h"
 
 namespace moxlet::ui {
 

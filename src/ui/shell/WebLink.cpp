@@ -1,4 +1,4 @@
-#include "shell/WebLink.h"
+#include "ui/shell/WebLink.h"
 
 #include <QKeyEvent>
 #include <QPainter>

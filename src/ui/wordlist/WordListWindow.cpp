@@ -1,4 +1,4 @@
-#include "wordlist/WordListWindow.h"
+#include "ui/wordlist/WordListWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,19 +14,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "catalogue/Catalogue.h"
-#include "common/CellGrid.h"
-#include "common/DataFiles.h"
-#include "common/MarkFont.h"
-#include "common/Text.h"
-#include "profiles/ProfileEdit.h"
-#include "profiles/StudentListFill.h"
-#include "shell/WindowSize.h"
-#include "wordlist/WordListCheck.h"
-#include "wordlist/WordListText.h"
-#include "words/WordCheckDialog.h"
-#include "words/SegmentPickerDialog.h"
-#include "words/TypedWordsDialog.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
+#include "core/profiles/ProfileEdit.h"
+#include "ui/profiles/StudentListFill.h"
+#include "core/shell/WindowSize.h"
+#include "core/wordlist/WordListCheck.h"
+#include "core/wordlist/WordListText.h"
+#include "ui/words/WordCheckDialog.h"
+#include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/TypedWordsDialog.h"
 
 namespace moxlet::ui {
 

@@ -23,11 +23,11 @@
 #include <QWidget>
 #include <vector>
 
-#include "common/Services.h"
-#include "output/PrintJob.h"
-#include "profiles/ProfileFile.h"
-#include "wordlist/WordListPrintout.h"
-#include "wordlist/WordListTool.h"
+#include "ui/common/Services.h"
+#include "ui/output/PrintJob.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/wordlist/WordListPrintout.h"
+#include "core/wordlist/WordListTool.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "words/SegmentPickerDialog.h"
+#include "ui/words/SegmentPickerDialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "catalogue/Catalogue.h"
-#include "common/MarkFont.h"
-#include "common/Text.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

@@ -15,8 +15,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "common/Services.h"
-#include "words/SegmentPicker.h"
+#include "ui/common/Services.h"
+#include "core/words/SegmentPicker.h"
 
 class QItemSelection;
 class QListWidget;

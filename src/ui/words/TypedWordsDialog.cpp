@@ -1,4 +1,4 @@
-#include "words/TypedWordsDialog.h"
+#include "ui/words/TypedWordsDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/MarkFont.h"
-#include "common/Text.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "words/WordChoice.h"
+#include "core/words/WordChoice.h"
 
 class QLineEdit;
 

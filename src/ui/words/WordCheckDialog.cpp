@@ -1,4 +1,4 @@
-#include "words/WordCheckDialog.h"
+#include "ui/words/WordCheckDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/DataFiles.h"
-#include "common/MarkFont.h"
-#include "common/Text.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 

@@ -1,4 +1,4 @@
-#include "words/WordChoiceDialog.h"
+#include "ui/words/WordChoiceDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,18 +8,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "catalogue/Catalogue.h"
-#include "common/CellGrid.h"
-#include "common/DataFiles.h"
-#include "common/MarkFont.h"
-#include "common/Text.h"
-#include "plans/ListGeneration.h"
-#include "plans/PlanWindow.h"
-#include "words/TypedWordsDialog.h"
-#include "words/WordCheck.h"
-#include "words/WordCheckDialog.h"
-#include "words/WordCheckText.h"
-#include "plans/PlanWordCheck.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
+#include "core/plans/ListGeneration.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/words/TypedWordsDialog.h"
+#include "core/words/WordCheck.h"
+#include "ui/words/WordCheckDialog.h"
+#include "core/words/WordCheckText.h"
+#include "core/plans/PlanWordCheck.h"
 
 namespace moxlet::ui {
 

@@ -15,8 +15,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "common/Services.h"
-#include "words/WordChoice.h"
+#include "ui/common/Services.h"
+#include "core/words/WordChoice.h"
 
 class QItemSelection;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 
 using namespace moxlet;
 

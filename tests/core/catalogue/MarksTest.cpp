@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
 
 using namespace moxlet;
 

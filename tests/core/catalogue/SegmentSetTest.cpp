@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/SegmentSet.h"
+#include "core/catalogue/SegmentSet.h"
 
 using namespace moxlet;
 

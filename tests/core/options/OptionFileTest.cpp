@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "support/DataDirFixture.h"
-#include "store/FileError.h"
-#include "options/OptionFile.h"
+#include "core/store/FileError.h"
+#include "core/options/OptionFile.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

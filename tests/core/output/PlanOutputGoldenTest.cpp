@@ -15,8 +15,8 @@
 #include <set>
 #include <sstream>
 
-#include "output/PlanPrintout.h"
-#include "output/PlanText.h"
+#include "core/output/PlanPrintout.h"
+#include "core/output/PlanText.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/Catalogue.h"
-#include "plans/ListGeneration.h"
-#include "store/DiskFileSystem.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/plans/ListGeneration.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "words/CandidateCollector.h"
+#include "core/words/CandidateCollector.h"
 
 namespace moxlet {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/Catalogue.h"
-#include "plans/LessonDate.h"
-#include "plans/PlanSession.h"
-#include "plans/ReadingLine.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/plans/LessonDate.h"
+#include "core/plans/PlanSession.h"
+#include "core/plans/ReadingLine.h"
 #include "support/DataDirFixture.h"
 
 using namespace moxlet;

@@ -1,7 +1,7 @@
 // The plan's word dialogs ask about the list they show: the slot's segment,
 // the plan's studied set and range, and that list's own remembered offset.
 
-#include "plans/PlanWordCheck.h"
+#include "core/plans/PlanWordCheck.h"
 
 #include "support/DataDirFixture.h"
 

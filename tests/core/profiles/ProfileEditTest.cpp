@@ -3,8 +3,8 @@
 // studied segments as list selections.
 #include <gtest/gtest.h>
 
-#include "catalogue/Catalogue.h"
-#include "profiles/ProfileEdit.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/profiles/ProfileEdit.h"
 
 using namespace moxlet;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/DataDirFixture.h"
-#include "store/ProfileCodec.h"
+#include "core/store/ProfileCodec.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/InstanceLock.h"
+#include "core/shell/InstanceLock.h"
 
 namespace moxlet {
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/DataDirectory.h"
-#include "shell/WindowSize.h"
+#include "core/shell/DataDirectory.h"
+#include "core/shell/WindowSize.h"
 
 using namespace moxlet;
 namespace fs = std::filesystem;

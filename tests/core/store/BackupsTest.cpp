@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "store/Backups.h"
+#include "core/store/Backups.h"
 
 namespace moxlet {
 namespace {

@@ -5,12 +5,12 @@
 
 #include <functional>
 
-#include "shell/DataCheck.h"
+#include "core/shell/DataCheck.h"
 #include "support/DataDirFixture.h"
-#include "options/OptionFile.h"
-#include "store/OptionCodec.h"
-#include "store/PlanCodec.h"
-#include "store/ProfileCodec.h"
+#include "core/options/OptionFile.h"
+#include "core/store/OptionCodec.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/ProfileCodec.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

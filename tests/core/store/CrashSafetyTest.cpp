@@ -12,7 +12,7 @@
 #include <set>
 
 #include "support/DataDirFixture.h"
-#include "options/OptionFile.h"
+#include "core/options/OptionFile.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

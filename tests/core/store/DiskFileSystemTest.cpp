@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "store/DiskFileSystem.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/MemoryFileSystem.h"
 
 using namespace moxlet;

@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "support/DataDirFixture.h"
-#include "store/FileError.h"
+#include "core/store/FileError.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

@@ -14,13 +14,13 @@
 #include <algorithm>
 #include <fstream>
 
-#include "options/OptionFile.h"
-#include "plans/PlanFile.h"
-#include "profiles/ProfileFile.h"
-#include "store/DiskFileSystem.h"
-#include "store/OptionCodec.h"
+#include "core/options/OptionFile.h"
+#include "core/plans/PlanFile.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/store/OptionCodec.h"
 #include "support/ScriptedPrompt.h"
-#include "words/WordBase.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "support/DataDirFixture.h"
 #include "support/ScriptedRandom.h"
-#include "store/OptionCodec.h"
-#include "store/PlanCodec.h"
-#include "store/ProfileCodec.h"
-#include "store/Scrambler.h"
+#include "core/store/OptionCodec.h"
+#include "core/store/PlanCodec.h"
+#include "core/store/ProfileCodec.h"
+#include "core/store/Scrambler.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;

@@ -1,7 +1,7 @@
 // "Check a Word" in the word list tool: one answer for a list of several
 // segments, drawn from the last generation or, before one, the choice.
 
-#include "wordlist/WordListCheck.h"
+#include "core/wordlist/WordListCheck.h"
 
 #include "core/words/WordListBase.h"
 

@@ -15,8 +15,8 @@
 #include <sstream>
 
 #include "support/RecordingPrintLayer.h"
-#include "wordlist/WordListPrintout.h"
-#include "wordlist/WordListText.h"
+#include "core/wordlist/WordListPrintout.h"
+#include "core/wordlist/WordListText.h"
 
 namespace moxlet {
 namespace {

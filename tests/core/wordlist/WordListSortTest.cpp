@@ -9,7 +9,7 @@
 #include <random>
 #include <set>
 
-#include "wordlist/WordListSort.h"
+#include "core/wordlist/WordListSort.h"
 
 namespace moxlet {
 namespace {

@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Marks.h"
-#include "store/DiskFileSystem.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
+#include "core/store/DiskFileSystem.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "wordlist/WordListText.h"
-#include "wordlist/WordListTool.h"
+#include "core/wordlist/WordListText.h"
+#include "core/wordlist/WordListTool.h"
 
 namespace moxlet {
 namespace {

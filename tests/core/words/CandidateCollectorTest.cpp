@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "words/CandidateCollector.h"
+#include "core/words/CandidateCollector.h"
 #include "support/TestWordBase.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedRandom.h"

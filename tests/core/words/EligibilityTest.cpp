@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "words/Eligibility.h"
+#include "core/words/Eligibility.h"
 
 namespace moxlet {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <array>
 
-#include "catalogue/Catalogue.h"
+#include "core/catalogue/Catalogue.h"
 #include "support/ScriptedPrompt.h"
-#include "words/SegmentPicker.h"
+#include "core/words/SegmentPicker.h"
 
 namespace moxlet {
 namespace {

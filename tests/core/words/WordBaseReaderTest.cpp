@@ -7,11 +7,11 @@
 
 #include <fstream>
 
-#include "store/DiskFileSystem.h"
-#include "store/FileError.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/store/FileError.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "words/WordBase.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 namespace {

@@ -7,9 +7,9 @@
 // word of the shipped word base.
 
 #include "WordListBase.h"
-#include "catalogue/Catalogue.h"
-#include "store/DiskFileSystem.h"
-#include "words/WordCheck.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/words/WordCheck.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // "Why is this word not in my list?" against hand-worked students: each
 // case gives the answer and the words a tutor reads.
 
-#include "words/WordCheck.h"
+#include "core/words/WordCheck.h"
 
 #include "WordListBase.h"
-#include "words/WordCheckText.h"
+#include "core/words/WordCheckText.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "words/WordChoice.h"
+#include "core/words/WordChoice.h"
 
 namespace moxlet {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "words/WordCodec.h"
+#include "core/words/WordCodec.h"
 
 namespace moxlet {
 namespace {

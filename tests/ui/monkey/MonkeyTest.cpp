@@ -25,7 +25,7 @@
 #include <map>
 
 #include "UiFixture.h"
-#include "shell/DataCheck.h"
+#include "core/shell/DataCheck.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -6,9 +6,9 @@
 #include <QProcess>
 
 #include "UiFixture.h"
-#include "output/PlanText.h"
-#include "plans/PlanFile.h"
-#include "store/PlanCodec.h"
+#include "core/output/PlanText.h"
+#include "core/plans/PlanFile.h"
+#include "core/store/PlanCodec.h"
 #include "support/ReferencePlans.h"
 
 using namespace moxlet;

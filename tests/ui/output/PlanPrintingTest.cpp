@@ -21,11 +21,11 @@
 #include <sstream>
 
 #include "UiFixture.h"
-#include "output/PlanPrinting.h"
-#include "output/PlanPrintout.h"
-#include "output/PrintStatus.h"
-#include "output/PrinterError.h"
-#include "output/QtPrintLayer.h"
+#include "ui/output/PlanPrinting.h"
+#include "core/output/PlanPrintout.h"
+#include "ui/output/PrintStatus.h"
+#include "ui/output/PrinterError.h"
+#include "ui/output/QtPrintLayer.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 

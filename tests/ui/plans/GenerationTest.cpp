@@ -6,16 +6,16 @@
 #include <QLabel>
 
 #include "UiFixture.h"
-#include "catalogue/Catalogue.h"
-#include "common/CellGrid.h"
-#include "common/Text.h"
-#include "options/OptionFile.h"
-#include "plans/GenerationSummary.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "plans/SectionEditor.h"
-#include "profiles/StudentChooser.h"
-#include "words/SegmentPickerDialog.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/Text.h"
+#include "core/options/OptionFile.h"
+#include "ui/plans/GenerationSummary.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SectionEditor.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/words/SegmentPickerDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

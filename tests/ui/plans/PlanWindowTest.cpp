@@ -5,13 +5,13 @@
 #include <QMdiSubWindow>
 
 #include "UiFixture.h"
-#include "common/CellGrid.h"
-#include "output/PlanText.h"
-#include "plans/DeletePlansDialog.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "plans/SkillsDialog.h"
-#include "profiles/StudentChooser.h"
+#include "ui/common/CellGrid.h"
+#include "core/output/PlanText.h"
+#include "ui/plans/DeletePlansDialog.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SkillsDialog.h"
+#include "ui/profiles/StudentChooser.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -16,15 +16,15 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "profiles/DeleteProfilesDialog.h"
-#include "store/DiskFileSystem.h"
-#include "profiles/StudentChooser.h"
-#include "shell/MainWindow.h"
-#include "profiles/PersonalInfoDialog.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/ProfileFile.h"
+#include "ui/profiles/DeleteProfilesDialog.h"
+#include "core/store/DiskFileSystem.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/profiles/PersonalInfoDialog.h"
+#include "ui/profiles/ProfileEditor.h"
+#include "core/profiles/ProfileFile.h"
 #include "UiFixture.h"
-#include "common/MnemonicScope.h"
+#include "ui/common/MnemonicScope.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

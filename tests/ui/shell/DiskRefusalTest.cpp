@@ -10,12 +10,12 @@
 #include <map>
 
 #include "UiFixture.h"
-#include "options/HomophoneOptionsDialog.h"
-#include "plans/DeletePlansDialog.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/StudentChooser.h"
+#include "ui/options/HomophoneOptionsDialog.h"
+#include "ui/plans/DeletePlansDialog.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/profiles/ProfileEditor.h"
+#include "ui/profiles/StudentChooser.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -9,10 +9,10 @@
 #include <fstream>
 
 #include "UiFixture.h"
-#include "common/MarkFont.h"
-#include "profiles/ProfileEditor.h"
-#include "profiles/StudentChooser.h"
-#include "shell/Program.h"
+#include "ui/common/MarkFont.h"
+#include "ui/profiles/ProfileEditor.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/shell/Program.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "UiFixture.h"
-#include "shell/AboutDialog.h"
-#include "shell/ProductInfo.h"
-#include "shell/Splash.h"
-#include "shell/WebLink.h"
+#include "ui/shell/AboutDialog.h"
+#include "core/shell/ProductInfo.h"
+#include "ui/shell/Splash.h"
+#include "ui/shell/WebLink.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -25,17 +25,17 @@
 #include <QWindow>
 
 #include "UiFixture.h"
-#include "catalogue/Catalogue.h"
-#include "common/CellGrid.h"
-#include "common/MnemonicScope.h"
-#include "common/Text.h"
-#include "output/PrintStatus.h"
-#include "output/QtPrintLayer.h"
-#include "wordlist/WordListText.h"
-#include "wordlist/WordListWindow.h"
-#include "words/SegmentPickerDialog.h"
-#include "words/TypedWordsDialog.h"
-#include "words/WordCheckDialog.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/MnemonicScope.h"
+#include "ui/common/Text.h"
+#include "ui/output/PrintStatus.h"
+#include "ui/output/QtPrintLayer.h"
+#include "core/wordlist/WordListText.h"
+#include "ui/wordlist/WordListWindow.h"
+#include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/TypedWordsDialog.h"
+#include "ui/words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

@@ -5,18 +5,18 @@
 #include <QLabel>
 
 #include "UiFixture.h"
-#include "catalogue/Catalogue.h"
-#include "common/CellGrid.h"
-#include "common/Text.h"
-#include "plans/GenerationSummary.h"
-#include "plans/PlanChooser.h"
-#include "plans/PlanWindow.h"
-#include "plans/SectionEditor.h"
-#include "profiles/StudentChooser.h"
-#include "words/SegmentPickerDialog.h"
-#include "words/TypedWordsDialog.h"
-#include "words/WordChoiceDialog.h"
-#include "words/WordCheckDialog.h"
+#include "core/catalogue/Catalogue.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/Text.h"
+#include "ui/plans/GenerationSummary.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SectionEditor.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/TypedWordsDialog.h"
+#include "ui/words/WordChoiceDialog.h"
+#include "ui/words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;

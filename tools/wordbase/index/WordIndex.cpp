@@ -1,9 +1,9 @@
 // The parts of moxlet_wordindex that are not generated: the fill order of the
 // offset index and where the installed program keeps its word base.
 
-#include "words/OffsetIndex.h"
-#include "catalogue/SegmentIds.h"
-#include "words/WordBase.h"
+#include "core/words/OffsetIndex.h"
+#include "core/catalogue/SegmentIds.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 
