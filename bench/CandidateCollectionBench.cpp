@@ -7,18 +7,17 @@
 //   40 words each, syllables 1..9, for a student who has studied
 //   everything but the New segments.
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstring>
 #include <fstream>
 
 #include "core/catalogue/Catalogue.h"
 #include "core/plans/ListGeneration.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/words/CandidateCollector.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "core/words/CandidateCollector.h"
 
 namespace {
 
@@ -128,7 +127,8 @@ void BM_CopyRunBytes(benchmark::State& state)
     const Setup& s = setup();
     std::vector<std::uint8_t> copy(static_cast<std::size_t>(s.run.size()) * kWordRecordLength);
     for (auto _ : state) {
-        std::memcpy(copy.data(), s.bytes.data() + static_cast<std::size_t>(s.run.first - 1) * kWordRecordLength,
+        std::memcpy(copy.data(),
+                    s.bytes.data() + static_cast<std::size_t>(s.run.first - 1) * kWordRecordLength,
                     copy.size());
         benchmark::DoNotOptimize(copy.data());
     }
@@ -160,7 +160,8 @@ void BM_GenerateWholePlan(benchmark::State& state)
             const auto& studied = plan.lists.Studied;
             const auto& unstudied = plan.lists.Unstudied;
             plan.plan.ReviewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(
-                std::find(studied.begin(), studied.end(), s.largest[static_cast<std::size_t>(k)]) - studied.begin());
+                std::find(studied.begin(), studied.end(), s.largest[static_cast<std::size_t>(k)]) -
+                studied.begin());
             plan.plan.NewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(
                 std::find(unstudied.begin(), unstudied.end(), s.largest[static_cast<std::size_t>(k + 4)]) -
                 unstudied.begin());
@@ -176,7 +177,8 @@ void BM_GenerateWholePlan(benchmark::State& state)
     }
     state.counters["words"] = words;
     std::int64_t records = 0;
-    for (int k = 0; k < 8; ++k) records += recordRun(s.index, s.largest[static_cast<std::size_t>(k)], 1, 9).size();
+    for (int k = 0; k < 8; ++k)
+        records += recordRun(s.index, s.largest[static_cast<std::size_t>(k)], 1, 9).size();
     state.counters["records"] = static_cast<double>(records);
 }
 BENCHMARK(BM_GenerateWholePlan)->Unit(benchmark::kMillisecond);

@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "ui/common/MarkFont.h"
-#include "ui/output/PlanPrinting.h"
 #include "core/output/PlanPrintout.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
+#include "ui/common/MarkFont.h"
+#include "ui/output/PlanPrinting.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/store/DiskFileSystem.h"
-#include "support/ScriptedPrompt.h"
 #include "core/words/WordCheck.h"
+#include "support/ScriptedPrompt.h"
 
 namespace {
 

@@ -27,13 +27,13 @@ using namespace moxlet;
 namespace {
 
 const char* const kStrayNames[] = {
-    "PLNSTEMP.DAT", "PROFILES.NEW", "PLNS0001.NEW", "OPTION.NEW",   "PLNS12.DAT",  "plns0001.dat",
-    "PLNS00001.DAT", "PLNS-001.DAT", "PLNSABCD.DAT", "PLNS 001.DAT", "WORDBASE.WDB", "PLNS0000.DAT",
-    "PLNS.DAT",     "PROFILES.DAT.NEW", "README.TXT", "PLNS9999.DAT",
+    "PLNSTEMP.DAT",  "PROFILES.NEW",     "PLNS0001.NEW", "OPTION.NEW",   "PLNS12.DAT",   "plns0001.dat",
+    "PLNS00001.DAT", "PLNS-001.DAT",     "PLNSABCD.DAT", "PLNS 001.DAT", "WORDBASE.WDB", "PLNS0000.DAT",
+    "PLNS.DAT",      "PROFILES.DAT.NEW", "README.TXT",   "PLNS9999.DAT",
 };
 
-const int kReadErrors[] = {FileErrorNo::DeviceIoError,    FileErrorNo::PermissionDenied,
-                           FileErrorNo::InputPastEnd,     FileErrorNo::FileNotFound,
+const int kReadErrors[] = {FileErrorNo::DeviceIoError,       FileErrorNo::PermissionDenied,
+                           FileErrorNo::InputPastEnd,        FileErrorNo::FileNotFound,
                            FileErrorNo::PathFileAccessError, FileErrorNo::DeviceUnavailable};
 
 }  // namespace

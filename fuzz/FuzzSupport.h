@@ -15,12 +15,12 @@
 #include "support/MemoryFileSystem.h"
 
 // Traps when a promise is broken, naming it first so a crash log says which.
-#define FUZZ_CHECK(condition)                                                                    \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition);        \
-            __builtin_trap();                                                                    \
-        }                                                                                        \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition);                     \
+            __builtin_trap();                                                                                \
+        }                                                                                                    \
     } while (false)
 
 namespace moxlet::fuzz {

@@ -37,7 +37,11 @@ bool validUtf8(std::string_view s)
 {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        const std::size_t len = c < 0x80           ? 1
+                                : (c >> 5) == 0x6  ? 2
+                                : (c >> 4) == 0xE  ? 3
+                                : (c >> 3) == 0x1E ? 4
+                                                   : 0;
         if (len == 0 || i + len > s.size()) return false;
         for (std::size_t k = 1; k < len; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -72,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t>& base = bases[in.byte() % bases.size()];
     Options options;
     for (auto& part : options.PrintSection) part = in.i16();
-    for (std::int16_t* field : {&options.ReviewListSize, &options.NewListSize, &options.PageBreak,
-                                &options.SegmentOrder, &options.HomophoneMode, &options.BlankLines,
-                                &options.FontSizeMode})
+    for (std::int16_t* field :
+         {&options.ReviewListSize, &options.NewListSize, &options.PageBreak, &options.SegmentOrder,
+          &options.HomophoneMode, &options.BlankLines, &options.FontSizeMode})
         *field = in.i16();
     const int fontSize = in.i16();
     const std::string firstName = name(in);

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "core/plans/PlanFile.h"
-#include "core/store/RecordCheck.h"
 #include "core/store/PlanCodec.h"
 #include "core/store/Random.h"
+#include "core/store/RecordCheck.h"
 
 using namespace moxlet;
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/profiles/ProfileFile.h"
-#include "core/store/RecordCheck.h"
 #include "core/store/ProfileCodec.h"
 #include "core/store/Random.h"
+#include "core/store/RecordCheck.h"
 
 using namespace moxlet;
 
@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Problems more;
         checkProfile(again, 1, &more);
         for (const auto& m : more)
-            if (m.text.find("ProfileNo") == std::string::npos && m.text.find("FormatVersion") == std::string::npos)
+            if (m.text.find("ProfileNo") == std::string::npos &&
+                m.text.find("FormatVersion") == std::string::npos)
                 __builtin_trap();
     }
     return 0;

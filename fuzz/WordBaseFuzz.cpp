@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(count == static_cast<std::int32_t>(file.size() / kWordRecordLength));
 
     WordRecord word;
-    for (std::int32_t n : {0, -1, count + 1})
-        FUZZ_CHECK(!wordBase->read(n, word));
+    for (std::int32_t n : {0, -1, count + 1}) FUZZ_CHECK(!wordBase->read(n, word));
     if (count > 0) {
         wordBase->read(1, word);
         wordBase->read(count, word);

@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int32_t recordNo = 1;
     if (size >= kWordRecordLength + 4) {
         std::uint32_t n = 0;
-        for (std::size_t i = 0; i < 4; ++i) n |= static_cast<std::uint32_t>(data[kWordRecordLength + i]) << (8 * i);
+        for (std::size_t i = 0; i < 4; ++i)
+            n |= static_cast<std::uint32_t>(data[kWordRecordLength + i]) << (8 * i);
         recordNo = static_cast<std::int32_t>(n);
     }
 

@@ -21,34 +21,19 @@ std::string escape(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
         }
     }
     return out;
 }
 
-std::string shown(const std::string& stored)
-{
-    return escape(displayText(stored));
-}
+std::string shown(const std::string& stored) { return escape(displayText(stored)); }
 
-std::string name(int id)
-{
-    return "<span class=\"marks\">" + shown(segmentName(id)) + "</span>";
-}
+std::string name(int id) { return "<span class=\"marks\">" + shown(segmentName(id)) + "</span>"; }
 
 std::string group(int id)
 {
@@ -78,8 +63,7 @@ const Kind kKinds[] = {
      "component "
      "consonants. Blends never keep a word out of a student's lists."},
     {"rules", "Spelling rules", seg::FirstRule, seg::LastRule, "The spelling rules."},
-    {"prefixes", "Prefixes", seg::FirstPrefix, seg::NumberPrefixes,
-     "Prefixes with their meanings."},
+    {"prefixes", "Prefixes", seg::FirstPrefix, seg::NumberPrefixes, "Prefixes with their meanings."},
     {"chameleons", "Chameleon prefixes", seg::FirstChameleon, seg::LastChameleon,
      "Prefixes whose last letter changes to match the consonant that follows (+ cons)."},
     {"suffixes", "Suffixes", seg::FirstSuffix, seg::LastSuffix, "Suffixes with their meanings."},
@@ -151,16 +135,14 @@ int main(int argc, char** argv)
            "<a href=\"catalogue.html\">The word segment catalogue</a></p>\n"
            "<h1>Every word segment</h1>\n"
            "<p>All "
-        << kSegmentCount
-        << " word segments, in the order in which Moxlet lists them everywhere. Jump to: ";
+        << kSegmentCount << " word segments, in the order in which Moxlet lists them everywhere. Jump to: ";
     bool first = true;
     for (const Kind& kind : kKinds) {
         out << (first ? "" : ", ") << "<a href=\"#" << kind.anchor << "\">" << kind.title << "</a>";
         first = false;
     }
     out << ", <a href=\"#groups\">Groups</a>.</p>\n";
-    for (const Kind& kind : kKinds)
-        writeKind(out, kind);
+    for (const Kind& kind : kKinds) writeKind(out, kind);
     writeGroups(out);
     out << "</body>\n</html>\n";
     out.close();

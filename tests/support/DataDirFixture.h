@@ -4,18 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "core/store/DataFile.h"
 #include "core/options/Options.h"
-#include "support/MemoryFileSystem.h"
-#include "support/ScriptedPrompt.h"
 #include "core/plans/PlanFile.h"
 #include "core/plans/PlanSession.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/store/Prompt.h"
-#include "core/store/Random.h"
+#include "core/store/DataFile.h"
 #include "core/store/OptionCodec.h"
 #include "core/store/PlanCodec.h"
 #include "core/store/ProfileCodec.h"
+#include "core/store/Prompt.h"
+#include "core/store/Random.h"
+#include "support/MemoryFileSystem.h"
+#include "support/ScriptedPrompt.h"
 
 namespace moxlet::test {
 

@@ -149,8 +149,10 @@ std::optional<std::vector<std::uint8_t>> MemoryFileSystem::get(const std::string
 
 void MemoryFileSystem::setReadOnly(const std::string& name, bool readOnly)
 {
-    if (readOnly) readOnly_.insert(name);
-    else readOnly_.erase(name);
+    if (readOnly)
+        readOnly_.insert(name);
+    else
+        readOnly_.erase(name);
 }
 
 void MemoryFileSystem::failMutationAt(int step, int errorNumber) { mutationFaults_[step] = errorNumber; }

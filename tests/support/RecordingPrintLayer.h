@@ -66,7 +66,8 @@ public:
             const auto c = static_cast<unsigned char>(text[i]);
             const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
             // U+0300..U+036F (combining marks) are CC 80..CD AF in UTF-8.
-            const bool combining = len == 2 && (c == 0xCC || (c == 0xCD && static_cast<unsigned char>(text[i + 1]) <= 0xAF));
+            const bool combining =
+                len == 2 && (c == 0xCC || (c == 0xCD && static_cast<unsigned char>(text[i + 1]) <= 0xAF));
             if (!combining) w += charWidth();
             i += len;
         }

@@ -13,12 +13,49 @@ namespace {
 // Words of the lists, homophones marked as generation marks them when
 // homophones are shown; "characteristically *" is a homophone of the full
 // 20 characters, "incomprehensibilities" a word cut to 20.
-const std::vector<std::string> kWords = {
-    "cat", "map", "flag", "stand", "pair *", "splash", "thin", "rich", "bench", "shrimp",
-    "clap", "sled", "chest", "fresh", "bear *", "trumpet", "napkin", "picnic", "muffin", "rabbit",
-    "characteristically *", "sunset", "pumpkin", "blanket", "knight *", "hundred", "kitten", "plastic",
-    "crust", "their *", "dentist", "problem", "insect", "goblin", "tennis", "contest", "basket",
-    "incomprehensibilitie", "fantastic", "Wisconsin", "magnet", "helmet", "locket"};
+const std::vector<std::string> kWords = {"cat",
+                                         "map",
+                                         "flag",
+                                         "stand",
+                                         "pair *",
+                                         "splash",
+                                         "thin",
+                                         "rich",
+                                         "bench",
+                                         "shrimp",
+                                         "clap",
+                                         "sled",
+                                         "chest",
+                                         "fresh",
+                                         "bear *",
+                                         "trumpet",
+                                         "napkin",
+                                         "picnic",
+                                         "muffin",
+                                         "rabbit",
+                                         "characteristically *",
+                                         "sunset",
+                                         "pumpkin",
+                                         "blanket",
+                                         "knight *",
+                                         "hundred",
+                                         "kitten",
+                                         "plastic",
+                                         "crust",
+                                         "their *",
+                                         "dentist",
+                                         "problem",
+                                         "insect",
+                                         "goblin",
+                                         "tennis",
+                                         "contest",
+                                         "basket",
+                                         "incomprehensibilitie",
+                                         "fantastic",
+                                         "Wisconsin",
+                                         "magnet",
+                                         "helmet",
+                                         "locket"};
 
 class Builder {
 public:
@@ -44,7 +81,8 @@ public:
     void auditory(std::initializer_list<int> ids)
     {
         std::size_t k = 0;
-        for (int id : ids) plan.AuditorySegments[k++] = id < 0 ? -1 : position(Auditory, static_cast<SegmentId>(id));
+        for (int id : ids)
+            plan.AuditorySegments[k++] = id < 0 ? -1 : position(Auditory, static_cast<SegmentId>(id));
     }
     void review(std::initializer_list<int> ids)
     {
@@ -67,7 +105,8 @@ public:
         auto& words = plan.ListWord[static_cast<std::size_t>(kind)][static_cast<std::size_t>(slot)];
         auto& pos = plan.ListWordPos[static_cast<std::size_t>(kind)][static_cast<std::size_t>(slot)];
         for (int k = 0; k < count; ++k) {
-            words[static_cast<std::size_t>(k)].assign(kWords[(from + static_cast<std::size_t>(k)) % kWords.size()]);
+            words[static_cast<std::size_t>(k)].assign(
+                kWords[(from + static_cast<std::size_t>(k)) % kWords.size()]);
             pos[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(3 * k + 1);
         }
     }
@@ -90,21 +129,26 @@ Builder fullBuilder(int listLength)
     b.auditory({2, 4, 7, 21, 28, 35, 42, 49, 63, 70});
     b.review({0, 14, 119, 245});
     b.fresh({140, 168, 224, 322});
-    const std::vector<std::vector<std::string>> rows = {
-        {"cat", "map", "flag", "stand"}, {"chest", "bench", "rich", "pair *"}, {"clap", "sled", "crust", "bear *"},
-        {"sunset", "napkin", "picnic", "muffin"}, {"their *", "thin", "shrimp", "fresh"}};
+    const std::vector<std::vector<std::string>> rows = {{"cat", "map", "flag", "stand"},
+                                                        {"chest", "bench", "rich", "pair *"},
+                                                        {"clap", "sled", "crust", "bear *"},
+                                                        {"sunset", "napkin", "picnic", "muffin"},
+                                                        {"their *", "thin", "shrimp", "fresh"}};
     const int spellingIds[] = {0, 14, 126, 119, 99, 4, 21, 28, 35, 42, 49, 63, 70, 77, 84};
     for (std::size_t r = 0; r < 15; ++r) b.spellingRow(r, spellingIds[r], rows[r % rows.size()]);
-    b.sentences({"The cat sat on the flag.", "Can the rabbit stand on the bench?", "A fresh muffin is a treat.",
-                 "The kitten hid in the basket.", "Ten shrimp swam in the tank.", "Pass the napkin to Dan.",
-                 "The dentist has a magnet.", "Sam got a red helmet.", "The goblin ran up the hill.",
-                 "We had a picnic at sunset.", "Frog and Toad Are Friends, pages 4-12"});
+    b.sentences({"The cat sat on the flag.", "Can the rabbit stand on the bench?",
+                 "A fresh muffin is a treat.", "The kitten hid in the basket.",
+                 "Ten shrimp swam in the tank.", "Pass the napkin to Dan.", "The dentist has a magnet.",
+                 "Sam got a red helmet.", "The goblin ran up the hill.", "We had a picnic at sunset.",
+                 "Frog and Toad Are Friends, pages 4-12"});
     for (int kind = 0; kind < 2; ++kind)
-        for (int slot = 0; slot < 4; ++slot) b.list(kind, slot, listLength, static_cast<std::size_t>(5 * slot + 11 * kind));
+        for (int slot = 0; slot < 4; ++slot)
+            b.list(kind, slot, listLength, static_cast<std::size_t>(5 * slot + 11 * kind));
     return b;
 }
 
-ReferencePlan make(std::string name, std::string why, Builder b, std::function<void(ReferencePlan&)> adjust = {})
+ReferencePlan make(std::string name, std::string why, Builder b,
+                   std::function<void(ReferencePlan&)> adjust = {})
 {
     ReferencePlan r;
     r.name = std::move(name);
@@ -149,12 +193,13 @@ std::vector<ReferencePlan> referencePlans()
         };
     };
     std::vector<ReferencePlan> all;
-    all.push_back(make("empty", "a new plan with nothing chosen", Builder({}), [](ReferencePlan& r) {
-        r.plan.LessonDate.assign("  -  -  ");
-    }));
+    all.push_back(make("empty", "a new plan with nothing chosen", Builder({}),
+                       [](ReferencePlan& r) { r.plan.LessonDate.assign("  -  -  "); }));
     all.push_back(fullReferencePlan());
-    all.push_back(make("full-medium", "40-word lists in the medium font, one to a page", fullBuilder(40), sizes(1, 1, 1)));
-    all.push_back(make("full-large", "40-word lists in the large font print 39 words", fullBuilder(40), sizes(1, 1, 2)));
+    all.push_back(make("full-medium", "40-word lists in the medium font, one to a page", fullBuilder(40),
+                       sizes(1, 1, 1)));
+    all.push_back(make("full-large", "40-word lists in the large font print 39 words", fullBuilder(40),
+                       sizes(1, 1, 2)));
     all.push_back(make("lists-24-small", "24-word lists, three to a page", fullBuilder(24), sizes(2, 2, 0)));
     all.push_back(make("lists-24-medium", "24-word lists, two to a page", fullBuilder(24), sizes(2, 2, 1)));
     all.push_back(make("lists-24-large", "24-word lists, one to a page", fullBuilder(24), sizes(2, 2, 2)));
@@ -162,7 +207,8 @@ std::vector<ReferencePlan> referencePlans()
                        sizes(1, 2, 0)));
     all.push_back(make("form-feed", "the form feed option starts each pass on a page", fullBuilder(40),
                        [](ReferencePlan& r) { r.options.PageBreak = 1; }));
-    all.push_back(make("lists-off", "both list sizes 0: the plan page only", fullBuilder(40), sizes(0, 0, 0)));
+    all.push_back(
+        make("lists-off", "both list sizes 0: the plan page only", fullBuilder(40), sizes(0, 0, 0)));
     all.push_back(make("gaps-blanks-off", "empty cells end their rows", gapsBuilder(), [](ReferencePlan& r) {
         r.options.ReviewListSize = 2;
         r.options.NewListSize = 2;
@@ -175,23 +221,25 @@ std::vector<ReferencePlan> referencePlans()
     for (std::int16_t mode = 0; mode <= 2; ++mode)
         all.push_back(make("homophones-" + std::to_string(mode), "homophone display " + std::to_string(mode),
                            fullBuilder(40), [mode](ReferencePlan& r) { r.options.HomophoneMode = mode; }));
-    all.push_back(make("no-visual", "no Visual option: no Visual line", fullBuilder(24), [](ReferencePlan& r) {
-        r.options.PrintSection = {0, 0, 0, 0, 0, 0};
-        r.options.ReviewListSize = 2;
-        r.options.NewListSize = 0;
-    }));
-    {
-        // Short Vowels complete; Single Consonants lacking R (84).
-        Builder b({{0, 0}, {19, 19}, {43, 43}, {58, 58}, {99, 99}, {114, 114}, {10, 11}, {17, 17}, {36, 37},
-                   {42, 42}, {48, 49}, {51, 52}, {55, 55}, {79, 79}, {81, 81}, {86, 86}, {93, 93}, {103, 104},
-                   {110, 110}, {115, 116}});
-        b.review({0});
-        b.list(0, 0, 40, 0);
-        all.push_back(make("short-vowels", "a studied set that completes Short Vowels", b, [](ReferencePlan& r) {
-            r.firstName = "";
-            r.lastName = "Tuesday Group";
+    all.push_back(
+        make("no-visual", "no Visual option: no Visual line", fullBuilder(24), [](ReferencePlan& r) {
+            r.options.PrintSection = {0, 0, 0, 0, 0, 0};
+            r.options.ReviewListSize = 2;
             r.options.NewListSize = 0;
         }));
+    {
+        // Short Vowels complete; Single Consonants lacking R (84).
+        Builder b({{0, 0},   {19, 19}, {43, 43}, {58, 58},   {99, 99},   {114, 114}, {10, 11},
+                   {17, 17}, {36, 37}, {42, 42}, {48, 49},   {51, 52},   {55, 55},   {79, 79},
+                   {81, 81}, {86, 86}, {93, 93}, {103, 104}, {110, 110}, {115, 116}});
+        b.review({0});
+        b.list(0, 0, 40, 0);
+        all.push_back(
+            make("short-vowels", "a studied set that completes Short Vowels", b, [](ReferencePlan& r) {
+                r.firstName = "";
+                r.lastName = "Tuesday Group";
+                r.options.NewListSize = 0;
+            }));
     }
     return all;
 }

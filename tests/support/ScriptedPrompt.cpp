@@ -23,8 +23,7 @@ void ScriptedPrompt::record(const std::string& text, const std::string& title, I
     if (!forgetTexts_) shown_.push_back({text, title, icon, buttons});
 }
 
-Answer ScriptedPrompt::message(const std::string& text, const std::string& title, Icon icon,
-                               Buttons buttons)
+Answer ScriptedPrompt::message(const std::string& text, const std::string& title, Icon icon, Buttons buttons)
 {
     record(text, title, icon, buttons);
     if (script_.empty() && chooser_) return chooser_(buttons);
@@ -34,8 +33,8 @@ Answer ScriptedPrompt::message(const std::string& text, const std::string& title
     return a;
 }
 
-Answer ScriptedPrompt::messageWithDefault(const std::string& text, const std::string& title,
-                                          Icon icon, Buttons buttons, Answer defaultAnswer)
+Answer ScriptedPrompt::messageWithDefault(const std::string& text, const std::string& title, Icon icon,
+                                          Buttons buttons, Answer defaultAnswer)
 {
     if (script_.empty() && !chooser_) {
         record(text, title, icon, buttons);

@@ -30,13 +30,16 @@ public:
     // Keeps only the count of boxes shown, not their texts (long runs).
     void forgetTexts(bool forget = true) { forgetTexts_ = forget; }
     std::size_t count() const { return count_; }
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) override;
-    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
-                              Buttons buttons, Answer defaultAnswer) override;
+    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon, Buttons buttons,
+                              Answer defaultAnswer) override;
 
     const std::vector<Shown>& shown() const { return shown_; }
-    void clear() { shown_.clear(); script_.clear(); }
+    void clear()
+    {
+        shown_.clear();
+        script_.clear();
+    }
 
 private:
     void record(const std::string& text, const std::string& title, Icon icon, Buttons buttons);

@@ -18,6 +18,7 @@ public:
         ++next_;
         return v;
     }
+
 private:
     std::vector<double> values_;
     std::size_t next_ = 0;

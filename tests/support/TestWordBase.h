@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "support/MemoryFileSystem.h"
-#include "support/ScriptedPrompt.h"
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
+#include "support/MemoryFileSystem.h"
+#include "support/ScriptedPrompt.h"
 
 namespace moxlet::test {
 
@@ -49,7 +49,8 @@ struct TestWordBase {
         SegmentSet no = yes;
         no.add(19);
         const std::int32_t first = next;
-        for (int i = 0; i < eligible + other; ++i) addRecord(i % 2 == 0 && other > 0 && i / 2 < other ? no : yes, k);
+        for (int i = 0; i < eligible + other; ++i)
+            addRecord(i % 2 == 0 && other > 0 && i / 2 < other ? no : yes, k);
         index.set(s, k - 1, first, next - 1);
     }
     // A block of given words, each with its own segments.

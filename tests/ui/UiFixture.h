@@ -14,19 +14,19 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string_view>
 
 #include "core/profiles/ProfileFile.h"
-#include "ui/shell/MainWindow.h"
 #include "core/store/DiskFileSystem.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/shell/MainWindow.h"
 
 namespace moxlet::test {
 
@@ -38,7 +38,13 @@ struct UiFixture {
     ui::ScriptedPrintDialogs printDialogs;
     OptionSettings options;
     WordSource words;
-    ui::Services services{prompt, random, clipboard, printDialogs, options, words, dir.path().toStdString(),
+    ui::Services services{prompt,
+                          random,
+                          clipboard,
+                          printDialogs,
+                          options,
+                          words,
+                          dir.path().toStdString(),
                           QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet")};
     DiskFileSystem fs{dir.path().toStdString()};
     FileContext ctx{fs, prompt, random};
@@ -54,7 +60,10 @@ struct UiFixture {
 
     ~UiFixture() { main.reset(); }
 
-    std::filesystem::path file(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+    std::filesystem::path file(const std::string& name) const
+    {
+        return dir.path().toStdString() + "/" + name;
+    }
 
     // Loads and shows the main window.
     void start()

@@ -1,16 +1,15 @@
 // The affix, Latin root and spelling-rule tagging against a hand-checked gold
 // set (tests/data/gold-affixes.tsv), family by family, on the real lexicon;
 // and the derivation machinery on a small made-up lexicon.
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iomanip>
+#include <sstream>
+
 #include "AffixRootTagger.h"
 #include "Morphology.h"
 #include "TableLexicon.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
-#include <iomanip>
-#include <sstream>
 
 using namespace moxlet::wordbase::affixes;
 
@@ -60,8 +59,8 @@ TEST(AffixGold, PrecisionAndRecallPerFamily)
     std::ifstream gold(MOXLET_SOURCE_DIR "/tests/data/gold-affixes.tsv");
     ASSERT_TRUE(gold.good());
 
-    std::vector<Family> families = {{"rules", 159, 164},       {"prefixes", 165, 206}, {"chameleon", 207, 214},
-                                    {"suffixes", 215, 272},    {"-ED", 229, 231},      {"roots", 273, 330}};
+    std::vector<Family> families = {{"rules", 159, 164},    {"prefixes", 165, 206}, {"chameleon", 207, 214},
+                                    {"suffixes", 215, 272}, {"-ED", 229, 231},      {"roots", 273, 330}};
     std::string line;
     int words = 0;
     while (std::getline(gold, line)) {
@@ -79,8 +78,10 @@ TEST(AffixGold, PrecisionAndRecallPerFamily)
         for (auto& f : families) {
             for (int id : ids(cols[1]))
                 if (inFamily(f, id)) {
-                    if (has(id)) ++f.truePositives;
-                    else ++f.falseNegatives, f.errors.push_back(word + " misses " + std::to_string(id));
+                    if (has(id))
+                        ++f.truePositives;
+                    else
+                        ++f.falseNegatives, f.errors.push_back(word + " misses " + std::to_string(id));
                 }
             for (int id : ids(cols[2]))
                 if (inFamily(f, id) && has(id)) {
@@ -172,7 +173,9 @@ TEST(Morphology, RuleTagsFollowTheSpellingChange)
 {
     const auto lex = smallLexicon();
     const auto tags = [&](const std::string& w) { return tagAffixesRootsRules(w, "", lex); };
-    const auto has = [](const std::vector<int>& t, int id) { return std::find(t.begin(), t.end(), id) != t.end(); };
+    const auto has = [](const std::vector<int>& t, int id) {
+        return std::find(t.begin(), t.end(), id) != t.end();
+    };
     EXPECT_TRUE(has(tags("hopping"), 159));
     EXPECT_FALSE(has(tags("hopping"), 162));
     EXPECT_TRUE(has(tags("hoping"), 162));

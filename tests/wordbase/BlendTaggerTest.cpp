@@ -2,7 +2,6 @@
 // word gets from the sound aligner's parse, look-alikes included (digraphs,
 // silent letters, syllable breaks).
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 

@@ -10,10 +10,9 @@
 // spells (roll -> rolled, hop -> hopping, tiny -> tinier), and the base must be
 // heard at the start of the word: heteronyms (read -> reading) and stress
 // shifts are another word to the ear and are left out.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -134,9 +133,10 @@ bool spell(const std::string& word, const std::string& base, Inflection& out)
 
 // Pairs WordNet's detachment rules make that are no inflection.
 const std::set<std::string> kNotInflections = {
-    "after", "forest", "litter", "matter", "number", "offer", "patter", "tanner", "trigger",  // aft, fore, lit ...
-    "feed", "seed", "weed",  // fee, see, wee + d
-    "stocking",              // the garment
+    "after",    "forest", "litter", "matter",  "number",
+    "offer",    "patter", "tanner", "trigger",  // aft, fore, lit ...
+    "feed",     "seed",   "weed",               // fee, see, wee + d
+    "stocking",                                 // the garment
 };
 
 std::vector<Inflection> inflections()
@@ -176,14 +176,16 @@ std::vector<std::vector<int>> requiredFromBase(const Inflection& inf, const std:
     // argue-arguing, dye-dying, owe-owing, free-freer: the e of a vowel team is
     // respelled, and the team's sounds go with it.
     const std::string& b = inf.base;
-    const bool team = b.size() >= 2 && b.back() == 'e' && std::string("aeiouwy").find(b[b.size() - 2]) != std::string::npos &&
+    const bool team = b.size() >= 2 && b.back() == 'e' &&
+                      std::string("aeiouwy").find(b[b.size() - 2]) != std::string::npos &&
                       (inf.change == Change::DropE || inf.ending[0] == 'e' || inf.ending == "ing");
     for (int id : base) {
         if (team && id <= 123 && id != 117) continue;
         if (id == 112 || id == 113 || id == 114) {
             if (inf.change == Change::YtoI) continue;  // the y is now i
         }
-        if (id >= 118 && id <= 123 && inf.change == Change::YtoI) continue;  // cry-cried: another vowel spelling
+        if (id >= 118 && id <= 123 && inf.change == Change::YtoI)
+            continue;  // cry-cried: another vowel spelling
         if (id == 118) {
             need.push_back({118, 162});  // hope-hoping: the e dropped before the ending
             continue;
@@ -208,9 +210,12 @@ std::vector<std::vector<int>> requiredFromEnding(const Inflection& inf, const Wo
         if (base.syllables == 1) need.push_back({159});
         break;
     case Change::DropE:
-        if (std::string("aeiouwy").find(inf.base[inf.base.size() - 2]) == std::string::npos) need.push_back({162});
+        if (std::string("aeiouwy").find(inf.base[inf.base.size() - 2]) == std::string::npos)
+            need.push_back({162});
         break;
-    case Change::YtoI: need.push_back(inf.ending == "es" ? std::vector<int>{164} : std::vector<int>{163}); break;
+    case Change::YtoI:
+        need.push_back(inf.ending == "es" ? std::vector<int>{164} : std::vector<int>{163});
+        break;
     case Change::None: break;
     }
     return need;
@@ -232,7 +237,8 @@ TEST(InflectionProperty, EveryInflectionCarriesWhatItsBaseAndEndingExplain)
         auto need = requiredFromBase(inf, b.ids);
         for (auto& n : requiredFromEnding(inf, b)) need.push_back(n);
         for (const auto& alternatives : need) {
-            const bool has = std::any_of(alternatives.begin(), alternatives.end(), [&](int id) { return w.ids.count(id) > 0; });
+            const bool has = std::any_of(alternatives.begin(), alternatives.end(),
+                                         [&](int id) { return w.ids.count(id) > 0; });
             if (has) continue;
             ++failures;
             ++byId[alternatives.front()];

@@ -3,7 +3,6 @@
 // (a word with an unexplained part becomes a Rote Word) catches only a few
 // compounds whose base the lexicon lacks.
 #include <gtest/gtest.h>
-
 #include <map>
 
 #include "Lexicon.h"
@@ -23,7 +22,8 @@ const Built& built()
     static const Built b = [] {
         Built out;
         const auto lexicon = mw::Lexicon::load(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv");
-        for (const auto& w : mw::buildWords(lexicon, std::string(MOXLET_SOURCE_DIR) + "/data/curated", &out.unexplained))
+        for (const auto& w :
+             mw::buildWords(lexicon, std::string(MOXLET_SOURCE_DIR) + "/data/curated", &out.unexplained))
             out.words[w.word] = w.segments;
         return out;
     }();
@@ -48,11 +48,11 @@ TEST(SoundExplained, RoteWordsAreTheOnesNoSegmentExplains)
         int present;  // -1: none checked
     };
     const Case cases[] = {
-        {"said", true, -1},    {"of", true, -1},      {"was", true, -1},     {"one", true, -1},
-        {"friend", true, -1},  {"son", true, -1},     {"cat", false, 0},     {"rain", false, 2},
-        {"hair", false, 123},  {"marry", false, 0},   {"personal", false, 58}, {"decided", false, 20},
-        {"panicked", false, 231}, {"especially", false, 225}, {"sickness", false, 16},
-        {"knee", false, 50},   {"lamb", false, 53},   {"muscles", false, 88},
+        {"said", true, -1},       {"of", true, -1},           {"was", true, -1},       {"one", true, -1},
+        {"friend", true, -1},     {"son", true, -1},          {"cat", false, 0},       {"rain", false, 2},
+        {"hair", false, 123},     {"marry", false, 0},        {"personal", false, 58}, {"decided", false, 20},
+        {"panicked", false, 231}, {"especially", false, 225}, {"sickness", false, 16}, {"knee", false, 50},
+        {"lamb", false, 53},      {"muscles", false, 88},
     };
     for (const auto& c : cases) {
         const auto it = built().words.find(c.word);

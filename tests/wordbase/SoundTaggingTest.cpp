@@ -1,9 +1,8 @@
 // Tagging by sound measured on the hand-checked gold set (tests/data/gold-sounds.tsv):
 // precision and recall per family of segments, with a printed table.
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -77,9 +76,9 @@ const std::vector<Family>& families()
         {"OW", {76, 77}},
         {"other vowel teams", {2, 6, 7, 8, 9, 27, 30, 32, 33, 46, 61, 62, 63, 78, 100, 101}},
         {"r and w spellings", {3, 4, 5, 31, 47, 66, 82, 102, 105, 106, 107}},
-        {"consonants", {10, 11, 12, 13, 14, 15, 16, 17, 18, 36, 37, 38, 39, 40, 41, 42, 48, 49, 50, 51, 52, 53,
-                        54, 55, 56, 57, 79, 80, 81, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 96, 97,
-                        98, 103, 104, 108, 109, 110, 111, 116}},
+        {"consonants", {10, 11, 12, 13, 14, 15, 16, 17, 18, 36,  37,  38,  39,  40,  41,  42, 48, 49,
+                        50, 51, 52, 53, 54, 55, 56, 57, 79, 80,  81,  83,  84,  85,  86,  87, 88, 89,
+                        90, 91, 92, 93, 94, 95, 96, 97, 98, 103, 104, 108, 109, 110, 111, 116}},
         {"Kind Old Words", {117}},
         {"Silent E", {118}},
         {"Consonant-LE", {119}},
@@ -108,7 +107,8 @@ GoldRun runGold()
 {
     GoldRun run;
     std::map<std::string, mw::SoundException> exceptions;
-    mw::loadSoundExceptions(std::string(MOXLET_SOURCE_DIR) + "/data/curated/aligner-exceptions.tsv", exceptions);
+    mw::loadSoundExceptions(std::string(MOXLET_SOURCE_DIR) + "/data/curated/aligner-exceptions.tsv",
+                            exceptions);
     mw::setSoundExceptions(exceptions);
     std::ifstream in(std::string(MOXLET_SOURCE_DIR) + "/tests/data/gold-sounds.tsv");
     std::string line;
@@ -139,7 +139,8 @@ GoldRun runGold()
             const auto first = it->second.pronunciations.substr(0, it->second.pronunciations.find('|'));
             run.failures.push_back(c[0] + ":" + wrong + "   [" +
                                    mw::describe(mw::alignSounds(c[0], moxlet::wordbase::parsePhones(first),
-                                                                it->second.syllabified)) + "]");
+                                                                it->second.syllabified)) +
+                                   "]");
         }
     }
     mw::setSoundExceptions({});
@@ -174,13 +175,20 @@ TEST(SoundTagging, LookAlikesTakeTheirSound)
         int present, absent;
     };
     const Case cases[] = {
-        {"meat", "M IY1 T", "", 21, 22},       {"bread", "B R EH1 D", "", 22, 21},
-        {"great", "G R EY1 T", "", 23, 21},     {"moon", "M UW1 N", "", 64, 65},
-        {"book", "B UH1 K", "", 65, 64},        {"go", "G OW1", "", 59, 60},
-        {"do", "D UW1", "", 60, 59},            {"hot", "HH AA1 T", "", 58, 59},
-        {"son", "S AH1 N", "", 331, 58},        {"happy", "HH AE1 P IY0", "HH AE1 . P IY0", 113, 112},
-        {"my", "M AY1", "", 112, 113},          {"gym", "JH IH1 M", "", 114, 112},
-        {"kind", "K AY1 N D", "", 117, 331},    {"pint", "P AY1 N T", "", 331, 117},
+        {"meat", "M IY1 T", "", 21, 22},
+        {"bread", "B R EH1 D", "", 22, 21},
+        {"great", "G R EY1 T", "", 23, 21},
+        {"moon", "M UW1 N", "", 64, 65},
+        {"book", "B UH1 K", "", 65, 64},
+        {"go", "G OW1", "", 59, 60},
+        {"do", "D UW1", "", 60, 59},
+        {"hot", "HH AA1 T", "", 58, 59},
+        {"son", "S AH1 N", "", 331, 58},
+        {"happy", "HH AE1 P IY0", "HH AE1 . P IY0", 113, 112},
+        {"my", "M AY1", "", 112, 113},
+        {"gym", "JH IH1 M", "", 114, 112},
+        {"kind", "K AY1 N D", "", 117, 331},
+        {"pint", "P AY1 N T", "", 331, 117},
         // The u of qu is a consonant: the syllable is closed, not a vowel pair.
         {"squash", "S K W AA1 SH", "", 121, 122},
         {"quantity", "K W AA1 N T AH0 T IY0", "K W AA1 N . T AH0 . T IY0", 121, 122},

@@ -2,19 +2,18 @@
 // contiguous, every record decodes back to the listing, and the first tagging
 // finds the consonants, blends, syllable types and homophones of known words.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
 #include "ListingWriter.h"
-#include "core/words/OffsetIndex.h"
-#include "core/words/WordBase.h"
 #include "WordBaseBuilder.h"
 #include "WordBaseWriter.h"
-#include "core/words/WordListing.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
+#include "core/words/WordListing.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 
@@ -76,13 +75,16 @@ void expectRecordsMatchListing(WordBase& wb, const std::map<std::string, std::st
         EXPECT_EQ(static_cast<std::size_t>(w.Length), text.size()) << n;
         auto it = listing.find(text);
         ASSERT_NE(it, listing.end()) << text;
-        EXPECT_EQ(std::to_string(w.OrderKey) + "\t" + segmentIdList(w.Segments) + "\t" + wordFlags(w.Segments), it->second)
+        EXPECT_EQ(std::to_string(w.OrderKey) + "\t" + segmentIdList(w.Segments) + "\t" +
+                      wordFlags(w.Segments),
+                  it->second)
             << text;
         ++records[text];
     }));
     for (const auto& [word, line] : listing) {
         const auto ids = line.substr(line.find('\t') + 1);
-        const auto segments = std::count(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(ids.find('\t')), ',') + 1;
+        const auto segments =
+            std::count(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(ids.find('\t')), ',') + 1;
         EXPECT_EQ(records[word], segments) << word;  // one record per segment
     }
 }

@@ -27,8 +27,7 @@ namespace {
 const std::vector<int> kAuditory = {seg::A_Short, seg::I_Short, seg::O_Short, seg::SH,
                                     seg::CH_CH,   seg::TH,      seg::CK,      seg::EE};
 const std::vector<int> kReview = {seg::CK, seg::SH, seg::EE, seg::AI};
-const std::vector<int> kSpelling = {seg::A_Short, seg::I_Short, seg::O_Short,
-                                    seg::U_Short, seg::SH,      seg::CK};
+const std::vector<int> kSpelling = {seg::A_Short, seg::I_Short, seg::O_Short, seg::U_Short, seg::SH, seg::CK};
 const std::vector<int> kNew = {seg::OA, seg::NG, seg::AY, seg::OR};
 
 const char* const kSentences[] = {"The ship is in the dock.", "Sam had a red hat and a big bag.",
@@ -96,7 +95,8 @@ void fillSkills(Session& s, PlanWindow* plan)
     if (!skills) return;
     int k = 0;
     for (const char* sentence : kSentences)
-        skills->findChild<QLineEdit*>(QStringLiteral("Sent_%1").arg(k++))->setText(QString::fromLatin1(sentence));
+        skills->findChild<QLineEdit*>(QStringLiteral("Sent_%1").arg(k++))
+            ->setText(QString::fromLatin1(sentence));
     skills->findChild<QLineEdit*>(QStringLiteral("BookName"))->setText(QStringLiteral("The Red Hen"));
     skills->findChild<QLineEdit*>(QStringLiteral("BookPage"))->setText(QStringLiteral("4-9"));
     s.click(skills, "OK");
@@ -139,7 +139,8 @@ void tickWords(Session& s, WordChoiceDialog* dialog, int count)
 {
     QListWidget* list = dialog->list();
     const int lines = list->count();
-    for (int i = 0; i < count && i < lines; ++i) list->item((2 * i + 1) * lines / (2 * count))->setSelected(true);
+    for (int i = 0; i < count && i < lines; ++i)
+        list->item((2 * i + 1) * lines / (2 * count))->setSelected(true);
     s.settle();
 }
 

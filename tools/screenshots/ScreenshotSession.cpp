@@ -14,8 +14,8 @@
 
 #include "core/catalogue/SegmentIds.h"
 #include "core/profiles/ProfileFile.h"
-#include "ui/profiles/StudentChooser.h"
 #include "core/store/DiskFileSystem.h"
+#include "ui/profiles/StudentChooser.h"
 
 namespace moxlet::screenshots {
 
@@ -49,16 +49,14 @@ struct Sample {
 std::vector<int> range(int first, int last)
 {
     std::vector<int> ids;
-    for (int id = first; id <= last; ++id)
-        ids.push_back(id);
+    for (int id = first; id <= last; ++id) ids.push_back(id);
     return ids;
 }
 
 std::vector<int> join(std::initializer_list<std::vector<int>> parts)
 {
     std::vector<int> ids;
-    for (const auto& p : parts)
-        ids.insert(ids.end(), p.begin(), p.end());
+    for (const auto& p : parts) ids.insert(ids.end(), p.begin(), p.end());
     return ids;
 }
 
@@ -91,8 +89,9 @@ Session::Session(const QString& installDir)
 {
     clipboard_ = std::make_unique<NoClipboard>();
     printDialogs_ = std::make_unique<PdfPrintDialogs>();
-    services_ = std::make_unique<ui::Services>(ui::Services{
-        prompt_, random_, *clipboard_, *printDialogs_, options_, words_, data_.path().toStdString(), installDir});
+    services_ =
+        std::make_unique<ui::Services>(ui::Services{prompt_, random_, *clipboard_, *printDialogs_, options_,
+                                                    words_, data_.path().toStdString(), installDir});
     addSampleStudents();
     main_ = std::make_unique<ui::MainWindow>(*services_);
     ui::ShellSeams seams;
@@ -115,22 +114,14 @@ void Session::addSampleStudents()
 {
     using namespace moxlet::seg;
     // Short vowels, single consonants and digraphs; a few blends; Closed Syllable.
-    const std::vector<int> basics = {A_Short,     E_Short, I_Short,
-                                     O_Short,     U_Short, B,
-                                     C_K,         D,       F,
-                                     G_G,         H,       J,
-                                     K,           L,       M,
-                                     N,           P,       QU,
-                                     R,           S,       T,
-                                     V,           W,       X_KS,
-                                     Y_Consonant, Z,       CH_CH,
-                                     SH,          TH,      TH_Voiced,
-                                     WH,          CK,      ClosedSyllable};
+    const std::vector<int> basics = {
+        A_Short, E_Short, I_Short,     O_Short, U_Short, B,  C_K, D,         F,  G_G, H,
+        J,       K,       L,           M,       N,       P,  QU,  R,         S,  T,   V,
+        W,       X_KS,    Y_Consonant, Z,       CH_CH,   SH, TH,  TH_Voiced, WH, CK,  ClosedSyllable};
     const Sample samples[] = {
         {"Rivera", "Sam", 1, 2, join({basics, {124, 126, 146, 149, 153, SilentE, EE, AI}}),
          "Maria and Jon Rivera"},
-        {"Okafor", "Ada", 1, 3,
-         join({basics, range(124, 158), {SilentE, OpenSyllable, VowelPair, EA_LongE}}),
+        {"Okafor", "Ada", 1, 3, join({basics, range(124, 158), {SilentE, OpenSyllable, VowelPair, EA_LongE}}),
          "Grace Okafor"},
         {"Nguyen", "Linh", 1, 2, basics, "Thanh Nguyen"},
         {"Tuesday Group", "", 1, 2, {A_Short, I_Short, B, C_K, D, M, S, T}, ""},
@@ -151,18 +142,13 @@ void Session::addSampleStudents()
             p.TeachPhone.assign("555-0123");
             p.StudentComments.assign("Prefers morning lessons; likes books about animals.");
         }
-        ProfileEditorInput input{s.last, s.first, s.min, s.max,
-                                 std::vector<bool>(seg::Count, false)};
-        for (int id : s.studied)
-            input.selected[static_cast<std::size_t>(id)] = true;
+        ProfileEditorInput input{s.last, s.first, s.min, s.max, std::vector<bool>(seg::Count, false)};
+        for (int id : s.studied) input.selected[static_cast<std::size_t>(id)] = true;
         saveProfile(ctx, p, newProfileSlot(ctx), input);
     }
 }
 
-void Session::flush()
-{
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void Session::flush() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void Session::trigger(const char* entry)
 {

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "ui/common/Services.h"
-#include "ui/shell/MainWindow.h"
 #include "core/store/Random.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/common/Services.h"
+#include "ui/shell/MainWindow.h"
 
 class QListWidget;
 class QWidget;
@@ -31,12 +31,14 @@ public:
 
     // Triggers a menu entry by its control name and returns the one live
     // window of type W that it opened (nullptr when none).
-    template <class W> W* open(const char* entry)
+    template <class W>
+    W* open(const char* entry)
     {
         trigger(entry);
         return find<W>();
     }
-    template <class W> W* find()
+    template <class W>
+    W* find()
     {
         flush();
         return main_->findChild<W*>();

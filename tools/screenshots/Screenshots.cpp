@@ -65,8 +65,7 @@ QPixmap helpWindow(Session& s, const char* entry, const QString& lookFor = {})
     if (!help) return {};
     help->resize(900, 600);
     help->engine()->contentWidget()->expandToDepth(0);
-    if (!lookFor.isEmpty())
-        help->findChild<QLineEdit*>(QStringLiteral("LookFor"))->setText(lookFor);
+    if (!lookFor.isEmpty()) help->findChild<QLineEdit*>(QStringLiteral("LookFor"))->setText(lookFor);
     return s.grab(help, 800);
 }
 
@@ -78,14 +77,16 @@ PlanWindow* samplePlan(Session& s)
 }
 
 // A window the plan window opens with one of its buttons.
-template <class W> QPixmap fromPlan(Session& s, const char* button)
+template <class W>
+QPixmap fromPlan(Session& s, const char* button)
 {
     s.click(samplePlan(s), button);
     return s.grab(s.find<W>());
 }
 
 // A list of dates with the student chosen (and a date selected).
-template <class W> QPixmap planDates(Session& s, const char* entry, const QString& date = {})
+template <class W>
+QPixmap planDates(Session& s, const char* entry, const QString& date = {})
 {
     addSamplePlans(s);
     auto* dialog = s.open<W>(entry);
@@ -122,7 +123,8 @@ QPixmap wordListTool(Session& s)
     s.click(tool, "PhnCmd");
     if (auto* picker = s.find<SegmentPickerDialog>()) {
         for (int id : {seg::SH, seg::CK})
-            for (QListWidgetItem* line : picker->list()->findItems(markedText(segmentName(id)), Qt::MatchExactly))
+            for (QListWidgetItem* line :
+                 picker->list()->findItems(markedText(segmentName(id)), Qt::MatchExactly))
                 line->setSelected(true);
         s.click(picker, "OK");
     }
@@ -134,29 +136,53 @@ QPixmap wordListTool(Session& s)
 // clang-format off: one line per picture.
 const Shot kShots[] = {
     {"icon.png", [](Session&) { return productPicture(48); }},
-    {"splash.png", [](Session& s) { Splash splash(std::chrono::hours(1)); splash.show(); return s.grab(&splash); }},
+    {"splash.png",
+     [](Session& s) {
+         Splash splash(std::chrono::hours(1));
+         splash.show();
+         return s.grab(&splash);
+     }},
     {"main-window.png", [](Session& s) { return s.grab(&s.main()); }},
     {"menu-plan.png", [](Session& s) { return s.grab(s.popUpMenu("mnuLPlan")); }},
     {"menu-profile.png", [](Session& s) { return s.grab(s.popUpMenu("mnuSProfile")); }},
     {"menu-options.png", [](Session& s) { return s.grab(s.popUpMenu("mnuOptions")); }},
     {"menu-help.png", [](Session& s) { return s.grab(s.popUpMenu("mnuHelp")); }},
-    {"profile-editor.png", [](Session& s) { s.trigger("mnuProfile_0"); return s.grab(&s.main()); }},
-    {"profile-editor-studied.png", [](Session& s) { s.openProfile("Rivera, Sam"); return s.grab(&s.main()); }},
+    {"profile-editor.png",
+     [](Session& s) {
+         s.trigger("mnuProfile_0");
+         return s.grab(&s.main());
+     }},
+    {"profile-editor-studied.png",
+     [](Session& s) {
+         s.openProfile("Rivera, Sam");
+         return s.grab(&s.main());
+     }},
     {"student-chooser.png", [](Session& s) { return s.grab(s.open<StudentChooser>("mnuProfile_1")); }},
-    {"personal-info.png", [](Session& s) { s.openProfile("Rivera, Sam"); s.find<ProfileEditor>()->showPersonalInfo(); return s.grab(s.find<PersonalInfoDialog>()); }},
+    {"personal-info.png",
+     [](Session& s) {
+         s.openProfile("Rivera, Sam");
+         s.find<ProfileEditor>()->showPersonalInfo();
+         return s.grab(s.find<PersonalInfoDialog>());
+     }},
     {"delete-profile.png", [](Session& s) { return s.grab(s.open<DeleteProfilesDialog>("mnuDelProfile")); }},
     {"about.png", [](Session& s) { return s.grab(s.open<AboutDialog>("mnuAbout")); }},
     {"help-window.png", [](Session& s) { return helpWindow(s, "mnuContents"); }},
     {"help-index.png", [](Session& s) { return helpWindow(s, "mnuSearchHelp", QStringLiteral("syll")); }},
-    {"select-lesson-plan.png", [](Session& s) { return planDates<PlanChooser>(s, "mnuPlan_1", kSampleDate); }},
-    {"plan-window.png", [](Session& s) { samplePlan(s); return s.grab(&s.main()); }},
+    {"select-lesson-plan.png",
+     [](Session& s) { return planDates<PlanChooser>(s, "mnuPlan_1", kSampleDate); }},
+    {"plan-window.png",
+     [](Session& s) {
+         samplePlan(s);
+         return s.grab(&s.main());
+     }},
     {"segment-picker.png", [](Session& s) { return fromPlan<SegmentPickerDialog>(s, "Cmd_1"); }},
     {"word-list-summary.png", generationSummary},
     {"edit-word-list.png", [](Session& s) { return fromPlan<WordChoiceDialog>(s, "Cmd2X_0"); }},
     {"spelling-words.png", [](Session& s) { return fromPlan<WordChoiceDialog>(s, "Cmd3X_1"); }},
     {"type-words.png", typedWords},
     {"skills.png", [](Session& s) { return fromPlan<SkillsDialog>(s, "ReadCmd"); }},
-    {"delete-plans.png", [](Session& s) { return planDates<DeletePlansDialog>(s, "mnuDelPlan", QStringLiteral("09-02-25")); }},
+    {"delete-plans.png",
+     [](Session& s) { return planDates<DeletePlansDialog>(s, "mnuDelPlan", QStringLiteral("09-02-25")); }},
     {"word-list-tool.png", wordListTool},
     {"print-options.png", [](Session& s) { return s.grab(s.open<PrintOptionsDialog>("mnuPrintOptions")); }},
     {"homophones.png", [](Session& s) { return s.grab(s.open<HomophoneOptionsDialog>("mnuHomoOptions")); }},
@@ -217,8 +243,7 @@ int main(int argc, char** argv)
     const QString installDir = QString::fromLocal8Bit(argv[1]);
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QStringList names;
-    for (int i = 3; i < argc; ++i)
-        names << QString::fromLocal8Bit(argv[i]);
+    for (int i = 3; i < argc; ++i) names << QString::fromLocal8Bit(argv[i]);
 
     int failed = 0;
     for (const Shot& shot : kShots) {

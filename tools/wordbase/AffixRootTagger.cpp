@@ -1,11 +1,11 @@
 #include "AffixRootTagger.h"
 
+#include <algorithm>
+#include <set>
+
 #include "Affixes.h"
 #include "Roots.h"
 #include "SpellingRules.h"
-
-#include <algorithm>
-#include <set>
 
 namespace moxlet::wordbase::affixes {
 
@@ -15,7 +15,9 @@ namespace {
 class PreferredPronunciation : public LexiconView {
 public:
     PreferredPronunciation(const LexiconView& lex, std::string word, std::string arpabet)
-        : lex_(lex), word_(std::move(word)), arpabet_(std::move(arpabet)) {}
+        : lex_(lex), word_(std::move(word)), arpabet_(std::move(arpabet))
+    {
+    }
     bool contains(std::string_view w) const override { return lex_.contains(w); }
     std::vector<std::string> pronunciations(std::string_view w) const override
     {
@@ -38,8 +40,9 @@ private:
 // Words that look built by a rule but are not (final is no fine + al).
 const std::set<std::string>& notByRule()
 {
-    static const std::set<std::string> words = {"final",   "finally",   "finals",   "familiar",   "familiarity",
-                                                "compliment", "compliments", "complimentary", "broken"};
+    static const std::set<std::string> words = {"final",       "finally",       "finals",
+                                                "familiar",    "familiarity",   "compliment",
+                                                "compliments", "complimentary", "broken"};
     return words;
 }
 
@@ -69,7 +72,8 @@ public:
         for (const auto& m : affixes_.suffixes(word)) {
             tags_.insert(m.id);
             if (m.base.empty() || latinStemLookAlikes().count(word)) continue;
-            if (int rule = ruleForChange(m.base, m.change, morph_, word); rule >= 0 && !notByRule().count(word))
+            if (int rule = ruleForChange(m.base, m.change, morph_, word);
+                rule >= 0 && !notByRule().count(word))
                 tags_.insert(rule);
             run(m.base, depth + 1);
         }
@@ -120,29 +124,33 @@ private:
         if (word.size() > 5 && word.compare(word.size() - 2, 2, "es") == 0)
             for (const auto& stem : morph_.basesFor(word, "es"))
                 if (stem.change == StemChange::Doubled) {
-                    if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0) tags_.insert(rule);
+                    if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0)
+                        tags_.insert(rule);
                     run(stem.base, depth + 1);
                 }
         if (word.size() > 3 && word.back() == 's') {
             for (std::size_t cut : {1u, 2u}) {
                 const std::string base = word.substr(0, word.size() - cut);
                 if (cut == 2 && word.compare(word.size() - 2, 2, "es") != 0) continue;
-                if (base.size() >= 2 && lex.contains(base) && !morph_.basesFor(word, word.substr(base.size())).empty())
+                if (base.size() >= 2 && lex.contains(base) &&
+                    !morph_.basesFor(word, word.substr(base.size())).empty())
                     run(base, depth + 1);
             }
         }
         static const std::set<std::string> notWithY = {
-            "buddy", "kitty", "penny", "bobby", "mommy", "granny", "nanny", "bunny", "tummy", "dolly", "jelly",
-            "belly", "silly", "jolly", "hobby", "lobby", "berry", "cherry", "merry", "ferry", "sorry", "worry",
-            "hurry", "carry", "marry", "parry", "happy", "pretty", "ditty", "baby", "story", "easy", "lady",
-            "body", "copy", "city", "pity", "duty", "party", "holy", "lily", "navy", "wary", "fury", "jury",
-            "tidy", "pony", "tiny", "ruby", "gravy", "daddy", "puppy", "poppy", "guppy", "sloppy", "muddy", "curry", "filly",
-            "bully", "billy", "gully", "dizzy", "sully", "tally", "rally", "ally"};
+            "buddy", "kitty", "penny", "bobby", "mommy",  "granny", "nanny", "bunny",  "tummy", "dolly",
+            "jelly", "belly", "silly", "jolly", "hobby",  "lobby",  "berry", "cherry", "merry", "ferry",
+            "sorry", "worry", "hurry", "carry", "marry",  "parry",  "happy", "pretty", "ditty", "baby",
+            "story", "easy",  "lady",  "body",  "copy",   "city",   "pity",  "duty",   "party", "holy",
+            "lily",  "navy",  "wary",  "fury",  "jury",   "tidy",   "pony",  "tiny",   "ruby",  "gravy",
+            "daddy", "puppy", "poppy", "guppy", "sloppy", "muddy",  "curry", "filly",  "bully", "billy",
+            "gully", "dizzy", "sully", "tally", "rally",  "ally"};
         const bool lyWord = word.size() > 4 && word.compare(word.size() - 2, 2, "ly") == 0 &&
                             !morph_.basesFor(word, "ly").empty();
         if (word.size() > 3 && word.back() == 'y' && !lyWord && !notWithY.count(word)) {
             for (const auto& stem : morph_.basesFor(word, "y")) {
-                if (stem.change == StemChange::None && isFszlWord(stem.base, morph_)) tags_.insert(161);  // fluffy
+                if (stem.change == StemChange::None && isFszlWord(stem.base, morph_))
+                    tags_.insert(161);  // fluffy
                 if (int rule = ruleForChange(stem.base, stem.change, morph_); rule >= 0 && rule != 163) {
                     tags_.insert(rule);
                     run(stem.base, depth + 1);
@@ -158,7 +166,8 @@ private:
         for (std::size_t cut = 3; cut + 3 <= word.size(); ++cut) {
             const std::string a = word.substr(0, cut);
             const std::string b = word.substr(cut);
-            if (!lex.contains(a) || !lex.contains(b) || !(isFszlWord(a, morph_) || isFszlWord(b, morph_))) continue;
+            if (!lex.contains(a) || !lex.contains(b) || !(isFszlWord(a, morph_) || isFszlWord(b, morph_)))
+                continue;
             // Both parts must still be heard: office is not off + ice.
             for (const auto& wp : morph_.allPhones(word))
                 for (const auto& bp : morph_.allPhones(b))
@@ -170,7 +179,8 @@ private:
                             }
                     }
         }
-        if (word.size() > 4 && word.compare(0, 2, "up") == 0 && isFszlWord(word.substr(2), morph_)) tags_.insert(161);
+        if (word.size() > 4 && word.compare(0, 2, "up") == 0 && isFszlWord(word.substr(2), morph_))
+            tags_.insert(161);
     }
 
     const Morphology& morph_;
@@ -181,7 +191,8 @@ private:
 
 }  // namespace
 
-std::vector<int> tagAffixesRootsRules(const std::string& word, const std::string& arpabet, const LexiconView& lex)
+std::vector<int> tagAffixesRootsRules(const std::string& word, const std::string& arpabet,
+                                      const LexiconView& lex)
 {
     const PreferredPronunciation view(lex, word, arpabet);
     const Morphology morph(view);

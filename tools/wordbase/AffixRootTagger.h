@@ -3,17 +3,18 @@
 // spelling rules (segments 159..330), looking through derivations:
 // "unhappiness" gets UN-, -NESS and Y + Suffix; "carefully" gets -FUL and -LY.
 
-#include "LexiconView.h"
-
 #include <string>
 #include <vector>
+
+#include "LexiconView.h"
 
 namespace moxlet::wordbase::affixes {
 
 // Segment ids in 159..330, ascending, without duplicates.  arpabet is the
 // pronunciation the builder uses for the word; the lexicon supplies the
 // pronunciations of the word's parts.
-std::vector<int> tagAffixesRootsRules(const std::string& word, const std::string& arpabet, const LexiconView& lex);
+std::vector<int> tagAffixesRootsRules(const std::string& word, const std::string& arpabet,
+                                      const LexiconView& lex);
 
 // Frequency rank up to which a word counts as an everyday word.
 inline constexpr int kEverydayRank = 5000;

@@ -9,10 +9,10 @@
 // what follows it is a lexicon word whose phones end the word's phones.
 #include <algorithm>
 
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/SegmentIds.h"
 #include "AffixBridge.h"
 #include "Taggers.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 
@@ -25,7 +25,8 @@ bool phonesBegin(const Phones& whole, const Phones& part)
     if (part.size() > whole.size() || part.empty()) return false;
     for (std::size_t i = 0; i < part.size(); ++i) {
         if (whole[i].sym == part[i].sym) continue;
-        const bool reduced = i + 1 == part.size() && part[i].sym == "IY" && (whole[i].sym == "IH" || whole[i].sym == "AH");
+        const bool reduced =
+            i + 1 == part.size() && part[i].sym == "IY" && (whole[i].sym == "IH" || whole[i].sym == "AH");
         if (!reduced) return false;
     }
     return true;
@@ -62,12 +63,12 @@ struct SuffixName {
 
 // Suffixes tagged on a base word (the -ED forms are handled by sound).
 const SuffixName kSuffixes[] = {
-    {"able", 215}, {"age", 216}, {"al", 217}, {"ance", 218}, {"ancy", 219}, {"ant", 220}, {"ar", 221},
-    {"ard", 222}, {"ary", 223}, {"ate", 224}, {"en", 232}, {"ence", 233}, {"ency", 234}, {"ent", 235},
-    {"er", 236}, {"ery", 237}, {"est", 238}, {"ful", 239}, {"ible", 242}, {"ic", 243}, {"ify", 244},
-    {"ing", 245}, {"ish", 248}, {"ism", 249}, {"ist", 250}, {"ity", 251}, {"ive", 253}, {"less", 255},
-    {"ly", 256}, {"ment", 257}, {"ness", 258}, {"oid", 259}, {"ology", 260}, {"or", 261}, {"ory", 262},
-    {"ous", 263}, {"ship", 264}, {"some", 265}, {"ward", 272}, {"s", -1}, {"es", -1}, {"y", -1},
+    {"able", 215}, {"age", 216},  {"al", 217},   {"ance", 218}, {"ancy", 219},  {"ant", 220},  {"ar", 221},
+    {"ard", 222},  {"ary", 223},  {"ate", 224},  {"en", 232},   {"ence", 233},  {"ency", 234}, {"ent", 235},
+    {"er", 236},   {"ery", 237},  {"est", 238},  {"ful", 239},  {"ible", 242},  {"ic", 243},   {"ify", 244},
+    {"ing", 245},  {"ish", 248},  {"ism", 249},  {"ist", 250},  {"ity", 251},   {"ive", 253},  {"less", 255},
+    {"ly", 256},   {"ment", 257}, {"ness", 258}, {"oid", 259},  {"ology", 260}, {"or", 261},   {"ory", 262},
+    {"ous", 263},  {"ship", 264}, {"some", 265}, {"ward", 272}, {"s", -1},      {"es", -1},    {"y", -1},
 };
 
 }  // namespace
@@ -94,7 +95,8 @@ std::vector<Derivation> derivations(const WordAnalysis& a, const Lexicon& lexico
             if (stem.size() >= 4 && stem.back() == stem[stem.size() - 2] && isConsonantLetter(stem.back()))
                 consider(stem.substr(0, stem.size() - 1), suf, Derivation::Change::Double);
         }
-        if (stem.back() == 'i') consider(stem.substr(0, stem.size() - 1) + "y", suf, Derivation::Change::YToI);
+        if (stem.back() == 'i')
+            consider(stem.substr(0, stem.size() - 1) + "y", suf, Derivation::Change::YToI);
     }
     // -ed and -ies forms.
     if (endsWith(w, "ed") && w.size() > 4) {
@@ -103,7 +105,8 @@ std::vector<Derivation> derivations(const WordAnalysis& a, const Lexicon& lexico
         consider(stem + "e", "ed", Derivation::Change::DropE);
         if (stem.size() >= 4 && stem.back() == stem[stem.size() - 2] && isConsonantLetter(stem.back()))
             consider(stem.substr(0, stem.size() - 1), "ed", Derivation::Change::Double);
-        if (stem.back() == 'i') consider(stem.substr(0, stem.size() - 1) + "y", "ed", Derivation::Change::YToI);
+        if (stem.back() == 'i')
+            consider(stem.substr(0, stem.size() - 1) + "y", "ed", Derivation::Change::YToI);
     }
     if (endsWith(w, "ies") && w.size() > 4)
         consider(w.substr(0, w.size() - 3) + "y", "es", Derivation::Change::YToI);

@@ -5,11 +5,11 @@
 // "preview" has PRE-, "pretty" and "press" do not; "uncle" and "under" have
 // no UN-; "read" and "ready" no RE-.
 
-#include "Morphology.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Morphology.h"
 
 namespace moxlet::wordbase::affixes {
 

@@ -29,10 +29,10 @@
 //     (stand-ing, jump-ing, act-ed, test-ed, ask-ing).
 // Compounds keep the break of their syllabified pronunciation: pass-word,
 // class-mate, bath-robe have no SW, SM, THR.
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 
@@ -40,17 +40,17 @@ namespace {
 
 struct Component {
     int segment;
-    const char* phones;      // the sound, blank-separated
+    const char* phones;  // the sound, blank-separated
     const char* spellings[2];
 };
 
 constexpr Component kComponents[] = {
-    {seg::B, "B", {"b", "bb"}},   {seg::C_K, "K", {"c", "cc"}}, {seg::K, "K", {"k", nullptr}},
-    {seg::CH_K, "K", {"ch", nullptr}}, {seg::D, "D", {"d", "dd"}}, {seg::F, "F", {"f", "ff"}},
-    {seg::G_G, "G", {"g", "gg"}}, {seg::L, "L", {"l", "ll"}},   {seg::M, "M", {"m", "mm"}},
-    {seg::N, "N", {"n", "nn"}},   {seg::P, "P", {"p", "pp"}},   {seg::R, "R", {"r", "rr"}},
-    {seg::S, "S", {"s", "ss"}},   {seg::T, "T", {"t", "tt"}},   {seg::TH, "TH", {"th", nullptr}},
-    {seg::W, "W", {"w", nullptr}}, {seg::QU, "K W", {"qu", nullptr}},
+    {seg::B, "B", {"b", "bb"}},        {seg::C_K, "K", {"c", "cc"}},      {seg::K, "K", {"k", nullptr}},
+    {seg::CH_K, "K", {"ch", nullptr}}, {seg::D, "D", {"d", "dd"}},        {seg::F, "F", {"f", "ff"}},
+    {seg::G_G, "G", {"g", "gg"}},      {seg::L, "L", {"l", "ll"}},        {seg::M, "M", {"m", "mm"}},
+    {seg::N, "N", {"n", "nn"}},        {seg::P, "P", {"p", "pp"}},        {seg::R, "R", {"r", "rr"}},
+    {seg::S, "S", {"s", "ss"}},        {seg::T, "T", {"t", "tt"}},        {seg::TH, "TH", {"th", nullptr}},
+    {seg::W, "W", {"w", nullptr}},     {seg::QU, "K W", {"qu", nullptr}},
 };
 
 // The consonant segment a unit contributes to a blend, or -1.
@@ -76,7 +76,8 @@ int leadingComponentOf(const SoundUnit& u)
     const int s = u.segments[0];
     if ((s == seg::WA || s == seg::WAR || s == seg::WOR) && u.letters[0] == 'w' && u.phones[0].sym == "W")
         return seg::W;
-    if (s == seg::QUA && u.letters.compare(0, 2, "qu") == 0 && u.phones[0].sym == "K" && u.phones[1].sym == "W")
+    if (s == seg::QUA && u.letters.compare(0, 2, "qu") == 0 && u.phones[0].sym == "K" &&
+        u.phones[1].sym == "W")
         return seg::QU;
     return -1;
 }
@@ -122,7 +123,8 @@ bool endsBase(const WordAnalysis& a, std::size_t end)
     // Base forms listed for a look-alike: after is no aft + er (af-ter).
     if (!a.entry || a.word == "after") return false;
     for (const auto& b : a.entry->bases)
-        if (b.size() >= 2 && b.size() == end && end < a.word.size() && a.word.compare(0, end, b) == 0) return true;
+        if (b.size() >= 2 && b.size() == end && end < a.word.size() && a.word.compare(0, end, b) == 0)
+            return true;
     return false;
 }
 
@@ -134,7 +136,8 @@ void tagBlends(WordAnalysis& a)
     const auto& units = al.units;
     const std::size_t n = units.size();
     // The syllables of the pronunciation before the aligner closes short vowels.
-    const std::vector<int> phoneSyl = syllableOfPhones(al.phones, a.entry ? a.entry->syllabified : std::string());
+    const std::vector<int> phoneSyl =
+        syllableOfPhones(al.phones, a.entry ? a.entry->syllabified : std::string());
     std::vector<std::size_t> firstPhone(n, 0);
     for (std::size_t k = 0, p = 0; k < n; p += units[k].phones.size(), ++k) firstPhone[k] = p;
     std::size_t i = 0;
@@ -144,13 +147,15 @@ void tagBlends(WordAnalysis& a)
             if (i + len > n) continue;
             // The syllable the blend stands in: the first consonant's, or the next
             // one when that consonant also opens it.
-            const int syllable = units[i + 1].syllable == units[i].syllable + 1 &&
-                                         (componentOf(units[i + 1]) == seg::L || componentOf(units[i + 1]) == seg::R) &&
-                                         opensNextSyllable(al, i, phoneSyl, firstPhone)
-                                     ? units[i].syllable + 1
-                                     : units[i].syllable;
+            const int syllable =
+                units[i + 1].syllable == units[i].syllable + 1 &&
+                        (componentOf(units[i + 1]) == seg::L || componentOf(units[i + 1]) == seg::R) &&
+                        opensNextSyllable(al, i, phoneSyl, firstPhone)
+                    ? units[i].syllable + 1
+                    : units[i].syllable;
             const SoundUnit& last = units[i + len - 1];
-            const bool baseFinal = endsBase(a, static_cast<std::size_t>(last.letterStart) + last.letters.size());
+            const bool baseFinal =
+                endsBase(a, static_cast<std::size_t>(last.letterStart) + last.letters.size());
             std::vector<int> parts;
             for (std::size_t k = 0; k < len; ++k) {
                 const SoundUnit& u = units[i + k];

@@ -44,7 +44,8 @@ const LexiconEntry* inflectionBase(const LexiconEntry& entry, const Lexicon& lex
         if (!inflection) continue;
         const Phones& bp = base->tagged();
         const Phones& wp = entry.tagged();
-        const std::size_t keep = inflection->change == RegularInflection::Change::YToI ? bp.size() - 1 : bp.size();
+        const std::size_t keep =
+            inflection->change == RegularInflection::Change::YToI ? bp.size() - 1 : bp.size();
         if (bp.empty() || wp.size() < bp.size() ||
             !std::equal(bp.begin(), bp.begin() + static_cast<long>(keep), wp.begin(),
                         [](const Phone& x, const Phone& y) { return x.sym == y.sym; }))
@@ -65,19 +66,22 @@ bool endingTagged(const SegmentSet& word, const RegularInflection& how)
     return true;  // -s and -es have no segment of their own
 }
 
-SegmentSet inheritedSegments(const SegmentSet& base, const std::string& baseWord, const RegularInflection& how)
+SegmentSet inheritedSegments(const SegmentSet& base, const std::string& baseWord,
+                             const RegularInflection& how)
 {
     using Change = RegularInflection::Change;
     const std::size_t n = baseWord.size();
     // argue-arguing, dye-dying, free-freer: the e of a vowel team is respelled.
-    const bool teamRespelled = n >= 2 && baseWord[n - 1] == 'e' && std::string_view("aeiouwy").find(baseWord[n - 2]) != std::string_view::npos &&
+    const bool teamRespelled = n >= 2 && baseWord[n - 1] == 'e' &&
+                               std::string_view("aeiouwy").find(baseWord[n - 2]) != std::string_view::npos &&
                                (how.change == Change::DropE || how.ending[0] == 'e' || how.ending == "ing");
     SegmentSet out;
     for (int id = 0; id <= seg::RoteWords; ++id) {
         if (!base.contains(id)) continue;
         const bool phonogram = id < seg::KindOldWords;
         const bool syllableType = id >= seg::SilentE && id <= seg::RControlled;
-        if (how.change == Change::YToI && (syllableType || id == seg::Y_LongI || id == seg::Y_LongE || id == seg::Y_ShortI))
+        if (how.change == Change::YToI &&
+            (syllableType || id == seg::Y_LongI || id == seg::Y_LongE || id == seg::Y_ShortI))
             continue;
         if (teamRespelled && (phonogram || syllableType)) continue;
         if (how.change == Change::DropE && id == seg::SilentE) continue;

@@ -37,6 +37,7 @@ bool endingTagged(const SegmentSet& word, const RegularInflection& how);
 // a dropped silent e the Silent E syllable (Silent E + Sufx stands for it);
 // on a base ending in a vowel team with e (argue, dye, owe, free) the team's
 // phonograms and syllable types.  Flags are not segments and stay behind.
-SegmentSet inheritedSegments(const SegmentSet& base, const std::string& baseWord, const RegularInflection& how);
+SegmentSet inheritedSegments(const SegmentSet& base, const std::string& baseWord,
+                             const RegularInflection& how);
 
 }  // namespace moxlet::wordbase

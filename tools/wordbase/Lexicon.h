@@ -12,13 +12,13 @@
 namespace moxlet::wordbase {
 
 struct LexiconEntry {
-    std::string word;                 // lowercase a-z
-    int rank = 0;                     // 1 = most frequent
+    std::string word;                    // lowercase a-z
+    int rank = 0;                        // 1 = most frequent
     std::vector<Phones> pronunciations;  // first = main
-    int syllables = 0;                // count after the syllable policy
-    std::string syllabified;          // "K AE1 . T IH0 NG" or empty
-    std::vector<std::string> bases;   // base forms (baseforms.tsv), may be empty
-    std::string partsOfSpeech;        // "n", "v", "nv", ... from baseforms.tsv
+    int syllables = 0;                   // count after the syllable policy
+    std::string syllabified;             // "K AE1 . T IH0 NG" or empty
+    std::vector<std::string> bases;      // base forms (baseforms.tsv), may be empty
+    std::string partsOfSpeech;           // "n", "v", "nv", ... from baseforms.tsv
 
     // The pronunciation the word is tagged by: the one the syllabified column
     // spells, else the first whose vowel count is the syllable count, else

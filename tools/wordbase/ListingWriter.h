@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/SegmentSet.h"
 #include "WordBaseBuilder.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet::wordbase {
 

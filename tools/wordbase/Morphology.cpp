@@ -15,10 +15,7 @@ Phones dropped(Phones p, std::size_t at)
 
 }  // namespace
 
-bool isVowelLetter(char c)
-{
-    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
-}
+bool isVowelLetter(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
 Phones Morphology::firstPhones(const std::string& word) const
 {
@@ -30,7 +27,8 @@ Phones Morphology::basePhones(const std::string& base, const std::string& derive
 {
     if (lex_.contains(base) || derived.empty()) return firstPhones(base);
     Phones p = firstPhones(derived);
-    const auto last = std::find_if(p.rbegin(), p.rend(), [](const std::string& ph) { return isVowelPhone(ph); });
+    const auto last =
+        std::find_if(p.rbegin(), p.rend(), [](const std::string& ph) { return isVowelPhone(ph); });
     if (last == p.rend()) return {};
     p.erase(std::prev(last.base()), p.end());
     return p;
@@ -47,7 +45,8 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
                                        bool checkSound) const
 {
     std::vector<Stem> out;
-    if (word.size() < suffix.size() + 2 || word.compare(word.size() - suffix.size(), suffix.size(), suffix) != 0)
+    if (word.size() < suffix.size() + 2 ||
+        word.compare(word.size() - suffix.size(), suffix.size(), suffix) != 0)
         return out;
     const std::string s = word.substr(0, word.size() - suffix.size());
     const char first = suffix.empty() ? 'x' : suffix[0];
@@ -70,7 +69,8 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
     for (const auto& c : candidates) {
         if (c.base.size() < 2) continue;
         if (!lex_.contains(c.base)) {
-            if (inflection && std::find(listed.begin(), listed.end(), c.base) != listed.end()) out.push_back(c);
+            if (inflection && std::find(listed.begin(), listed.end(), c.base) != listed.end())
+                out.push_back(c);
             continue;
         }
         if (!listed.empty() && std::find(listed.begin(), listed.end(), c.base) == listed.end()) {
@@ -89,11 +89,12 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
                     sounds = sounds || phonesHavePrefix(wp, bp, c.change == StemChange::YtoI) ||
                              (!vowelSuffix && bp.size() > 2 && (bp.back() == "D" || bp.back() == "T") &&
                               phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1))) ||  // handsome, exactly
-                             (suffix == "en" && bp.size() > 2 && bp.back() == "T" && bp[bp.size() - 2] != "T" &&
-                              !isVowelPhone(bp[bp.size() - 2]) &&
-                              phonesHavePrefix(wp, Phones(bp.begin(), bp.end() - 1))) ||  // soften, fasten: silent t
+                             (suffix == "en" && bp.size() > 2 && bp.back() == "T" &&
+                              bp[bp.size() - 2] != "T" && !isVowelPhone(bp[bp.size() - 2]) &&
+                              phonesHavePrefix(
+                                  wp, Phones(bp.begin(), bp.end() - 1))) ||  // soften, fasten: silent t
                              (vowelSuffix && suffix != "y" && bp.size() > 3 && bp[bp.size() - 2] == "AH0" &&
-                              bp.back() == "L" &&  // not even -> evening
+                              bp.back() == "L" &&                                 // not even -> evening
                               phonesHavePrefix(wp, dropped(bp, bp.size() - 2)));  // devilish: dev(i)lish
             if (!sounds) continue;
         }
@@ -106,15 +107,17 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         return std::make_pair(lex_.contains(st.base) ? 0 : 1, at - listed.begin());
     };
     if (out.size() > 1)
-        std::stable_sort(out.begin(), out.end(), [&](const Stem& x, const Stem& y) { return rankOf(x) < rankOf(y); });
+        std::stable_sort(out.begin(), out.end(),
+                         [&](const Stem& x, const Stem& y) { return rankOf(x) < rankOf(y); });
     return out;
 }
 
 bool Morphology::isKnownForm(const std::string& spelling) const
 {
     if (lex_.contains(spelling)) return true;
-    static const char* const kEndings[] = {"s",  "es",   "ed",   "ing", "er",  "est", "ly",
-                                           "ness", "able", "ful", "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al", "ible"};
+    static const char* const kEndings[] = {"s",    "es",   "ed",  "ing",  "er",  "est",  "ly",
+                                           "ness", "able", "ful", "ment", "ers", "ings", "ity",
+                                           "ent",  "ence", "ion", "ive",  "al",  "ible"};
     for (const char* e : kEndings)
         if (!basesFor(spelling, e, false).empty()) return true;
     return false;

@@ -3,11 +3,11 @@
 // inflected word is built on, and how the spelling changed on the way
 // (hopping = hop + p + ing, hoping = hope - e + ing, cried = cry - y + ied).
 
-#include "LexiconView.h"
-#include "Phones.h"
-
 #include <string>
 #include <vector>
+
+#include "LexiconView.h"
+#include "Phones.h"
 
 namespace moxlet::wordbase::affixes {
 

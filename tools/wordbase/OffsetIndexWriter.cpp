@@ -12,7 +12,8 @@ std::string offsetModuleSource(const OffsetIndex& index, int module)
         << "#include \"core/words/OffsetIndex.h\"\n\nnamespace moxlet {\n";
     for (int r = 2 * (module - 1); r < 2 * module; ++r) {
         const auto run = kFillRuns[static_cast<std::size_t>(r)];
-        out << "\n// Segments " << run[0] << ".." << run[1] << ": FirstRecord, LastRecord for 1..9 syllables.\n"
+        out << "\n// Segments " << run[0] << ".." << run[1]
+            << ": FirstRecord, LastRecord for 1..9 syllables.\n"
             << "void fillWordOffsets" << r + 1 << "(OffsetIndex& index)\n{\n"
             << "    static constexpr std::int32_t kRuns[][2 * kIndexSyllables] = {\n";
         for (int s = run[0]; s <= run[1]; ++s) {

@@ -1,8 +1,8 @@
-#include "Affixes.h"
-
 #include <algorithm>
 #include <array>
 #include <set>
+
+#include "Affixes.h"
 
 namespace moxlet::wordbase::affixes {
 
@@ -70,19 +70,26 @@ constexpr std::array kPrefixes = {
 const std::set<std::string>& notPrefixed()
 {
     static const std::set<std::string> words = {
-        "unless", "unto", "reeve", "reeves", "atone", "acorn", "entire", "entirely", "entrance", "entrances", "person", "persons",
-        "decent", "recent", "recently", "regal", "paramount", "mistress", "mistresses", "impeach",
-        "sedate", "antique", "antiques", "anticipate", "anticipation", "anticipated", "interest",
-        "interested", "interesting", "interests", "reindeer", "preface", "presto", "comma",
-        "commas", "comet", "comets", "congress", "demon", "demons", "inn", "inns", "imp", "resin",
-        "present", "presents", "presence", "tripe", "prop", "relish", "repertoire", "retina",
-        "income", "incomes", "seven", "several", "secret", "secrets", "devil", "infant", "bequest",
-        "perish", "peril", "perils", "permanent", "proper", "property", "properly", "infantry",
-        "inform", "dismal", "distance", "mission", "missions", "protein", "prodigy", "promenade",
-        "deliberate", "deliberately", "design", "designs", "designed", "designer", "adjective",
-        "adventure", "index", "indices", "impetus", "minister", "again", "against", "agree*", "avoid*",
-        "award*", "abuse*", "abusi*", "delight*", "miser*", "person*", "present*", "represent*", "sedat*",
-        "indeed", "inferno*", "decaden*", "perish*", "peril*", "seminar*", "sequester*", "antiq*", "anticipat*", "dean*", "dishes", "reali*", "really", "recent*", "decent*", "regal*",
+        "unless",       "unto",        "reeve",      "reeves",     "atone",       "acorn",
+        "entire",       "entirely",    "entrance",   "entrances",  "person",      "persons",
+        "decent",       "recent",      "recently",   "regal",      "paramount",   "mistress",
+        "mistresses",   "impeach",     "sedate",     "antique",    "antiques",    "anticipate",
+        "anticipation", "anticipated", "interest",   "interested", "interesting", "interests",
+        "reindeer",     "preface",     "presto",     "comma",      "commas",      "comet",
+        "comets",       "congress",    "demon",      "demons",     "inn",         "inns",
+        "imp",          "resin",       "present",    "presents",   "presence",    "tripe",
+        "prop",         "relish",      "repertoire", "retina",     "income",      "incomes",
+        "seven",        "several",     "secret",     "secrets",    "devil",       "infant",
+        "bequest",      "perish",      "peril",      "perils",     "permanent",   "proper",
+        "property",     "properly",    "infantry",   "inform",     "dismal",      "distance",
+        "mission",      "missions",    "protein",    "prodigy",    "promenade",   "deliberate",
+        "deliberately", "design",      "designs",    "designed",   "designer",    "adjective",
+        "adventure",    "index",       "indices",    "impetus",    "minister",    "again",
+        "against",      "agree*",      "avoid*",     "award*",     "abuse*",      "abusi*",
+        "delight*",     "miser*",      "person*",    "present*",   "represent*",  "sedat*",
+        "indeed",       "inferno*",    "decaden*",   "perish*",    "peril*",      "seminar*",
+        "sequester*",   "antiq*",      "anticipat*", "dean*",      "dishes",      "reali*",
+        "really",       "recent*",     "decent*",    "regal*",
     };
     return words;
 }
@@ -96,8 +103,10 @@ bool Affixes::restIsWord(const std::string& word, const std::string& rest, std::
     if (morph_.lexicon().contains(rest)) {
         for (const auto& wp : wordProns) {
             // A stressed prefix (prefix, nonsense) takes the stress off the word after it.
-            const bool prefixStressed = prefixPhones > 0 && std::any_of(wp.begin(), wp.begin() + static_cast<long>(std::min(prefixPhones, wp.size())),
-                                                                        [](const std::string& ph) { return phoneStress(ph) == 1; });
+            const bool prefixStressed =
+                prefixPhones > 0 &&
+                std::any_of(wp.begin(), wp.begin() + static_cast<long>(std::min(prefixPhones, wp.size())),
+                            [](const std::string& ph) { return phoneStress(ph) == 1; });
             for (const auto& rp : morph_.allPhones(rest))
                 if (wp.size() >= rp.size() + prefixPhones - 1 &&
                     (prefixStressed ? phonesHaveSuffix(wp, rp) : phonesHaveStressedSuffix(wp, rp)))
@@ -106,8 +115,9 @@ bool Affixes::restIsWord(const std::string& word, const std::string& rest, std::
         return false;
     }
     // A derived rest (unbelievable): its base must be heard right after the prefix.
-    static const char* const kEndings[] = {"s", "es", "ed", "ing", "er", "est", "ly", "ness", "able", "ful",
-                                           "ment", "ers", "ings", "ity", "ent", "ence", "ion", "ive", "al"};
+    static const char* const kEndings[] = {"s",    "es",   "ed",  "ing",  "er",  "est",  "ly",
+                                           "ness", "able", "ful", "ment", "ers", "ings", "ity",
+                                           "ent",  "ence", "ion", "ive",  "al"};
     for (const char* e : kEndings)
         for (const auto& stem : morph_.basesFor(rest, e, false))
             for (const auto& wp : wordProns)
@@ -121,7 +131,8 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
 {
     std::vector<AffixMatch> out;
     for (const auto& item : notPrefixed()) {
-        if (item.back() == '*' ? word.compare(0, item.size() - 1, item, 0, item.size() - 1) == 0 : word == item)
+        if (item.back() == '*' ? word.compare(0, item.size() - 1, item, 0, item.size() - 1) == 0
+                               : word == item)
             return out;
     }
     const auto prons = morph_.allPhones(word);
@@ -135,7 +146,8 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
         for (const auto& p : prons) sounded = std::max(sounded, startMatchLength(p, rule.sound));
         if (sounded < 0) continue;
         // "a" and "in" before a doubled consonant are the chameleon forms (arrest, illegal).
-        if (spelling.size() <= 2 && rest.size() >= 2 && rest[0] == rest[1] && !isVowelLetter(rest[0])) continue;
+        if (spelling.size() <= 2 && rest.size() >= 2 && rest[0] == rest[1] && !isVowelLetter(rest[0]))
+            continue;
         bool real = false;
         switch (rule.rest) {
         case Rest::Word:
@@ -143,19 +155,24 @@ std::vector<AffixMatch> Affixes::prefixes(const std::string& word) const
                    (spelling != "a" || morph_.lexicon().contains(rest));
             break;
         case Rest::WordOrStem:
-            real = restIsWord(word, rest, static_cast<std::size_t>(sounded)) ||
-                   (rest.size() >= 3 && startsWithLatinStem(rest)) ||
-                   ((spelling == "ex" || spelling == "trans") && startsWithLatinStem("s" + rest));  // transcend
+            real =
+                restIsWord(word, rest, static_cast<std::size_t>(sounded)) ||
+                (rest.size() >= 3 && startsWithLatinStem(rest)) ||
+                ((spelling == "ex" || spelling == "trans") && startsWithLatinStem("s" + rest));  // transcend
             break;
-        case Rest::Free:
-            real = rest.size() >= 3;
-            break;
+        case Rest::Free: real = rest.size() >= 3; break;
         }
-        if (real) out.push_back({rule.id, morph_.lexicon().contains(rest) ? rest : std::string(), StemChange::None});
+        if (real)
+            out.push_back(
+                {rule.id, morph_.lexicon().contains(rest) ? rest : std::string(), StemChange::None});
     }
     // Prefixes on a word English no longer uses alone.
-    static const std::array<std::pair<const char*, int>, 6> kBound = {
-        {{"beneath", 167}, {"between", 167}, {"beyond", 167}, {"perhaps", 191}, {"about", 165}, {"among", 165}}};
+    static const std::array<std::pair<const char*, int>, 6> kBound = {{{"beneath", 167},
+                                                                       {"between", 167},
+                                                                       {"beyond", 167},
+                                                                       {"perhaps", 191},
+                                                                       {"about", 165},
+                                                                       {"among", 165}}};
     for (const auto& [w, id] : kBound)
         if (word == w) out.push_back({id, {}, StemChange::None});
     for (auto& m : numberPrefixes(word)) out.push_back(m);
@@ -167,15 +184,16 @@ std::vector<AffixMatch> Affixes::numberPrefixes(const std::string& word) const
     // uni-, bi-, tri-, quad-, pent-, hex-, oct-, dec-, cent- meaning a number,
     // given as the beginnings of the words that use them.
     static const std::array kStarts = {
-        "unicorn", "unicycl", "uniform",  "unilateral", "unison",  "unify",    "unifi",    "unicellular",
-        "bicycl",  "biling",  "biweek",   "bimonth",    "biannual", "bifocal", "bisect",   "biped",
-        "binocular", "biplane", "bipartisan", "bicentennial", "bipolar", "bilateral", "billion", "binary",
-        "triangl", "triangul", "tricycl", "tripod",     "trilog",  "triple",   "triplet",  "trillion",
-        "trio",    "triathl", "tricolor", "trident",    "trimester", "trilateral", "triplicate",
-        "quadrant", "quadrupl", "quadrilateral", "quadrangle", "quadratic", "quadruped", "quad",
-        "pentagon", "pentathl", "pentameter", "hexagon", "hexagonal", "octagon", "octave", "october",
-        "octopus",  "octet",  "univers",   "decade",  "decimal",    "decagon", "decathl", "decibel", "december",
-        "decimeter", "centur", "centipede", "centimeter", "centennial", "centigrade", "centurion",
+        "unicorn",     "unicycl",   "uniform",    "unilateral", "unison",     "unify",        "unifi",
+        "unicellular", "bicycl",    "biling",     "biweek",     "bimonth",    "biannual",     "bifocal",
+        "bisect",      "biped",     "binocular",  "biplane",    "bipartisan", "bicentennial", "bipolar",
+        "bilateral",   "billion",   "binary",     "triangl",    "triangul",   "tricycl",      "tripod",
+        "trilog",      "triple",    "triplet",    "trillion",   "trio",       "triathl",      "tricolor",
+        "trident",     "trimester", "trilateral", "triplicate", "quadrant",   "quadrupl",     "quadrilateral",
+        "quadrangle",  "quadratic", "quadruped",  "quad",       "pentagon",   "pentathl",     "pentameter",
+        "hexagon",     "hexagonal", "octagon",    "octave",     "october",    "octopus",      "octet",
+        "univers",     "decade",    "decimal",    "decagon",    "decathl",    "decibel",      "december",
+        "decimeter",   "centur",    "centipede",  "centimeter", "centennial", "centigrade",   "centurion",
     };
     std::vector<AffixMatch> out;
     for (std::string_view start : kStarts) {
@@ -214,13 +232,15 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
         return startsWithLatinStem(word.substr(at)) || morph_.isKnownForm(word.substr(at));
     };
     static const std::set<std::string> lookAlikes = {
-        "apple", "apples", "arrow", "arrows", "attic", "attics", "alley", "alleys", "allergy", "allergic",
-        "allergies", "annual", "annually", "abbey", "attitude", "attitudes", "allegory", "alligator",
-        "alligators", "ammo", "ammunition", "allegro", "collar", "collars", "collie", "corridor", "corridors", "corral", "colleen", "collarbone",
-        "office", "offices", "officer", "officers", "official", "officials", "officially", "offset",
-        "offspring", "offing", "offal", "suffix", "supper", "suppers", "succulent", "summer", "summit",
-        "symbolic", "effigy", "assassin", "assassinate", "assassination", "asset", "assets",
-        "illness", "illnesses", "irrigation", "collier", "irritable", "irritate", "irritated", "irritating", "irritation",
+        "apple",      "apples",      "arrow",         "arrows",    "attic",      "attics",     "alley",
+        "alleys",     "allergy",     "allergic",      "allergies", "annual",     "annually",   "abbey",
+        "attitude",   "attitudes",   "allegory",      "alligator", "alligators", "ammo",       "ammunition",
+        "allegro",    "collar",      "collars",       "collie",    "corridor",   "corridors",  "corral",
+        "colleen",    "collarbone",  "office",        "offices",   "officer",    "officers",   "official",
+        "officials",  "officially",  "offset",        "offspring", "offing",     "offal",      "suffix",
+        "supper",     "suppers",     "succulent",     "summer",    "summit",     "symbolic",   "effigy",
+        "assassin",   "assassinate", "assassination", "asset",     "assets",     "illness",    "illnesses",
+        "irrigation", "collier",     "irritable",     "irritate",  "irritated",  "irritating", "irritation",
     };
     if (lookAlikes.count(word)) return out;
     // A- (ad-): acc, aff, agg, all, ann, app, arr, ass, att; acq.
@@ -229,10 +249,12 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
         if (firstVowelUnstressed || stemAfter(2)) out.push_back({207, {}, StemChange::None});
     }
     // CO- (com-): coll, corr.
-    if ((word.compare(0, 4, "coll") == 0 || word.compare(0, 4, "corr") == 0) && (firstVowelUnstressed || stemAfter(3)))
+    if ((word.compare(0, 4, "coll") == 0 || word.compare(0, 4, "corr") == 0) &&
+        (firstVowelUnstressed || stemAfter(3)))
         out.push_back({208, {}, StemChange::None});
     // DI- (dis-): diff, and di- before a few stems (direct, divert, digress).
-    if (word.compare(0, 4, "diff") == 0) out.push_back({209, {}, StemChange::None});
+    if (word.compare(0, 4, "diff") == 0)
+        out.push_back({209, {}, StemChange::None});
     else if (word.compare(0, 2, "di") == 0) {
         for (std::string_view stem : {"rect", "vert", "vers", "gress", "gest", "lute", "verge", "lig"})
             if (word.compare(2, stem.size(), stem) == 0) out.push_back({209, {}, StemChange::None});
@@ -244,11 +266,11 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
     if (word.compare(0, 3, "eff") == 0 && (firstVowelUnstressed || stemAfter(2)))
         out.push_back({210, {}, StemChange::None});
     else if (word[0] == 'e' && std::string_view("bdglmnrjv").find(c1) != std::string_view::npos && !doubled) {
-        static const std::array kEStems = {"mit", "miss", "rupt", "lect", "vict", "vade", "vas", "vent",
-                                           "volv", "volu", "ject", "merg", "mot", "duc", "vok", "voc",
-                                           "vapor", "lud", "lus", "migr", "rode", "ros", "rad", "rase",
-                                           "norm", "lig", "vid", "vict", "lap", "lab", "lev", "lim",
-                                           "mancip", "lucid", "nunci", "valu", "man", "mer", "long"};
+        static const std::array kEStems = {"mit",    "miss",  "rupt",  "lect", "vict", "vade", "vas", "vent",
+                                           "volv",   "volu",  "ject",  "merg", "mot",  "duc",  "vok", "voc",
+                                           "vapor",  "lud",   "lus",   "migr", "rode", "ros",  "rad", "rase",
+                                           "norm",   "lig",   "vid",   "vict", "lap",  "lab",  "lev", "lim",
+                                           "mancip", "lucid", "nunci", "valu", "man",  "mer",  "long"};
         for (std::string_view stem : kEStems)
             if (word.compare(1, stem.size(), stem) == 0) {
                 out.push_back({210, {}, StemChange::None});
@@ -263,7 +285,8 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
         if (word.compare(0, 4, "illu") != 0 || word.compare(0, 5, "illum") == 0)
             if (word != "ill" && word.compare(0, 5, "illne") != 0) out.push_back({211, {}, StemChange::None});
     // O- (ob-): occ, off, opp, and o- before mit/miss.
-    if ((word.compare(0, 3, "occ") == 0 || word.compare(0, 3, "opp") == 0 || word.compare(0, 3, "off") == 0) &&
+    if ((word.compare(0, 3, "occ") == 0 || word.compare(0, 3, "opp") == 0 ||
+         word.compare(0, 3, "off") == 0) &&
         (firstVowelUnstressed || stemAfter(2)))
         out.push_back({212, {}, StemChange::None});
     else if (word.compare(0, 4, "omit") == 0 || word.compare(0, 5, "omiss") == 0)
@@ -275,7 +298,8 @@ std::vector<AffixMatch> Affixes::chameleons(const std::string& word) const
             break;
         }
     // SY- (syn-): syl, sym, syn, sys.
-    for (std::string_view s : {"syll", "symb", "symm", "symp", "synt", "syno", "synd", "sync", "syna", "syst", "synth"})
+    for (std::string_view s :
+         {"syll", "symb", "symm", "symp", "synt", "syno", "synd", "sync", "syna", "syst", "synth"})
         if (word.compare(0, s.size(), s) == 0) {
             out.push_back({214, {}, StemChange::None});
             break;

@@ -13,10 +13,9 @@ const std::set<std::string, std::less<>> kVowels = {"AA", "AE", "AH", "AO", "AW"
 
 // Two- and three-consonant onsets that may start an English syllable.
 const std::set<std::string, std::less<>> kOnsets = {
-    "P L", "P R", "B L", "B R", "T R", "D R", "K L", "K R", "G L", "G R", "F L", "F R", "TH R",
-    "SH R", "S P", "S T", "S K", "S M", "S N", "S L", "S W", "T W", "D W", "K W", "G W", "TH W",
-    "S P L", "S P R", "S T R", "S K R", "S K W", "P Y", "B Y", "K Y", "F Y", "M Y", "V Y", "HH Y",
-    "S F"};
+    "P L",   "P R",   "B L",   "B R",   "T R",   "D R", "K L", "K R", "G L", "G R", "F L", "F R",  "TH R",
+    "SH R",  "S P",   "S T",   "S K",   "S M",   "S N", "S L", "S W", "T W", "D W", "K W", "G W",  "TH W",
+    "S P L", "S P R", "S T R", "S K R", "S K W", "P Y", "B Y", "K Y", "F Y", "M Y", "V Y", "HH Y", "S F"};
 
 bool legalOnset(const Phones& phones, std::size_t from, std::size_t to)
 {

@@ -26,9 +26,11 @@ bool contextFits(const SoundSpelling& sp, const std::string& word, std::size_t i
     if (sp.finalOnly && end != word.size()) return false;
     if (sp.beforeVowel && (end >= word.size() || std::string("aeiouy").find(word[end]) == std::string::npos))
         return false;
-    if (sp.afterConsonant && (i == 0 || std::string("aeiouy").find(word[i - 1]) != std::string::npos)) return false;
+    if (sp.afterConsonant && (i == 0 || std::string("aeiouy").find(word[i - 1]) != std::string::npos))
+        return false;
     if (sp.syllableEnd && end < word.size() && std::string("aeiouy").find(word[end]) != std::string::npos) {
-        static const char* const endings[] = {"s", "ed", "ing", "ings", "er", "ers", "est", "y", "ily", "ie", "ies"};
+        static const char* const endings[] = {"s",   "ed", "ing", "ings", "er", "ers",
+                                              "est", "y",  "ily", "ie",   "ies"};
         const std::string rest = word.substr(end);
         if (std::none_of(std::begin(endings), std::end(endings), [&](const char* e) { return rest == e; }))
             return false;
@@ -56,7 +58,8 @@ std::vector<SoundUnit> cheapestParse(const std::string& word, const Phones& phon
         for (std::size_t j = 0; j <= m; ++j) {
             if (best[i][j].cost == std::numeric_limits<int>::max()) continue;
             for (const auto& sp : soundTable()) {
-                if (word.compare(i, sp.letters.size(), sp.letters) != 0 || i + sp.letters.size() > n) continue;
+                if (word.compare(i, sp.letters.size(), sp.letters) != 0 || i + sp.letters.size() > n)
+                    continue;
                 if (!contextFits(sp, word, i)) continue;
                 for (const auto& r : sp.readings) {
                     if (j + r.phones.size() > m) continue;
@@ -94,10 +97,11 @@ std::vector<SoundUnit> cheapestParse(const std::string& word, const Phones& phon
     for (std::size_t k = 0; k < units.size(); ++k) {
         SoundUnit u = units[k];
         if (u.letters.empty()) {
-            SoundUnit* host = !merged.empty() ? &merged.back() : (k + 1 < units.size() ? &units[k + 1] : nullptr);
+            SoundUnit* host =
+                !merged.empty() ? &merged.back() : (k + 1 < units.size() ? &units[k + 1] : nullptr);
             if (host) {
-                host->phones.insert(merged.empty() ? host->phones.begin() : host->phones.end(), u.phones.begin(),
-                                    u.phones.end());
+                host->phones.insert(merged.empty() ? host->phones.begin() : host->phones.end(),
+                                    u.phones.begin(), u.phones.end());
                 host->kind = UnitKind::Unexplained;
                 continue;
             }
@@ -127,7 +131,8 @@ void markLongBeforeR(const std::string& word, std::vector<SoundUnit>& units)
     for (std::size_t k = 0; k + 1 < units.size(); ++k) {
         SoundUnit& u = units[k];
         // marry, carrot: a before rr keeps its short sound in the spelling tutors teach.
-        if (u.letters == "a" && u.phones.size() == 1 && u.phones[0].sym == "EH" && units[k + 1].letters == "rr") {
+        if (u.letters == "a" && u.phones.size() == 1 && u.phones[0].sym == "EH" &&
+            units[k + 1].letters == "rr") {
             u.kind = UnitKind::Phonogram;
             u.segments = {0};
             continue;
@@ -140,7 +145,8 @@ void markLongBeforeR(const std::string& word, std::vector<SoundUnit>& units)
             u.kind = UnitKind::LongVowel;
             u.segments.clear();
         }
-        if (c == 'a' && s == "EH" && word.compare(static_cast<std::size_t>(u.letterStart) + 1, 2, "rr") == 0) {
+        if (c == 'a' && s == "EH" &&
+            word.compare(static_cast<std::size_t>(u.letterStart) + 1, 2, "rr") == 0) {
             u.kind = UnitKind::Phonogram;
             u.segments = {0};
         }
@@ -158,7 +164,8 @@ void splitDoubledAcrossSyllables(SoundAlignment& a, const std::vector<int>& syl)
         if (k == 0 || u.letters != "all" || u.phones.size() != 2 || syl[p] == syl[p + 1]) continue;
         SoundUnit& w = a.units[k - 1];
         if (w.letters != "w" || w.phones.size() != 1) continue;
-        if (isInflectionalEnding(std::string_view(a.word).substr(static_cast<std::size_t>(u.letterStart) + 3)))
+        if (isInflectionalEnding(
+                std::string_view(a.word).substr(static_cast<std::size_t>(u.letterStart) + 3)))
             continue;
         w.letters = "wa";
         w.phones.push_back(u.phones[0]);
@@ -186,7 +193,8 @@ void placeSyllables(SoundAlignment& a, std::string_view breaks)
         if (a.units[unitOf[v]].kind == UnitKind::LongVowel) continue;
         if (a.phones[v + 1].vowel() || syl[v + 1] == syl[v]) continue;
         bool laterVowel = false;
-        for (std::size_t q = v + 1; q < a.phones.size(); ++q) laterVowel |= a.phones[q].vowel() && syl[q] == syl[v + 1];
+        for (std::size_t q = v + 1; q < a.phones.size(); ++q)
+            laterVowel |= a.phones[q].vowel() && syl[q] == syl[v + 1];
         if (!laterVowel) continue;
         if (unitOf[v + 1] == unitOf[v]) continue;
         const SoundUnit& next = a.units[unitOf[v + 1]];
@@ -225,7 +233,8 @@ void placeSyllables(SoundAlignment& a, std::string_view breaks)
 
 bool isInflectionalEnding(std::string_view rest)
 {
-    static constexpr std::string_view endings[] = {"s", "es", "ed", "ing", "ings", "er", "ers", "est", "ly", "en"};
+    static constexpr std::string_view endings[] = {"s",  "es",  "ed",  "ing", "ings",
+                                                   "er", "ers", "est", "ly",  "en"};
     return std::find(std::begin(endings), std::end(endings), rest) != std::end(endings);
 }
 
@@ -265,7 +274,8 @@ std::string describe(const SoundAlignment& alignment)
         case UnitKind::Unexplained: out += "?"; break;
         default: break;
         }
-        for (std::size_t k = 0; k < u.segments.size(); ++k) out += (k ? "," : "") + std::to_string(u.segments[k]);
+        for (std::size_t k = 0; k < u.segments.size(); ++k)
+            out += (k ? "," : "") + std::to_string(u.segments[k]);
         out += '/' + std::to_string(u.syllable);
     }
     return out;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
-#include "core/catalogue/SegmentIds.h"
 #include "SoundAligner.h"
 #include "VowelSounds.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 
@@ -57,7 +57,8 @@ void tagSoundEndings(WordAnalysis& a, const Lexicon& lexicon)
     const std::string stem = w.substr(0, w.size() - 2);  // w ends in "ed"
     const bool doubled = stem.size() >= 2 && stem.back() == stem[stem.size() - 2];
     const bool addedK = stem.size() >= 3 && stem.compare(stem.size() - 2, 2, "ck") == 0;  // panicked
-    if (isBase(stem) || isBase(stem + "e") || ((doubled || addedK) && isBase(stem.substr(0, stem.size() - 1))))
+    if (isBase(stem) || isBase(stem + "e") ||
+        ((doubled || addedK) && isBase(stem.substr(0, stem.size() - 1))))
         for (int id : {230, 231})
             if (emitted(id)) a.tag(id);
 }
@@ -94,8 +95,9 @@ bool fullyExplained(const WordAnalysis& a)
         case UnitKind::LongVowel:
             if (!carries(a, {seg::OpenSyllable, seg::SilentE, seg::KindOldWords})) {
                 // sign, climb: the long i taught with GN and -MB (VowelSounds.cpp).
-                const bool silentLetterNext = u.letters == "i" && k + 1 < al.units.size() &&
-                                              (al.units[k + 1].letters == "gn" || al.units[k + 1].letters == "mb");
+                const bool silentLetterNext =
+                    u.letters == "i" && k + 1 < al.units.size() &&
+                    (al.units[k + 1].letters == "gn" || al.units[k + 1].letters == "mb");
                 if (!silentLetterNext) return false;
             }
             break;

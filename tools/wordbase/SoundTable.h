@@ -19,10 +19,10 @@ struct SoundReading {
 /// A spelling with its readings, in priority order.
 struct SoundSpelling {
     std::string letters;
-    bool initialOnly = false;  ///< only at the start of the word
-    bool finalOnly = false;    ///< only at the end of the word
-    bool finalOrSuffix = false;///< at the end, or before a final s or d (table, tables, tickled)
-    bool beforeVowel = false;  ///< only before a vowel letter (a-round: the r begins the next syllable)
+    bool initialOnly = false;     ///< only at the start of the word
+    bool finalOnly = false;       ///< only at the end of the word
+    bool finalOrSuffix = false;   ///< at the end, or before a final s or d (table, tables, tickled)
+    bool beforeVowel = false;     ///< only before a vowel letter (a-round: the r begins the next syllable)
     bool afterConsonant = false;  ///< only after a consonant letter (bottling; not re-al-ism)
     bool syllableEnd = false;  ///< final, before a consonant letter or an ending (climbing; not tambourine)
     std::vector<SoundReading> readings;

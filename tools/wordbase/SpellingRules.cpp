@@ -8,7 +8,8 @@ namespace {
 
 int vowelCount(const Phones& p)
 {
-    return static_cast<int>(std::count_if(p.begin(), p.end(), [](const std::string& ph) { return isVowelPhone(ph); }));
+    return static_cast<int>(
+        std::count_if(p.begin(), p.end(), [](const std::string& ph) { return isVowelPhone(ph); }));
 }
 
 }  // namespace
@@ -17,7 +18,8 @@ bool isFszlWord(const std::string& word, const Morphology& morph)
 {
     if (word.size() < 3) return false;
     const char last = word.back();
-    if (word[word.size() - 2] != last || std::string_view("fszl").find(last) == std::string_view::npos) return false;
+    if (word[word.size() - 2] != last || std::string_view("fszl").find(last) == std::string_view::npos)
+        return false;
     // One vowel letter right before the doubled consonant.
     const char v = word[word.size() - 3];
     if (!isVowelLetter(v)) return false;
@@ -33,13 +35,12 @@ bool isFszlWord(const std::string& word, const Morphology& morph)
     return true;
 }
 
-int ruleForChange(const std::string& base, StemChange change, const Morphology& morph, const std::string& derived)
+int ruleForChange(const std::string& base, StemChange change, const Morphology& morph,
+                  const std::string& derived)
 {
     switch (change) {
-    case StemChange::None:
-        return -1;
-    case StemChange::YtoI:
-        return base.size() >= 2 && !isVowelLetter(base[base.size() - 2]) ? 163 : -1;
+    case StemChange::None: return -1;
+    case StemChange::YtoI: return base.size() >= 2 && !isVowelLetter(base[base.size() - 2]) ? 163 : -1;
     case StemChange::DropE: {
         if (base.size() < 3 || base.back() != 'e' || isVowelLetter(base[base.size() - 2])) return -1;
         const auto p = morph.basePhones(base, derived);

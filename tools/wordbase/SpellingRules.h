@@ -8,9 +8,9 @@
 //  163 Y + Suffix: y after a consonant turned to i (happiness, cried, carried)
 //  164 Y + Plural: y after a consonant turned to ies (babies, cities, flies)
 
-#include "Morphology.h"
-
 #include <string>
+
+#include "Morphology.h"
 
 namespace moxlet::wordbase::affixes {
 

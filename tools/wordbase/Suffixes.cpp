@@ -1,9 +1,9 @@
-#include "Affixes.h"
-
 #include <algorithm>
 #include <array>
 #include <map>
 #include <set>
+
+#include "Affixes.h"
 
 namespace moxlet::wordbase::affixes {
 
@@ -94,63 +94,83 @@ const std::map<int, std::set<std::string>>& notSuffixed()
     static const std::map<int, std::set<std::string>> words = {
         {215, {"syllable", "constable", "timetable"}},
         {216, {"message", "messages"}},  // mes-sage: no mess + age
-        {217, {"marshal", "marshals", "metal", "metals", "petal", "petals", "medal", "medals", "sandal", "sandals", "scandal",
-               "vandal", "vandals", "crystal", "crystals", "cymbal", "jackal", "rascal", "carnival", "interval",
-               "intervals", "coral", "arsenal", "admiral", "pedestal", "mescal", "cabal", "canal"}},
-        {220, {"warrant", "warrants", "covenant", "elephant", "elephants", "pheasant", "peasant", "peasants", "pageant", "sergeant",
-               "restaurant", "restaurants", "lieutenant", "gallant", "tyrant", "merchant", "merchants"}},
-        {221, {"friar", "tartar", "vicar", "dollar", "dollars", "pillar", "pillars", "cellar", "hangar", "sonar", "radar", "seminar",
-               "collar", "sugar", "altar", "cedar", "nectar", "vinegar", "calendar", "grammar", "mortar"}},
-        {222, {"steward", "stewards", "haggard", "coward", "cowards", "buzzard", "standard", "standards", "lizard", "hazard", "custard"}},
+        {217, {"marshal",  "marshals", "metal",   "metals",   "petal",    "petals",   "medal",
+               "medals",   "sandal",   "sandals", "scandal",  "vandal",   "vandals",  "crystal",
+               "crystals", "cymbal",   "jackal",  "rascal",   "carnival", "interval", "intervals",
+               "coral",    "arsenal",  "admiral", "pedestal", "mescal",   "cabal",    "canal"}},
+        {220,
+         {"warrant", "warrants", "covenant", "elephant", "elephants", "pheasant", "peasant", "peasants",
+          "pageant", "sergeant", "restaurant", "restaurants", "lieutenant", "gallant", "tyrant", "merchant",
+          "merchants"}},
+        {221, {"friar",  "tartar", "vicar",  "dollar",  "dollars",  "pillar",  "pillars",
+               "cellar", "hangar", "sonar",  "radar",   "seminar",  "collar",  "sugar",
+               "altar",  "cedar",  "nectar", "vinegar", "calendar", "grammar", "mortar"}},
+        {222,
+         {"steward", "stewards", "haggard", "coward", "cowards", "buzzard", "standard", "standards", "lizard",
+          "hazard", "custard"}},
         {223, {"rosemary", "burglary", "canary", "rosary", "granary"}},
-        {224, {"debate", "debated", "debates", "debating", "chocolate", "climate", "karate", "pomegranate", "pirate", "pirates", "senate"}},
-        {232, {"oxen", "been", "warren", "coven", "listen", "kitten", "kittens", "often", "chicken", "chickens", "token", "tokens", "warden",
-               "siren", "omen", "linen", "garden", "mitten", "mittens", "glisten", "women", "ramen", "semen",
-               "dozen", "citizen", "burden", "heaven", "happen", "open", "even", "seven", "oven", "raven",
-               "haven", "aspen", "kitchen", "lichen", "children"}},
-        {235, {"garment", "garments", "moment", "moments", "momentary", "comment", "comments", "talent", "talents"}},
-        {236, {"quarter", "quarters", "letter", "letters", "matter", "matters", "butter", "bitter", "dinner", "dinners", "summer",
-               "supper", "hammer", "banner", "manner", "manners", "copper", "pepper", "ladder", "litter",
-               "offer", "offers", "proper", "corner", "corners", "liver", "tender", "master", "mister",
-               "order", "border", "temper", "sister", "ever", "never", "center", "slumber", "cover",
-               "counter", "mutter", "batter", "scatter", "shatter", "flutter", "chatter", "clatter",
-               "patter", "platter", "utter", "otter", "ginger", "water", "after", "under", "over", "other",
-               "river", "number", "paper", "finger", "lumber", "timber", "member", "ponder", "wander",
-               "whisper", "winter", "enter", "plaster", "monster", "mistress", "hunger", "anger",
-               "silver", "weather", "feather", "leather", "father", "mother", "brother", "sister",
-               "cancer", "pepper", "slipper", "zipper", "dipper", "kipper", "hopper", "gutter", "meter",
-               "liter", "pier", "tier", "sober", "caper", "taper", "cater", "toner", "diner", "tower",
-               "power", "flower", "shower", "bower", "lever", "fever", "clever", "sever",
-               "badger", "ledger", "trigger", "bladder", "rudder", "fodder", "udder", "ember", "tinker",
-               "hanker", "banker", "anchor", "lobster", "oyster", "roster", "bolster", "holster",
-               "blister", "glimmer", "simmer", "shimmer", "stammer", "summer", "hamper", "pamper",
-               "sinner", "spanner", "tanner", "bummer", "boomer", "goner", "corner", "hover", "tatter",
-               "stagger", "staggers", "staggered", "staggering"}},
-        {237, {"surgery", "surgeries", "livery", "artery", "arteries", "every", "very", "misery", "celery", "query", "gallery", "mystery"}},
-        {238, {"forest", "forests", "honest", "earnest", "modest", "harvest", "interest", "tempest",
-               "contest", "protest", "arrest", "digest", "invest", "request", "conquest"}},
+        {224,
+         {"debate", "debated", "debates", "debating", "chocolate", "climate", "karate", "pomegranate",
+          "pirate", "pirates", "senate"}},
+        {232, {"oxen",    "been",     "warren",  "coven",   "listen", "kitten",  "kittens", "often",
+               "chicken", "chickens", "token",   "tokens",  "warden", "siren",   "omen",    "linen",
+               "garden",  "mitten",   "mittens", "glisten", "women",  "ramen",   "semen",   "dozen",
+               "citizen", "burden",   "heaven",  "happen",  "open",   "even",    "seven",   "oven",
+               "raven",   "haven",    "aspen",   "kitchen", "lichen", "children"}},
+        {235,
+         {"garment", "garments", "moment", "moments", "momentary", "comment", "comments", "talent",
+          "talents"}},
+        {236, {"quarter",   "quarters",  "letter",  "letters", "matter",  "matters", "butter",   "bitter",
+               "dinner",    "dinners",   "summer",  "supper",  "hammer",  "banner",  "manner",   "manners",
+               "copper",    "pepper",    "ladder",  "litter",  "offer",   "offers",  "proper",   "corner",
+               "corners",   "liver",     "tender",  "master",  "mister",  "order",   "border",   "temper",
+               "sister",    "ever",      "never",   "center",  "slumber", "cover",   "counter",  "mutter",
+               "batter",    "scatter",   "shatter", "flutter", "chatter", "clatter", "patter",   "platter",
+               "utter",     "otter",     "ginger",  "water",   "after",   "under",   "over",     "other",
+               "river",     "number",    "paper",   "finger",  "lumber",  "timber",  "member",   "ponder",
+               "wander",    "whisper",   "winter",  "enter",   "plaster", "monster", "mistress", "hunger",
+               "anger",     "silver",    "weather", "feather", "leather", "father",  "mother",   "brother",
+               "sister",    "cancer",    "pepper",  "slipper", "zipper",  "dipper",  "kipper",   "hopper",
+               "gutter",    "meter",     "liter",   "pier",    "tier",    "sober",   "caper",    "taper",
+               "cater",     "toner",     "diner",   "tower",   "power",   "flower",  "shower",   "bower",
+               "lever",     "fever",     "clever",  "sever",   "badger",  "ledger",  "trigger",  "bladder",
+               "rudder",    "fodder",    "udder",   "ember",   "tinker",  "hanker",  "banker",   "anchor",
+               "lobster",   "oyster",    "roster",  "bolster", "holster", "blister", "glimmer",  "simmer",
+               "shimmer",   "stammer",   "summer",  "hamper",  "pamper",  "sinner",  "spanner",  "tanner",
+               "bummer",    "boomer",    "goner",   "corner",  "hover",   "tatter",  "stagger",  "staggers",
+               "staggered", "staggering"}},
+        {237,
+         {"surgery", "surgeries", "livery", "artery", "arteries", "every", "very", "misery", "celery",
+          "query", "gallery", "mystery"}},
+        {238,
+         {"forest", "forests", "honest", "earnest", "modest", "harvest", "interest", "tempest", "contest",
+          "protest", "arrest", "digest", "invest", "request", "conquest"}},
         {243, {"garlic", "picnic", "attic", "traffic", "frolic", "arsenic", "catholic", "limerick"}},
-        {245, {"evening", "morning", "ceiling", "during", "pudding", "herring", "shilling", "awning",
-               "darling", "sibling", "nothing", "something", "anything", "everything", "thing", "king",
-               "ring", "sing", "string", "bring", "spring", "sting", "wing", "swing", "sling", "cling",
-               "fling", "sterling", "farthing", "stocking"}},
-        {248, {"polish", "polished", "polishing", "rubbish", "hashish", "finish", "finished", "radish", "punish", "vanish", "banish", "parish", "lavish", "ravish",
-               "relish", "english", "garnish", "furnish", "tarnish", "cherish", "perish", "publish"}},
+        {245, {"evening", "morning", "ceiling", "during",    "pudding",  "herring",    "shilling", "awning",
+               "darling", "sibling", "nothing", "something", "anything", "everything", "thing",    "king",
+               "ring",    "sing",    "string",  "bring",     "spring",   "sting",      "wing",     "swing",
+               "sling",   "cling",   "fling",   "sterling",  "farthing", "stocking"}},
+        {248, {"polish",  "polished", "polishing", "rubbish", "hashish", "finish", "finished", "radish",
+               "punish",  "vanish",   "banish",    "parish",  "lavish",  "ravish", "relish",   "english",
+               "garnish", "furnish",  "tarnish",   "cherish", "perish",  "publish"}},
         {250, {"amethyst", "list", "fist"}},
         {253, {"olive", "olives"}},
         {254, {"service", "promise"}},
-        {256, {"curly", "early", "only", "holy", "belly", "jelly", "bully", "family", "ally", "rally",
-               "tally", "folly", "holly", "lily", "supply", "apply", "reply", "comply", "imply", "fly",
-               "july", "italy", "monopoly", "anomaly", "assembly", "butterfly", "dragonfly", "firefly",
-               "silly", "billy", "hilly", "chilly", "smelly", "woolly", "oily", "burly", "surly", "wily"}},
+        {256, {"curly",    "early",     "only",      "holy",    "belly", "jelly", "bully",    "family",
+               "ally",     "rally",     "tally",     "folly",   "holly", "lily",  "supply",   "apply",
+               "reply",    "comply",    "imply",     "fly",     "july",  "italy", "monopoly", "anomaly",
+               "assembly", "butterfly", "dragonfly", "firefly", "silly", "billy", "hilly",    "chilly",
+               "smelly",   "woolly",    "oily",      "burly",   "surly", "wily"}},
         {257, {"cement", "comment", "moment", "segment", "element", "garment", "torment", "lament"}},
-        {261, {"mayor", "mayors", "prior", "priority", "priorities", "parlor", "major", "minor", "mirror", "error", "terror", "horror", "honor", "color", "floor",
-               "door", "poor", "tutor", "meteor", "manor", "labor", "favor", "flavor", "vapor", "harbor",
-               "neighbor", "armor", "rumor", "humor", "odor", "anchor", "splendor", "vigor", "mentor",
-               "tenor", "donor"}},
+        {261,
+         {"mayor",  "mayors", "prior",  "priority", "priorities", "parlor", "major",  "minor",    "mirror",
+          "error",  "terror", "horror", "honor",    "color",      "floor",  "door",   "poor",     "tutor",
+          "meteor", "manor",  "labor",  "favor",    "flavor",     "vapor",  "harbor", "neighbor", "armor",
+          "rumor",  "humor",  "odor",   "anchor",   "splendor",   "vigor",  "mentor", "tenor",    "donor"}},
         {260, {"apology", "apologies"}},
-        {262, {"unsavory", "history", "histories", "category", "categories", "theory", "theories", "ivory", "hickory",
-               "allegory", "savory", "story", "glory"}},
+        {262,
+         {"unsavory", "history", "histories", "category", "categories", "theory", "theories", "ivory",
+          "hickory", "allegory", "savory", "story", "glory"}},
         {264, {"battleship", "warship", "spaceship", "airship", "flagship", "steamship", "worship"}},
     };
     return words;
@@ -168,10 +188,12 @@ bool endsInAteWord(const Morphology& morph, const std::string& word)
         const std::string tail = word.substr(cut);
         if (tail.size() > 6 || !morph.lexicon().contains(tail)) continue;
         const auto p = morph.firstPhones(tail);
-        if (std::count_if(p.begin(), p.end(), [](const std::string& ph) { return isVowelPhone(ph); }) != 1) continue;
+        if (std::count_if(p.begin(), p.end(), [](const std::string& ph) { return isVowelPhone(ph); }) != 1)
+            continue;
         const std::string head = word.substr(0, cut);
-        if (morph.lexicon().contains(head) || head == "re" || head == "de" || head == "in" || head == "trans" ||
-            head == "con" || head == "col" || head == "e" || head == "pro" || head == "pre" || head == "sub")
+        if (morph.lexicon().contains(head) || head == "re" || head == "de" || head == "in" ||
+            head == "trans" || head == "con" || head == "col" || head == "e" || head == "pro" ||
+            head == "pre" || head == "sub")
             return true;
     }
     return false;
@@ -189,10 +211,11 @@ bool soundsAs(const Morphology& morph, const std::string& word, const char* soun
 AffixMatch Affixes::pastTense(const std::string& word) const
 {
     static const std::set<std::string> notPast = {
-        "seed", "feed", "weed", "need", "bed", "shed", "sled", "wed", "red", "led", "fled", "bred", "fed",
-        "sped", "shred", "hundred", "kindred", "wicked", "naked", "rugged", "sacred", "hatred", "steed",
-        "deed", "reed", "creed", "greed", "heed", "bleed", "breed", "speed", "tweed", "indeed", "embed",
-        "infrared", "bobsled", "seaweed", "bloodshed", "deathbed", "hundred"};
+        "seed",    "feed",   "weed",     "need",    "bed",     "shed",      "sled",     "wed",
+        "red",     "led",    "fled",     "bred",    "fed",     "sped",      "shred",    "hundred",
+        "kindred", "wicked", "naked",    "rugged",  "sacred",  "hatred",    "steed",    "deed",
+        "reed",    "creed",  "greed",    "heed",    "bleed",   "breed",     "speed",    "tweed",
+        "indeed",  "embed",  "infrared", "bobsled", "seaweed", "bloodshed", "deathbed", "hundred"};
     if (word.size() < 4 || word.compare(word.size() - 2, 2, "ed") != 0 || notPast.count(word)) return {};
     auto stems = morph_.basesFor(word, "ed");
     if (stems.empty()) return {};
@@ -227,7 +250,8 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
     const auto& excluded = notSuffixed();
     for (const auto& rule : kSuffixes) {
         const std::string spelling = rule.spelling;
-        if (word.size() <= spelling.size() || word.compare(word.size() - spelling.size(), spelling.size(), spelling) != 0)
+        if (word.size() <= spelling.size() ||
+            word.compare(word.size() - spelling.size(), spelling.size(), spelling) != 0)
             continue;
         if (auto it = excluded.find(rule.id); it != excluded.end() && it->second.count(word)) continue;
         if (!soundsAs(morph_, word, rule.sound)) continue;
@@ -260,9 +284,11 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
                 real = true;
             } else if (rule.id == 221) {
                 for (std::string_view end : {"ul", "il", "ol", "li", "un"})
-                    real = real || (rest.size() >= 3 && rest.compare(rest.size() - end.size(), end.size(), end) == 0);
+                    real = real ||
+                           (rest.size() >= 3 && rest.compare(rest.size() - end.size(), end.size(), end) == 0);
             } else if (rule.id == 261) {
-                real = rest.size() >= 4 && startsWithLatinStem(rest.substr(0, 4)) && startsWithLatinStem(rest);
+                real =
+                    rest.size() >= 4 && startsWithLatinStem(rest.substr(0, 4)) && startsWithLatinStem(rest);
             } else {
                 real = rest.size() >= rule.minRest && hasVowel(rest);
             }
@@ -277,10 +303,12 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
                     for (const auto& bp : morph_.allPhones(rest))
                         if (phonesHavePrefix(wp, bp)) match.base = rest;
             } else if (real && rule.id != 254 && rule.id != 246 && rule.id != 240 && rule.id != 252 &&
-                       rule.id != 259 && rule.id != 260 && rule.id != 270 && rule.id != 226 && rule.id != 268) {
+                       rule.id != 259 && rule.id != 260 && rule.id != 270 && rule.id != 226 &&
+                       rule.id != 268) {
                 // famous = fame + ous, creative = create + ive, studious = study + ous.
                 auto stems = morph_.basesFor(word, spelling);
-                if (stems.empty() && (spelling == "ious" || spelling == "ial")) stems = morph_.basesFor(word, spelling.substr(1));  // glorious
+                if (stems.empty() && (spelling == "ious" || spelling == "ial"))
+                    stems = morph_.basesFor(word, spelling.substr(1));  // glorious
                 for (const auto& stem : stems)
                     if (stem.change != StemChange::None && stem.base.size() >= 3) {
                         match.base = stem.base;
@@ -297,7 +325,8 @@ std::vector<AffixMatch> Affixes::suffixes(const std::string& word) const
         return std::any_of(out.begin(), out.end(), [id](const AffixMatch& m) { return m.id == id; });
     };
     const auto drop = [&](int id) {
-        out.erase(std::remove_if(out.begin(), out.end(), [id](const AffixMatch& m) { return m.id == id; }), out.end());
+        out.erase(std::remove_if(out.begin(), out.end(), [id](const AffixMatch& m) { return m.id == id; }),
+                  out.end());
     };
     if (has(225) || has(267)) drop(241);
     if (has(225) || has(267) || has(241)) drop(217);

@@ -7,9 +7,9 @@
 //   silent e (make, com-plete)                        Silent E
 //   a vowel that ends its syllable (go, ba-by, a-bout) Open Syllable
 //   otherwise (cat, rab-bit)                          Closed Syllable
-#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 

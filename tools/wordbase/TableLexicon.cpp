@@ -75,10 +75,7 @@ bool TableLexicon::load(const std::string& lexiconPath, const std::string& baseF
     return true;
 }
 
-bool TableLexicon::contains(std::string_view word) const
-{
-    return words_.count(std::string(word)) != 0;
-}
+bool TableLexicon::contains(std::string_view word) const { return words_.count(std::string(word)) != 0; }
 
 std::vector<std::string> TableLexicon::pronunciations(std::string_view word) const
 {

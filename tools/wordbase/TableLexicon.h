@@ -2,12 +2,12 @@
 // An in-memory LexiconView, filled word by word (tests) or from the committed
 // data/lexicon.tsv and data/baseforms.tsv files (the builder and the gold-set test).
 
-#include "LexiconView.h"
-
 #include <istream>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "LexiconView.h"
 
 namespace moxlet::wordbase::affixes {
 

@@ -27,18 +27,21 @@ std::string vowelPart(const SoundUnit& u)
     // The u of qu says w, a consonant: squash and quan-ti-ty are closed, not vowel pairs.
     if (k > 0 && k + 1 < u.letters.size() && u.letters[k - 1] == 'q' && u.letters[k] == 'u') ++k;
     std::string v = u.letters.substr(k);
-    while (!v.empty() && !isVowelLetter(v.back()) && v.back() != 'w' && v.back() != 'h' && v.back() != 'g') v.pop_back();
+    while (!v.empty() && !isVowelLetter(v.back()) && v.back() != 'w' && v.back() != 'h' && v.back() != 'g')
+        v.pop_back();
     return v;
 }
 
 bool hasRSegment(const SoundUnit& u)
 {
-    static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER, seg::IR, seg::OR,
-                                    seg::UR, seg::WAR, seg::WOR};
+    static const std::set<int> r = {seg::AR, seg::EAR_Ear, seg::EAR_Er, seg::EAR_Air, seg::ER,
+                                    seg::IR, seg::OR,      seg::UR,     seg::WAR,     seg::WOR};
     if (u.letters == "ture" || u.letters == "sure" || u.letters == "dure" || u.letters == "quar" ||
-        u.letters == "ssure") return true;
+        u.letters == "ssure")
+        return true;
     if (u.letters == "air" || u.letters == "eer" || u.letters == "our" || u.letters == "oar" ||
-        u.letters == "ier") return true;  // hair, deer, tour, board, pier
+        u.letters == "ier")
+        return true;  // hair, deer, tour, board, pier
     return std::any_of(u.segments.begin(), u.segments.end(), [&](int s) { return r.count(s) > 0; });
 }
 
@@ -49,7 +52,8 @@ bool isLongSingle(const SoundUnit& u)
     if (u.kind == UnitKind::LongVowel) return true;
     if (u.letters == "y" && std::find(u.segments.begin(), u.segments.end(), seg::Y_LongI) != u.segments.end())
         return true;  // type, style
-    return u.letters == "o" && std::find(u.segments.begin(), u.segments.end(), seg::O_Long) != u.segments.end();
+    return u.letters == "o" &&
+           std::find(u.segments.begin(), u.segments.end(), seg::O_Long) != u.segments.end();
 }
 
 bool isShortStressed(const Phone& p)
@@ -72,7 +76,8 @@ int droppedVowel(const SoundAlignment& a, std::size_t k)
     if (k == 0 || k + 1 >= a.units.size()) return -1;
     const SoundUnit& u = a.units[k];
     const bool silentE = u.kind == UnitKind::SilentE && u.letters == "e";  // op(e)ra
-    if ((u.kind != UnitKind::Unexplained && !silentE) || !u.phones.empty() || u.letters.size() != 1) return -1;
+    if ((u.kind != UnitKind::Unexplained && !silentE) || !u.phones.empty() || u.letters.size() != 1)
+        return -1;
     if (!soundingConsonant(a.units[k - 1]) || !soundingConsonant(a.units[k + 1])) return -1;
     if (isVowelLetter(a.units[k - 1].letters.back()) || isVowelLetter(a.units[k + 1].letters[0])) return -1;
     // A silent e before a consonant other than r, l, n, or after r, ends a word part
@@ -130,14 +135,16 @@ struct Tagger {
         const bool edAfterDouble = q < a.units.size() && unit(q).letters == "ed" &&
                                    (consonants != 1 || doubledLetter(unit(q - 1)) ||
                                     (unit(q - 1).letters.size() > 1 && unit(q - 1).letters != "th"));
-        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q)) && !edAfterDouble)
+        if (q < a.units.size() && consonants > 0 && consonants <= 2 && isSilentEUnit(unit(q)) &&
+            !edAfterDouble)
             return static_cast<int>(q);
         // The a of -ange keeps its long sound when the e sounds or is dropped before an
         // ending (changes, changing, stranger, danger): the soft g still shows it.
         if (unit(k).letters == "a" && k + 1 < a.units.size() && unit(k + 1).letters == "ng" &&
             unit(k + 1).phones.size() == 2 && unit(k + 1).phones[1].sym == "JH") {
             const auto after = static_cast<std::size_t>(unit(k + 1).letterStart) + 2;
-            if (after < a.word.size() && (a.word[after] == 'e' || a.word[after] == 'i')) return static_cast<int>(k + 1);
+            if (after < a.word.size() && (a.word[after] == 'e' || a.word[after] == 'i'))
+                return static_cast<int>(k + 1);
         }
         // ce, ge, gue units carry their own silent e (page, race, change, plague, vague).
         for (std::size_t c = k + 1; c < a.units.size() && c <= k + 2 && !unit(c).vowel(); ++c)
@@ -199,7 +206,8 @@ struct Tagger {
                 if (nl.size() > 2 && nl[0] == nl[1] && !isVowelLetter(nl[0])) closedAfter = true;
             }
             // A consonant sound in the vowel's own unit closes the syllable: walk, salt, ball.
-            if (u.letters == "alk" || u.letters == "alt" || u.letters == "all" || u.letters == "al") closedAfter = true;
+            if (u.letters == "alk" || u.letters == "alt" || u.letters == "all" || u.letters == "al")
+                closedAfter = true;
             if (u.letters == "le" || u.letters == "stle" || (u.letters == "l" && u.phones.size() == 2)) {
                 type[s] = seg::ConsonantLE;
             } else if (hasRSegment(u)) {
@@ -247,10 +255,9 @@ struct Tagger {
 
     void units()
     {
-        static const char* const kShEndings[][2] = {{"cial", "225"}, {"cian", "226"}, {"cient", "227"},
-                                                   {"cience", "227"}, {"cious", "228"}, {"tious", "228"},
-                                                   {"tial", "267"}, {"tian", "268"}, {"tient", "269"},
-                                                   {"tience", "269"}};
+        static const char* const kShEndings[][2] = {
+            {"cial", "225"},  {"cian", "226"}, {"cient", "227"}, {"cience", "227"}, {"cious", "228"},
+            {"tious", "228"}, {"tial", "267"}, {"tian", "268"},  {"tient", "269"},  {"tience", "269"}};
         for (std::size_t k = 0; k < a.units.size(); ++k) {
             const SoundUnit& u = unit(k);
             const auto s = static_cast<std::size_t>(u.syllable);
@@ -268,15 +275,20 @@ struct Tagger {
                 break;
             case UnitKind::SilentE:
                 if (silentEExplained(k)) break;
-                if (const int reduced = droppedVowel(a, k); reduced >= 0) out.insert(reduced);
-                else rote = true;
+                if (const int reduced = droppedVowel(a, k); reduced >= 0)
+                    out.insert(reduced);
+                else
+                    rote = true;
                 break;
             case UnitKind::LongVowel: {
                 const int t = s < type.size() ? type[s] : -1;
                 const bool iAsE = u.letters == "i" && u.phones.size() == 1 && u.phones[0].sym == "IY";
-                if (kindOld[k]) out.insert(seg::KindOldWords);
-                else if (t == seg::OpenSyllable || (!iAsE && t == seg::SilentE) || longBeforeSilentLetter(k)) {
-                } else rote = true;
+                if (kindOld[k])
+                    out.insert(seg::KindOldWords);
+                else if (t == seg::OpenSyllable || (!iAsE && t == seg::SilentE) ||
+                         longBeforeSilentLetter(k)) {
+                } else
+                    rote = true;
                 break;
             }
             case UnitKind::Phonogram:

@@ -3,9 +3,9 @@
 // VowelSounds.h).  A one-letter long vowel gets no phonogram (its syllable
 // type explains it), except O (ō).  The consonant ids of the same parse are
 // the consonant tagger's; tagging them here too changes nothing (a set).
-#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 

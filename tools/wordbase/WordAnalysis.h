@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "Lexicon.h"
-#include "core/catalogue/SegmentSet.h"
 #include "SoundAligner.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet::wordbase {
 
 struct WordAnalysis {
     const LexiconEntry* entry = nullptr;
     std::string word;
-    Phones phones;                   // the pronunciation tagged
-    int syllables = 1;               // the word's syllable count (1..9)
+    Phones phones;      // the pronunciation tagged
+    int syllables = 1;  // the word's syllable count (1..9)
     SegmentSet segments;
     bool homophone = false;
     bool rootFlag = false;

@@ -6,10 +6,10 @@
 #include <set>
 
 #include "Inflections.h"
-#include "core/catalogue/SegmentIds.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
 #include "WordAnalysis.h"
+#include "core/catalogue/SegmentIds.h"
 
 namespace moxlet::wordbase {
 
@@ -98,8 +98,9 @@ std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem:
     for (std::size_t i = 0; i < entries.size(); ++i) index[entries[i].word] = i;
     std::vector<std::size_t> order(entries.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t x, std::size_t y) { return entries[x].word.size() < entries[y].word.size(); });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        return entries[x].word.size() < entries[y].word.size();
+    });
     for (std::size_t i : order) {
         RegularInflection how;
         const LexiconEntry* base = inflectionBase(entries[i], lexicon, &how);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "Lexicon.h"
-#include "core/catalogue/SegmentSet.h"
 #include "WordAnalysis.h"
+#include "core/catalogue/SegmentSet.h"
 
 namespace moxlet::wordbase {
 

@@ -42,7 +42,8 @@ WordBaseImage layOutWordBase(const std::vector<BuiltWord>& words)
             auto& block = blocks[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)];
             std::vector<std::pair<std::uint64_t, std::size_t>> order;
             order.reserve(block.size());
-            for (std::size_t i : block) order.emplace_back(stableHash(words[i].word, static_cast<std::uint64_t>(s) + 1), i);
+            for (std::size_t i : block)
+                order.emplace_back(stableHash(words[i].word, static_cast<std::uint64_t>(s) + 1), i);
             std::sort(order.begin(), order.end(), [&](const auto& x, const auto& y) {
                 return x.first != y.first ? x.first < y.first : words[x.second].word < words[y.second].word;
             });
@@ -54,7 +55,8 @@ WordBaseImage layOutWordBase(const std::vector<BuiltWord>& words)
                 rec.Length = static_cast<std::int16_t>(w.word.size());
                 rec.Segments = w.segments;
                 rec.WordText.assign(w.word);
-                const auto seed = static_cast<std::int16_t>(stableHash(w.word, 0x5EED0000ULL + static_cast<std::uint64_t>(next)) & 0x7FFF);
+                const auto seed = static_cast<std::int16_t>(
+                    stableHash(w.word, 0x5EED0000ULL + static_cast<std::uint64_t>(next)) & 0x7FFF);
                 const RawWordRecord raw = encodeWordRecord(rec, next, seed);
                 image.bytes.insert(image.bytes.end(), raw.begin(), raw.end());
                 ++next;

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/words/OffsetIndex.h"
 #include "WordBaseBuilder.h"
+#include "core/words/OffsetIndex.h"
 
 namespace moxlet::wordbase {
 

@@ -9,13 +9,13 @@
 #include <iostream>
 
 #include "ListingWriter.h"
+#include "OffsetIndexWriter.h"
 #include "SoundAligner.h"
 #include "SoundBridge.h"
 #include "Taggers.h"
-#include "core/words/WordListing.h"
-#include "OffsetIndexWriter.h"
 #include "WordBaseBuilder.h"
 #include "WordBaseWriter.h"
+#include "core/words/WordListing.h"
 
 namespace {
 
@@ -56,10 +56,13 @@ int main(int argc, char** argv)
                     continue;
                 }
                 WordAnalysis a = WordAnalysis::analyse(*e);
-                // The sound aligner's parse, the one every tagger reads: letters:phones:kind+segments/syllable.
+                // The sound aligner's parse, the one every tagger reads:
+                // letters:phones:kind+segments/syllable.
                 std::cout << a.word << "\t" << phoneKey(a.phones) << "\t" << describe(soundAlignmentOf(a));
                 for (const auto& w : built)
-                    if (w.word == a.word) std::cout << "\t" << moxlet::segmentIdList(w.segments) << "\t" << moxlet::wordFlags(w.segments);
+                    if (w.word == a.word)
+                        std::cout << "\t" << moxlet::segmentIdList(w.segments) << "\t"
+                                  << moxlet::wordFlags(w.segments);
                 std::cout << "\n";
             }
         } catch (const std::exception& ex) {
@@ -73,8 +76,10 @@ int main(int argc, char** argv)
     bool stats = false;
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--index-dir" && i + 1 < argc) indexDir = argv[++i];
-        else if (arg == "--stats") stats = true;
+        if (arg == "--index-dir" && i + 1 < argc)
+            indexDir = argv[++i];
+        else if (arg == "--stats")
+            stats = true;
     }
     const auto start = std::chrono::steady_clock::now();
     try {
@@ -84,21 +89,27 @@ int main(int argc, char** argv)
         const WordBaseImage image = layOutWordBase(words);
         std::filesystem::create_directories(outDir);
         std::filesystem::create_directories(indexDir);
-        bool ok = writeIfChanged(outDir / "WORDBASE.WDB", std::string(image.bytes.begin(), image.bytes.end()));
+        bool ok =
+            writeIfChanged(outDir / "WORDBASE.WDB", std::string(image.bytes.begin(), image.bytes.end()));
         ok = writeIfChanged(outDir / "wordbase-listing.tsv", listingText(words)) && ok;
         for (int m = 1; m <= 3; ++m)
-            ok = writeIfChanged(indexDir / ("WordOff" + std::to_string(m) + ".cpp"), offsetModuleSource(image.index, m)) && ok;
+            ok = writeIfChanged(indexDir / ("WordOff" + std::to_string(m) + ".cpp"),
+                                offsetModuleSource(image.index, m)) &&
+                 ok;
         if (!ok) {
             std::cerr << "moxlet-wordbase: cannot write the outputs in " << outDir << "\n";
             return 1;
         }
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-        std::cout << "moxlet-wordbase: " << words.size() << " words, " << image.recordCount << " records, " << ms
-                  << " ms\n";
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+                .count();
+        std::cout << "moxlet-wordbase: " << words.size() << " words, " << image.recordCount << " records, "
+                  << ms << " ms\n";
         if (!unexplained.empty()) {
             std::cout << "moxlet-wordbase: " << unexplained.size()
                       << " words with a part no segment explains, made Rote Words:";
-            for (std::size_t k = 0; k < unexplained.size() && k < 400; ++k) std::cout << " " << unexplained[k];
+            for (std::size_t k = 0; k < unexplained.size() && k < 400; ++k)
+                std::cout << " " << unexplained[k];
             std::cout << "\n";
         }
         if (stats) {

@@ -15,8 +15,7 @@ std::vector<Command>& registry()
 }
 }  // namespace
 
-Command::Registration::Registration(std::string name, std::string usage, std::string summary,
-                                    CommandFn run)
+Command::Registration::Registration(std::string name, std::string usage, std::string summary, CommandFn run)
 {
     registry().push_back({std::move(name), std::move(usage), std::move(summary), run});
 }

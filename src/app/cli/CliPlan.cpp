@@ -29,7 +29,8 @@ int loadCliPlan(const std::string& profileArg, const std::string& recordArg, con
 {
     const long profile = positive(profileArg), record = positive(recordArg);
     if (profile < 1 || profile > kMaxProfileNo || record < 1) {
-        err << "moxlet-cli: N is a profile number (1 to " << kMaxProfileNo << ") and RECORD a plan record (1, 2, ...)\n";
+        err << "moxlet-cli: N is a profile number (1 to " << kMaxProfileNo
+            << ") and RECORD a plan record (1, 2, ...)\n";
         return 2;
     }
     DiskFileSystem fs(dir);

@@ -37,8 +37,8 @@ CliWordBase::CliWordBase(std::ostream& err)
 
 std::string wordLine(const WordRecord& word)
 {
-    return word.WordText.trimmed() + "\t" + std::to_string(word.OrderKey) + "\t" + segmentIdList(word.Segments) +
-           "\t" + wordFlags(word.Segments);
+    return word.WordText.trimmed() + "\t" + std::to_string(word.OrderKey) + "\t" +
+           segmentIdList(word.Segments) + "\t" + wordFlags(word.Segments);
 }
 
 }  // namespace moxlet::cli

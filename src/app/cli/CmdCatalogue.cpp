@@ -11,8 +11,8 @@
 
 #include <ostream>
 
-#include "core/catalogue/Catalogue.h"
 #include "app/cli/Command.h"
+#include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 
 namespace moxlet::cli {
@@ -27,16 +27,15 @@ int runCatalogue(const Args& args, std::ostream& out, std::ostream& err)
     }
     for (SegmentId s : listAllSegments()) {
         const std::string stored = segmentName(s);
-        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t'
-            << groupOf(s) << '\t' << cp1252ToUtf8(segmentMeaning(s)) << '\n';
+        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t' << groupOf(s) << '\t'
+            << cp1252ToUtf8(segmentMeaning(s)) << '\n';
     }
     return 0;
 }
 
 const Command::Registration registration{
     "catalogue", "catalogue",
-    "list the word segments: id, stored name, displayed name, group, meaning (tab-separated)",
-    &runCatalogue};
+    "list the word segments: id, stored name, displayed name, group, meaning (tab-separated)", &runCatalogue};
 
 }  // namespace
 

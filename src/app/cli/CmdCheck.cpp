@@ -7,10 +7,10 @@
 #include <ostream>
 
 #include "app/cli/Command.h"
-#include "core/shell/DataCheck.h"
 #include "app/cli/DataDirPrompt.h"
-#include "core/store/DiskFileSystem.h"
 #include "core/catalogue/Marks.h"
+#include "core/shell/DataCheck.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 

@@ -48,12 +48,14 @@ void printSlots(std::ostream& out, const PlanSession& s, int section)
                 out << ' ' << cp1252ToUtf8(s.spellWord(slot, c).trimmed())
                     << (tag == kTypedWord ? std::string("(typed)") : "@" + std::to_string(tag));
             }
-            out << "  (thinning offset " << offset(s.plan.SpellingThinOffset[static_cast<std::size_t>(slot)]) << ')';
+            out << "  (thinning offset " << offset(s.plan.SpellingThinOffset[static_cast<std::size_t>(slot)])
+                << ')';
         }
         if (section == Review || section == New) {
             const int kind = section == Review ? ReviewList : NewList;
-            const std::int16_t thin = section == Review ? s.plan.ReviewThinOffset[static_cast<std::size_t>(slot)]
-                                                        : s.plan.NewThinOffset[static_cast<std::size_t>(slot)];
+            const std::int16_t thin = section == Review
+                                          ? s.plan.ReviewThinOffset[static_cast<std::size_t>(slot)]
+                                          : s.plan.NewThinOffset[static_cast<std::size_t>(slot)];
             out << "  (thinning offset " << offset(thin) << ")\n     ";
             int shown = 0;
             for (int k = 0; k < kListPositions; ++k) {
@@ -85,8 +87,7 @@ int runPlan(const Args& args, std::ostream& out, std::ostream& err)
     PlanSession s;
     DataFile profiles = openProfileFile(ctx);
     const bool found = readProfileRecord(ctx, profiles, static_cast<std::int32_t>(n), s.student) &&
-                       s.student.InUse == 1 &&
-                       openPlan(ctx, s, static_cast<std::int32_t>(record), &problems);
+                       s.student.InUse == 1 && openPlan(ctx, s, static_cast<std::int32_t>(record), &problems);
     for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
     for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
     if (!found) {
@@ -94,7 +95,8 @@ int runPlan(const Args& args, std::ostream& out, std::ostream& err)
         return 1;
     }
     const LessonPlan& p = s.plan;
-    out << "Plan " << record << " of " << cp1252ToUtf8(studentListText(s.student)) << " (" << s.fileName << ")\n"
+    out << "Plan " << record << " of " << cp1252ToUtf8(studentListText(s.student)) << " (" << s.fileName
+        << ")\n"
         << "Lesson date: " << cp1252ToUtf8(p.LessonDate.trimmed()) << '\n'
         << "Syllables: " << p.SyllableMin << " to " << p.SyllableMax << '\n'
         << "List sizes made with: Review " << listSize(p.PlanReviewListSize) << ", New "
@@ -107,7 +109,8 @@ int runPlan(const Args& args, std::ostream& out, std::ostream& err)
     out << "Sentences:\n";
     for (int k = 0; k < kDictationSentences; ++k)
         if (!p.Sentence[static_cast<std::size_t>(k)].blank())
-            out << "  " << k + 1 << ". " << cp1252ToUtf8(p.Sentence[static_cast<std::size_t>(k)].trimmed()) << '\n';
+            out << "  " << k + 1 << ". " << cp1252ToUtf8(p.Sentence[static_cast<std::size_t>(k)].trimmed())
+                << '\n';
     out << "Reading: " << cp1252ToUtf8(p.Sentence[kReadingLine].trimmed()) << '\n' << "Studied:";
     for (SegmentId id : listSet(p.PlanStudiedSegments)) out << ' ' << id;
     out << '\n';

@@ -37,7 +37,8 @@ int runPlanPdf(const Args& args, std::ostream& out, std::ostream& err)
         return 2;
     }
     CliPlan loaded;
-    if (int status = loadCliPlan(positional[0], positional[1], positional.size() > 3 ? positional[3] : ".", loaded, err))
+    if (int status = loadCliPlan(positional[0], positional[1], positional.size() > 3 ? positional[3] : ".",
+                                 loaded, err))
         return status;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -51,8 +52,9 @@ int runPlanPdf(const Args& args, std::ostream& out, std::ostream& err)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(positional[2]));
     Options& options = loaded.options.values;
-    const PlanOutput output{loaded.session.student.FirstName.trimmed(), loaded.session.student.LastName.trimmed(),
-                            loaded.session.plan, options, font >= 0 ? font : options.FontSizeMode};
+    const PlanOutput output{loaded.session.student.FirstName.trimmed(),
+                            loaded.session.student.LastName.trimmed(), loaded.session.plan, options,
+                            font >= 0 ? font : options.FontSizeMode};
     const int failure = ui::printPlanOn(printer, 1, output);
     if (failure != 0) {
         err << ui::printerErrorText(failure) << "\n";

@@ -20,9 +20,11 @@ int runPlanText(const Args& args, std::ostream& out, std::ostream& err)
         return 2;
     }
     CliPlan loaded;
-    if (int status = loadCliPlan(args[0], args[1], args.size() > 2 ? args[2] : ".", loaded, err)) return status;
-    const PlanOutput output{loaded.session.student.FirstName.trimmed(), loaded.session.student.LastName.trimmed(),
-                            loaded.session.plan, loaded.options.values, loaded.options.values.FontSizeMode};
+    if (int status = loadCliPlan(args[0], args[1], args.size() > 2 ? args[2] : ".", loaded, err))
+        return status;
+    const PlanOutput output{loaded.session.student.FirstName.trimmed(),
+                            loaded.session.student.LastName.trimmed(), loaded.session.plan,
+                            loaded.options.values, loaded.options.values.FontSizeMode};
     out << planText(output);
     return 0;
 }

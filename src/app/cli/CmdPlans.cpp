@@ -11,10 +11,10 @@
 
 #include "app/cli/Command.h"
 #include "app/cli/DataDirPrompt.h"
-#include "core/store/DiskFileSystem.h"
 #include "core/catalogue/Marks.h"
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 
@@ -44,7 +44,9 @@ int runPlans(const Args& args, std::ostream& out, std::ostream& err)
     auto number = static_cast<std::int32_t>(n);
     bool owned = false;
     for (const auto& e : listProfiles(ctx, &problems)) owned = owned || e.record == number;
-    if (!owned) problems.push_back({*planFileName(number), 0, "profile " + std::to_string(n) + " is not a live profile"});
+    if (!owned)
+        problems.push_back(
+            {*planFileName(number), 0, "profile " + std::to_string(n) + " is not a live profile"});
     for (const auto& e : listPlans(ctx, number, &problems)) {
         out << e.record << '\t' << cp1252ToUtf8(e.date);
         const char* labels[] = {"A:", "R:", "S:", "N:"};
@@ -61,8 +63,7 @@ int runPlans(const Args& args, std::ostream& out, std::ostream& err)
 
 const Command::Registration registration{
     "plans", "plans N [DIR]",
-    "list the plans of profile N, newest first: record, date, segment ids of each section",
-    &runPlans};
+    "list the plans of profile N, newest first: record, date, segment ids of each section", &runPlans};
 
 }  // namespace
 

@@ -8,12 +8,12 @@
 
 #include <ostream>
 
-#include "core/catalogue/Catalogue.h"
 #include "app/cli/Command.h"
 #include "app/cli/DataDirPrompt.h"
-#include "core/store/DiskFileSystem.h"
+#include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/profiles/ProfileFile.h"
+#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 

@@ -12,6 +12,8 @@
 // Prints the answer in UTF-8.  Exit status: 0 the word is offered, 1 it is
 // not, 2 bad usage or no answer (no such student, no word base).
 
+#include <ostream>
+
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
 #include "app/cli/DataDirPrompt.h"
@@ -20,8 +22,6 @@
 #include "core/profiles/ProfileFile.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
-
-#include <ostream>
 
 namespace moxlet::cli {
 
@@ -110,11 +110,9 @@ int runWhy(const Args& args, std::ostream& out, std::ostream& err)
     const auto profiles = listProfiles(ctx);
     for (const auto& e : profiles)
         if (e.record == profileNo) student = &e.profile;
-    for (const auto& t : prompt.texts)
-        err << cp1252ToUtf8(t) << '\n';
+    for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
     if (!student) {
-        err << "moxlet-cli: there is no student " << profileNo
-            << " in PROFILES.DAT of this folder\n";
+        err << "moxlet-cli: there is no student " << profileNo << " in PROFILES.DAT of this folder\n";
         return 2;
     }
 
@@ -132,6 +130,6 @@ const Command::Registration registration{
     "why", "why N WORD [--segment S] [--new] [--offset K]",
     "say why student N's lists offer a word or not (exit 0 offered, 1 not, 2 bad usage)", &runWhy};
 
-} // namespace
+}  // namespace
 
-} // namespace moxlet::cli
+}  // namespace moxlet::cli

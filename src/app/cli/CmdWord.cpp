@@ -31,14 +31,15 @@ int runWord(const Args& args, std::ostream& out, std::ostream& err)
         wanted.emplace(lower, std::string());
     }
     std::size_t found = 0;
-    const bool ok = wb.wordBase->readRun(1, wb.wordBase->recordCount(), [&](std::int32_t, const WordRecord& w) {
-        if (found == wanted.size()) return;
-        auto it = wanted.find(w.WordText.trimmed());
-        if (it != wanted.end() && it->second.empty()) {
-            it->second = wordLine(w);
-            ++found;
-        }
-    });
+    const bool ok =
+        wb.wordBase->readRun(1, wb.wordBase->recordCount(), [&](std::int32_t, const WordRecord& w) {
+            if (found == wanted.size()) return;
+            auto it = wanted.find(w.WordText.trimmed());
+            if (it != wanted.end() && it->second.empty()) {
+                it->second = wordLine(w);
+                ++found;
+            }
+        });
     for (const auto& a : args) {
         std::string lower = a;
         std::transform(lower.begin(), lower.end(), lower.begin(),

@@ -9,9 +9,9 @@
 
 #include <ostream>
 
-#include "core/catalogue/Catalogue.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
+#include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 
 namespace moxlet::cli {
@@ -29,7 +29,8 @@ int runStats(const Args& args, std::ostream& out, std::ostream& err)
     out << "records\t" << wb.wordBase->recordCount() << '\t' << indexedRecordCount() << '\n';
     for (int k = 1; k <= kIndexSyllables; ++k) {
         long n = 0;
-        for (int s = 0; s < kSegmentCount; ++s) n += wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
+        for (int s = 0; s < kSegmentCount; ++s)
+            n += wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
         out << "syllables\t" << k << '\t' << n << '\n';
     }
     for (int s = 0; s < kSegmentCount; ++s) {

@@ -103,7 +103,8 @@ int runWordList(const Args& args, std::ostream& out, std::ostream& err)
     for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
     for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
     if (!live) {
-        err << "moxlet-cli: profile " << request.profile << " is not a live profile in " << request.dir << "\n";
+        err << "moxlet-cli: profile " << request.profile << " is not a live profile in " << request.dir
+            << "\n";
         return 1;
     }
 
@@ -120,7 +121,8 @@ int runWordList(const Args& args, std::ostream& out, std::ostream& err)
         tool.slots()[p] = static_cast<std::int16_t>(at - lines.begin());
     }
 
-    std::unique_ptr<Random> random = request.seeded ? std::make_unique<SeededRandom>(request.seed) : makeClockRandom();
+    std::unique_ptr<Random> random =
+        request.seeded ? std::make_unique<SeededRandom>(request.seed) : makeClockRandom();
     CliWordBase wb(err);
     const GenerationReport report =
         tool.generate(wb.wordBase.get(), wb.source.index, *random, options.values.HomophoneMode);

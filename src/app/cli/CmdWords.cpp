@@ -5,9 +5,9 @@
 
 #include <ostream>
 
-#include "core/words/CandidateCollector.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
+#include "core/words/CandidateCollector.h"
 
 namespace moxlet::cli {
 

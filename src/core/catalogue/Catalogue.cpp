@@ -40,8 +40,7 @@ std::vector<SegmentId> listSet(const SegmentSet& set)
     for (int w = 1; w <= kSetWords; ++w) {
         for (int bit = 0; bit < 15; ++bit) {
             const int s = (w - 1) * 15 + bit;
-            if (set.contains(s) && !segmentName(s).empty())
-                ids.push_back(static_cast<SegmentId>(s));
+            if (set.contains(s) && !segmentName(s).empty()) ids.push_back(static_cast<SegmentId>(s));
         }
     }
     return ids;
@@ -71,8 +70,7 @@ CollapsedSet collapseGroups(SegmentSet p)
             complete = (p.word(w) & mask.word(w)) == mask.word(w);
         if (!complete) continue;
         result.groups.push_back(static_cast<int>(g));
-        for (int w = 1; w <= kSetWords; ++w)
-            p.word(w) = static_cast<std::int16_t>(p.word(w) ^ mask.word(w));
+        for (int w = 1; w <= kSetWords; ++w) p.word(w) = static_cast<std::int16_t>(p.word(w) ^ mask.word(w));
     }
     result.segments = listSet(p);
     return result;

@@ -27,19 +27,19 @@
 #include <string_view>
 #include <vector>
 
-#include "core/store/FixedText.h"
 #include "core/catalogue/SegmentIds.h"
 #include "core/catalogue/SegmentSet.h"
+#include "core/store/FixedText.h"
 
 namespace moxlet {
 
 inline constexpr std::size_t kSegmentSlots = seg::Slots;  // ids 0..360
-inline constexpr int kSegmentCount = seg::Count;           // ids 0..331 carry a name
+inline constexpr int kSegmentCount = seg::Count;          // ids 0..331 carry a name
 inline constexpr int kFirstBlend = seg::FirstBlend;
 inline constexpr int kLastBlend = seg::LastBlend;
 inline constexpr int kFirstWithMeaning = seg::FirstPrefix;  // prefixes, chameleon prefixes,
 inline constexpr int kLastWithMeaning = seg::LastRoot;      // suffixes and roots
-inline constexpr std::size_t kMeaningSlots = 196;  // index id - kFirstWithMeaning
+inline constexpr std::size_t kMeaningSlots = 196;           // index id - kFirstWithMeaning
 inline constexpr std::size_t kGroupCount = 21;
 inline constexpr std::size_t kBlendCount = kLastBlend - kFirstBlend + 1;
 
@@ -85,8 +85,8 @@ std::string groupTitle(int g);
 
 // A set prepared for listing with complete groups named by their title.
 struct CollapsedSet {
-    std::vector<int> groups;         // complete groups, ascending
-    std::vector<SegmentId> segments; // the remaining named segments, id order
+    std::vector<int> groups;          // complete groups, ascending
+    std::vector<SegmentId> segments;  // the remaining named segments, id order
 };
 
 // Names every group whose members are all in p and lists the rest one by

@@ -134,7 +134,10 @@ constinit const std::array<FixedText<42>, kMeaningSlots> SegmentMeaning = {{
     /* 280 CID(E)/CIS(E)     */ meaning("Latin, caedere = to cut/strike"),
     /* 281 CLAIM/CLAM        */ meaning("Latin, clamare = to shout"),
     /* 282 CLUD(E)/CLUS(E)   */ meaning("Latin, claudere = to shut/close"),
-    /* 283 COMPLY            */ meaning("Latin, compl" "\xA4" "re = to fill/complete"),
+    /* 283 COMPLY            */
+    meaning("Latin, compl"
+            "\xA4"
+            "re = to fill/complete"),
     /* 284 CORD/COUR/COR     */ meaning("Latin, cord/cor = heart"),
     /* 285 CRED              */ meaning("Latin, credere = to trust/believe"),
     /* 286 CUR/COURSE        */ meaning("Latin, currere = to run"),
@@ -158,7 +161,10 @@ constinit const std::array<FixedText<42>, kMeaningSlots> SegmentMeaning = {{
     /* 304 NAT               */ meaning("Latin, nasci = to be born"),
     /* 305 NOM/NOMIN         */ meaning("Latin, nominare = to name"),
     /* 306 PEL/PULS          */ meaning("Latin, pellere/pulsus = push/beat"),
-    /* 307 PEND/PENS         */ meaning("Latin, pend" "\xA4" "re = to hang"),
+    /* 307 PEND/PENS         */
+    meaning("Latin, pend"
+            "\xA4"
+            "re = to hang"),
     /* 308 PLY/PLIC          */ meaning("Latin, plicare = to fold"),
     /* 309 PORT              */ meaning("Latin, portare = to carry"),
     /* 310 POS/PON/POUND     */ meaning("Latin, ponere = to put"),
@@ -173,14 +179,23 @@ constinit const std::array<FixedText<42>, kMeaningSlots> SegmentMeaning = {{
     /* 319 SPEC/SPIC/SPECT   */ meaning("Latin, specere = to look"),
     /* 320 SPIR(E)           */ meaning("Latin, spirare = to breathe"),
     /* 321 STRUCT            */ meaning("Latin, struere = to build"),
-    /* 322 TAIN/TENT         */ meaning("Latin, ten" "\xA4" "re = to hold"),
+    /* 322 TAIN/TENT         */
+    meaning("Latin, ten"
+            "\xA4"
+            "re = to hold"),
     /* 323 TENS/TEND/TENT    */ meaning("Latin, tendere = to stretch"),
     /* 324 TRACT             */ meaning("Latin, trahere = to pull/draw"),
     /* 325 TRIB              */ meaning("Latin, tribuere = to grant"),
-    /* 326 VAL/VAIL          */ meaning("Latin, val" "\xA4" "re = to be of worth"),
+    /* 326 VAL/VAIL          */
+    meaning("Latin, val"
+            "\xA4"
+            "re = to be of worth"),
     /* 327 VENT/VENE         */ meaning("Latin, venire = to come"),
     /* 328 VERS/VERT         */ meaning("Latin, vertere = to turn"),
-    /* 329 VID/VIS           */ meaning("Latin, vid" "\xA4" "re = to see"),
+    /* 329 VID/VIS           */
+    meaning("Latin, vid"
+            "\xA4"
+            "re = to see"),
     /* 330 VOC/VOK           */ meaning("Latin, vocare = to call"),
     // 166..195: empty slots (default blank text).
 }};

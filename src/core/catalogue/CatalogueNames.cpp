@@ -14,8 +14,13 @@ consteval FixedText<18> name(std::string_view s) { return catalogue_detail::fixe
 
 constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     // Phonograms
-    /*   0 */ name("A (" "\xB2" ")"),
-    /*   1 */ name("A (" "\xA1" ")"),
+    /*   0 */ name("A ("
+                   "\xB2"
+                   ")"),
+    /*   1 */
+    name("A ("
+         "\xA1"
+         ")"),
     /*   2 */ name("AI"),
     /*   3 */ name("-ALK/-ALT"),
     /*   4 */ name("ALL"),
@@ -33,23 +38,62 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /*  16 */ name("-CK"),
     /*  17 */ name("D"),
     /*  18 */ name("-DGE"),
-    /*  19 */ name("E (" "\xA5" ")"),
-    /*  20 */ name("E (" "\xA1" ")"),
-    /*  21 */ name("EA (" "\xA4" ")"),
-    /*  22 */ name("EA (" "\xA5" ")"),
-    /*  23 */ name("EA (" "\xA2" ")"),
-    /*  24 */ name("EAR (" "\xA4" "r)"),
+    /*  19 */
+    name("E ("
+         "\xA5"
+         ")"),
+    /*  20 */
+    name("E ("
+         "\xA1"
+         ")"),
+    /*  21 */
+    name("EA ("
+         "\xA4"
+         ")"),
+    /*  22 */
+    name("EA ("
+         "\xA5"
+         ")"),
+    /*  23 */
+    name("EA ("
+         "\xA2"
+         ")"),
+    /*  24 */
+    name("EAR ("
+         "\xA4"
+         "r)"),
     /*  25 */ name("EAR (er)"),
-    /*  26 */ name("EAR (" "\xA2" "r)"),
+    /*  26 */
+    name("EAR ("
+         "\xA2"
+         "r)"),
     /*  27 */ name("EE"),
-    /*  28 */ name("EI (" "\xA4" ")"),
-    /*  29 */ name("EI (" "\xA2" ")"),
+    /*  28 */
+    name("EI ("
+         "\xA4"
+         ")"),
+    /*  29 */
+    name("EI ("
+         "\xA2"
+         ")"),
     /*  30 */ name("EIGH"),
     /*  31 */ name("ER"),
-    /*  32 */ name("EU (" "\xAD" ")"),
-    /*  33 */ name("EW (" "\xAD" ")"),
-    /*  34 */ name("EY (" "\xA4" ")"),
-    /*  35 */ name("EY (" "\xA2" ")"),
+    /*  32 */
+    name("EU ("
+         "\xAD"
+         ")"),
+    /*  33 */
+    name("EW ("
+         "\xAD"
+         ")"),
+    /*  34 */
+    name("EY ("
+         "\xA4"
+         ")"),
+    /*  35 */
+    name("EY ("
+         "\xA2"
+         ")"),
     /*  36 */ name("F"),
     /*  37 */ name("G (g)"),
     /*  38 */ name("G (j)"),
@@ -57,9 +101,18 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /*  40 */ name("GN"),
     /*  41 */ name("-GUE"),
     /*  42 */ name("H"),
-    /*  43 */ name("I (" "\xB3" ")"),
-    /*  44 */ name("IE (" "\xA6" ")"),
-    /*  45 */ name("IE (" "\xA4" ")"),
+    /*  43 */
+    name("I ("
+         "\xB3"
+         ")"),
+    /*  44 */
+    name("IE ("
+         "\xA6"
+         ")"),
+    /*  45 */
+    name("IE ("
+         "\xA4"
+         ")"),
     /*  46 */ name("IGH"),
     /*  47 */ name("IR"),
     /*  48 */ name("J"),
@@ -72,25 +125,62 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /*  55 */ name("N"),
     /*  56 */ name("*NG"),
     /*  57 */ name("*NK"),
-    /*  58 */ name("O (" "\xB4" ")"),
-    /*  59 */ name("O (" "\xAF" ")"),
-    /*  60 */ name("O (" "\xA8" ")"),
+    /*  58 */
+    name("O ("
+         "\xB4"
+         ")"),
+    /*  59 */
+    name("O ("
+         "\xAF"
+         ")"),
+    /*  60 */
+    name("O ("
+         "\xA8"
+         ")"),
     /*  61 */ name("OA"),
     /*  62 */ name("OE"),
     /*  63 */ name("OI"),
-    /*  64 */ name("OO (" "\xA9" "\xAA" ")"),
-    /*  65 */ name("OO (" "\xAB" "\xAC" ")"),
+    /*  64 */
+    name("OO ("
+         "\xA9"
+         "\xAA"
+         ")"),
+    /*  65 */
+    name("OO ("
+         "\xAB"
+         "\xAC"
+         ")"),
     /*  66 */ name("OR"),
     /*  67 */ name("OU (ow)"),
-    /*  68 */ name("OU (" "\xAE" ")"),
-    /*  69 */ name("OU (" "\xA9" "\xAA" ")"),
-    /*  70 */ name("OU (" "\xA7" ")"),
+    /*  68 */
+    name("OU ("
+         "\xAE"
+         ")"),
+    /*  69 */
+    name("OU ("
+         "\xA9"
+         "\xAA"
+         ")"),
+    /*  70 */
+    name("OU ("
+         "\xA7"
+         ")"),
     /*  71 */ name("OUGH (aw)"),
     /*  72 */ name("OUGH (uff)"),
     /*  73 */ name("OUGH (off)"),
-    /*  74 */ name("OUGH (" "\xA9" "\xAA" ")"),
-    /*  75 */ name("OUGH (" "\xA7" ")"),
-    /*  76 */ name("OW (" "\xA7" ")"),
+    /*  74 */
+    name("OUGH ("
+         "\xA9"
+         "\xAA"
+         ")"),
+    /*  75 */
+    name("OUGH ("
+         "\xA7"
+         ")"),
+    /*  76 */
+    name("OW ("
+         "\xA7"
+         ")"),
     /*  77 */ name("OW (ou)"),
     /*  78 */ name("OY"),
     /*  79 */ name("P"),
@@ -110,10 +200,17 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /*  93 */ name("T"),
     /*  94 */ name("-TCH"),
     /*  95 */ name("TH"),
-    /*  96 */ name("TH (" "\xB0" "\xB1" ")"),
+    /*  96 */
+    name("TH ("
+         "\xB0"
+         "\xB1"
+         ")"),
     /*  97 */ name("-TION"),
     /*  98 */ name("TU/SU/DU"),
-    /*  99 */ name("U (" "\xAE" ")"),
+    /*  99 */
+    name("U ("
+         "\xAE"
+         ")"),
     /* 100 */ name("UE"),
     /* 101 */ name("UI"),
     /* 102 */ name("UR"),
@@ -126,9 +223,18 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /* 109 */ name("WR-"),
     /* 110 */ name("X (ks)"),
     /* 111 */ name("X (z)"),
-    /* 112 */ name("Y (vowel, " "\xA6" ")"),
-    /* 113 */ name("Y (vowel, " "\xA4" ")"),
-    /* 114 */ name("Y (vowel, " "\xB3" ")"),
+    /* 112 */
+    name("Y (vowel, "
+         "\xA6"
+         ")"),
+    /* 113 */
+    name("Y (vowel, "
+         "\xA4"
+         ")"),
+    /* 114 */
+    name("Y (vowel, "
+         "\xB3"
+         ")"),
     /* 115 */ name("Y (consonant)"),
     /* 116 */ name("Z"),
     // Word category
@@ -250,7 +356,10 @@ constinit const std::array<FixedText<18>, kSegmentSlots> SegmentName = {{
     /* 226 */ name("-CIAN"),
     /* 227 */ name("-CIENT/-CIENCE"),
     /* 228 */ name("-CIOUS/-TIOUS"),
-    /* 229 */ name("-ED (" "\xA1" "d)"),
+    /* 229 */
+    name("-ED ("
+         "\xA1"
+         "d)"),
     /* 230 */ name("-ED (d)"),
     /* 231 */ name("-ED (t)"),
     /* 232 */ name("-EN"),

@@ -21,8 +21,8 @@ inline constexpr std::int16_t kRootFlag = 0x2000;       // judged against the ex
 inline constexpr std::int16_t kHomophoneFlag = 0x4000;  // the word is a homophone
 
 // BitValue(k) = 2^(k-1) for k = 1..15; index 0 exists and is never used.
-inline constexpr std::array<std::int16_t, 16> BitValue = {
-    0, 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384};
+inline constexpr std::array<std::int16_t, 16> BitValue = {0,   1,   2,   4,    8,    16,   32,   64,
+                                                          128, 256, 512, 1024, 2048, 4096, 8192, 16384};
 
 struct SegmentSet {
     std::array<std::int16_t, kSetWords> words{};  // words[0] is word 1

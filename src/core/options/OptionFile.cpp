@@ -1,8 +1,8 @@
 #include "core/options/OptionFile.h"
 
 #include "core/store/FileError.h"
-#include "core/store/RecordCheck.h"
 #include "core/store/OptionCodec.h"
+#include "core/store/RecordCheck.h"
 
 namespace moxlet {
 
@@ -123,7 +123,8 @@ Options dialogOptions(const OptionSettings& settings)
 {
     Options o = settings.values;
     for (std::size_t i = 0; i < o.PrintSection.size(); ++i)
-        if (outOfRange(settings.stored.PrintSection[i], 1)) o.PrintSection[i] = settings.stored.PrintSection[i];
+        if (outOfRange(settings.stored.PrintSection[i], 1))
+            o.PrintSection[i] = settings.stored.PrintSection[i];
     forEachField([&](unsigned, int max, std::int16_t OptionRecord::*stored, std::int16_t Options::*value) {
         if (outOfRange(settings.stored.*stored, max)) o.*value = settings.stored.*stored;
     });

@@ -14,8 +14,8 @@
 
 #include <cstdint>
 
-#include "core/store/DataFile.h"
 #include "core/options/Options.h"
+#include "core/store/DataFile.h"
 #include "core/store/Problems.h"
 
 namespace moxlet {

@@ -81,8 +81,10 @@ VisualEntries visualEntries(const SegmentSet& studied, const Options& options)
 std::vector<ListPass> listPasses(const PlanOutput& output, const PlanSheet& sheet)
 {
     std::vector<ListPass> passes;
-    if (output.options.ReviewListSize != 0) passes.push_back({0, "Review ", output.options.ReviewListSize, &sheet.review});
-    if (output.options.NewListSize != 0) passes.push_back({1, "New ", output.options.NewListSize, &sheet.newSlots});
+    if (output.options.ReviewListSize != 0)
+        passes.push_back({0, "Review ", output.options.ReviewListSize, &sheet.review});
+    if (output.options.NewListSize != 0)
+        passes.push_back({1, "New ", output.options.NewListSize, &sheet.newSlots});
     return passes;
 }
 

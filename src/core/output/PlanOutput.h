@@ -30,9 +30,9 @@ struct PlanOutput {
 
 // One Review or New slot of the plan window.
 struct PlanSlot {
-    bool empty = true;       // the section entry is -1: no list is printed
+    bool empty = true;          // the section entry is -1: no list is printed
     SegmentId id = kNoSegment;  // the segment its grid names, or none
-    std::string name;        // the grid's text (stored bytes, trimmed)
+    std::string name;           // the grid's text (stored bytes, trimmed)
 };
 
 // The plan window's grids as texts (stored bytes, trailing blanks removed).
@@ -42,7 +42,7 @@ struct PlanSheet {
     std::array<std::array<std::string, 5>, 2> auditory;  // rows 0..1, columns 0..4
     std::array<PlanSlot, 4> review;
     std::array<PlanSlot, 4> newSlots;
-    std::array<std::string, 15> spelling;                // segment of each spelling row
+    std::array<std::string, 15> spelling;  // segment of each spelling row
     std::array<std::array<std::string, 4>, 15> spellWords;
     std::array<std::string, 11> sentences;
 };
@@ -60,8 +60,8 @@ VisualEntries visualEntries(const SegmentSet& studied, const Options& options);
 
 // One pass of the word list pages: Review (list kind 0) or New (kind 1).
 struct ListPass {
-    int kind;               // index into ListWord / ListWordPos
-    const char* heading;    // "Review " or "New "
+    int kind;                 // index into ListWord / ListWordPos
+    const char* heading;      // "Review " or "New "
     std::int16_t sizeOption;  // 0 no lists, 1 forty words, 2 twenty-four words
     const std::array<PlanSlot, 4>* slots;
 };

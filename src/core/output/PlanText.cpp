@@ -82,7 +82,8 @@ void wordLists(std::string& text, const PlanOutput& output, const PlanSheet& she
 std::string planText(const PlanOutput& output)
 {
     const PlanSheet sheet = planSheet(output);
-    std::string text = "LESSON PLAN for " + typed(sheet.names) + "\t\t\t" + typed(sheet.lessonDate) + kEnd + kEnd;
+    std::string text =
+        "LESSON PLAN for " + typed(sheet.names) + "\t\t\t" + typed(sheet.lessonDate) + kEnd + kEnd;
     if (visualSectionWanted(output.options)) visualSection(text, output);
 
     text += "Auditory:" + kEnd;

@@ -21,7 +21,8 @@ std::string studentNames(const std::string& firstName, const std::string& lastNa
     return first.empty() ? trimmed(lastName) : first + " " + trimmed(lastName);
 }
 
-void printTitleLine(PrintLayer& out, const std::string& lead, const std::string& names, const std::string* date)
+void printTitleLine(PrintLayer& out, const std::string& lead, const std::string& names,
+                    const std::string* date)
 {
     out.printStaying(lead + names);
     if (date) {

@@ -114,23 +114,28 @@ RegenerationQuestion regenerationQuestion(const PlanSession& session, int sectio
     const int option = listSizeOption(options, section);
     const int made = section == New ? session.plan.PlanNewListSize : session.plan.PlanReviewListSize;
     bool any = false;
-    for (int slot = 0; slot < kListSlots; ++slot) any = any || session.slotSegment(section, slot) != kNoSegment;
+    for (int slot = 0; slot < kListSlots; ++slot)
+        any = any || session.slotSegment(section, slot) != kNoSegment;
     if (!any || made == option || option == 0) return {};
     const bool review = section == Review;
     RegenerationQuestion q;
     q.title = review ? "Review Word Segments" : "New Word Segments";
     if (made == 0) {
-        q.text = std::string("This lesson plan is from a previous version of Moxlet or was created with the word "
-                             "list size option set to zero.  Would you like Moxlet to generate a word list for each ") +
-                 (review ? "Review" : "New") + " word segment?";
+        q.text =
+            std::string(
+                "This lesson plan is from a previous version of Moxlet or was created with the word "
+                "list size option set to zero.  Would you like Moxlet to generate a word list for each ") +
+            (review ? "Review" : "New") + " word segment?";
     } else if (review) {
-        q.text = "This lesson plan was created with a different list size option than is currently set.  Would "
-                 "you like Moxlet to generate new word lists for the Review section based on the current setting?";
+        q.text =
+            "This lesson plan was created with a different list size option than is currently set.  Would "
+            "you like Moxlet to generate new word lists for the Review section based on the current setting?";
     } else {
         // (The New question has always read "with different list size
         // option", without "a".)
-        q.text = "This lesson plan was created with different list size option than is currently set.  Would "
-                 "you like Moxlet to generate new word lists for the New section based on the current setting?";
+        q.text =
+            "This lesson plan was created with different list size option than is currently set.  Would "
+            "you like Moxlet to generate new word lists for the New section based on the current setting?";
     }
     return q;
 }

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/store/FileError.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/store/RecordCheck.h"
+#include "core/store/FileError.h"
 #include "core/store/PlanCodec.h"
+#include "core/store/RecordCheck.h"
 #include "core/store/Scrambler.h"
 
 namespace moxlet {
@@ -25,7 +25,8 @@ std::span<const std::uint8_t> recordBytes(const std::vector<std::uint8_t>& all, 
 bool refusePlansFor(const FileContext& ctx, std::int32_t profileNo)
 {
     ctx.prompt.message("Lesson plans can be kept only for student profiles numbered 1 to 9999; "
-                       "this profile is number " + std::to_string(profileNo) + ".",
+                       "this profile is number " +
+                           std::to_string(profileNo) + ".",
                        "Lesson Plan", Icon::Exclamation, Buttons::Ok);
     return false;
 }
@@ -138,15 +139,17 @@ LessonPlan newPlanRecord(const StudentProfile& profile)
 PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
 {
     PlanSegmentLists lists;
-    for (SegmentId s : listAllSegments()) (planStudied.contains(s) ? lists.Studied : lists.Unstudied).push_back(s);
+    for (SegmentId s : listAllSegments())
+        (planStudied.contains(s) ? lists.Studied : lists.Unstudied).push_back(s);
     return lists;
 }
 
 SegmentId PlanSegmentLists::at(int section, int position) const
 {
     const auto& list = forSection(section);
-    return position >= 0 && static_cast<std::size_t>(position) < list.size() ? list[static_cast<std::size_t>(position)]
-                                                                            : kNoSegment;
+    return position >= 0 && static_cast<std::size_t>(position) < list.size()
+               ? list[static_cast<std::size_t>(position)]
+               : kNoSegment;
 }
 
 std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section)
@@ -173,8 +176,8 @@ std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection sec
     return ids;
 }
 
-bool deletePlans(const FileContext& ctx, std::int32_t profileNo,
-                 const std::vector<std::int32_t>& records, Problems* problems)
+bool deletePlans(const FileContext& ctx, std::int32_t profileNo, const std::vector<std::int32_t>& records,
+                 Problems* problems)
 {
     auto name = planFileName(profileNo);
     if (!name) return refusePlansFor(ctx, profileNo);
@@ -190,7 +193,8 @@ bool deletePlans(const FileContext& ctx, std::int32_t profileNo,
             auto raw = recordBytes(bytes, n);
             LessonPlan plan = decodePlanRecord(raw);
             LessonPlan checked = plan;
-            if (checkPlan(checked, n, static_cast<std::int16_t>(profileNo), nullptr, *name) == RecordState::Live) {
+            if (checkPlan(checked, n, static_cast<std::int16_t>(profileNo), nullptr, *name) ==
+                RecordState::Live) {
                 auto again = encodePlanRecord(plan, ctx.random);
                 kept.insert(kept.end(), again.begin(), again.end());
             } else {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/store/DataFile.h"
-#include "core/store/Records.h"
 #include "core/store/Problems.h"
+#include "core/store/Records.h"
 
 namespace moxlet {
 
@@ -68,7 +68,10 @@ struct PlanSegmentLists {
     std::vector<SegmentId> Unstudied;
 
     // The list section `section` picks from.
-    const std::vector<SegmentId>& forSection(int section) const { return section == New ? Unstudied : Studied; }
+    const std::vector<SegmentId>& forSection(int section) const
+    {
+        return section == New ? Unstudied : Studied;
+    }
     // The segment at `position` of that list, or kNoSegment.
     SegmentId at(int section, int position) const;
 };
@@ -90,7 +93,7 @@ std::vector<SegmentId> sectionSegmentIds(const LessonPlan& plan, PlanSection sec
 // never missing while its plans live only in the temporary file.  When no
 // plan is kept the plan file is removed.  Any failure shows "Unable to delete Student's Plan file
 // (PLNS0007.DAT)." (information icon) and leaves the plan file as it was.
-bool deletePlans(const FileContext& ctx, std::int32_t profileNo,
-                 const std::vector<std::int32_t>& records, Problems* problems = nullptr);
+bool deletePlans(const FileContext& ctx, std::int32_t profileNo, const std::vector<std::int32_t>& records,
+                 Problems* problems = nullptr);
 
 }  // namespace moxlet

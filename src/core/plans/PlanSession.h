@@ -65,16 +65,28 @@ struct PlanSession {
 
     FixedText<20>& spellWord(int row, int column) { return plan.SpellWord[spellIndex(row, column)]; }
     std::int16_t& spellTag(int row, int column) { return plan.SpellWordTag[spellIndex(row, column)]; }
-    const FixedText<20>& spellWord(int row, int column) const { return plan.SpellWord[spellIndex(row, column)]; }
+    const FixedText<20>& spellWord(int row, int column) const
+    {
+        return plan.SpellWord[spellIndex(row, column)];
+    }
     std::int16_t spellTag(int row, int column) const { return plan.SpellWordTag[spellIndex(row, column)]; }
 
-    FixedText<20>& listWord(int kind, int slot, int pos) { return plan.ListWord[idx(kind)][idx(slot)][idx(pos)]; }
-    std::int16_t& listPos(int kind, int slot, int pos) { return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)]; }
+    FixedText<20>& listWord(int kind, int slot, int pos)
+    {
+        return plan.ListWord[idx(kind)][idx(slot)][idx(pos)];
+    }
+    std::int16_t& listPos(int kind, int slot, int pos)
+    {
+        return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)];
+    }
     const FixedText<20>& listWord(int kind, int slot, int pos) const
     {
         return plan.ListWord[idx(kind)][idx(slot)][idx(pos)];
     }
-    std::int16_t listPos(int kind, int slot, int pos) const { return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)]; }
+    std::int16_t listPos(int kind, int slot, int pos) const
+    {
+        return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)];
+    }
     std::int16_t& thinOffset(int kind, int slot)
     {
         return kind == ReviewList ? plan.ReviewThinOffset[idx(slot)] : plan.NewThinOffset[idx(slot)];
@@ -94,7 +106,8 @@ bool beginNewPlan(const FileContext& ctx, PlanSession& session);
 // "Open Lesson Plan": reads plan `record` of session.student's file.  A
 // damaged record opens with what could be read (repairs are noted); a
 // record that is not a plan is refused (false).  Nothing is written.
-bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record, Problems* problems = nullptr);
+bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record,
+              Problems* problems = nullptr);
 
 // Saves the plan as record recordNo, reads it back, adds the New section's
 // segments to the student's studied segments and writes the profile back.

@@ -10,18 +10,17 @@ WordCheckQuery planQuery(const PlanSession& session, std::string word)
     q.studied = session.plan.PlanStudiedSegments;
     q.syllableMin = session.plan.SyllableMin;
     q.syllableMax = session.plan.SyllableMax;
-    q.thinning = ThinningMode::LongRunsOnly; // the word choice dialogs' lists
+    q.thinning = ThinningMode::LongRunsOnly;  // the word choice dialogs' lists
     return q;
 }
-} // namespace
+}  // namespace
 
 WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot, std::string word)
 {
     WordCheckQuery q = planQuery(session, std::move(word));
     q.segment = session.slotSegment(kind == NewList ? New : Review, slot);
     q.newList = kind == NewList;
-    const auto& offsets =
-        kind == NewList ? session.plan.NewThinOffset : session.plan.ReviewThinOffset;
+    const auto& offsets = kind == NewList ? session.plan.NewThinOffset : session.plan.ReviewThinOffset;
     if (slot >= 0 && slot < kListSlots) q.thinOffset = offsets[static_cast<std::size_t>(slot)];
     return q;
 }
@@ -35,4 +34,4 @@ WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string
     return q;
 }
 
-} // namespace moxlet
+}  // namespace moxlet

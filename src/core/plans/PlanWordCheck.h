@@ -10,10 +10,10 @@
 //   const WordCheckResult r = checkWord(*wordBase, services.words.index, q);
 //   label->setText(markedText(wordCheckText(r)));  // in the mark font
 
+#include <string>
+
 #include "core/plans/PlanSession.h"
 #include "core/words/WordCheck.h"
-
-#include <string>
 
 namespace moxlet {
 
@@ -25,4 +25,4 @@ WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot
 // SpellingThinOffset.
 WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string word);
 
-} // namespace moxlet
+}  // namespace moxlet

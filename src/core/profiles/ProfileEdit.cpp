@@ -56,13 +56,12 @@ bool isDuplicateName(const std::vector<ProfileEntry>& live, std::int32_t ownReco
     const std::string first = trimRight(firstName);
     const std::string last = trimRight(lastName);
     return std::any_of(live.begin(), live.end(), [&](const ProfileEntry& e) {
-        return e.record != ownRecordNo && e.profile.InUse >= 1 &&
-               e.profile.FirstName.trimmed() == first && e.profile.LastName.trimmed() == last;
+        return e.record != ownRecordNo && e.profile.InUse >= 1 && e.profile.FirstName.trimmed() == first &&
+               e.profile.LastName.trimmed() == last;
     });
 }
 
-std::optional<SaveRefusal> checkProfileBoxes(const ProfileBoxes& boxes,
-                                             const std::vector<ProfileEntry>& live,
+std::optional<SaveRefusal> checkProfileBoxes(const ProfileBoxes& boxes, const std::vector<ProfileEntry>& live,
                                              std::int32_t ownRecordNo)
 {
     if (trimRight(boxes.lastName).empty())

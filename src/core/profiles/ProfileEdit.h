@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/profiles/ProfileFile.h"
 #include "core/catalogue/SegmentSet.h"
+#include "core/profiles/ProfileFile.h"
 
 namespace moxlet {
 
@@ -68,8 +68,7 @@ bool isDuplicateName(const std::vector<ProfileEntry>& live, std::int32_t ownReco
 // minimum, missing maximum, minimum above maximum.  The first that fails is
 // returned; nothing means the profile may be written.  A syllable field
 // holding "0" or nothing ("_") is missing.
-std::optional<SaveRefusal> checkProfileBoxes(const ProfileBoxes& boxes,
-                                             const std::vector<ProfileEntry>& live,
+std::optional<SaveRefusal> checkProfileBoxes(const ProfileBoxes& boxes, const std::vector<ProfileEntry>& live,
                                              std::int32_t ownRecordNo);
 
 // ---- Studied segments ----------------------------------------------------
@@ -87,8 +86,8 @@ std::optional<std::string> blendSelectionRefusal(int line, const std::vector<boo
 // ---- Student lists -------------------------------------------------------
 
 struct StudentListEntry {
-    std::string text;        // studentListText: "Last, First" or "Last" (Windows-1252)
-    std::int32_t recordNo;   // the record in PROFILES.DAT
+    std::string text;       // studentListText: "Last, First" or "Last" (Windows-1252)
+    std::int32_t recordNo;  // the record in PROFILES.DAT
 };
 
 // The live profiles as the lines of a chooser list, sorted by their text the

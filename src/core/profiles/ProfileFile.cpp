@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/store/FileError.h"
 #include "core/plans/PlanFile.h"
-#include "core/store/RecordCheck.h"
+#include "core/store/FileError.h"
 #include "core/store/ProfileCodec.h"
+#include "core/store/RecordCheck.h"
 #include "core/store/Scrambler.h"
 
 namespace moxlet {
@@ -14,8 +14,8 @@ namespace {
 
 std::span<const std::uint8_t> recordBytes(const std::vector<std::uint8_t>& all, std::int32_t n)
 {
-    return std::span<const std::uint8_t>(all).subspan(
-        static_cast<std::size_t>(n - 1) * kProfileRecordLen, kProfileRecordLen);
+    return std::span<const std::uint8_t>(all).subspan(static_cast<std::size_t>(n - 1) * kProfileRecordLen,
+                                                      kProfileRecordLen);
 }
 
 // The whole file, or nothing when it is missing; a torn tail is noted.
@@ -59,8 +59,7 @@ DataFile openProfileFile(const FileContext& ctx)
 
 bool readProfileRecord(const FileContext& ctx, const DataFile& file, std::int32_t n, StudentProfile& p)
 {
-    return withRetry(ctx.prompt, kReadProfileMessage,
-                     [&] { p = decodeProfileRecord(file.readRecord(n)); });
+    return withRetry(ctx.prompt, kReadProfileMessage, [&] { p = decodeProfileRecord(file.readRecord(n)); });
 }
 
 bool writeProfileRecord(const FileContext& ctx, DataFile& file, std::int32_t n, StudentProfile& p)

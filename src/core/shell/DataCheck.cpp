@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "core/store/FileError.h"
 #include "core/options/OptionFile.h"
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
+#include "core/store/FileError.h"
 
 namespace moxlet {
 
@@ -52,7 +52,8 @@ DirectorySummary checkDataDirectory(const FileContext& ctx)
     }
     for (const auto& name : names) {
         if (name == kPlanTempFileName || endsWith(name, ".NEW")) {
-            note(&problems, name, 0, "temporary file left by an interrupted write; the data files are whole without it");
+            note(&problems, name, 0,
+                 "temporary file left by an interrupted write; the data files are whole without it");
             continue;
         }
         auto owner = planFileProfileNo(name);
@@ -60,7 +61,8 @@ DirectorySummary checkDataDirectory(const FileContext& ctx)
         ++s.planFiles;
         noteEmpty(ctx, name, problems);
         if (!liveNumbers.count(*owner))
-            note(&problems, name, 0, "plan file of profile " + std::to_string(*owner) + ", which is not a live profile");
+            note(&problems, name, 0,
+                 "plan file of profile " + std::to_string(*owner) + ", which is not a live profile");
         if (*owner < 1) continue;
         s.plans += static_cast<int>(listPlans(ctx, *owner, &problems).size());
     }

@@ -20,8 +20,7 @@ std::string upper(std::string s)
 
 bool isPlanFileName(const std::string& upperName)
 {
-    return upperName.size() == 12 && upperName.rfind("PLNS", 0) == 0 &&
-           upperName.substr(8) == ".DAT";
+    return upperName.size() == 12 && upperName.rfind("PLNS", 0) == 0 && upperName.substr(8) == ".DAT";
 }
 
 bool sameDirectory(const fs::path& a, const fs::path& b)
@@ -38,8 +37,7 @@ bool isFirstStart(const fs::path& dataDir)
     std::error_code ec;
     for (fs::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
         std::string name = upper(it->path().filename().string());
-        if (name == "PROFILES.DAT" || name == "OPTION.PRM" || name == kDataDirMarker ||
-            isPlanFileName(name))
+        if (name == "PROFILES.DAT" || name == "OPTION.PRM" || name == kDataDirMarker || isPlanFileName(name))
             return false;
     }
     return true;
@@ -59,8 +57,7 @@ std::vector<std::string> prepareDataDirectory(const fs::path& dataDir, const fs:
     std::sort(sources.begin(), sources.end());
     for (const auto& src : sources) {
         std::error_code copyError;
-        fs::copy_file(src, dataDir / src.filename(), fs::copy_options::overwrite_existing,
-                      copyError);
+        fs::copy_file(src, dataDir / src.filename(), fs::copy_options::overwrite_existing, copyError);
         if (!copyError) copied.push_back(src.filename().string());
     }
     std::ofstream(dataDir / kDataDirMarker)

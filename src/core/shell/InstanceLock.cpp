@@ -1,10 +1,9 @@
 #include "core/shell/InstanceLock.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <string>
-
-#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 

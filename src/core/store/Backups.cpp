@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <fcntl.h>
 #include <fstream>
 #include <system_error>
-
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "core/store/DiskFileSystem.h"
@@ -135,7 +134,8 @@ std::vector<BackupInfo> listBackups(const fs::path& dataDir)
         }
         all.push_back(info);
     }
-    std::sort(all.begin(), all.end(), [](const BackupInfo& a, const BackupInfo& b) { return a.date > b.date; });
+    std::sort(all.begin(), all.end(),
+              [](const BackupInfo& a, const BackupInfo& b) { return a.date > b.date; });
     return all;
 }
 

@@ -89,9 +89,15 @@ struct FieldWriter {
     ByteWriter w;
     void i16(std::int16_t v) { w.i16(v); }
     template <std::size_t N>
-    void text(const FixedText<N>& t) { w.text(t); }
+    void text(const FixedText<N>& t)
+    {
+        w.text(t);
+    }
     template <class A>
-    void i16s(const A& a) { w.i16s(a); }
+    void i16s(const A& a)
+    {
+        w.i16s(a);
+    }
 };
 
 // The reading twin: fields are filled through references.
@@ -99,10 +105,15 @@ struct FieldReader {
     ByteReader r;
     void i16(std::int16_t& v) { v = r.i16(); }
     template <std::size_t N>
-    void text(FixedText<N>& t) { r.text(t); }
+    void text(FixedText<N>& t)
+    {
+        r.text(t);
+    }
     template <class A>
-    void i16s(A& a) { r.i16s(a); }
+    void i16s(A& a)
+    {
+        r.i16s(a);
+    }
 };
-
 
 }  // namespace moxlet

@@ -20,8 +20,15 @@ bool isLegalDataFileName(const std::string& name)
     if (name.empty()) return false;
     for (char c : name) {
         switch (c) {
-        case ';': case '<': case '=': case '>': case '?':
-        case '[': case ']': case '*': case ' ': return false;
+        case ';':
+        case '<':
+        case '=':
+        case '>':
+        case '?':
+        case '[':
+        case ']':
+        case '*':
+        case ' ': return false;
         default: break;
         }
     }
@@ -35,8 +42,7 @@ DataFile::DataFile(FileSystem& fs, std::string name, int recordLength)
 
 void DataFile::requireOpen() const
 {
-    if (!fs_ || recordLength_ <= 0)
-        throw FileException(FileErrorNo::BadFileNameOrNumber, "file is not open");
+    if (!fs_ || recordLength_ <= 0) throw FileException(FileErrorNo::BadFileNameOrNumber, "file is not open");
 }
 
 bool DataFile::exists() const
@@ -57,10 +63,7 @@ std::int32_t DataFile::recordCount() const
     return count > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(count);
 }
 
-std::uint64_t DataFile::tailBytes() const
-{
-    return byteLength() % static_cast<std::uint64_t>(recordLength_);
-}
+std::uint64_t DataFile::tailBytes() const { return byteLength() % static_cast<std::uint64_t>(recordLength_); }
 
 std::vector<std::uint8_t> DataFile::readRecord(std::int32_t n) const
 {
@@ -93,8 +96,7 @@ void DataFile::replaceContents(std::span<const std::uint8_t> bytes, const std::s
     replaceFileAtomically(*fs_, name_, bytes, temporaryName);
 }
 
-DataFile openDataFile(const FileContext& ctx, const std::string& name, FileKind kind,
-                      int recordLength)
+DataFile openDataFile(const FileContext& ctx, const std::string& name, FileKind kind, int recordLength)
 {
     DataFile file;
     bool opened = withRetry(ctx.prompt, openMessage(kind), [&] {

@@ -85,7 +85,6 @@ private:
 // reported through FileError with the message for `kind`; Retry repeats the
 // step, giving up returns the closed file (whose next read or write fails
 // and is reported by that routine).
-DataFile openDataFile(const FileContext& ctx, const std::string& name, FileKind kind,
-                      int recordLength);
+DataFile openDataFile(const FileContext& ctx, const std::string& name, FileKind kind, int recordLength);
 
 }  // namespace moxlet

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
-
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace moxlet {
@@ -75,8 +74,7 @@ std::vector<std::uint8_t> DiskFileSystem::read(const std::string& name, std::uin
     std::vector<std::uint8_t> bytes(count);
     std::size_t done = 0;
     while (done < count) {
-        ssize_t n = ::pread(f.fd, bytes.data() + done, count - done,
-                            static_cast<off_t>(offset + done));
+        ssize_t n = ::pread(f.fd, bytes.data() + done, count - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(errno, "read", name);

@@ -17,8 +17,7 @@ public:
     bool exists(const std::string& name) override;
     std::uint64_t size(const std::string& name) override;
     void probe(const std::string& name) override;
-    std::vector<std::uint8_t> read(const std::string& name, std::uint64_t offset,
-                                   std::size_t count) override;
+    std::vector<std::uint8_t> read(const std::string& name, std::uint64_t offset, std::size_t count) override;
     void write(const std::string& name, std::span<const std::uint8_t> bytes) override;
     void flush(const std::string& name) override;
     void rename(const std::string& from, const std::string& to) override;

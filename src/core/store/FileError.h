@@ -14,7 +14,7 @@
 namespace moxlet {
 
 enum class FileErrorAction : std::int16_t {
-    Retry = 0,         // repeat the failing statement
+    Retry = 0,  // repeat the failing statement
     Ignore = 1,
     GiveUp = 2,
     Unrecognised = 3,  // not a file error FileError knows; nothing was shown

@@ -40,8 +40,8 @@ int fileErrorFromErrno(int err)
 
 std::string temporaryNameFor(const std::string& name) { return name + ".NEW"; }
 
-void replaceFileAtomically(FileSystem& fs, const std::string& name,
-                           std::span<const std::uint8_t> bytes, const std::string& temporaryName)
+void replaceFileAtomically(FileSystem& fs, const std::string& name, std::span<const std::uint8_t> bytes,
+                           const std::string& temporaryName)
 {
     fs.write(temporaryName, bytes);
     fs.flush(temporaryName);

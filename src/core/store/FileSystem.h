@@ -89,8 +89,8 @@ std::string temporaryNameFor(const std::string& name);
 // Writes bytes to `temporaryName`, flushes it and renames it over `name`:
 // after a crash at any point `name` holds either its old or its new
 // contents, whole.  A failing step throws; the old file is untouched.
-void replaceFileAtomically(FileSystem& fs, const std::string& name,
-                           std::span<const std::uint8_t> bytes, const std::string& temporaryName);
+void replaceFileAtomically(FileSystem& fs, const std::string& name, std::span<const std::uint8_t> bytes,
+                           const std::string& temporaryName);
 inline void replaceFileAtomically(FileSystem& fs, const std::string& name,
                                   std::span<const std::uint8_t> bytes)
 {

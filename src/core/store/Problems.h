@@ -10,8 +10,8 @@
 namespace moxlet {
 
 struct Problem {
-    std::string file;          // bare file name, e.g. "PROFILES.DAT"
-    std::int32_t record = 0;   // 1-based record number, 0 when the file as a whole is meant
+    std::string file;         // bare file name, e.g. "PROFILES.DAT"
+    std::int32_t record = 0;  // 1-based record number, 0 when the file as a whole is meant
     std::string text;
 
     // "PROFILES.DAT record 3: InUse is 7, record skipped" or "OPTION.PRM: ...".

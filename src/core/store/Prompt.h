@@ -14,8 +14,7 @@ enum class Answer { Ok, Cancel, Yes, No, Retry, Ignore, Abort };
 class Prompt {
 public:
     virtual ~Prompt() = default;
-    virtual Answer message(const std::string& text, const std::string& title, Icon icon,
-                           Buttons buttons) = 0;
+    virtual Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
     // The same box with defaultAnswer's button as the one Enter presses (a
     // question whose safe answer is No).  Prompts without default buttons
     // show it through message().

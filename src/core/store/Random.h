@@ -24,6 +24,7 @@ class SeededRandom : public Random {
 public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+
 private:
     std::mt19937_64 engine_;
 };

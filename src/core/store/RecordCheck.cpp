@@ -25,7 +25,8 @@ struct Checker {
     {
         int bad = 0;
         for (auto& t : all) bad += blankControls(t) ? 1 : 0;
-        if (bad) note(std::to_string(bad) + " " + field + " text(s) hold control characters; shown as blanks");
+        if (bad)
+            note(std::to_string(bad) + " " + field + " text(s) hold control characters; shown as blanks");
     }
 
     template <std::size_t N>
@@ -46,8 +47,8 @@ struct Checker {
     {
         if (lo >= 1 && lo <= 9 && hi >= 1 && hi <= 9 && lo <= hi) return;
         note("syllable range " + std::to_string(lo) + ".." + std::to_string(hi) +
-             " is not within 1..9; using " + std::to_string(std::clamp<int>(std::min(lo, hi), 1, 9)) +
-             ".." + std::to_string(std::clamp<int>(std::max(lo, hi), 1, 9)));
+             " is not within 1..9; using " + std::to_string(std::clamp<int>(std::min(lo, hi), 1, 9)) + ".." +
+             std::to_string(std::clamp<int>(std::max(lo, hi), 1, 9)));
         auto a = static_cast<std::int16_t>(std::clamp<int>(lo, 1, 9));
         auto b = static_cast<std::int16_t>(std::clamp<int>(hi, 1, 9));
         lo = std::min(a, b);
@@ -136,8 +137,8 @@ RecordState checkProfile(StudentProfile& p, std::int32_t recordNo, Problems* pro
     return RecordState::Live;
 }
 
-RecordState checkPlan(LessonPlan& p, std::int32_t recordNo, std::int16_t profileNo,
-                      Problems* problems, const std::string& file)
+RecordState checkPlan(LessonPlan& p, std::int32_t recordNo, std::int16_t profileNo, Problems* problems,
+                      const std::string& file)
 {
     Checker c{problems, file, recordNo};
     if (p.InUse != 1) {

@@ -18,7 +18,6 @@
 
 namespace moxlet {
 
-
 enum class RecordState { Live, Free, Skipped };
 
 // A profile record n after unscrambling: Free for InUse 0, Skipped (with a
@@ -29,8 +28,8 @@ RecordState checkProfile(StudentProfile& p, std::int32_t recordNo, Problems* pro
 // A plan record n of profile profileNo's file after unscrambling: Skipped
 // when InUse is not 1; a ProfileNo that disagrees with the file is noted and
 // set to the file's number.
-RecordState checkPlan(LessonPlan& p, std::int32_t recordNo, std::int16_t profileNo,
-                      Problems* problems, const std::string& file);
+RecordState checkPlan(LessonPlan& p, std::int32_t recordNo, std::int16_t profileNo, Problems* problems,
+                      const std::string& file);
 
 // Clears bits that name no segment (ids 332..357 and every sign bit);
 // returns how many were cleared.  The two flag bits of word 24 are kept.

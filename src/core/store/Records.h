@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/store/FixedText.h"
 #include "core/catalogue/SegmentSet.h"
+#include "core/store/FixedText.h"
 
 namespace moxlet {
 
@@ -108,7 +108,7 @@ struct WordRecord {
     std::int16_t WordSeed = 0;
     std::int16_t OrderKey = 0;  // number of syllables
     std::int16_t Length = 0;
-    SegmentSet Segments;        // plus the two word flags in word 24
+    SegmentSet Segments;  // plus the two word flags in word 24
     FixedText<20> WordText;
 
     friend bool operator==(const WordRecord&, const WordRecord&) = default;

@@ -83,14 +83,13 @@ void unscrambleProfile(StudentProfile& p)
 
 void scramblePlan(LessonPlan& p, Random& random)
 {
-    scramble(p.PlanStudiedSegments, p.Seed1, p.Seed2, p.Seed3, p.PlanNoise, PlanPermutation,
-             kPlanOffsets, random);
+    scramble(p.PlanStudiedSegments, p.Seed1, p.Seed2, p.Seed3, p.PlanNoise, PlanPermutation, kPlanOffsets,
+             random);
 }
 
 void unscramblePlan(LessonPlan& p)
 {
-    unscramble(p.PlanStudiedSegments, p.Seed1, p.Seed2, p.Seed3, p.PlanNoise, PlanPermutation,
-               kPlanOffsets);
+    unscramble(p.PlanStudiedSegments, p.Seed1, p.Seed2, p.Seed3, p.PlanNoise, PlanPermutation, kPlanOffsets);
 }
 
 }  // namespace moxlet

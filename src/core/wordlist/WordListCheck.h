@@ -11,12 +11,12 @@
 // the word contains, if any); else one answer per segment, a line each.  Without segments the word is checked
 // against every list of the type (any segment).
 
-#include "core/words/OffsetIndex.h"
-#include "core/words/WordBase.h"
-#include "core/wordlist/WordListTool.h"
-
 #include <string>
 #include <string_view>
+
+#include "core/wordlist/WordListTool.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
 
 namespace moxlet {
 

@@ -21,7 +21,8 @@ void printWordList(PrintLayer& out, const WordListSheet& sheet)
         out.endLine();
         out.endLine();
     }
-    printTitleLine(out, "WORD LIST for ", cp1252ToUtf8(studentNames(sheet.firstName, sheet.lastName)), nullptr);
+    printTitleLine(out, "WORD LIST for ", cp1252ToUtf8(studentNames(sheet.firstName, sheet.lastName)),
+                   nullptr);
 
     out.setBold(false);
     out.endLine();

@@ -27,12 +27,12 @@ struct GridWord {
 };
 
 struct WordListSheet {
-    std::string firstName;              // the student's, as stored
+    std::string firstName;  // the student's, as stored
     std::string lastName;
-    bool newList = false;               // the list type of the generation
-    std::vector<SegmentId> segments;    // named in the heading, in order
-    std::vector<GridWord> cells;        // cell k = row k / 4, column k % 4; missing cells are empty
-    int fontSize = 0;                   // 0 Small, 1 Medium, 2 Large
+    bool newList = false;             // the list type of the generation
+    std::vector<SegmentId> segments;  // named in the heading, in order
+    std::vector<GridWord> cells;      // cell k = row k / 4, column k % 4; missing cells are empty
+    int fontSize = 0;                 // 0 Small, 1 Medium, 2 Large
     int homophoneMode = 0;
 };
 

@@ -73,7 +73,8 @@ void sortWords(std::vector<SortableWord>& words)
     }
     // Ranges still to sort; the smaller part of each partition goes on top,
     // so at most log2(n) ranges wait at any time.
-    std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> pending{{0, static_cast<std::ptrdiff_t>(v.size()) - 1}};
+    std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> pending{
+        {0, static_cast<std::ptrdiff_t>(v.size()) - 1}};
     while (!pending.empty()) {
         const auto [left, right] = pending.back();
         pending.pop_back();
@@ -99,8 +100,9 @@ void sortWords(std::vector<SortableWord>& words)
 
 void removeRepeatedWords(std::vector<SortableWord>& words)
 {
-    const auto end = std::unique(words.begin(), words.end(),
-                                 [](const SortableWord& a, const SortableWord& b) { return a.text == b.text; });
+    const auto end =
+        std::unique(words.begin(), words.end(),
+                    [](const SortableWord& a, const SortableWord& b) { return a.text == b.text; });
     words.erase(end, words.end());
 }
 

@@ -39,9 +39,9 @@
 namespace moxlet {
 
 struct SortableWord {
-    std::string text;            // stored bytes (Windows-1252), as the list shows it
-    std::int16_t orderKey = 0;   // the record's syllable count
-    bool homophone = false;      // the record's homophone flag
+    std::string text;           // stored bytes (Windows-1252), as the list shows it
+    std::int16_t orderKey = 0;  // the record's syllable count
+    bool homophone = false;     // the record's homophone flag
 };
 
 // The lower-case form that orders a word: A..Z and the accented capitals of

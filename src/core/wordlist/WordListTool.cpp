@@ -31,8 +31,9 @@ std::string generationNote(const GenerationReport& report, int syllableMin, int 
             note += "The word base has no words containing " + name + " of " + range + ".";
         else if (y.eligible == 0)
             note += "No word containing " + name + " fits this student: " +
-                    (y.records == 1 ? "the one word of " + range + " also contains"
-                                    : "all " + std::to_string(y.records) + " words of " + range + " also contain") +
+                    (y.records == 1
+                         ? "the one word of " + range + " also contains"
+                         : "all " + std::to_string(y.records) + " words of " + range + " also contain") +
                     " segments not yet studied.";
         else
             note += "The words containing " + name + " could not be read from the word base.";
@@ -49,7 +50,8 @@ std::vector<int> automaticSelection(std::size_t count, Random& random)
         step = n / kWordListCells;
         start = random.below(step);
     }
-    for (int i = start; i < n && static_cast<int>(picked.size()) < kWordListCells; i += step) picked.push_back(i);
+    for (int i = start; i < n && static_cast<int>(picked.size()) < kWordListCells; i += step)
+        picked.push_back(i);
     return picked;
 }
 

@@ -64,7 +64,7 @@ struct SegmentYield {
 struct GenerationReport {
     bool wordBaseRead = true;  // false: the word base could not be opened
     std::vector<SegmentYield> segments;
-    std::size_t words = 0;     // in the list, sorted and without repeats
+    std::size_t words = 0;  // in the list, sorted and without repeats
 };
 
 // A note for the tutor on the segments that gave no words (empty when each
@@ -97,7 +97,8 @@ public:
 
     // Generates the list for the chosen segments: the grid is emptied, the
     // list replaced.  A null word base gives an empty list.
-    GenerationReport generate(WordBase* wordBase, const OffsetIndex& index, Random& random, int homophoneMode);
+    GenerationReport generate(WordBase* wordBase, const OffsetIndex& index, Random& random,
+                              int homophoneMode);
     // Fills the grid from the list at an even step (after generate).
     void selectAutomatically(Random& random);
 

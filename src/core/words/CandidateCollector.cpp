@@ -37,7 +37,8 @@ std::size_t thinCandidates(std::vector<std::int32_t>& candidates, std::int16_t& 
     const std::int32_t step = count / kThinningDivisor;
     if (offset < 0) offset = static_cast<std::int16_t>(random.below(step));
     std::size_t kept = 0;
-    for (std::int32_t k = offset; k < count; k += step) candidates[kept++] = candidates[static_cast<std::size_t>(k)];
+    for (std::int32_t k = offset; k < count; k += step)
+        candidates[kept++] = candidates[static_cast<std::size_t>(k)];
     candidates.resize(kept);
     return kept;
 }
@@ -60,8 +61,7 @@ Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const
     }
     result.run = run;
     if (run.size() > 0 && !wordBase.readRaw(run.first, run.size(), result.bytes)) result.bytes.clear();
-    const std::int32_t readable =
-        static_cast<std::int32_t>(result.bytes.size() / kWordRecordLength);
+    const std::int32_t readable = static_cast<std::int32_t>(result.bytes.size() / kWordRecordLength);
 
     StudentMasks effective = masks;
     if (query.segment == seg::Rule111) {
@@ -72,7 +72,8 @@ Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const
     SegmentSet segments;
     for (std::int32_t i = 0; i < readable; ++i) {
         const std::int32_t n = run.first + i;
-        if (decodeWordSegments(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength, n, segments) &&
+        if (decodeWordSegments(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength, n,
+                               segments) &&
             isEligible(segments, effective, admitted))
             result.records.push_back(n);
     }

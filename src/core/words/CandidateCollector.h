@@ -41,8 +41,8 @@ namespace moxlet {
 
 inline constexpr std::int32_t kThinningThreshold = 1000;  // candidates from which lists are thinned
 inline constexpr std::int32_t kThinningDivisor = 750;     // step = count / 750
-inline constexpr std::int32_t kDirectRunLimit = 1500;     // runs with last - first below this are listed whole
-inline constexpr std::int32_t kMaxCandidates = 1500;      // most candidates ever listed
+inline constexpr std::int32_t kDirectRunLimit = 1500;  // runs with last - first below this are listed whole
+inline constexpr std::int32_t kMaxCandidates = 1500;   // most candidates ever listed
 static_assert(kMaxCandidates <= kMaxListPosition);
 
 enum class ThinningMode {
@@ -79,8 +79,8 @@ public:
     // Decodes the word at list position k; false when it cannot be.
     bool word(std::size_t k, WordRecord& out) const;
 
-    RecordRun run;                      // the records that were read
-    std::vector<std::uint8_t> bytes;    // their raw bytes
+    RecordRun run;                    // the records that were read
+    std::vector<std::uint8_t> bytes;  // their raw bytes
 };
 
 // Thins the list in place and returns how many were kept; `offset` is the

@@ -13,11 +13,15 @@ SegmentPicker::SegmentPicker(std::span<std::int16_t> slots, std::vector<SegmentI
 
 SegmentId SegmentPicker::segmentOf(int line) const
 {
-    return line >= 0 && static_cast<std::size_t>(line) < lines_.size() ? lines_[static_cast<std::size_t>(line)]
-                                                                       : kNoSegment;
+    return line >= 0 && static_cast<std::size_t>(line) < lines_.size()
+               ? lines_[static_cast<std::size_t>(line)]
+               : kNoSegment;
 }
 
-bool SegmentPicker::holds(int line) const { return std::find(slots_.begin(), slots_.end(), line) != slots_.end(); }
+bool SegmentPicker::holds(int line) const
+{
+    return std::find(slots_.begin(), slots_.end(), line) != slots_.end();
+}
 
 bool SegmentPicker::full() const { return slots_.empty() || slots_.back() != -1; }
 
@@ -25,7 +29,8 @@ std::vector<bool> SegmentPicker::selectedLines() const
 {
     std::vector<bool> selected(lines_.size(), false);
     for (std::int16_t x : slots_)
-        if (x >= 0 && static_cast<std::size_t>(x) < selected.size()) selected[static_cast<std::size_t>(x)] = true;
+        if (x >= 0 && static_cast<std::size_t>(x) < selected.size())
+            selected[static_cast<std::size_t>(x)] = true;
     return selected;
 }
 

@@ -38,10 +38,10 @@ namespace moxlet {
 class SegmentPicker {
 public:
     struct Rules {
-        bool repeats = false;                // Ctrl+click adds a line again
-        bool blendsNeedComponents = false;   // the New section's rule
-        SegmentSet studied;                  // what counts as taught for that rule
-        std::string repeatTitle;             // title of the "remove just one" question
+        bool repeats = false;               // Ctrl+click adds a line again
+        bool blendsNeedComponents = false;  // the New section's rule
+        SegmentSet studied;                 // what counts as taught for that rule
+        std::string repeatTitle;            // title of the "remove just one" question
     };
 
     // slots: the section's slots (changed in place); lines: the segment of

@@ -16,8 +16,7 @@ std::unique_ptr<WordBase> WordBase::open(const FileContext& ctx)
     std::int32_t count = 0;
     const bool opened = withRetry(ctx.prompt, openMessage(FileKind::WordBase), [&] {
         // The word base is never created: a missing one is an error here.
-        if (!ctx.fs.exists(kWordBaseFileName))
-            throw FileException(FileErrorNo::FileNotFound, "no word base");
+        if (!ctx.fs.exists(kWordBaseFileName)) throw FileException(FileErrorNo::FileNotFound, "no word base");
         ctx.fs.probe(kWordBaseFileName);
         count = static_cast<std::int32_t>(
             std::min<std::uint64_t>(ctx.fs.size(kWordBaseFileName) / kWordRecordLength, INT32_MAX));

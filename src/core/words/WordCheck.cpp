@@ -1,15 +1,15 @@
 #include "core/words/WordCheck.h"
 
-#include "core/catalogue/Catalogue.h"
-
 #include <algorithm>
 #include <array>
+
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 
 namespace {
 
-constexpr std::int32_t kSearchChunk = 1024; // records read at a time while looking for a word
+constexpr std::int32_t kSearchChunk = 1024;  // records read at a time while looking for a word
 constexpr std::size_t kWordTextLength = 20;
 
 // The letters a phonogram stands for, from its catalogue name: the part
@@ -63,14 +63,12 @@ StudentMasks listMasks(const StudentMasks& masks, SegmentId s)
 }
 
 // The word's segments that its mask does not hold, in id order.
-std::vector<SegmentId> outsideMask(const SegmentSet& word, const StudentMasks& masks,
-                                   SegmentId admitted)
+std::vector<SegmentId> outsideMask(const SegmentSet& word, const StudentMasks& masks, SegmentId admitted)
 {
     const SegmentSet& mask = (word.word(24) & kRootFlag) ? masks.studentRootSet : masks.studentSet;
     std::vector<SegmentId> out;
     for (int s = 0; s < kSetBits; ++s)
-        if (s != admitted && word.contains(s) && !mask.contains(s))
-            out.push_back(static_cast<SegmentId>(s));
+        if (s != admitted && word.contains(s) && !mask.contains(s)) out.push_back(static_cast<SegmentId>(s));
     return out;
 }
 
@@ -81,7 +79,7 @@ struct RunScan {
     struct Match {
         std::int32_t record = 0;
         WordRecord word;
-        std::int32_t position = 0; // 1-based place among the candidates; 0: not a candidate
+        std::int32_t position = 0;  // 1-based place among the candidates; 0: not a candidate
     };
     std::int32_t candidates = 0;
     std::vector<Match> matches;
@@ -94,8 +92,7 @@ bool scanRun(WordBase& wordBase, RecordRun whole, RecordRun run, const StudentMa
     if (whole.size() == 0) return true;
     return wordBase.readRun(whole.first, whole.last, [&](std::int32_t n, const WordRecord& w) {
         ++recordsRead;
-        const bool candidate =
-            n >= run.first && n <= run.last && isEligible(w.Segments, masks, admitted);
+        const bool candidate = n >= run.first && n <= run.last && isEligible(w.Segments, masks, admitted);
         if (candidate) ++scan.candidates;
         if (w.WordText == target) scan.matches.push_back({n, w, candidate ? scan.candidates : 0});
     });
@@ -103,8 +100,8 @@ bool scanRun(WordBase& wordBase, RecordRun whole, RecordRun run, const StudentMa
 
 // Whether thinning keeps the candidate at `position`, exactly as
 // thinCandidates does.
-ThinningDetail thinningAt(RecordRun run, ThinningMode mode, std::int32_t candidates,
-                          std::int32_t position, std::int16_t offset, WordVerdict& verdict)
+ThinningDetail thinningAt(RecordRun run, ThinningMode mode, std::int32_t candidates, std::int32_t position,
+                          std::int16_t offset, WordVerdict& verdict)
 {
     ThinningDetail t;
     t.candidates = candidates;
@@ -128,18 +125,12 @@ ThinningDetail thinningAt(RecordRun run, ThinningMode mode, std::int32_t candida
 int rank(WordVerdict v)
 {
     switch (v) {
-    case WordVerdict::Offered:
-        return 0;
-    case WordVerdict::ThinnedAtRandom:
-        return 1;
-    case WordVerdict::ThinnedOut:
-        return 2;
-    case WordVerdict::NeedsUnstudied:
-        return 3;
-    case WordVerdict::OutsideSyllableRange:
-        return 4;
-    default:
-        return 5;
+    case WordVerdict::Offered: return 0;
+    case WordVerdict::ThinnedAtRandom: return 1;
+    case WordVerdict::ThinnedOut: return 2;
+    case WordVerdict::NeedsUnstudied: return 3;
+    case WordVerdict::OutsideSyllableRange: return 4;
+    default: return 5;
     }
 }
 
@@ -163,8 +154,8 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
     const SegmentId admitted = q.newList ? s : kNoSegment;
     const RecordRun run = recordRun(index, s, q.syllableMin, q.syllableMax);
     RunScan scan;
-    if (!scanRun(wordBase, recordRun(index, s, 1, kIndexSyllables), run, masks, admitted, target,
-                 scan, r.recordsRead)) {
+    if (!scanRun(wordBase, recordRun(index, s, 1, kIndexSyllables), run, masks, admitted, target, scan,
+                 r.recordsRead)) {
         r.verdict = WordVerdict::Unreadable;
         return;
     }
@@ -195,8 +186,7 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
         ThinningDetail t;
         if (m.record >= run.first && m.record <= run.last) {
             v = WordVerdict::NeedsUnstudied;
-            if (m.position > 0)
-                t = thinningAt(run, q.thinning, scan.candidates, m.position, q.thinOffset, v);
+            if (m.position > 0) t = thinningAt(run, q.thinning, scan.candidates, m.position, q.thinOffset, v);
         }
         if (first || rank(v) < rank(r.verdict)) {
             takeWord(r, m.word, blockOf(index, s, m.record));
@@ -246,21 +236,18 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
             // Only a run that could hold 1000 candidates and is thinned is read:
             // the word's place in it decides.
             const RecordRun run = recordRun(index, t, q.syllableMin, q.syllableMax);
-            const bool thins =
-                q.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
+            const bool thins = q.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
             if (thins && run.size() >= kThinningThreshold) {
                 RunScan scan;
                 if (!scanRun(wordBase, run, run, tm, admitted, target, scan, r.recordsRead)) {
                     r.verdict = WordVerdict::Unreadable;
                     return;
                 }
-                lv.verdict =
-                    WordVerdict::LacksSegment; // a word base whose runs disagree with its records
+                lv.verdict = WordVerdict::LacksSegment;  // a word base whose runs disagree with its records
                 for (const auto& m : scan.matches) {
                     if (m.position == 0) continue;
                     WordVerdict v;
-                    const ThinningDetail d =
-                        thinningAt(run, q.thinning, scan.candidates, m.position, -1, v);
+                    const ThinningDetail d = thinningAt(run, q.thinning, scan.candidates, m.position, -1, v);
                     if (rank(v) < rank(lv.verdict)) {
                         lv.verdict = v;
                         lv.thinning = d;
@@ -275,27 +262,24 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
         r.verdict = WordVerdict::NoListSegment;
         return;
     }
-    const auto best = std::min_element(r.lists.begin(), r.lists.end(),
-                                       [](const ListVerdict& a, const ListVerdict& b) {
-                                           return rank(a.verdict) < rank(b.verdict);
-                                       });
+    const auto best =
+        std::min_element(r.lists.begin(), r.lists.end(), [](const ListVerdict& a, const ListVerdict& b) {
+            return rank(a.verdict) < rank(b.verdict);
+        });
     r.verdict = best->verdict;
     r.thinning = best->thinning;
 }
 
-} // namespace
+}  // namespace
 
 std::string normalizedWord(std::string_view typed)
 {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!typed.empty() && blank(typed.front()))
-        typed.remove_prefix(1);
-    while (!typed.empty() && blank(typed.back()))
-        typed.remove_suffix(1);
+    while (!typed.empty() && blank(typed.front())) typed.remove_prefix(1);
+    while (!typed.empty() && blank(typed.back())) typed.remove_suffix(1);
     if (typed.size() >= 2 && typed.back() == '*' && blank(typed[typed.size() - 2])) {
         typed.remove_suffix(1);
-        while (!typed.empty() && blank(typed.back()))
-            typed.remove_suffix(1);
+        while (!typed.empty() && blank(typed.back())) typed.remove_suffix(1);
     }
     std::string out(typed);
     for (char& c : out)
@@ -309,9 +293,8 @@ std::vector<SegmentId> keySegments(std::string_view word)
     const auto& table = spellingTable();
     for (int s = seg::FirstPhonogram; s <= seg::LastPhonogram; ++s) {
         const auto& spellings = table[static_cast<std::size_t>(s)];
-        if (std::any_of(spellings.begin(), spellings.end(), [&](const std::string& sp) {
-                return word.find(sp) != std::string_view::npos;
-            }))
+        if (std::any_of(spellings.begin(), spellings.end(),
+                        [&](const std::string& sp) { return word.find(sp) != std::string_view::npos; }))
             keys.push_back(static_cast<SegmentId>(s));
     }
     if (word.size() == 1) keys.push_back(seg::OpenSyllable);
@@ -366,8 +349,7 @@ WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const Wo
     return r;
 }
 
-WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment,
-                            bool newList)
+WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList)
 {
     WordCheckQuery q;
     q.word = std::move(word);
@@ -381,4 +363,4 @@ WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, Seg
     return q;
 }
 
-} // namespace moxlet
+}  // namespace moxlet

@@ -46,37 +46,37 @@
 // list of the largest run (Closed Syllable) takes about 3 ms, as long as
 // building that list; a missing word 4 to 12 ms.
 
-#include "core/store/Records.h"
-#include "core/words/CandidateCollector.h"
-#include "core/words/OffsetIndex.h"
-#include "core/words/WordBase.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/store/Records.h"
+#include "core/words/CandidateCollector.h"
+#include "core/words/OffsetIndex.h"
+#include "core/words/WordBase.h"
+
 namespace moxlet {
 
 enum class WordVerdict {
-    Offered,              // the list holds the word
-    NotInWordBase,        // no record of the word base holds it
-    OutsideSyllableRange, // its syllable count is outside the student's range
-    LacksSegment,         // it does not contain the list's segment
-    NeedsUnstudied,       // it contains segments the student has not studied
-    ThinnedOut,           // the long list was thinned from the remembered offset without it
-    ThinnedAtRandom, // the long list is thinned from a fresh random offset: only some lists hold it
-    NoListSegment,   // without a segment: none of its segments carries a list of this kind
-    Unreadable,      // the word base could not be read (already reported)
+    Offered,               // the list holds the word
+    NotInWordBase,         // no record of the word base holds it
+    OutsideSyllableRange,  // its syllable count is outside the student's range
+    LacksSegment,          // it does not contain the list's segment
+    NeedsUnstudied,        // it contains segments the student has not studied
+    ThinnedOut,            // the long list was thinned from the remembered offset without it
+    ThinnedAtRandom,       // the long list is thinned from a fresh random offset: only some lists hold it
+    NoListSegment,         // without a segment: none of its segments carries a list of this kind
+    Unreadable,            // the word base could not be read (already reported)
 };
 
 struct WordCheckQuery {
-    std::string word;   // as the tutor typed it (Windows-1252)
-    SegmentSet studied; // StudiedSegments or PlanStudiedSegments
+    std::string word;    // as the tutor typed it (Windows-1252)
+    SegmentSet studied;  // StudiedSegments or PlanStudiedSegments
     int syllableMin = 1;
     int syllableMax = 9;
-    SegmentId segment = kNoSegment; // the list's segment (0..331), or kNoSegment: any list
-    bool newList = false;           // a New list: the segment's own bit is admitted
+    SegmentId segment = kNoSegment;  // the list's segment (0..331), or kNoSegment: any list
+    bool newList = false;            // a New list: the segment's own bit is admitted
     ThinningMode thinning = ThinningMode::LongRunsOnly;
     // The list's remembered offset (a plan slot's ThinOffset, a spelling
     // row's SpellingThinOffset), or -1 when the list draws a fresh one each
@@ -87,55 +87,52 @@ struct WordCheckQuery {
 
 // How a long list was or would be thinned around the word.
 struct ThinningDetail {
-    bool thinned = false;             // the list is thinned (1000 candidates or more)
-    std::int32_t candidates = 0;      // eligible words of the run before thinning (0: not counted)
-    std::int32_t position = 0;        // the word's 1-based place among them
-    std::int32_t step = 1;            // candidates / 750
-    std::int16_t offset = -1;         // the offset in use (-1: a fresh one each time)
-    std::int16_t includingOffset = 0; // the offset in [0, step) whose list holds the word
+    bool thinned = false;              // the list is thinned (1000 candidates or more)
+    std::int32_t candidates = 0;       // eligible words of the run before thinning (0: not counted)
+    std::int32_t position = 0;         // the word's 1-based place among them
+    std::int32_t step = 1;             // candidates / 750
+    std::int16_t offset = -1;          // the offset in use (-1: a fresh one each time)
+    std::int16_t includingOffset = 0;  // the offset in [0, step) whose list holds the word
 };
 
 // The answer for one list segment.
 struct ListVerdict {
     SegmentId segment = kNoSegment;
     WordVerdict verdict = WordVerdict::Offered;
-    std::vector<SegmentId> unstudied; // NeedsUnstudied: outside the student's mask, id order
+    std::vector<SegmentId> unstudied;  // NeedsUnstudied: outside the student's mask, id order
     ThinningDetail thinning;
 };
 
 struct WordCheckResult {
     WordVerdict verdict = WordVerdict::NotInWordBase;
-    std::string word; // as the word base holds it (lower case), or as typed when it holds none
+    std::string word;  // as the word base holds it (lower case), or as typed when it holds none
     SegmentId segment = kNoSegment;
     bool newList = false;
     int syllableMin = 1;
     int syllableMax = 9;
 
-    bool found = false;  // the word base holds the word
-    int syllables = 0;   // its syllable count (its block in the index)
-    SegmentSet segments; // its segments and flags
+    bool found = false;   // the word base holds the word
+    int syllables = 0;    // its syllable count (its block in the index)
+    SegmentSet segments;  // its segments and flags
     bool inRange = false;
     bool containsSegment = false;
-    std::vector<SegmentId>
-        unstudied; // segments outside the student's mask (with the list's admissions)
+    std::vector<SegmentId> unstudied;  // segments outside the student's mask (with the list's admissions)
     ThinningDetail thinning;
 
     // Without a segment: one entry per segment of the word that could carry
     // a list of this kind, in id order.
     std::vector<ListVerdict> lists;
 
-    std::int32_t recordsRead = 0; // word base records read for the answer
+    std::int32_t recordsRead = 0;  // word base records read for the answer
 
     bool offered() const { return verdict == WordVerdict::Offered; }
 };
 
-WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index,
-                          const WordCheckQuery& query);
+WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query);
 
 // A query for a student's profile, as the word list tool builds its lists
 // (ThinningMode::LongRunsOnly, a fresh offset each time).
-WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment,
-                            bool newList);
+WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList);
 
 // The word as the word base would hold it: blanks around it and a
 // homophone mark (" *", as lists show homophones) removed, A..Z lowered.
@@ -147,7 +144,7 @@ std::vector<SegmentId> keySegments(std::string_view word);
 
 // Where a word was found.
 struct FoundWord {
-    std::int32_t record = 0; // 0: not found
+    std::int32_t record = 0;  // 0: not found
     int syllables = 0;
     WordRecord word;
 };
@@ -159,4 +156,4 @@ struct FoundWord {
 bool findWord(WordBase& wordBase, const OffsetIndex& index, std::string_view word, SegmentId skip,
               FoundWord& found, std::int32_t& recordsRead);
 
-} // namespace moxlet
+}  // namespace moxlet

@@ -1,17 +1,14 @@
 #include "core/words/WordCheckText.h"
 
-#include "core/catalogue/Catalogue.h"
-
 #include <algorithm>
+
+#include "core/catalogue/Catalogue.h"
 
 namespace moxlet {
 
 namespace {
 
-std::string quoted(const std::string& word)
-{
-    return "\x93" + word + "\x94";
-}
+std::string quoted(const std::string& word) { return "\x93" + word + "\x94"; }
 
 std::string nameOf(SegmentId s)
 {
@@ -22,8 +19,7 @@ std::string nameOf(SegmentId s)
 std::string namesOf(const std::vector<SegmentId>& ids)
 {
     std::string out;
-    for (SegmentId s : ids)
-        out += (out.empty() ? "" : ", ") + nameOf(s);
+    for (SegmentId s : ids) out += (out.empty() ? "" : ", ") + nameOf(s);
     return out;
 }
 
@@ -48,12 +44,10 @@ std::string ordinal(std::int32_t n)
     return std::to_string(n) + suffix;
 }
 
-std::string needsSentence(const std::string& subject, const std::vector<SegmentId>& unstudied,
-                          bool also)
+std::string needsSentence(const std::string& subject, const std::vector<SegmentId>& unstudied, bool also)
 {
     if (unstudied.empty())
-        return subject + (also ? " also" : "") +
-               " contains a segment this student has not studied.";
+        return subject + (also ? " also" : "") + " contains a segment this student has not studied.";
     const std::string what = unstudied.size() == 1 ? " a segment" : " segments";
     return subject + (also ? " also needs" : " needs") + what +
            " this student has not studied: " + namesOf(unstudied) + ".";
@@ -79,16 +73,12 @@ std::string thinnedOutSentence(const std::string& subject, SegmentId s, const Th
         return subject + " was left out of " + longList(s, t) +
                " because this plan's list starts at offset " + std::to_string(t.offset) +
                "; it is in the list that starts at offset 0.";
-    return subject + " was left out when " + longList(s, t) + " was thinned to every " +
-           ordinal(t.step) + " word; it is in the list that starts at offset " +
-           std::to_string(t.includingOffset) + " (this plan uses offset " +
-           std::to_string(t.offset) + ").";
+    return subject + " was left out when " + longList(s, t) + " was thinned to every " + ordinal(t.step) +
+           " word; it is in the list that starts at offset " + std::to_string(t.includingOffset) +
+           " (this plan uses offset " + std::to_string(t.offset) + ").";
 }
 
-std::string kindOf(bool newList)
-{
-    return newList ? "New" : "Review";
-}
+std::string kindOf(bool newList) { return newList ? "New" : "Review"; }
 
 // Without a segment: the lists that offer the word, then the long lists
 // that hold it only when their random start falls right (the word list
@@ -121,59 +111,48 @@ std::string allListsText(const WordCheckResult& r, const std::string& q)
     if (offering.empty())
         return q + " is only in the long list" + (one ? " of " : "s of ") + lists + thinned +
                ", so making a list again may bring it in.";
-    return text + " It may also be in the long list" + (one ? " of " : "s of ") + lists + thinned +
-           ".";
+    return text + " It may also be in the long list" + (one ? " of " : "s of ") + lists + thinned + ".";
 }
 
-} // namespace
+}  // namespace
 
 std::string wordCheckText(const WordCheckResult& r)
 {
     const std::string q = quoted(r.word);
     const bool anyList = r.segment == kNoSegment;
-    std::string lacks = !anyList && !r.containsSegment
-                            ? " It does not contain " + nameOf(r.segment) + " either."
-                            : "";
+    std::string lacks =
+        !anyList && !r.containsSegment ? " It does not contain " + nameOf(r.segment) + " either." : "";
     std::string alsoNeeds = r.unstudied.empty() ? "" : " " + needsSentence("It", r.unstudied, true);
 
     switch (r.verdict) {
-    case WordVerdict::NotInWordBase:
-        return q + " is not in Moxlet's word base.";
+    case WordVerdict::NotInWordBase: return q + " is not in Moxlet's word base.";
     case WordVerdict::Unreadable:
-        return "Moxlet could not read its word base, so it cannot tell whether " + q +
-               " is offered.";
+        return "Moxlet could not read its word base, so it cannot tell whether " + q + " is offered.";
     case WordVerdict::OutsideSyllableRange:
-        return q + " has " + std::to_string(r.syllables) +
-               (r.syllables == 1 ? " syllable" : " syllables") + "; this student's range is " +
-               std::to_string(r.syllableMin) + " to " + std::to_string(r.syllableMax) + "." +
-               lacks + alsoNeeds;
-    case WordVerdict::LacksSegment:
-        return q + " does not contain " + nameOf(r.segment) + "." + alsoNeeds;
+        return q + " has " + std::to_string(r.syllables) + (r.syllables == 1 ? " syllable" : " syllables") +
+               "; this student's range is " + std::to_string(r.syllableMin) + " to " +
+               std::to_string(r.syllableMax) + "." + lacks + alsoNeeds;
+    case WordVerdict::LacksSegment: return q + " does not contain " + nameOf(r.segment) + "." + alsoNeeds;
     case WordVerdict::NeedsUnstudied: {
         std::string text = needsSentence(q, r.unstudied, false);
         const bool ownSegment =
             std::find(r.unstudied.begin(), r.unstudied.end(), r.segment) != r.unstudied.end();
         if (!anyList && !r.newList && ownSegment)
-            text += " A New list of " + nameOf(r.segment) + " would admit " + nameOf(r.segment) +
-                    " itself.";
+            text += " A New list of " + nameOf(r.segment) + " would admit " + nameOf(r.segment) + " itself.";
         if (anyList && r.newList && r.unstudied.size() > 1)
             text += " A New list admits only its own segment.";
         return text;
     }
-    case WordVerdict::ThinnedOut:
-        return thinnedOutSentence(q, r.segment, r.thinning);
+    case WordVerdict::ThinnedOut: return thinnedOutSentence(q, r.segment, r.thinning);
     case WordVerdict::ThinnedAtRandom:
         return anyList ? allListsText(r, q) : atRandomSentence(q, r.segment, r.thinning);
     case WordVerdict::NoListSegment:
-        return q +
-               (r.newList
-                    ? " contains no segment this student has not studied, so no New list offers it."
-                    : " contains no segment this student has studied, so no Review list offers "
-                      "it.");
-    case WordVerdict::Offered:
-        return anyList ? allListsText(r, q) : q + " is offered.";
+        return q + (r.newList ? " contains no segment this student has not studied, so no New list offers it."
+                              : " contains no segment this student has studied, so no Review list offers "
+                                "it.");
+    case WordVerdict::Offered: return anyList ? allListsText(r, q) : q + " is offered.";
     }
     return q;
 }
 
-} // namespace moxlet
+}  // namespace moxlet

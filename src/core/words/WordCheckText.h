@@ -17,12 +17,12 @@
 // stored names; displayText (catalogue/Marks.h) turns it into UTF-8 with
 // the pronunciation marks drawn.
 
-#include "core/words/WordCheck.h"
-
 #include <string>
+
+#include "core/words/WordCheck.h"
 
 namespace moxlet {
 
 std::string wordCheckText(const WordCheckResult& result);
 
-} // namespace moxlet
+}  // namespace moxlet

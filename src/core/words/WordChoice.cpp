@@ -5,7 +5,8 @@
 namespace moxlet {
 
 std::vector<ListedWord> choiceList(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
-                                   CandidateQuery query, std::int16_t& thinOffset, Random& random, int homophoneMode)
+                                   CandidateQuery query, std::int16_t& thinOffset, Random& random,
+                                   int homophoneMode)
 {
     std::vector<ListedWord> list;
     if (!wordBase) return list;
@@ -35,7 +36,8 @@ std::vector<bool> WordChoice::tickedLines() const
 {
     std::vector<bool> ticked(list_.size(), false);
     for (const WordCell& c : cells_)
-        if (c.tag >= 0 && static_cast<std::size_t>(c.tag) < ticked.size()) ticked[static_cast<std::size_t>(c.tag)] = true;
+        if (c.tag >= 0 && static_cast<std::size_t>(c.tag) < ticked.size())
+            ticked[static_cast<std::size_t>(c.tag)] = true;
     return ticked;
 }
 
@@ -52,7 +54,8 @@ bool WordChoice::toggle(int line, bool ticked)
         }
         return false;
     }
-    const auto at = std::find_if(cells_.begin(), cells_.end(), [&](const WordCell& c) { return c.tag == line; });
+    const auto at =
+        std::find_if(cells_.begin(), cells_.end(), [&](const WordCell& c) { return c.tag == line; });
     if (at == cells_.end()) return false;
     std::move(at + 1, cells_.end(), at);
     cells_.back() = WordCell{};

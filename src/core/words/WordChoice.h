@@ -44,7 +44,8 @@ struct ListedWord {
 // 1500 records whole, longer ones thinned from `thinOffset` (in/out).  A
 // missing word base (nullptr) gives an empty list.
 std::vector<ListedWord> choiceList(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
-                                   CandidateQuery query, std::int16_t& thinOffset, Random& random, int homophoneMode);
+                                   CandidateQuery query, std::int16_t& thinOffset, Random& random,
+                                   int homophoneMode);
 
 class WordChoice {
 public:

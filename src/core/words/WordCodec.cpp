@@ -73,7 +73,8 @@ bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecor
     const int b = seed % 6;
     const int c = static_cast<int>(recordNo % 21);
 
-    for (int i = 1; i < kWordRecordWords; ++i) r[static_cast<std::size_t>(i)] = x(r[static_cast<std::size_t>(i)], key(c, i));
+    for (int i = 1; i < kWordRecordWords; ++i)
+        r[static_cast<std::size_t>(i)] = x(r[static_cast<std::size_t>(i)], key(c, i));
     Words w{};
     w[0] = seed;
     for (int i = 1; i < kWordRecordWords; ++i)

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "ui/common/Services.h"
 #include "core/store/DataFile.h"
 #include "core/store/DiskFileSystem.h"
+#include "ui/common/Services.h"
 
 namespace moxlet::ui {
 

@@ -7,19 +7,19 @@
 namespace moxlet::ui {
 
 Answer MessageBoxPrompt::message(const std::string& text, const std::string& title, Icon icon,
-                         Buttons buttons)
+                                 Buttons buttons)
 {
     return show(text, title, icon, buttons, nullptr);
 }
 
 Answer MessageBoxPrompt::messageWithDefault(const std::string& text, const std::string& title, Icon icon,
-                                    Buttons buttons, Answer defaultAnswer)
+                                            Buttons buttons, Answer defaultAnswer)
 {
     return show(text, title, icon, buttons, &defaultAnswer);
 }
 
-Answer MessageBoxPrompt::show(const std::string& text, const std::string& title, Icon icon,
-                      Buttons buttons, const Answer* defaultAnswer)
+Answer MessageBoxPrompt::show(const std::string& text, const std::string& title, Icon icon, Buttons buttons,
+                              const Answer* defaultAnswer)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(fromStored(title));

@@ -12,10 +12,9 @@ class MessageBoxPrompt : public Prompt {
 public:
     explicit MessageBoxPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) override;
-    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon,
-                              Buttons buttons, Answer defaultAnswer) override;
+    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+    Answer messageWithDefault(const std::string& text, const std::string& title, Icon icon, Buttons buttons,
+                              Answer defaultAnswer) override;
 
 private:
     Answer show(const std::string& text, const std::string& title, Icon icon, Buttons buttons,

@@ -16,8 +16,8 @@ bool underlines(const QString& caption, int key)
 
 bool altLetter(const QKeyEvent* e)
 {
-    return e->modifiers() == Qt::AltModifier &&
-           ((e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) || (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9));
+    return e->modifiers() == Qt::AltModifier && ((e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) ||
+                                                 (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9));
 }
 }  // namespace
 

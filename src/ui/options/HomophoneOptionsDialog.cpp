@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/common/DataFiles.h"
 #include "core/options/OptionFile.h"
+#include "ui/common/DataFiles.h"
 
 namespace moxlet::ui {
 
@@ -20,7 +20,8 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     auto* frame = new QGroupBox(QStringLiteral("Homophone Display"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QVBoxLayout(frame);
-    const char* captions[3] = {"Do &Not Mark Homophones", "&Display and Print Homophones with a Trailing Asterisk",
+    const char* captions[3] = {"Do &Not Mark Homophones",
+                               "&Display and Print Homophones with a Trailing Asterisk",
                                "Di&splay Homophones with an Asterisk and Print with Boldface Type"};
     for (int i = 0; i < 3; ++i) {
         mode_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
@@ -33,7 +34,8 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &HomophoneOptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &HomophoneOptionsDialog::reject);
 

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/common/DataFiles.h"
 #include "core/options/OptionFile.h"
+#include "ui/common/DataFiles.h"
 
 namespace moxlet::ui {
 
@@ -44,8 +44,8 @@ std::int16_t sizeValue(QRadioButton* const buttons[3])
 
 unsigned PrintOptionsDialog::ownedFields()
 {
-    return kPrintSectionFields | kReviewListSizeField | kNewListSizeField | kPageBreakField | kBlankLinesField |
-           kFontSizeModeField;
+    return kPrintSectionFields | kReviewListSizeField | kNewListSizeField | kPageBreakField |
+           kBlankLinesField | kFontSizeModeField;
 }
 
 PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent)
@@ -55,14 +55,16 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     setWindowTitle(QStringLiteral("Lesson Print Options"));
 
     QGroupBox* visual = frame(this, "VisualFrame", "Included in Visual Section");
-    const char* visualCaptions[6] = {"&Phonograms", "&Consonant Blends", "&Rules", "Pre&fixes", "&Suffixes", "Roo&ts"};
+    const char* visualCaptions[6] = {"&Phonograms", "&Consonant Blends", "&Rules",
+                                     "Pre&fixes",   "&Suffixes",         "Roo&ts"};
     for (int i = 0; i < 6; ++i)
         visual_[i] = control<QCheckBox>(visual, QStringLiteral("Visual%1").arg(i + 1), visualCaptions[i]);
 
     QGroupBox* review = frame(this, "ReviewFrame", "Review Word List Size");
     const char* reviewCaptions[3] = {"Print &40 Words", "Print &24 Words", "&Do Not Print List"};
     for (int i = 0; i < 3; ++i)
-        reviewSize_[i] = control<QRadioButton>(review, QStringLiteral("ReviewSize%1").arg(i + 1), reviewCaptions[i]);
+        reviewSize_[i] =
+            control<QRadioButton>(review, QStringLiteral("ReviewSize%1").arg(i + 1), reviewCaptions[i]);
 
     QGroupBox* fresh = frame(this, "NewFrame", "New Word List Size");
     const char* newCaptions[3] = {"Print 4&0 Words", "Print 24 &Words", "Do &Not Print List"};
@@ -84,7 +86,8 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &PrintOptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PrintOptionsDialog::reject);
 

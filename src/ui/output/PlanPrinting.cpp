@@ -1,8 +1,8 @@
 #include "ui/output/PlanPrinting.h"
 
-#include "ui/common/DataFiles.h"
 #include "core/output/PlanPrintout.h"
 #include "core/output/PlanText.h"
+#include "ui/common/DataFiles.h"
 #include "ui/output/PrintJob.h"
 
 namespace moxlet::ui {
@@ -12,7 +12,8 @@ namespace {
 PrintJob planJob(const PlanOutput& output)
 {
     return {QStringLiteral("Print Lesson Plan"), QStringLiteral("Lesson Plan Preview"),
-            QStringLiteral("Preparing Lesson Plan..."), [&output](PrintLayer& layer, const PrintStatusFn& status) {
+            QStringLiteral("Preparing Lesson Plan..."),
+            [&output](PrintLayer& layer, const PrintStatusFn& status) {
                 PlanPrintout(layer, output, [&](const std::string& text) {
                     if (status) status(QString::fromStdString(text));
                 }).printCopy();

@@ -9,8 +9,8 @@
 // Plan..." and each pass of word lists), copies, the preview and the
 // "Printer Error" message.
 
-#include "ui/common/Services.h"
 #include "core/output/PlanOutput.h"
+#include "ui/common/Services.h"
 #include "ui/output/PrintJob.h"
 
 class QPrinter;

@@ -91,8 +91,10 @@ class BusyWindow {
 public:
     explicit BusyWindow(QWidget* window) : window_(window), focus_(QApplication::focusWidget())
     {
-        if (window_ && window_->isEnabled()) window_->setEnabled(false);
-        else window_ = nullptr;
+        if (window_ && window_->isEnabled())
+            window_->setEnabled(false);
+        else
+            window_ = nullptr;
     }
     ~BusyWindow()
     {

@@ -16,8 +16,8 @@
 #include <QString>
 #include <functional>
 
-#include "ui/common/Services.h"
 #include "core/output/PrintLayer.h"
+#include "ui/common/Services.h"
 
 class QPrinter;
 class QWidget;

@@ -6,7 +6,8 @@
 
 namespace moxlet::ui {
 
-PrintStatus::PrintStatus(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+PrintStatus::PrintStatus(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("CnclPrnt"));
     setWindowTitle(QStringLiteral("Print Status"));

@@ -13,15 +13,15 @@ namespace moxlet::ui {
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr double kDesignWidth = 8.0 * 1440;   // the printable area the layout was made for
+constexpr double kDesignWidth = 8.0 * 1440;  // the printable area the layout was made for
 constexpr double kDesignHeight = 10.5 * 1440;
-constexpr double kBaseline = 0.9;             // of an em below the top of a line
-constexpr double kNarrowest = 0.5;            // a text is condensed to half its width at most
+constexpr double kBaseline = 0.9;   // of an em below the top of a line
+constexpr double kNarrowest = 0.5;  // a text is condensed to half its width at most
 
 // How often each lowercase letter (a..z) and the space occur in 1000
 // characters of English text: the weights of the classic average character.
-constexpr std::array<int, 27> kLetterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6,  35, 20, 56,
-                                                56, 17, 4,  49, 56,  71, 31, 10, 18, 3,  18, 2,  166};
+constexpr std::array<int, 27> kLetterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                                56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
 
 }  // namespace
 

@@ -76,7 +76,7 @@ private:
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
-    double pageWidth_ = 0;   // printable area in twips, after scaling
+    double pageWidth_ = 0;  // printable area in twips, after scaling
     double pageHeight_ = 0;
     double x_ = 0;
     double y_ = 0;

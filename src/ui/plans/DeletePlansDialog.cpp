@@ -7,15 +7,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/common/DataFiles.h"
-#include "ui/plans/PlanChooser.h"
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileEdit.h"
+#include "ui/common/DataFiles.h"
+#include "ui/plans/PlanChooser.h"
 #include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
 
-DeletePlansDialog::DeletePlansDialog(Services& services, QWidget* parent) : QDialog(parent), services_(services)
+DeletePlansDialog::DeletePlansDialog(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services)
 {
     setObjectName(QStringLiteral("DelPlan"));  // the form name
     setWindowTitle(QStringLiteral("Delete Lesson Plans"));
@@ -82,13 +83,15 @@ void DeletePlansDialog::deleteSelected()
         return;
     }
     if (services_.prompt.messageWithDefault("Are you sure you want to delete the selected Lesson Plan(s)?",
-                                            "Delete", Icon::Question, Buttons::YesNo, Answer::No) != Answer::Yes)
+                                            "Delete", Icon::Question, Buttons::YesNo,
+                                            Answer::No) != Answer::Yes)
         return;
     WaitCursor wait;
     DataFiles files(services_);
     DataFile profiles = openProfileFile(files.context());
     StudentProfile profile;
-    if (!readProfileRecord(files.context(), profiles, student.first()->data(Qt::UserRole).toInt(), profile)) return;
+    if (!readProfileRecord(files.context(), profiles, student.first()->data(Qt::UserRole).toInt(), profile))
+        return;
     std::vector<std::int32_t> records;
     for (QListWidgetItem* item : dates) records.push_back(item->data(Qt::UserRole).toInt());
     if (!deletePlans(files.context(), profile.ProfileNo, records)) return;

@@ -62,7 +62,10 @@ void GenerationSummary::begin(const QString& caption)
     ok_->setEnabled(false);
 }
 
-void GenerationSummary::setName(int slot, const QString& name) { names_[static_cast<std::size_t>(slot)]->setText(name); }
+void GenerationSummary::setName(int slot, const QString& name)
+{
+    names_[static_cast<std::size_t>(slot)]->setText(name);
+}
 
 void GenerationSummary::setCount(int slot, const QString& count)
 {

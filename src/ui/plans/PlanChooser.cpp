@@ -6,10 +6,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/common/DataFiles.h"
-#include "ui/common/Text.h"
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileEdit.h"
+#include "ui/common/DataFiles.h"
+#include "ui/common/Text.h"
 #include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
@@ -50,7 +50,8 @@ PlanChooser::PlanChooser(Services& services, QWidget* parent) : QDialog(parent),
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &PlanChooser::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PlanChooser::reject);
 

@@ -10,8 +10,8 @@
 
 #include <QDialog>
 
-#include "ui/common/Services.h"
 #include "core/store/Records.h"
+#include "ui/common/Services.h"
 
 class QListWidget;
 

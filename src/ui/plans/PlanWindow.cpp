@@ -11,15 +11,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/plans/LessonDate.h"
+#include "core/shell/WindowSize.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
-#include "core/plans/LessonDate.h"
 #include "ui/output/PlanPrinting.h"
 #include "ui/plans/SectionEditor.h"
-#include "core/shell/WindowSize.h"
-#include "ui/words/WordChoiceDialog.h"
 #include "ui/plans/SkillsDialog.h"
+#include "ui/words/WordChoiceDialog.h"
 
 namespace moxlet::ui {
 
@@ -27,7 +27,8 @@ namespace {
 const std::string kSaveTitle = "Save Lesson Plan";
 const std::string kDateMissing = "The Lesson Date field must be entered before saving a Lesson Plan.";
 
-QPushButton* button(QWidget* parent, const QString& caption, const QString& name, const QString& accessible = {})
+QPushButton* button(QWidget* parent, const QString& caption, const QString& name,
+                    const QString& accessible = {})
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -48,8 +49,9 @@ QString planWindowTitle(const StudentProfile& student)
     const QString first = fromStored(student.FirstName.trimmed());
     const QString last = fromStored(student.LastName.trimmed());
     // One blank between the names, none when either is missing.
-    return QStringLiteral("Lesson Plan for ") +
-           (last.isEmpty() ? first : first.isEmpty() ? last : first + QLatin1Char(' ') + last);
+    return QStringLiteral("Lesson Plan for ") + (last.isEmpty()    ? first
+                                                 : first.isEmpty() ? last
+                                                                   : first + QLatin1Char(' ') + last);
 }
 
 PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
@@ -65,7 +67,10 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
     setFocusProxy(lessonDate_);
 }
 
-CellGrid* PlanWindow::slotGrid(int section, int slot) const { return segmentGrid(slotGridIndex(section, slot)); }
+CellGrid* PlanWindow::slotGrid(int section, int slot) const
+{
+    return segmentGrid(slotGridIndex(section, slot));
+}
 
 QPushButton* PlanWindow::listButton(int section, int slot) const
 {
@@ -78,7 +83,8 @@ void PlanWindow::openWordChoice(QDialog* dialog, int topTwips)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Half an inch in from the plan window's left edge.
-    dialog->move(mapToGlobal(QPoint(pixelsFromTwips(720, logicalDpiX()), pixelsFromTwips(topTwips, logicalDpiY()))));
+    dialog->move(
+        mapToGlobal(QPoint(pixelsFromTwips(720, logicalDpiX()), pixelsFromTwips(topTwips, logicalDpiY()))));
     connect(dialog, &QDialog::finished, this, [this] { segmentGrids_[2]->markRow(-1); });
     dialog->open();
 }
@@ -89,7 +95,8 @@ void PlanWindow::editList(int section, int slot)
     WaitCursor wait;
     session_.listKind = section == New ? NewList : ReviewList;
     session_.listSlot = slot;
-    const int size = section == New ? services_.options.values.NewListSize : services_.options.values.ReviewListSize;
+    const int size =
+        section == New ? services_.options.values.NewListSize : services_.options.values.ReviewListSize;
     openWordChoice(new WordChoiceDialog(*this, services_,
                                         section == New ? WordChoiceDialog::Unit::NewList
                                                        : WordChoiceDialog::Unit::ReviewList,
@@ -120,8 +127,8 @@ void PlanWindow::preview()
 
 void PlanWindow::copy()
 {
-    copyPlan(services_, {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
-                         services_.options.values, wordListFontSize()});
+    copyPlan(services_, {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(),
+                         session_.plan, services_.options.values, wordListFontSize()});
 }
 
 void PlanWindow::buildControls()
@@ -134,7 +141,8 @@ void PlanWindow::buildControls()
         connect(b, &QPushButton::clicked, sections_, [this, s] { sections_->chooseSegments(s); });
     }
 
-    segmentGrids_[0] = new CellGrid(2, 5, QStringLiteral("PhnGrid_0"), QStringLiteral("Auditory segments"), this);
+    segmentGrids_[0] =
+        new CellGrid(2, 5, QStringLiteral("PhnGrid_0"), QStringLiteral("Auditory segments"), this);
     segmentGrids_[2] = new CellGrid(kSpellingRows, 1, QStringLiteral("PhnGrid_2"),
                                     QStringLiteral("Spelling dictation segments"), this);
     for (int section : {Review, New}) {
@@ -147,7 +155,8 @@ void PlanWindow::buildControls()
             auto& buttons = section == Review ? reviewListButtons_ : newListButtons_;
             QPushButton* b =
                 button(this, QStringLiteral("..."),
-                       QStringLiteral("%1_%2").arg(section == Review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
+                       QStringLiteral("%1_%2")
+                           .arg(section == Review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
                            .arg(slot),
                        QStringLiteral("Edit %1 word list %2").arg(kind).arg(slot + 1));
             buttons[static_cast<std::size_t>(slot)] = b;
@@ -172,7 +181,8 @@ void PlanWindow::buildControls()
     lessonDate_->setAccessibleName(QStringLiteral("Lesson Date"));
     // Month, day and year; an unfilled digit shows the prompt character.
     lessonDate_->setInputMask(QStringLiteral("00-00-00;_"));
-    lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) + 16);
+    lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) +
+                               16);
     connect(lessonDate_, &QLineEdit::textChanged, this, &PlanWindow::dateEdited);
     lessonDate_->installEventFilter(this);
 
@@ -267,8 +277,8 @@ void PlanWindow::layoutControls()
     rowButtons->addStretch();
     spelling->addLayout(rowButtons);
     // Wide enough for the longest segment name.
-    segmentGrids_[2]->setFixedWidth(segmentGrids_[2]->fontMetrics().horizontalAdvance(
-                                          QStringLiteral("Consonant-le (x)")) + 12);
+    segmentGrids_[2]->setFixedWidth(
+        segmentGrids_[2]->fontMetrics().horizontalAdvance(QStringLiteral("Consonant-le (x)")) + 12);
     spelling->addWidget(segmentGrids_[2], 0, Qt::AlignTop);
     spelling->addWidget(wordGrid_, 1, Qt::AlignTop);
 
@@ -300,10 +310,20 @@ void PlanWindow::layoutControls()
     layout->addLayout(lower, 1);
 
     // Keyboard order follows the printed plan.
-    QWidget* order[] = {lessonDate_, fontSize_, sectionButtons_[Auditory], sectionButtons_[Review],
-                        reviewListButtons_[0], reviewListButtons_[1], reviewListButtons_[2], reviewListButtons_[3],
-                        sectionButtons_[New], newListButtons_[0], newListButtons_[1], newListButtons_[2],
-                        newListButtons_[3], sectionButtons_[Spelling]};
+    QWidget* order[] = {lessonDate_,
+                        fontSize_,
+                        sectionButtons_[Auditory],
+                        sectionButtons_[Review],
+                        reviewListButtons_[0],
+                        reviewListButtons_[1],
+                        reviewListButtons_[2],
+                        reviewListButtons_[3],
+                        sectionButtons_[New],
+                        newListButtons_[0],
+                        newListButtons_[1],
+                        newListButtons_[2],
+                        newListButtons_[3],
+                        sectionButtons_[Spelling]};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     QWidget* previous = sectionButtons_[Spelling];
     for (QPushButton* b : spellingButtons_) {
@@ -359,7 +379,8 @@ void PlanWindow::showSpellingRow(int row)
 void PlanWindow::showSkills()
 {
     for (int row = 0; row < 9; ++row)
-        readGrid_->setCell(row, 0, fromStored(session_.plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
+        readGrid_->setCell(row, 0,
+                           fromStored(session_.plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
     readGrid_->setCell(9, 0, fromStored(session_.plan.Sentence[kReadingLine].trimmed()));
 }
 
@@ -369,11 +390,12 @@ void PlanWindow::updateWordButtons()
     for (int slot = 0; slot < kListSlots; ++slot) {
         reviewListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
             o.ReviewListSize > 0 && session_.slotSegment(Review, slot) != kNoSegment);
-        newListButtons_[static_cast<std::size_t>(slot)]->setEnabled(o.NewListSize > 0 &&
-                                                                    session_.slotSegment(New, slot) != kNoSegment);
+        newListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
+            o.NewListSize > 0 && session_.slotSegment(New, slot) != kNoSegment);
     }
     for (int row = 0; row < kSpellingRows; ++row)
-        spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(session_.slotSegment(Spelling, row) != kNoSegment);
+        spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(session_.slotSegment(Spelling, row) !=
+                                                                    kNoSegment);
 }
 
 int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }

@@ -18,8 +18,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/common/Services.h"
 #include "core/plans/PlanSession.h"
+#include "ui/common/Services.h"
 
 class QComboBox;
 class QLineEdit;
@@ -48,7 +48,10 @@ public:
     // The word list font size chosen for printing (0 Small, 1 Medium, 2 Large).
     int wordListFontSize() const;
 
-    QPushButton* sectionButton(int section) const { return sectionButtons_[static_cast<std::size_t>(section)]; }
+    QPushButton* sectionButton(int section) const
+    {
+        return sectionButtons_[static_cast<std::size_t>(section)];
+    }
     QPushButton* spellingButton(int row) const { return spellingButtons_[static_cast<std::size_t>(row)]; }
     // The "..." button of a Review or New slot.
     QPushButton* listButton(int section, int slot) const;

@@ -1,15 +1,15 @@
 #include "ui/plans/SectionEditor.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 
+#include "core/plans/ListGeneration.h"
+#include "core/shell/WindowSize.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/plans/GenerationSummary.h"
-#include "core/plans/ListGeneration.h"
 #include "ui/plans/PlanWindow.h"
-#include "core/shell/WindowSize.h"
 #include "ui/words/SegmentPickerDialog.h"
 
 namespace moxlet::ui {
@@ -97,7 +97,8 @@ void SectionEditor::chooseSegments(int section)
         window_.updateWordButtons();
         if (result == QDialog::Accepted) window_.markChanged();
         if (section == Auditory) window_.sectionButton(Review)->setFocus();
-        if (section == Spelling && window_.spellingButton(0)->isEnabled()) window_.spellingButton(0)->setFocus();
+        if (section == Spelling && window_.spellingButton(0)->isEnabled())
+            window_.spellingButton(0)->setFocus();
         // Generation starts once the picker has gone, from the event loop.
         if ((section == Review || section == New) && result == QDialog::Accepted)
             QTimer::singleShot(0, this, [this, section, previous] { generate(section, previous); });
@@ -118,7 +119,8 @@ void SectionEditor::generate(int section, const std::array<std::int16_t, 4>& pre
     WordBaseFiles files(services_);
     auto wordBase = files.open();
     if (!summary_) summary_ = new GenerationSummary(&window_);
-    summary_->begin(section == Review ? QStringLiteral("Review Word Segments") : QStringLiteral("New Word Segments"));
+    summary_->begin(section == Review ? QStringLiteral("Review Word Segments")
+                                      : QStringLiteral("New Word Segments"));
     summary_->show();
     summary_->raise();
     for (int slot = 0; slot < used; ++slot) summary_->setName(slot, markedText(s.slotName(section, slot)));
@@ -144,7 +146,8 @@ void SectionEditor::offerRegeneration()
     for (int section : {Review, New}) {
         const RegenerationQuestion q = regenerationQuestion(s, section, options);
         if (q.text.empty()) continue;
-        const bool yes = services_.prompt.message(q.text, q.title, Icon::Question, Buttons::YesNo) == Answer::Yes;
+        const bool yes =
+            services_.prompt.message(q.text, q.title, Icon::Question, Buttons::YesNo) == Answer::Yes;
         answerRegeneration(s, section, yes);
         if (yes) {
             std::array<std::int16_t, 4> unchanged{};

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/Text.h"
 #include "core/plans/PlanSession.h"
 #include "core/plans/ReadingLine.h"
+#include "ui/common/Text.h"
 
 namespace moxlet::ui {
 
@@ -75,7 +75,8 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     auto* clear = buttons->addButton(QStringLiteral("C&lear"), QDialogButtonBox::ResetRole);
     clear->setObjectName(QStringLiteral("Clear"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SkillsDialog::accept);
@@ -109,7 +110,8 @@ void SkillsDialog::accept()
     for (int k = 0; k < kDictationSentences; ++k)
         plan_.Sentence[static_cast<std::size_t>(k)].assign(
             toStored(trimmedRight(sentences_[static_cast<std::size_t>(k)]->text())));
-    plan_.Sentence[kReadingLine].assign(composeReadingLine(toStored(bookName_->text()), toStored(bookPage_->text())));
+    plan_.Sentence[kReadingLine].assign(
+        composeReadingLine(toStored(bookName_->text()), toStored(bookPage_->text())));
     QDialog::accept();
 }
 

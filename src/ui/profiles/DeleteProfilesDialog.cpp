@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/DataFiles.h"
 #include "core/profiles/ProfileEdit.h"
+#include "ui/common/DataFiles.h"
 #include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
@@ -67,9 +67,10 @@ void DeleteProfilesDialog::deleteSelected()
     }
     QListWidgetItem* item = chosen.first();
     const std::string question = "Are you sure you want to delete the Student Profile (and Lesson "
-                                 "Plans) for " + toStored(item->text()) + "?";
-    if (services_.prompt.messageWithDefault(question, "Delete", Icon::Question, Buttons::YesNo,
-                                            Answer::No) != Answer::Yes)
+                                 "Plans) for " +
+                                 toStored(item->text()) + "?";
+    if (services_.prompt.messageWithDefault(question, "Delete", Icon::Question, Buttons::YesNo, Answer::No) !=
+        Answer::Yes)
         return;
     WaitCursor wait;
     DataFiles files(services_);

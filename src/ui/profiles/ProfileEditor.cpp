@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/profiles/ProfileEdit.h"
+#include "core/profiles/ProfileFile.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
-#include "ui/profiles/PersonalInfoDialog.h"
-#include "core/profiles/ProfileFile.h"
-#include "core/profiles/ProfileEdit.h"
 #include "ui/common/Text.h"
+#include "ui/profiles/PersonalInfoDialog.h"
 
 namespace moxlet::ui {
 
@@ -57,10 +57,9 @@ ProfileEditor::ProfileEditor(Services& services, const StudentProfile& profile, 
     }
     // Columns as wide as the longest name, so that no name is cut short.
     list_->setGridSize(QSize(widest + 12, marks.height() + 4));
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection& selected, const QItemSelection&) {
-                refuseIncompleteBlends(selected);
-            });
+    connect(
+        list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this](const QItemSelection& selected, const QItemSelection&) { refuseIncompleteBlends(selected); });
 
     personalInfo_ = new QPushButton(QStringLiteral("&Personal Info..."), this);
     personalInfo_->setObjectName(QStringLiteral("Personal_Info"));

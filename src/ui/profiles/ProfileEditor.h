@@ -21,8 +21,8 @@
 
 #include <QWidget>
 
-#include "ui/common/Services.h"
 #include "core/store/Records.h"
+#include "ui/common/Services.h"
 
 class QLabel;
 class QLineEdit;
@@ -86,7 +86,7 @@ private:
     QListWidget* list_ = nullptr;
     QPushButton* personalInfo_ = nullptr;
     PersonalInfoDialog* personal_ = nullptr;
-    bool loading_ = true;            // until the first paint
+    bool loading_ = true;              // until the first paint
     bool selectingByProgram_ = false;  // selections made by the program, not the tutor
     bool closed_ = false;
 };

@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/common/DataFiles.h"
 #include "core/profiles/ProfileEdit.h"
+#include "ui/common/DataFiles.h"
 #include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {

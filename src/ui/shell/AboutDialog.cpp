@@ -4,14 +4,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/shell/ProductBanner.h"
 #include "core/shell/ProductInfo.h"
+#include "ui/shell/ProductBanner.h"
 #include "ui/shell/WebLink.h"
 
 namespace moxlet::ui {
 
-AboutDialog::AboutDialog(UrlOpener openUrl, QWidget* parent)
-    : QDialog(parent), openUrl_(std::move(openUrl))
+AboutDialog::AboutDialog(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Moxlet"));

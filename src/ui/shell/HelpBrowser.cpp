@@ -5,10 +5,7 @@
 namespace moxlet::ui {
 
 namespace {
-bool insideManual(const QUrl& url)
-{
-    return url.scheme() == QLatin1String("qthelp");
-}
+bool insideManual(const QUrl& url) { return url.scheme() == QLatin1String("qthelp"); }
 }  // namespace
 
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, UrlOpener openUrl, QWidget* parent)

@@ -36,8 +36,8 @@ const QString kStampKey = QStringLiteral("moxlet/manual");
 // file, size or time) is registered and indexed again.
 QString manualStamp(const QFileInfo& file)
 {
-    return file.absoluteFilePath() + QLatin1Char('|') + QString::number(file.size()) +
-           QLatin1Char('|') + QString::number(file.lastModified().toMSecsSinceEpoch());
+    return file.absoluteFilePath() + QLatin1Char('|') + QString::number(file.size()) + QLatin1Char('|') +
+           QString::number(file.lastModified().toMSecsSinceEpoch());
 }
 }  // namespace
 
@@ -59,10 +59,7 @@ HelpWindow::HelpWindow(const QString& helpFile, const QString& collectionDir, Ur
         engine_->searchEngine()->scheduleIndexDocumentation();
 }
 
-QString HelpWindow::topicIdentifier(int context)
-{
-    return QStringLiteral("moxlet.topic.%1").arg(context);
-}
+QString HelpWindow::topicIdentifier(int context) { return QStringLiteral("moxlet.topic.%1").arg(context); }
 
 bool HelpWindow::openCollection(const QString& helpFile, const QString& collectionDir)
 {
@@ -78,8 +75,7 @@ bool HelpWindow::openCollection(const QString& helpFile, const QString& collecti
     const QString stamp = manualStamp(manual);
     const QStringList registered = engine_->registeredDocumentations();
     if (!registered.contains(space) || engine_->customValue(kStampKey).toString() != stamp) {
-        for (const QString& old : registered)
-            engine_->unregisterDocumentation(old);
+        for (const QString& old : registered) engine_->unregisterDocumentation(old);
         if (!engine_->registerDocumentation(manual.absoluteFilePath())) return false;
         engine_->setCustomValue(kStampKey, stamp);
         reindex_ = true;
@@ -97,8 +93,7 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setObjectName(QStringLiteral("HelpContents"));
     contents->setAccessibleName(QStringLiteral("Contents"));
-    contents->header()->setAccessibleName(
-        QStringLiteral("Contents"));  // hidden, but still announced
+    contents->header()->setAccessibleName(QStringLiteral("Contents"));  // hidden, but still announced
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
     tabs_->addTab(contents, QStringLiteral("&Contents"));
     tabs_->addTab(buildIndexTab(), QStringLiteral("&Index"));
@@ -116,8 +111,8 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QAction* back = add(QStringLiteral("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left),
-                        [this] { browser_->backward(); });
+    QAction* back =
+        add(QStringLiteral("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left), [this] { browser_->backward(); });
     QAction* forward = add(QStringLiteral("&Forward"), QKeySequence(Qt::ALT | Qt::Key_Right),
                            [this] { browser_->forward(); });
     add(QStringLiteral("C&ontents Page"), QKeySequence(Qt::ALT | Qt::Key_Home),
@@ -237,8 +232,7 @@ void HelpWindow::showIndex()
 {
     if (!ready_) return;
     if (browser_->source().isEmpty()) {
-        const QList<QHelpLink> home =
-            engine_->documentsForIdentifier(topicIdentifier(kHelpContentsTopic));
+        const QList<QHelpLink> home = engine_->documentsForIdentifier(topicIdentifier(kHelpContentsTopic));
         if (!home.isEmpty()) showPage(home.first().url);
     }
     present(IndexTab);
@@ -262,9 +256,6 @@ void HelpWindow::present(int tab)
     activateWindow();
 }
 
-QUrl HelpWindow::currentPage() const
-{
-    return browser_ ? browser_->source() : QUrl();
-}
+QUrl HelpWindow::currentPage() const { return browser_ ? browser_->source() : QUrl(); }
 
 }  // namespace moxlet::ui

@@ -9,29 +9,29 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include "core/options/OptionFile.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/shell/ProductInfo.h"
+#include "core/shell/WindowSize.h"
+#include "core/words/OffsetIndex.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MnemonicScope.h"
 #include "ui/options/HomophoneOptionsDialog.h"
-#include "core/options/OptionFile.h"
+#include "ui/options/PrintOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/PlanChooser.h"
 #include "ui/plans/PlanWindow.h"
-#include "ui/options/PrintOptionsDialog.h"
 #include "ui/profiles/DeleteProfilesDialog.h"
 #include "ui/profiles/ProfileEditor.h"
-#include "core/profiles/ProfileFile.h"
 #include "ui/profiles/StudentChooser.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/ContextHelp.h"
 #include "ui/shell/HelpWindow.h"
-#include "core/shell/ProductInfo.h"
 #include "ui/shell/Splash.h"
-#include "core/shell/WindowSize.h"
 #include "ui/wordlist/WordListWindow.h"
-#include "core/words/OffsetIndex.h"
 
 namespace moxlet::ui {
 
@@ -48,7 +48,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
 MainWindow::~MainWindow() { delete help_; }  // a window of its own, without a parent
 
-QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption, void (MainWindow::*slot)())
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption,
+                              void (MainWindow::*slot)())
 {
     auto* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -64,8 +65,10 @@ void MainWindow::buildMenu()
     auto* plan = menuBar()->addMenu(QStringLiteral("&Plan"));
     plan->setObjectName(QStringLiteral("mnuLPlan"));
     newPlan_ = addEntry(plan, "mnuPlan_0", QStringLiteral("&New Lesson Plan..."), &MainWindow::newLessonPlan);
-    openPlan_ = addEntry(plan, "mnuPlan_1", QStringLiteral("&Open Lesson Plan..."), &MainWindow::openLessonPlan);
-    wordList_ = addEntry(plan, "mnuPlan_2", QStringLiteral("&Create Word List..."), &MainWindow::createWordList);
+    openPlan_ =
+        addEntry(plan, "mnuPlan_1", QStringLiteral("&Open Lesson Plan..."), &MainWindow::openLessonPlan);
+    wordList_ =
+        addEntry(plan, "mnuPlan_2", QStringLiteral("&Create Word List..."), &MainWindow::createWordList);
     separator(plan, "blank0");
     deletePlans_ = addEntry(plan, "mnuDelPlan", QStringLiteral("&Delete Lesson Plan..."),
                             &MainWindow::deleteLessonPlans);
@@ -92,7 +95,8 @@ void MainWindow::buildMenu()
     auto* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     helpContents_ = addEntry(help, "mnuContents", QStringLiteral("&Contents"), &MainWindow::showHelpContents);
-    helpSearch_ = addEntry(help, "mnuSearchHelp", QStringLiteral("&Search for Help on..."), &MainWindow::searchHelp);
+    helpSearch_ =
+        addEntry(help, "mnuSearchHelp", QStringLiteral("&Search for Help on..."), &MainWindow::searchHelp);
     separator(help, "blank4");
     about_ = addEntry(help, "mnuAbout", QStringLiteral("&About Moxlet..."), &MainWindow::showAbout);
 }
@@ -130,7 +134,8 @@ HelpWindow* MainWindow::helpWindow()
     delete help_;
     QString cache = seams_.helpCacheDir;
     if (cache.isEmpty())
-        cache = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help"));
+        cache = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                    .filePath(QStringLiteral("help"));
     auto* window = new HelpWindow(helpFile_, cache, seams_.openUrl);
     if (!window->ready()) {
         delete window;
@@ -164,7 +169,8 @@ void MainWindow::applyWindowSize()
     const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
     const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
     const QSize px = screen ? screen->size() : QSize(1024, 768);
-    const WindowSize size = mainWindowSize(twipsFromPixels(px.width(), dpiX), twipsFromPixels(px.height(), dpiY));
+    const WindowSize size =
+        mainWindowSize(twipsFromPixels(px.width(), dpiX), twipsFromPixels(px.height(), dpiY));
     smallScreen_ = size.maximised;
     if (size.maximised) {
         setWindowState(Qt::WindowMaximized);
@@ -213,7 +219,8 @@ void MainWindow::restoreMenus()
 
 void MainWindow::disablePlanAndProfileMenus()
 {
-    for (QAction* a : {newPlan_, openPlan_, wordList_, deletePlans_, newProfile_, openProfile_, deleteProfiles_})
+    for (QAction* a :
+         {newPlan_, openPlan_, wordList_, deletePlans_, newProfile_, openProfile_, deleteProfiles_})
         a->setEnabled(false);
 }
 

@@ -20,11 +20,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "ui/common/Services.h"
 #include "core/plans/PlanSession.h"
+#include "core/store/Problems.h"
+#include "ui/common/Services.h"
 #include "ui/options/OptionChangeMark.h"
 #include "ui/shell/ShellSeams.h"
-#include "core/store/Problems.h"
 
 class QAction;
 class QMdiArea;

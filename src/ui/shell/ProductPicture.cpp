@@ -26,8 +26,7 @@ QPixmap productPicture(int size)
     p.drawRoundedRect(QRectF(7, 26, 16, 20), 3, 3);
     p.drawRoundedRect(QRectF(24, 22, 16, 24), 3, 3);
     p.drawRoundedRect(QRectF(41, 26, 16, 20), 3, 3);
-    for (qreal x : {15.0, 32.0, 49.0})
-        p.drawEllipse(QPointF(x, 53), 3, 3);
+    for (qreal x : {15.0, 32.0, 49.0}) p.drawEllipse(QPointF(x, 53), 3, 3);
 
     p.setBrush(Qt::NoBrush);
     QPen pen(cream, 3, Qt::SolidLine, Qt::RoundCap);

@@ -6,13 +6,13 @@
 #include <filesystem>
 
 #include "core/shell/DataDirectory.h"
-#include "ui/shell/MainWindow.h"
-#include "ui/shell/ProductPicture.h"
+#include "core/store/Random.h"
+#include "core/words/WordBase.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/MessageBoxPrompt.h"
-#include "core/store/Random.h"
 #include "ui/common/Services.h"
-#include "core/words/WordBase.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ProductPicture.h"
 
 namespace moxlet::ui {
 

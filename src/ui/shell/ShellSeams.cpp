@@ -4,9 +4,6 @@
 
 namespace moxlet::ui {
 
-bool openWithDesktop(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}
+bool openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace moxlet::ui

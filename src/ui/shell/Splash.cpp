@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/shell/ProductBanner.h"
 #include "core/shell/ProductInfo.h"
+#include "ui/shell/ProductBanner.h"
 
 namespace moxlet::ui {
 

@@ -32,7 +32,8 @@ void WebLink::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setPen(palette().color(isDown() ? QPalette::LinkVisited : QPalette::Link));
-    p.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignLeft | Qt::AlignVCenter, text());
+    p.drawText(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignLeft | Qt::AlignVCenter,
+               text());
     if (hasFocus()) {
         QStyleOptionFocusRect frame;
         frame.initFrom(this);

@@ -15,18 +15,18 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/profiles/ProfileEdit.h"
+#include "core/shell/WindowSize.h"
+#include "core/wordlist/WordListCheck.h"
+#include "core/wordlist/WordListText.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
-#include "core/profiles/ProfileEdit.h"
 #include "ui/profiles/StudentListFill.h"
-#include "core/shell/WindowSize.h"
-#include "core/wordlist/WordListCheck.h"
-#include "core/wordlist/WordListText.h"
-#include "ui/words/WordCheckDialog.h"
 #include "ui/words/SegmentPickerDialog.h"
 #include "ui/words/TypedWordsDialog.h"
+#include "ui/words/WordCheckDialog.h"
 
 namespace moxlet::ui {
 
@@ -92,8 +92,8 @@ void WordListWindow::buildControls()
 
     chooseSegments_ = button(criteriaFrame_, QStringLiteral("Select Word &Segment(s)..."), "PhnCmd");
     connect(chooseSegments_, &QPushButton::clicked, this, &WordListWindow::chooseSegments);
-    segments_ = new CellGrid(kWordListSegments, 1, QStringLiteral("PhnSel"), QStringLiteral("Chosen word segments"),
-                             criteriaFrame_);
+    segments_ = new CellGrid(kWordListSegments, 1, QStringLiteral("PhnSel"),
+                             QStringLiteral("Chosen word segments"), criteriaFrame_);
     automatic_ = new QCheckBox(QStringLiteral("&Automatic List Selection"), criteriaFrame_);
     automatic_->setObjectName(QStringLiteral("AutoSel"));
     generate_ = button(criteriaFrame_, QStringLiteral("&Generate Word List"), "GenerateWordList");
@@ -116,7 +116,8 @@ void WordListWindow::buildControls()
     note_ = new QLabel(wordFrame_);
     note_->setObjectName(QStringLiteral("Note"));
     note_->setWordWrap(true);
-    grid_ = new CellGrid(kWordListCells / 4, 4, QStringLiteral("WGrid"), QStringLiteral("Chosen words"), wordFrame_);
+    grid_ = new CellGrid(kWordListCells / 4, 4, QStringLiteral("WGrid"), QStringLiteral("Chosen words"),
+                         wordFrame_);
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
@@ -164,7 +165,8 @@ void WordListWindow::layoutControls()
     typeBox->addWidget(review_);
     typeBox->addWidget(newList_);
     // Wide enough for the longest segment name.
-    segments_->setMinimumWidth(segments_->fontMetrics().horizontalAdvance(QStringLiteral("Consonant-le (x)")) + 40);
+    segments_->setMinimumWidth(
+        segments_->fontMetrics().horizontalAdvance(QStringLiteral("Consonant-le (x)")) + 40);
     // The chosen names stand at the right, where the picker (which opens
     // near the main window's top left corner) leaves them in view.
     auto* criteria = new QGridLayout(criteriaFrame_);
@@ -205,9 +207,9 @@ void WordListWindow::layoutControls()
     layout->addWidget(wordFrame_, 1);
     layout->addLayout(commands);
 
-    QWidget* order[] = {students_, review_,    newList_, chooseSegments_, automatic_, generate_,
-                        words_,    fontSize_,  type_,    clear_,          checkWord_, copy_,
-                        print_,    preview_,   exit_};
+    QWidget* order[] = {students_,  review_, newList_,  chooseSegments_, automatic_,
+                        generate_,  words_,  fontSize_, type_,           clear_,
+                        checkWord_, copy_,   print_,    preview_,        exit_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -246,8 +248,9 @@ void WordListWindow::listTypeChosen()
 void WordListWindow::showNote()
 {
     if (tool_.hasStudent() && tool_.listType() == ListType::Review && tool_.candidates().empty())
-        note_->setText(QStringLiteral("This student has not studied any word segments yet, so there are none to "
-                                      "review: choose New."));
+        note_->setText(
+            QStringLiteral("This student has not studied any word segments yet, so there are none to "
+                           "review: choose New."));
     else
         note_->setText(generationNote_);
 }
@@ -315,8 +318,9 @@ void WordListWindow::chooseSegments()
                                            tool_.candidates(), {}, this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     // The caption keeps its blank before the number: "Select Up to  5 ...".
-    picker->setWindowTitle(tool_.listType() == ListType::New ? QStringLiteral("Select Up to  5 New Word Segments")
-                                                             : QStringLiteral("Select Up to  5 Review Word Segments"));
+    picker->setWindowTitle(tool_.listType() == ListType::New
+                               ? QStringLiteral("Select Up to  5 New Word Segments")
+                               : QStringLiteral("Select Up to  5 Review Word Segments"));
     // A little in from the main window's top left corner, where tutors
     // know to find it.
     const QWidget* main = window();

@@ -23,11 +23,11 @@
 #include <QWidget>
 #include <vector>
 
-#include "ui/common/Services.h"
-#include "ui/output/PrintJob.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/wordlist/WordListPrintout.h"
 #include "core/wordlist/WordListTool.h"
+#include "ui/common/Services.h"
+#include "ui/output/PrintJob.h"
 
 class QCheckBox;
 class QComboBox;

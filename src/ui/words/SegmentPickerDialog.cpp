@@ -14,7 +14,8 @@
 namespace moxlet::ui {
 
 SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots,
-                                         std::vector<SegmentId> lines, SegmentPicker::Rules rules, QWidget* parent)
+                                         std::vector<SegmentId> lines, SegmentPicker::Rules rules,
+                                         QWidget* parent)
     : QDialog(parent), services_(services)
 {
     const char* names[] = {"SelOldPh", "SelNewPh", "SelPhn"};
@@ -38,10 +39,12 @@ SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::spa
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* clear = buttons->addButton(kind == Kind::WordList ? QStringLiteral("Clear") : QStringLiteral("C&lear"),
-                                     QDialogButtonBox::ResetRole);
+    auto* clear =
+        buttons->addButton(kind == Kind::WordList ? QStringLiteral("Clear") : QStringLiteral("C&lear"),
+                           QDialogButtonBox::ResetRole);
     clear->setObjectName(QStringLiteral("Clear"));
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SegmentPickerDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SegmentPickerDialog::reject);
     connect(clear, &QPushButton::clicked, this, &SegmentPickerDialog::clearSlots);
@@ -60,7 +63,8 @@ void SegmentPickerDialog::showSlots()
 {
     selectingByProgram_ = true;
     const std::vector<bool> selected = picker_->selectedLines();
-    for (int i = 0; i < list_->count(); ++i) list_->item(i)->setSelected(selected[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < list_->count(); ++i)
+        list_->item(i)->setSelected(selected[static_cast<std::size_t>(i)]);
     selectingByProgram_ = false;
 }
 
@@ -92,7 +96,8 @@ bool SegmentPickerDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) return true;  // one click
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return true;  // one click
     return QDialog::eventFilter(watched, event);
 }
 

@@ -15,8 +15,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "ui/common/Services.h"
 #include "core/words/SegmentPicker.h"
+#include "ui/common/Services.h"
 
 class QItemSelection;
 class QListWidget;
@@ -30,8 +30,8 @@ public:
 
     // lines: the segment of each list line, in order; slots and rules as
     // for SegmentPicker.
-    SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots, std::vector<SegmentId> lines,
-                        SegmentPicker::Rules rules, QWidget* parent = nullptr);
+    SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots,
+                        std::vector<SegmentId> lines, SegmentPicker::Rules rules, QWidget* parent = nullptr);
 
     SegmentPicker& picker() { return *picker_; }
     QListWidget* list() const { return list_; }

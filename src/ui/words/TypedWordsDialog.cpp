@@ -15,8 +15,9 @@ TypedWordsDialog::TypedWordsDialog(const std::vector<WordCell>& cells, bool forW
     : QDialog(parent)
 {
     const auto n = cells.size();
-    setObjectName(n == 4 ? QStringLiteral("EntrWord")
-                         : forWordList ? QStringLiteral("Etrwrdlt") : QStringLiteral("Etrwrd%1").arg(n));
+    setObjectName(n == 4        ? QStringLiteral("EntrWord")
+                  : forWordList ? QStringLiteral("Etrwrdlt")
+                                : QStringLiteral("Etrwrd%1").arg(n));
     setWindowTitle(QStringLiteral("Type in Unlisted Words"));
 
     auto* grid = new QGridLayout;
@@ -37,7 +38,8 @@ TypedWordsDialog::TypedWordsDialog(const std::vector<WordCell>& cells, bool forW
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TypedWordsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TypedWordsDialog::reject);
 

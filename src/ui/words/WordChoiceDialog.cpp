@@ -9,17 +9,17 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/plans/ListGeneration.h"
+#include "core/plans/PlanWordCheck.h"
+#include "core/words/WordCheck.h"
+#include "core/words/WordCheckText.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
-#include "core/plans/ListGeneration.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/words/TypedWordsDialog.h"
-#include "core/words/WordCheck.h"
 #include "ui/words/WordCheckDialog.h"
-#include "core/words/WordCheckText.h"
-#include "core/plans/PlanWordCheck.h"
 
 namespace moxlet::ui {
 
@@ -48,8 +48,9 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
       choice_(cellsFor(unit, services.options.values))
 {
     const int cells = choice_.cellCount();
-    setObjectName(unit == Unit::SpellingRow ? QStringLiteral("SelWord") : QStringLiteral("SelWrd%1").arg(cells));
-    setWindowTitle(unit == Unit::SpellingRow ? QStringLiteral("Select Words for Spelling Dictation")
+    setObjectName(unit == Unit::SpellingRow ? QStringLiteral("SelWord")
+                                            : QStringLiteral("SelWrd%1").arg(cells));
+    setWindowTitle(unit == Unit::SpellingRow  ? QStringLiteral("Select Words for Spelling Dictation")
                    : unit == Unit::ReviewList ? QStringLiteral("Edit Review Word List")
                                               : QStringLiteral("Edit New Word List"));
 
@@ -68,7 +69,8 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
     instruction_->setBuddy(list_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &WordChoiceDialog::selectionEdited);
-    grid_ = new CellGrid(std::max(1, cells / 4), 4, QStringLiteral("WGrid"), QStringLiteral("Chosen words"), this);
+    grid_ = new CellGrid(std::max(1, cells / 4), 4, QStringLiteral("WGrid"), QStringLiteral("Chosen words"),
+                         this);
 
     auto button = [this](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, this);
@@ -89,7 +91,8 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &WordChoiceDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &WordChoiceDialog::reject);
 
@@ -141,7 +144,8 @@ void WordChoiceDialog::load()
         offset = &s.plan.SpellingThinOffset[static_cast<std::size_t>(index_)];
     } else {
         const int kind = listKindOf(section());
-        for (int k = 0; k < cells; ++k) stored.push_back({s.listWord(kind, index_, k).trimmed(), s.listPos(kind, index_, k)});
+        for (int k = 0; k < cells; ++k)
+            stored.push_back({s.listWord(kind, index_, k).trimmed(), s.listPos(kind, index_, k)});
         offset = &s.thinOffset(kind, index_);
     }
     WordBaseFiles files(services_);
@@ -238,7 +242,7 @@ void WordChoiceDialog::checkWord()
     auto* dialog = new WordCheckDialog(
         [this](const std::string& typed) {
             const PlanSession& s = window_.session();
-            const WordCheckQuery q = unit_ == Unit::SpellingRow ? spellingRowQuery(s, index_, typed)
+            const WordCheckQuery q = unit_ == Unit::SpellingRow  ? spellingRowQuery(s, index_, typed)
                                      : unit_ == Unit::ReviewList ? planListQuery(s, ReviewList, index_, typed)
                                                                  : planListQuery(s, NewList, index_, typed);
             WordBaseFiles files(services_);

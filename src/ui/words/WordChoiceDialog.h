@@ -15,8 +15,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "ui/common/Services.h"
 #include "core/words/WordChoice.h"
+#include "ui/common/Services.h"
 
 class QItemSelection;
 class QLabel;

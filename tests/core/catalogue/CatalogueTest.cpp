@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
+#include "core/catalogue/Catalogue.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
-
-#include "core/catalogue/Catalogue.h"
 
 using namespace moxlet;
 
@@ -37,8 +36,7 @@ TEST(Catalogue, ListingAllSegmentsStopsAtTheFirstEmptyName)
     for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i], static_cast<SegmentId>(i));
     EXPECT_EQ(segmentName(all.back()), "Rote Words");
     EXPECT_EQ(segmentName(seg::KindOldWords), "Kind Old Words");
-    for (int s = 332; s <= 360; ++s)
-        EXPECT_TRUE(SegmentName[static_cast<std::size_t>(s)].blank()) << s;
+    for (int s = 332; s <= 360; ++s) EXPECT_TRUE(SegmentName[static_cast<std::size_t>(s)].blank()) << s;
     for (int s : {-1, 361, 1000}) EXPECT_EQ(segmentName(s), "") << s;
 }
 
@@ -55,7 +53,10 @@ TEST(Catalogue, NamesAreDistinctAndKeepTheirAffixMarks)
 
 TEST(Catalogue, BlocksRunAlphabeticallyIgnoringLeadingDashAndStar)
 {
-    struct Block { int first; int last; };
+    struct Block {
+        int first;
+        int last;
+    };
     const Block blocks[] = {{0, 116}, {124, 158}, {165, 205}, {207, 214}, {215, 272}, {273, 330}};
     // The fixed numbering keeps these neighbours in their historical order.
     const std::set<int> knownOutOfOrder = {107 /* WOR before WH */, 143 /* SCR before SCH (sk) */,
@@ -118,8 +119,7 @@ TEST(Catalogue, GroupsPartitionTheGroupedSegments)
     for (std::size_t g = 0; g < kGroupCount; ++g) {
         const auto members = listSet(GroupMask[g]);
         EXPECT_GE(members.size(), 3u) << groupTitle(static_cast<int>(g));
-        for (int w = 1; w <= kSetWords; ++w)
-            EXPECT_GE(GroupMask[g].word(w), 0) << g; // no sign bit
+        for (int w = 1; w <= kSetWords; ++w) EXPECT_GE(GroupMask[g].word(w), 0) << g;  // no sign bit
         for (int s = kSegmentCount; s < 360; ++s) EXPECT_FALSE(GroupMask[g].contains(s)) << g;
         EXPECT_TRUE(titles.insert(groupTitle(static_cast<int>(g))).second);
     }
@@ -136,10 +136,11 @@ TEST(Catalogue, GroupsPartitionTheGroupedSegments)
 TEST(Catalogue, GroupOfFollowsTheTeachingDistinctions)
 {
     const std::pair<int, int> cases[] = {
-        {11, 0},   // C (k) is a single consonant, C (s) is not
-        {12, -1},  {37, 0},  {38, -1}, {110, 0}, {111, -1}, {86, 0}, {87, -1},
-        {114, 1},  // Y (vowel, short i) is a short vowel
-        {118, 7},  {158, 8}, {164, 9}, {214, 14}, {273, 20}, {331, -1}, {358, -1}, {-1, -1},
+        {11, 0},  // C (k) is a single consonant, C (s) is not
+        {12, -1},  {37, 0},   {38, -1},  {110, 0},
+        {111, -1}, {86, 0},   {87, -1},  {114, 1},  // Y (vowel, short i) is a short vowel
+        {118, 7},  {158, 8},  {164, 9},  {214, 14},
+        {273, 20}, {331, -1}, {358, -1}, {-1, -1},
     };
     for (const auto& [id, group] : cases) EXPECT_EQ(groupOf(id), group) << id;
 }
@@ -165,30 +166,27 @@ TEST(Catalogue, BlendComponentsSpellTheBlend)
     }
     std::set<int> threeParts;
     for (int b = kFirstBlend; b <= kLastBlend; ++b)
-        if (BlendPart[static_cast<std::size_t>(b - kFirstBlend)][2] != kNoSegment)
-            threeParts.insert(b);
+        if (BlendPart[static_cast<std::size_t>(b - kFirstBlend)][2] != kNoSegment) threeParts.insert(b);
     EXPECT_EQ(threeParts, (std::set<int>{143, 150, 151, 154}));  // SCR, SPL, SPR, STR
 }
 
 TEST(Catalogue, BlendPrerequisites)
 {
-    struct Case { int blend; std::initializer_list<int> have; bool ok; };
+    struct Case {
+        int blend;
+        std::initializer_list<int> have;
+        bool ok;
+    };
     const Case cases[] = {
-        {137, {55, 17}, true},        // ND: N, D
-        {137, {55}, false},
-        {142, {86, 11}, true},        // SC (sk) needs C (k)
-        {142, {86, 12}, false},       // ... not C (s)
-        {143, {86, 11}, false},       // SCR needs its third component
-        {143, {86, 11, 84}, true},
-        {144, {86, 13}, false},       // SCH (sk) needs CH (k), not CH (ch)
-        {144, {86, 14}, true},
-        {152, {86, 81}, true},        // SQU needs QU
-        {156, {93, 84}, false},       // THR needs TH, not T
-        {156, {95, 84}, true},
-        {154, {86, 93, 84}, true},
-        {150, {86, 79}, false},
-        {124, {}, false},
-        {123, {}, true},              // not a blend: nothing to wait for
+        {137, {55, 17}, true},                              // ND: N, D
+        {137, {55}, false},        {142, {86, 11}, true},   // SC (sk) needs C (k)
+        {142, {86, 12}, false},                             // ... not C (s)
+        {143, {86, 11}, false},                             // SCR needs its third component
+        {143, {86, 11, 84}, true}, {144, {86, 13}, false},  // SCH (sk) needs CH (k), not CH (ch)
+        {144, {86, 14}, true},     {152, {86, 81}, true},   // SQU needs QU
+        {156, {93, 84}, false},                             // THR needs TH, not T
+        {156, {95, 84}, true},     {154, {86, 93, 84}, true}, {150, {86, 79}, false},
+        {124, {}, false},          {123, {}, true},  // not a blend: nothing to wait for
         {159, {}, true},
     };
     for (const auto& c : cases) {
@@ -219,10 +217,10 @@ TEST(Catalogue, CollapseNamesCompleteGroupsOnly)
         std::vector<SegmentId> rest;
     };
     const Case cases[] = {
-        {{118, 119, 120, 121, 122, 123}, {7}, {}},                       // Six Syllable Types
-        {{118, 119, 120, 121, 122}, {}, ids({118, 119, 120, 121, 122})}, // five: listed
-        {{0, 19, 43, 58, 99, 114, 12, 117}, {1}, ids({12, 117})},        // Short Vowels + others
-        {{24, 25, 26, 71, 72, 73, 74}, {5}, ids({71, 72, 73, 74})},      // All EAR, partial OUGH
+        {{118, 119, 120, 121, 122, 123}, {7}, {}},                        // Six Syllable Types
+        {{118, 119, 120, 121, 122}, {}, ids({118, 119, 120, 121, 122})},  // five: listed
+        {{0, 19, 43, 58, 99, 114, 12, 117}, {1}, ids({12, 117})},         // Short Vowels + others
+        {{24, 25, 26, 71, 72, 73, 74}, {5}, ids({71, 72, 73, 74})},       // All EAR, partial OUGH
         {{}, {}, {}},
     };
     for (const auto& c : cases) {

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "core/catalogue/Marks.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/catalogue/Marks.h"
 
 using namespace moxlet;
 
@@ -39,20 +39,32 @@ TEST(Marks, Cp1252ConvertsEveryByte)
 TEST(Marks, DisplayDrawsEachMark)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"A (\xB2)", "A (\u0103)"},           {"A (\xA1)", "A (\u0259)"},
-        {"EA (\xA2)", "EA (\u0101)"},         {"EAR (\xA4r)", "EAR (\u0113r)"},
-        {"E (\xA5)", "E (\u0115)"},           {"IE (\xA6)", "IE (\u012B)"},
-        {"OW (\xA7)", "OW (\u014D)"},         {"O (\xA8)", "O (\u00F6)"},
-        {"OO (\xA9\xAA)", "OO (o\u035Eo)"},   {"OO (\xAB\xAC)", "OO (o\u035Do)"},
-        {"EW (\xAD)", "EW (\u016B)"},         {"U (\xAE)", "U (\u016D)"},
-        {"O (\xAF)", "O (\u014D)"},           {"TH (\xB0\xB1)", "TH (t\u035Fh)"},
-        {"I (\xB3)", "I (\u012D)"},           {"O (\xB4)", "O (\u014F)"},
+        {"A (\xB2)", "A (\u0103)"},
+        {"A (\xA1)", "A (\u0259)"},
+        {"EA (\xA2)", "EA (\u0101)"},
+        {"EAR (\xA4r)", "EAR (\u0113r)"},
+        {"E (\xA5)", "E (\u0115)"},
+        {"IE (\xA6)", "IE (\u012B)"},
+        {"OW (\xA7)", "OW (\u014D)"},
+        {"O (\xA8)", "O (\u00F6)"},
+        {"OO (\xA9\xAA)", "OO (o\u035Eo)"},
+        {"OO (\xAB\xAC)", "OO (o\u035Do)"},
+        {"EW (\xAD)", "EW (\u016B)"},
+        {"U (\xAE)", "U (\u016D)"},
+        {"O (\xAF)", "O (\u014D)"},
+        {"TH (\xB0\xB1)", "TH (t\u035Fh)"},
+        {"I (\xB3)", "I (\u012D)"},
+        {"O (\xB4)", "O (\u014F)"},
         {"Latin, compl\xA4re", "Latin, compl\u0113re"},
         // Not marks: halves without their partner, the pound sign, other bytes.
-        {"\xA9", "\u00A9"},                   {"\xAA\xA9", "\u00AA\u00A9"},
-        {"\xB1\xB0", "\u00B1\u00B0"},         {"\xAC", "\u00AC"},
-        {"\xA3", "\u00A3"},                   {"\x93x\x94", "\u201Cx\u201D"},
-        {"\xA9\xA9\xAA", "\u00A9o\u035Eo"},   {"", ""},
+        {"\xA9", "\u00A9"},
+        {"\xAA\xA9", "\u00AA\u00A9"},
+        {"\xB1\xB0", "\u00B1\u00B0"},
+        {"\xAC", "\u00AC"},
+        {"\xA3", "\u00A3"},
+        {"\x93x\x94", "\u201Cx\u201D"},
+        {"\xA9\xA9\xAA", "\u00A9o\u035Eo"},
+        {"", ""},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(displayText(in), out) << cp1252ToUtf8(in);
 }
@@ -82,8 +94,7 @@ TEST(Marks, CatalogueTextsStayDistinctAndLeaveNoRawMark)
                 EXPECT_FALSE(lead == 0xC2 && next >= 0xA1 && next <= 0xB4) << s << " " << shown;
             }
             const bool hasMark = std::any_of(stored.begin(), stored.end(), [](char c) {
-                return static_cast<unsigned char>(c) >= 0xA1 &&
-                       static_cast<unsigned char>(c) <= 0xB4;
+                return static_cast<unsigned char>(c) >= 0xA1 && static_cast<unsigned char>(c) <= 0xB4;
             });
             if (!hasMark) {
                 EXPECT_EQ(shown, cp1252ToUtf8(stored)) << s;

@@ -1,14 +1,18 @@
-#include <gtest/gtest.h>
-
 #include "core/catalogue/SegmentSet.h"
+
+#include <gtest/gtest.h>
 
 using namespace moxlet;
 
 TEST(SegmentSet, BitPositionsFollowFifteenBitWords)
 {
-    struct Case { int id; int word; std::int16_t mask; };
-    const Case cases[] = {{0, 1, 1}, {14, 1, 0x4000}, {15, 2, 1}, {17, 2, 4}, {30, 3, 1},
-                          {331, 23, 0x0002}, {358, 24, 0x2000}, {359, 24, 0x4000}};
+    struct Case {
+        int id;
+        int word;
+        std::int16_t mask;
+    };
+    const Case cases[] = {{0, 1, 1},  {14, 1, 0x4000},   {15, 2, 1},        {17, 2, 4},
+                          {30, 3, 1}, {331, 23, 0x0002}, {358, 24, 0x2000}, {359, 24, 0x4000}};
     for (const auto& c : cases) {
         SegmentSet s;
         s.add(c.id);

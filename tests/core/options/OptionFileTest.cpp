@@ -1,8 +1,9 @@
+#include "core/options/OptionFile.h"
+
 #include <gtest/gtest.h>
 
-#include "support/DataDirFixture.h"
 #include "core/store/FileError.h"
-#include "core/options/OptionFile.h"
+#include "support/DataDirFixture.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
@@ -61,7 +62,8 @@ TEST(OptionFile, AFailedWriteIsReportedAndTheFileKept)
     d.options.values.BlankLines = 1;
     EXPECT_FALSE(saveOptions(d.ctx, d.options, kBlankLinesField));
     ASSERT_EQ(d.prompt.shown().size(), 1u);
-    EXPECT_EQ(d.prompt.shown()[0].text, "Unable to write to Parameter file, OPTION.PRM." + *fileErrorText(70));
+    EXPECT_EQ(d.prompt.shown()[0].text,
+              "Unable to write to Parameter file, OPTION.PRM." + *fileErrorText(70));
     EXPECT_EQ(*d.fs.get(kOptionFileName), std::vector<std::uint8_t>(118, 0));
 }
 

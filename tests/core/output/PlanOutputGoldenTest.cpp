@@ -72,7 +72,9 @@ TEST_P(PlanOutputGolden, PrintoutAndClipboardTextMatchTheExpectedFiles)
     SCOPED_TRACE(r.why);
     {
         test::RecordingPrintLayer layer;
-        PlanPrintout(layer, r.output(), [&](const std::string& s) { layer.note("status: " + s); }).printCopy();
+        PlanPrintout(layer, r.output(), [&](const std::string& s) {
+            layer.note("status: " + s);
+        }).printCopy();
         compareOrWrite(kGoldenDir / r.name / "print.txt", layer.log());
     }
     ReferencePlan fresh = reference(GetParam());
@@ -93,7 +95,8 @@ TEST(PlanOutputGoldenFiles, MatchTheReferenceTable)
 {
     if (regenerating()) GTEST_SKIP();
     std::set<std::string> folders;
-    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir)) folders.insert(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir))
+        folders.insert(e.path().filename().string());
     const auto names = referenceNames();
     EXPECT_EQ(folders, std::set<std::string>(names.begin(), names.end()));
 }

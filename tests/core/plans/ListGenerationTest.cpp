@@ -4,14 +4,15 @@
 // when a plan was made under another list size.  A property over the
 // shipped word base: every generated word is one the student can decode.
 
+#include "core/plans/ListGeneration.h"
+
 #include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/plans/ListGeneration.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/words/CandidateCollector.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "core/words/CandidateCollector.h"
 
 namespace moxlet {
 namespace {
@@ -125,9 +126,9 @@ TEST(ListGeneration, HomophoneMarksAreCutToTwentyCharacters)
         {1, "pair", "pair *"},
         {2, "pair", "pair *"},
         {0, "pair", "pair"},
-        {1, "abcdefghijklmnopqr", "abcdefghijklmnopqr *"},   // 18 + 2
-        {1, "abcdefghijklmnopqrs", "abcdefghijklmnopqrs "},  // 19: only the blank fits
-        {1, "abcdefghijklmnopqrst", "abcdefghijklmnopqrst"}, // 20: no mark
+        {1, "abcdefghijklmnopqr", "abcdefghijklmnopqr *"},    // 18 + 2
+        {1, "abcdefghijklmnopqrs", "abcdefghijklmnopqrs "},   // 19: only the blank fits
+        {1, "abcdefghijklmnopqrst", "abcdefghijklmnopqrst"},  // 20: no mark
     };
     for (const Case& c : cases) {
         test::TestWordBase tb;
@@ -176,9 +177,9 @@ TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
     const Case cases[] = {
         {{10, 11, 12, 13}, {11, 12, 13, -1}, {"b", "c", "d", ""}},  // the first removed: all move up
         {{10, 11, 12, 13}, {10, 12, 13, -1}, {"a", "c", "d", ""}},
-        {{10, 11, 12, -1}, {11, 10, 12, -1}, {"b", "", "c", "d"}},  // 10 moved later: a new list
-        {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}},  // an added segment: a new list
-        {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}}, // nothing moved
+        {{10, 11, 12, -1}, {11, 10, 12, -1}, {"b", "", "c", "d"}},   // 10 moved later: a new list
+        {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}},   // an added segment: a new list
+        {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}},  // nothing moved
     };
     for (const Case& c : cases) {
         mark(0, "a");
@@ -215,9 +216,10 @@ TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
     s.plan.PlanReviewListSize = 2;
     const RegenerationQuestion q = regenerationQuestion(s, Review, o);
     EXPECT_EQ(q.title, "Review Word Segments");
-    EXPECT_EQ(q.text, "This lesson plan was created with a different list size option than is currently set.  "
-                      "Would you like Moxlet to generate new word lists for the Review section based on the "
-                      "current setting?");
+    EXPECT_EQ(q.text,
+              "This lesson plan was created with a different list size option than is currently set.  "
+              "Would you like Moxlet to generate new word lists for the Review section based on the "
+              "current setting?");
     o.ReviewListSize = 0;
     EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());  // no lists wanted
     o.ReviewListSize = 1;
@@ -285,8 +287,8 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                 std::int16_t offset = s.thinOffset(listKindOf(section), slot);
                 const Candidates c = collectCandidates(
                     *wb, index, s.masks,
-                    {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, ThinningMode::Always}, offset,
-                    random);
+                    {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, ThinningMode::Always},
+                    offset, random);
                 for (int k = 0; k < n; ++k) {
                     const std::int16_t pos = s.listPos(listKindOf(section), slot, k);
                     WordRecord w;
@@ -299,7 +301,8 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                         m.studentSet.add(seg::Rule211);
                         m.studentRootSet.add(seg::Rule211);
                     }
-                    EXPECT_TRUE(isEligible(w.Segments, m, section == New ? segment : kNoSegment)) << w.WordText.trimmed();
+                    EXPECT_TRUE(isEligible(w.Segments, m, section == New ? segment : kNoSegment))
+                        << w.WordText.trimmed();
                     EXPECT_GE(w.OrderKey, s.plan.SyllableMin);
                     EXPECT_LE(w.OrderKey, s.plan.SyllableMax);
                     ++words;

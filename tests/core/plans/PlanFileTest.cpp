@@ -95,9 +95,9 @@ TEST(PlanFile, NewPlanRecordStartsBlank)
 TEST(PlanFile, SectionEntriesArePositionsInTheStudiedOrUnstudiedList)
 {
     LessonPlan p = newPlanRecord(DataDir::profile(1, "A", "", {2, 5, 9}));
-    p.AuditorySegments[0] = 2;   // Studied = 2, 5, 9
-    p.AuditorySegments[1] = 3;   // beyond the list: left out
-    p.NewSegments[0] = 0;        // Unstudied = 0, 1, 3, 4, 6, ...
+    p.AuditorySegments[0] = 2;  // Studied = 2, 5, 9
+    p.AuditorySegments[1] = 3;  // beyond the list: left out
+    p.NewSegments[0] = 0;       // Unstudied = 0, 1, 3, 4, 6, ...
     p.NewSegments[1] = 4;
     EXPECT_EQ(sectionSegmentIds(p, Auditory), (std::vector<SegmentId>{9}));
     EXPECT_EQ(sectionSegmentIds(p, New), (std::vector<SegmentId>{0, 6}));

@@ -2,11 +2,12 @@
 // student with the New segments), the lesson date rules and the reading
 // line of the skills application.
 
+#include "core/plans/PlanSession.h"
+
 #include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
 #include "core/plans/LessonDate.h"
-#include "core/plans/PlanSession.h"
 #include "core/plans/ReadingLine.h"
 #include "support/DataDirFixture.h"
 
@@ -145,8 +146,10 @@ TEST(PlanSession, AFailedPlanWriteKeepsTheWorkAndLeavesTheStudentUncredited)
     EXPECT_TRUE(d.session.isNew);
     EXPECT_EQ(d.session.plan.NewSegments[0], 12);
     ASSERT_EQ(d.prompt.shown().size(), 1u);
-    EXPECT_EQ(d.prompt.shown()[0].text, "Unable to write to Student's plan file." + std::string(
-                                             "  File access was denied.  The file has been defined as read-only or hidden."));
+    EXPECT_EQ(
+        d.prompt.shown()[0].text,
+        "Unable to write to Student's plan file." +
+            std::string("  File access was denied.  The file has been defined as read-only or hidden."));
     EXPECT_FALSE(d.session.student.StudiedSegments.contains(17));
     EXPECT_FALSE(listProfiles(d.ctx)[0].profile.StudiedSegments.contains(17));
 }
@@ -185,14 +188,10 @@ TEST(LessonDate, UnfilledPositionsAreBlanksWhateverTheBoxShows)
         bool empty;
     };
     const Case cases[] = {
-        {"__-__-__", "  -  -  ", false, true},
-        {"  -  -  ", "  -  -  ", false, true},
-        {"09-14-26", "09-14-26", true, false},
-        {"09-14-2_", "09-14-2 ", false, false},
-        {"09-14-_6", "09-14- 6", false, false},
-        {"_9-14-26", " 9-14-26", false, false},
-        {"", "  -  -  ", false, true},
-        {"09-14", "09-14-  ", false, false},
+        {"__-__-__", "  -  -  ", false, true},  {"  -  -  ", "  -  -  ", false, true},
+        {"09-14-26", "09-14-26", true, false},  {"09-14-2_", "09-14-2 ", false, false},
+        {"09-14-_6", "09-14- 6", false, false}, {"_9-14-26", " 9-14-26", false, false},
+        {"", "  -  -  ", false, true},          {"09-14", "09-14-  ", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(storedLessonDate(c.shown), c.stored) << c.shown;

@@ -3,9 +3,9 @@
 
 #include "core/plans/PlanWordCheck.h"
 
-#include "support/DataDirFixture.h"
-
 #include <gtest/gtest.h>
+
+#include "support/DataDirFixture.h"
 
 using namespace moxlet;
 
@@ -16,9 +16,9 @@ TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
     s.plan = newPlanRecord(s.student);
     s.plan.SyllableMin = 2;
     s.plan.SyllableMax = 3;
-    s.plan.ReviewSegments[1] = 2;   // studied list position 2: segment 2
-    s.plan.NewSegments[0] = 0;      // unstudied list position 0: segment 5
-    s.plan.SpellingSegments[3] = 4; // segment 4
+    s.plan.ReviewSegments[1] = 2;    // studied list position 2: segment 2
+    s.plan.NewSegments[0] = 0;       // unstudied list position 0: segment 5
+    s.plan.SpellingSegments[3] = 4;  // segment 4
     s.plan.ReviewThinOffset[1] = 3;
     s.plan.NewThinOffset[0] = 5;
     s.plan.NewThinOffset[1] = 6;

@@ -1,10 +1,11 @@
 // The profile editor's rules without a window: the save checks in their
 // order, the duplicate check, the syllable advice, the blend rule and the
 // studied segments as list selections.
+#include "core/profiles/ProfileEdit.h"
+
 #include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/profiles/ProfileEdit.h"
 
 using namespace moxlet;
 
@@ -20,8 +21,7 @@ ProfileEntry live(std::int32_t record, const std::string& last, const std::strin
     return e;
 }
 
-const std::string kEmptyLast =
-    "The Last Name field must be entered in order to complete a Student Profile.";
+const std::string kEmptyLast = "The Last Name field must be entered in order to complete a Student Profile.";
 const std::string kDuplicate = "There is already a Student Profile with this First Name and Last Name.";
 const std::string kMinMissing = "The minimun number of syllables must be a number between 1 and 9.";
 const std::string kMaxMissing = "The maximum number of syllables must be a number between 1 and 9.";
@@ -98,9 +98,8 @@ TEST(ProfileEdit, BlendNeedsAllItsComponentsSelected)
     selected[S] = selected[Ck] = selected[SCR] = true;
     auto refusal = blendSelectionRefusal(SCR, selected);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(*refusal,
-              "You may not select consonant blend SCR until its component consonants have been "
-              "selected.");
+    EXPECT_EQ(*refusal, "You may not select consonant blend SCR until its component consonants have been "
+                        "selected.");
     selected[R] = true;
     EXPECT_FALSE(blendSelectionRefusal(SCR, selected));
     // SC (sk) needs only S and C (k); other lines are never checked.
@@ -119,7 +118,8 @@ TEST(ProfileEdit, StudiedSegmentsMapToListPositions)
     s.setFlagBits();  // 358, 359 lie beyond the list
     auto selected = selectionFromStudied(s, kSegmentCount);
     ASSERT_EQ(selected.size(), static_cast<std::size_t>(kSegmentCount));
-    for (int i = 0; i < kSegmentCount; ++i) EXPECT_EQ(selected[static_cast<std::size_t>(i)], s.contains(i)) << i;
+    for (int i = 0; i < kSegmentCount; ++i)
+        EXPECT_EQ(selected[static_cast<std::size_t>(i)], s.contains(i)) << i;
 }
 
 TEST(ProfileEdit, StudentListIsSortedIgnoringCase)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/DataDirFixture.h"
 #include "core/store/ProfileCodec.h"
+#include "support/DataDirFixture.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
@@ -30,7 +30,11 @@ TEST(ProfileFile, ReadAlwaysShowsTheTwoFlagBitsOfWord24)
 
 TEST(ProfileFile, NewProfileSlotReusesTheLowestFreeRecordOrAppends)
 {
-    struct Case { std::vector<int> freeRecords; int count; std::int32_t slot; };
+    struct Case {
+        std::vector<int> freeRecords;
+        int count;
+        std::int32_t slot;
+    };
     const Case cases[] = {{{}, 0, 1}, {{}, 5, 6}, {{3}, 5, 3}, {{4, 2}, 5, 2}, {{1, 2, 3}, 3, 1}};
     for (const auto& c : cases) {
         DataDir d;

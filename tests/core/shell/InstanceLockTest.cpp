@@ -2,14 +2,12 @@
 // from another process, and the lock of a process that ended without
 // releasing it is taken over.
 
-#include <gtest/gtest.h>
+#include "core/shell/InstanceLock.h"
 
 #include <filesystem>
-
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "core/shell/InstanceLock.h"
 
 namespace moxlet {
 namespace {
@@ -19,8 +17,9 @@ namespace fs = std::filesystem;
 struct Folder {
     fs::path path;
     explicit Folder(const std::string& suffix = "a")
-        : path(fs::temp_directory_path() / ("moxlet-lock-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name() + suffix))
+        : path(fs::temp_directory_path() /
+               ("moxlet-lock-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + suffix))
     {
         fs::create_directories(path);
     }

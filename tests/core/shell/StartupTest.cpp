@@ -1,8 +1,7 @@
 // The main window's size rule and the preparation of a data directory.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "core/shell/DataDirectory.h"
 #include "core/shell/WindowSize.h"
@@ -12,13 +11,15 @@ namespace fs = std::filesystem;
 
 TEST(WindowSize, SmallScreensMaximiseLargerOnesGetTheFixedSize)
 {
-    struct Case { int w, h; bool maximised; };
+    struct Case {
+        int w, h;
+        bool maximised;
+    };
     const Case cases[] = {
-        {12000, 9000, true},   // exactly the limit
-        {12015, 9000, false},  // one pixel wider at 96 dpi
-        {12000, 9015, false},
-        {9600, 7200, true},    // 640 x 480
-        {28800, 16200, false}, // 1920 x 1080
+        {12000, 9000, true},                        // exactly the limit
+        {12015, 9000, false},                       // one pixel wider at 96 dpi
+        {12000, 9015, false},  {9600, 7200, true},  // 640 x 480
+        {28800, 16200, false},                      // 1920 x 1080
     };
     for (const auto& c : cases) {
         WindowSize s = mainWindowSize(c.w, c.h);
@@ -37,8 +38,8 @@ protected:
     void SetUp() override
     {
         base = fs::temp_directory_path() /
-               ("moxlet-datadir-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("moxlet-datadir-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(base);
         install = base / "install";
         data = base / "data";
@@ -88,7 +89,7 @@ TEST_F(DataDirectoryTest, ExistingMoxletFilesMeanNotAFirstStart)
 TEST_F(DataDirectoryTest, StartingInTheInstallationDirectoryCopiesNothing)
 {
     EXPECT_TRUE(prepareDataDirectory(install, install).empty());
-    EXPECT_TRUE(prepareDataDirectory(install / "." , install).empty());
+    EXPECT_TRUE(prepareDataDirectory(install / ".", install).empty());
     EXPECT_FALSE(fs::exists(install / kDataDirMarker));
 }
 

@@ -2,14 +2,12 @@
 // backup folder is whole or absent, and a restore brings the day back while
 // keeping what it replaces.
 
-#include <gtest/gtest.h>
+#include "core/store/Backups.h"
 
 #include <filesystem>
 #include <fstream>
-
+#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include "core/store/Backups.h"
 
 namespace moxlet {
 namespace {
@@ -17,8 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Folder {
-    fs::path path = fs::temp_directory_path() / ("moxlet-backup-" + std::to_string(::getpid()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path path =
+        fs::temp_directory_path() / ("moxlet-backup-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     Folder()
     {
         fs::remove_all(path);

@@ -1,23 +1,23 @@
 // Damaged, foreign or random data files are read as far as they can be; what
 // was skipped or repaired is reported, and nothing crashes.
 
+#include <functional>
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "core/shell/DataCheck.h"
-#include "support/DataDirFixture.h"
 #include "core/options/OptionFile.h"
+#include "core/shell/DataCheck.h"
 #include "core/store/OptionCodec.h"
 #include "core/store/PlanCodec.h"
 #include "core/store/ProfileCodec.h"
+#include "support/DataDirFixture.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
 
 namespace {
 
-bool mentions(const Problems& problems, const std::string& file, std::int32_t record, const std::string& words)
+bool mentions(const Problems& problems, const std::string& file, std::int32_t record,
+              const std::string& words)
 {
     for (const auto& p : problems)
         if (p.file == file && p.record == record && p.text.find(words) != std::string::npos) return true;
@@ -41,42 +41,49 @@ TEST(BadInput, DamagedProfileFiles)
     struct Case {
         std::string name;
         std::function<std::vector<std::uint8_t>(DataDir&)> file;
-        std::size_t live;          // profiles listed
-        std::int32_t record;       // where the problem is noted
-        std::string words;         // what the note says
+        std::size_t live;     // profiles listed
+        std::int32_t record;  // where the problem is noted
+        std::string words;    // what the note says
         std::function<void(const std::vector<ProfileEntry>&)> more = [](const auto&) {};
     };
     const Case cases[] = {
-        {"torn tail", [](DataDir& d) {
+        {"torn tail",
+         [](DataDir& d) {
              auto b = profileBytes(d, {DataDir::profile(1, "A", ""), DataDir::profile(2, "B", "")});
              b.resize(b.size() + 100, 0x41);
              return b;
-         }, 2, 0, "100 bytes after the last whole record"},
+         },
+         2, 0, "100 bytes after the last whole record"},
         {"shorter than a record", [](DataDir&) { return std::vector<std::uint8_t>(639, 1); }, 0, 0,
          "639 bytes after the last whole record"},
-        {"syllable range 0..40", [](DataDir& d) {
+        {"syllable range 0..40",
+         [](DataDir& d) {
              auto p = DataDir::profile(1, "A", "");
              p.SyllableMin = 0;
              p.SyllableMax = 40;
              return profileBytes(d, {p});
-         }, 1, 1, "syllable range 0..40", [](const auto& live) {
+         },
+         1, 1, "syllable range 0..40",
+         [](const auto& live) {
              EXPECT_EQ(live[0].profile.SyllableMin, 1);
              EXPECT_EQ(live[0].profile.SyllableMax, 9);
          }},
-        {"InUse 7", [](DataDir& d) {
+        {"InUse 7",
+         [](DataDir& d) {
              auto p = DataDir::profile(1, "A", "");
              p.InUse = 7;
              return profileBytes(d, {p, DataDir::profile(2, "B", "")});
-         }, 1, 1, "InUse is 7"},
-        {"control bytes in a name", [](DataDir& d) {
+         },
+         1, 1, "InUse is 7"},
+        {"control bytes in a name",
+         [](DataDir& d) {
              auto p = DataDir::profile(1, "A\x01\x1b[2J", "");
              return profileBytes(d, {p});
-         }, 1, 1, "LastName holds control characters", [](const auto& live) {
-             EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J");
-         }},
-        {"ProfileNo not its record", [](DataDir& d) {
-             return profileBytes(d, {DataDir::profile(5, "A", "")});
-         }, 1, 1, "ProfileNo is 5"},
+         },
+         1, 1, "LastName holds control characters",
+         [](const auto& live) { EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J"); }},
+        {"ProfileNo not its record",
+         [](DataDir& d) { return profileBytes(d, {DataDir::profile(5, "A", "")}); }, 1, 1, "ProfileNo is 5"},
     };
     for (const auto& c : cases) {
         DataDir d;
@@ -117,7 +124,8 @@ TEST(BadInput, DamagedPlans)
     positions.ListWordPos[0][0][0] = -9;  // a typed word: fine
     LessonPlan notInUse = DataDir::plan(owner, "03-03-26");
     notInUse.InUse = 0;
-    LessonPlan controls = DataDir::plan(owner, "04\x07" "04-26");
+    LessonPlan controls = DataDir::plan(owner, "04\x07"
+                                               "04-26");
     controls.Sentence[3].assign("ring\x07the bell");
     d.putPlans(3, {wrongOwner, positions, notInUse, controls});
 

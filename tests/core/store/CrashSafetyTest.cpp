@@ -5,14 +5,13 @@
 // followed by a power cut.  The same random seed makes every run write the
 // same bytes.
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
-#include "support/DataDirFixture.h"
 #include "core/options/OptionFile.h"
+#include "support/DataDirFixture.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
@@ -56,18 +55,17 @@ void threePlans(DataDir& d)
 std::vector<Case> cases()
 {
     return {
-        {"rewrite a profile",
-         [](DataDir& d) { d.putProfiles(threeProfiles()); },
+        {"rewrite a profile", [](DataDir& d) { d.putProfiles(threeProfiles()); },
          [](DataDir& d) {
              DataFile f = openProfileFile(d.ctx);
              StudentProfile p = DataDir::profile(2, "Bellamy", "Bo", {2, 9});
              writeProfileRecord(d.ctx, f, 2, p);
          }},
-        {"save a new profile",
-         [](DataDir& d) { d.putProfiles(threeProfiles()); },
+        {"save a new profile", [](DataDir& d) { d.putProfiles(threeProfiles()); },
          [](DataDir& d) {
              StudentProfile p = newProfileDefaults();
-             saveProfile(d.ctx, p, newProfileSlot(d.ctx), ProfileEditorInput{"Dunn", "Di", 1, 3, {true, false, true}});
+             saveProfile(d.ctx, p, newProfileSlot(d.ctx),
+                         ProfileEditorInput{"Dunn", "Di", 1, 3, {true, false, true}});
          }},
         {"save options",
          [](DataDir& d) {
@@ -91,12 +89,12 @@ std::vector<Case> cases()
              d.session.plan.LessonDate.assign("04-04-26");
              savePlan(d.ctx, d.session, d.options.values);
          }},
-        {"delete one plan",
-         [](DataDir& d) { threePlans(d); },
+        {"delete one plan", [](DataDir& d) { threePlans(d); },
          [](DataDir& d) { deletePlans(d.ctx, 2, {2}); }},
-        {"delete every plan",
-         [](DataDir& d) { threePlans(d); },
-         [](DataDir& d) { deletePlans(d.ctx, 2, {1, 2, 3}); }},
+        {"delete every plan", [](DataDir& d) { threePlans(d); },
+         [](DataDir& d) {
+             deletePlans(d.ctx, 2, {1, 2, 3});
+         }},
         {"update old formats at start-up",
          [](DataDir& d) {
              auto ps = threeProfiles();
@@ -181,8 +179,8 @@ TEST(CrashSafety, EveryFileIsOldOrNewAfterAFaultAndPowerCutAtEveryStep)
                 d.fs.failMutationAt(r.base + k, number);
                 c.op(d);  // the prompt gives up (OK, or Cancel for 68)
                 EXPECT_FALSE(d.prompt.shown().empty()) << c.name << " step " << k;
-                const std::string what = c.name + ", error " + std::to_string(number) + " at step " +
-                                         std::to_string(k);
+                const std::string what =
+                    c.name + ", error " + std::to_string(number) + " at step " + std::to_string(k);
                 expectWhole(r.before, r.after, dataFiles(d.fs), what);
                 d.fs.crash();
                 expectWhole(r.before, r.after, dataFiles(d.fs), what + " and a power cut");
@@ -203,8 +201,8 @@ TEST(CrashSafety, ADiskThatFillsUpDuringAnyWriteLeavesEveryFileWhole)
                 c.setup(d);
                 d.fs.failMutationsFrom(r.base + k, number);
                 c.op(d);
-                const std::string what = c.name + ", lasting error " + std::to_string(number) +
-                                         " from step " + std::to_string(k);
+                const std::string what =
+                    c.name + ", lasting error " + std::to_string(number) + " from step " + std::to_string(k);
                 EXPECT_FALSE(d.prompt.shown().empty()) << what;
                 expectWhole(r.before, r.after, dataFiles(d.fs), what);
                 d.fs.crash();

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
+#include "core/store/DiskFileSystem.h"
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/store/DiskFileSystem.h"
 #include "support/MemoryFileSystem.h"
 
 using namespace moxlet;

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "core/store/FileError.h"
 
 #include <cerrno>
+#include <gtest/gtest.h>
 
 #include "support/DataDirFixture.h"
-#include "core/store/FileError.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
@@ -45,9 +45,9 @@ TEST(FileError, UnknownNumbersShowNothingAndGiveThree)
 TEST(FileError, AnswersMapToActions)
 {
     const std::pair<Answer, FileErrorAction> cases[] = {
-        {Answer::Retry, FileErrorAction::Retry},   {Answer::Ignore, FileErrorAction::Ignore},
-        {Answer::Ok, FileErrorAction::GiveUp},     {Answer::Cancel, FileErrorAction::GiveUp},
-        {Answer::Abort, FileErrorAction::GiveUp},  {Answer::Yes, FileErrorAction::Unrecognised}};
+        {Answer::Retry, FileErrorAction::Retry},  {Answer::Ignore, FileErrorAction::Ignore},
+        {Answer::Ok, FileErrorAction::GiveUp},    {Answer::Cancel, FileErrorAction::GiveUp},
+        {Answer::Abort, FileErrorAction::GiveUp}, {Answer::Yes, FileErrorAction::Unrecognised}};
     for (const auto& [answer, action] : cases) {
         ScriptedPrompt prompt;
         prompt.answer(answer);
@@ -66,8 +66,9 @@ TEST(FileError, RetryRepeatsTheFailingStepAndCancelGivesUp)
     StudentProfile p = DataDir::profile(1, "Bell", "Bo");
     EXPECT_TRUE(writeProfileRecord(d.ctx, file, 1, p));
     ASSERT_EQ(d.prompt.shown().size(), 1u);
-    EXPECT_EQ(d.prompt.shown()[0].text,
-              "Unable to write to Student Profile file, PROFILES.DAT.  That device appears to be unavailable.");
+    EXPECT_EQ(
+        d.prompt.shown()[0].text,
+        "Unable to write to Student Profile file, PROFILES.DAT.  That device appears to be unavailable.");
     EXPECT_EQ(listProfiles(d.ctx)[0].profile.LastName.trimmed(), "Bell");
 
     d.prompt.clear();
@@ -85,7 +86,8 @@ TEST(OpenDataFile, IllegalNamesAreRefusedBeforeAnyFileIsTouched)
         DataFile f = openDataFile(d.ctx, name, FileKind::Plan, kPlanRecordLen);
         EXPECT_FALSE(f.isOpen()) << name;
         ASSERT_EQ(d.prompt.shown().size(), 1u) << name;
-        EXPECT_EQ(d.prompt.shown()[0].text, "Unable to open Student's Plan file.  That file name is illegal.");
+        EXPECT_EQ(d.prompt.shown()[0].text,
+                  "Unable to open Student's Plan file.  That file name is illegal.");
         EXPECT_EQ(d.fs.readSteps() + d.fs.mutationSteps(), 0) << name;
     }
 }
@@ -120,9 +122,9 @@ TEST(OpenDataFile, TheClosedFileFailsItsNextReadWithItsOwnMessage)
 
 TEST(FileErrorNumbers, RealFailuresMapToTheTable)
 {
-    const std::pair<int, int> cases[] = {{ENOENT, 53}, {EACCES, 70}, {EPERM, 70}, {EROFS, 75},
-                                         {ENOSPC, 61}, {ENAMETOOLONG, 64}, {EINVAL, 64}, {EMFILE, 67},
-                                         {EIO, 57}, {ENODEV, 68}, {ENOTDIR, 76}, {EXDEV, 75}};
+    const std::pair<int, int> cases[] = {{ENOENT, 53}, {EACCES, 70},       {EPERM, 70},   {EROFS, 75},
+                                         {ENOSPC, 61}, {ENAMETOOLONG, 64}, {EINVAL, 64},  {EMFILE, 67},
+                                         {EIO, 57},    {ENODEV, 68},       {ENOTDIR, 76}, {EXDEV, 75}};
     for (const auto& [err, number] : cases) {
         EXPECT_EQ(fileErrorFromErrno(err), number) << err;
         EXPECT_TRUE(fileErrorText(number).has_value()) << number;

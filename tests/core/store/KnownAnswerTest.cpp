@@ -9,18 +9,17 @@
 // --gtest_also_run_disabled_tests).  Regenerating them is never a fix for a
 // failing test: a tutor's files on disk cannot be regenerated.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "core/options/OptionFile.h"
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
 #include "core/store/OptionCodec.h"
-#include "support/ScriptedPrompt.h"
 #include "core/words/WordBase.h"
+#include "support/ScriptedPrompt.h"
 
 namespace moxlet {
 namespace {

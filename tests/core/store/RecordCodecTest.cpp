@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "support/DataDirFixture.h"
-#include "support/ScriptedRandom.h"
 #include "core/store/OptionCodec.h"
 #include "core/store/PlanCodec.h"
 #include "core/store/ProfileCodec.h"
 #include "core/store/Scrambler.h"
+#include "support/DataDirFixture.h"
+#include "support/ScriptedRandom.h"
 
 using namespace moxlet;
 using moxlet::test::DataDir;
@@ -90,9 +90,9 @@ TEST(PlanCodec, FieldsSitAtTheirOffsetsWithTheFirstIndexFastest)
     p.NewSegments[4] = 44;
     p.SpellWordTag[60] = -9;
     p.SpellWord[1].assign("cat");
-    p.ListWordPos[1][0][0] = 100;  // (1, 0, 0): second entry
-    p.ListWordPos[0][1][0] = 200;  // (0, 1, 0): third entry
-    p.ListWordPos[0][0][1] = 300;  // (0, 0, 1): ninth entry
+    p.ListWordPos[1][0][0] = 100;          // (1, 0, 0): second entry
+    p.ListWordPos[0][1][0] = 200;          // (0, 1, 0): third entry
+    p.ListWordPos[0][0][1] = 300;          // (0, 0, 1): ninth entry
     p.ListWord[1][3][39].assign("zebra");  // last entry
     p.Sentence[10].assign("Read pages 4-9.");
     p.SpellingThinOffset[0] = 5;

@@ -3,9 +3,9 @@
 
 #include "core/wordlist/WordListCheck.h"
 
-#include "core/words/WordListBase.h"
-
 #include <gtest/gtest.h>
+
+#include "core/words/WordListBase.h"
 
 namespace moxlet {
 namespace {
@@ -19,8 +19,8 @@ std::vector<test::ListedWord> lexicon()
     return {
         listedWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
         listedWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
-        listedWord("transport", 2, {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309},
-                   true),
+        listedWord("transport", 2,
+                   {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309}, true),
     };
 }
 
@@ -30,8 +30,8 @@ StudentProfile ava()
     StudentProfile p;
     p.SyllableMin = 1;
     p.SyllableMax = 1;
-    for (int id : {seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M, seg::N, seg::P, seg::R, seg::S,
-                   seg::T, seg::ClosedSyllable})
+    for (int id : {seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M, seg::N, seg::P, seg::R,
+                   seg::S, seg::T, seg::ClosedSyllable})
         p.StudiedSegments.add(id);
     return p;
 }
@@ -60,17 +60,27 @@ TEST(WordListCheck, OneAnswerForTheListsSegments)
     };
     const Case cases[] = {
         // Offered by the second segment: its answer alone.
-        {"cat", ListType::Review, {seg::D, seg::C_K}, "\x93" "cat\x94 is offered."},
+        {"cat",
+         ListType::Review,
+         {seg::D, seg::C_K},
+         "\x93"
+         "cat\x94 is offered."},
         // Not in the word base: said once, not once per segment.
         {"hummed", ListType::Review, {seg::T, seg::C_K}, "\x93hummed\x94 is not in Moxlet's word base."},
         // Outside the range: said once, for the segment the word contains.
-        {"transport", ListType::Review, {seg::C_K, seg::T},
-         "\x93transport\x94 has 2 syllables; this student's range is 1 to 1. It also needs segments this student "
+        {"transport",
+         ListType::Review,
+         {seg::C_K, seg::T},
+         "\x93transport\x94 has 2 syllables; this student's range is 1 to 1. It also needs segments this "
+         "student "
          "has not studied: OR, TRANS-."},
         // Otherwise an answer per segment, a line each.
-        {"stripe", ListType::Review, {seg::T, seg::C_K},
+        {"stripe",
+         ListType::Review,
+         {seg::T, seg::C_K},
          "\x93stripe\x94 needs a segment this student has not studied: Silent E.\n"
-         "\x93stripe\x94 does not contain C (k). It also needs a segment this student has not studied: Silent E."},
+         "\x93stripe\x94 does not contain C (k). It also needs a segment this student has not studied: "
+         "Silent E."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.word);
@@ -91,7 +101,8 @@ TEST(WordListCheck, TheGeneratedListIsCheckedNotTheNewChoice)
     tool.generate(base.wordBase.get(), base.index, base.random, 0);
     ASSERT_EQ(tool.words().size(), 1u);  // cat
     choose(tool, {seg::D});
-    EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, tool, "cat"), "\x93" "cat\x94 is offered.");
+    EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, tool, "cat"), "\x93"
+                                                                          "cat\x94 is offered.");
 
     // With nothing chosen or generated, any list of the type.
     WordListTool fresh;

@@ -14,9 +14,9 @@
 #include <set>
 #include <sstream>
 
-#include "support/RecordingPrintLayer.h"
 #include "core/wordlist/WordListPrintout.h"
 #include "core/wordlist/WordListText.h"
+#include "support/RecordingPrintLayer.h"
 
 namespace moxlet {
 namespace {
@@ -67,23 +67,27 @@ struct Case {
 std::vector<Case> cases()
 {
     std::vector<Case> all;
-    const std::vector<SegmentId> two = {124, 125};          // consonant blends
-    const std::vector<SegmentId> three = {0, 19, 43};       // short a, e, i: names with marks
+    const std::vector<SegmentId> two = {124, 125};     // consonant blends
+    const std::vector<SegmentId> three = {0, 19, 43};  // short a, e, i: names with marks
     for (int font : {0, 1, 2}) {
         const char* names[] = {"small", "medium", "large"};
-        all.push_back({std::string(names[font]) + "-full", "a full grid in each size; Large leaves cell 40 out",
+        all.push_back({std::string(names[font]) + "-full",
+                       "a full grid in each size; Large leaves cell 40 out",
                        {"Ann", "Lee", false, two, fullGrid(0), font, 0}});
     }
-    all.push_back({"new-three-segments", "New heading, three names joined with commas and \"or\"",
+    all.push_back({"new-three-segments",
+                   "New heading, three names joined with commas and \"or\"",
                    {"Ann", "Lee", true, three, fullGrid(0), 0, 0}});
-    all.push_back({"empty", "an empty grid: title, heading and empty rows; no first name",
+    all.push_back({"empty",
+                   "an empty grid: title, heading and empty rows; no first name",
                    {"", "Reading Group", false, {93}, {}, 0, 0}});
     for (int mode : {1, 2}) {
         std::vector<GridWord> cells = fullGrid(mode);
         cells.resize(10);
         cells[6] = {};
         cells[8] = {"typed", false};  // a typed word is never bold
-        all.push_back({"homophones-" + std::to_string(mode), "homophones marked, and bold under option 2; gaps",
+        all.push_back({"homophones-" + std::to_string(mode),
+                       "homophones marked, and bold under option 2; gaps",
                        {"Ann", "Lee", false, {93}, cells, 1, mode}});
     }
     return all;
@@ -92,7 +96,8 @@ std::vector<Case> cases()
 std::vector<WordCell> copyCells(const std::vector<GridWord>& grid)
 {
     std::vector<WordCell> cells;
-    for (const GridWord& g : grid) cells.push_back({g.text, static_cast<std::int16_t>(g.text.empty() ? -1 : 0)});
+    for (const GridWord& g : grid)
+        cells.push_back({g.text, static_cast<std::int16_t>(g.text.empty() ? -1 : 0)});
     return cells;
 }
 
@@ -120,7 +125,8 @@ TEST(WordListOutputGoldenFiles, MatchTheCaseTable)
 {
     if (regenerating()) GTEST_SKIP();
     std::set<std::string> folders, names;
-    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir)) folders.insert(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir))
+        folders.insert(e.path().filename().string());
     for (const Case& c : cases()) names.insert(c.name);
     EXPECT_EQ(folders, names);
 }
@@ -142,7 +148,8 @@ TEST(WordListPrintout, EachSizePrintsItsCellsInItsRows)
         printWordList(layer, {"Ann", "Lee", false, {93}, fullGrid(0), e.font, 0});
         const std::string log = layer.log();
         std::size_t lineEnds = 0;
-        for (std::size_t at = log.find("end line"); at != std::string::npos; at = log.find("end line", at + 1))
+        for (std::size_t at = log.find("end line"); at != std::string::npos;
+             at = log.find("end line", at + 1))
             ++lineEnds;
         EXPECT_EQ(static_cast<int>(lineEnds), e.lineEnds) << e.font;
         EXPECT_EQ(printedCells(e.font), e.cells);

@@ -3,13 +3,13 @@
 // leaves them), std::sort's order wherever keys differ, and inputs that
 // would drive a careless quicksort deep.
 
+#include "core/wordlist/WordListSort.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
-
-#include "core/wordlist/WordListSort.h"
 
 namespace moxlet {
 namespace {
@@ -17,7 +17,8 @@ namespace {
 std::vector<SortableWord> table(std::initializer_list<std::pair<const char*, int>> rows)
 {
     std::vector<SortableWord> words;
-    for (const auto& [text, syllables] : rows) words.push_back({text, static_cast<std::int16_t>(syllables), false});
+    for (const auto& [text, syllables] : rows)
+        words.push_back({text, static_cast<std::int16_t>(syllables), false});
     return words;
 }
 
@@ -62,10 +63,13 @@ TEST(WordListSort, HandWorkedTables)
         {"equal keys: Mark, mark, mark", table({{"Mark", 1}, {"mark", 1}, {"mark", 1}}), {"mark", "Mark"}},
         // Pivot "Mark": entries 0 and 2 swap (both "mark"), entry 1 stays:
         // the two "mark"s stay apart.
-        {"equal keys: mark, Mark, mark", table({{"mark", 1}, {"Mark", 1}, {"mark", 1}}), {"mark", "Mark", "mark"}},
+        {"equal keys: mark, Mark, mark",
+         table({{"mark", 1}, {"Mark", 1}, {"mark", 1}}),
+         {"mark", "Mark", "mark"}},
         // Pivot "mark" (index 1): swap 0/3 and 1/2 gives mark, Mark, mark,
         // Mark; [0, 1] and [2, 3] are each swapped again.
-        {"equal keys: Mark, mark, Mark, mark", table({{"Mark", 1}, {"mark", 1}, {"Mark", 1}, {"mark", 1}}),
+        {"equal keys: Mark, mark, Mark, mark",
+         table({{"Mark", 1}, {"mark", 1}, {"Mark", 1}, {"mark", 1}}),
          {"Mark", "mark", "Mark", "mark"}},
         {"one word", table({{"cat", 1}}), {"cat"}},
         {"nothing", {}, {}},
@@ -75,7 +79,8 @@ TEST(WordListSort, HandWorkedTables)
 
 TEST(WordListSort, EntriesKeepTheirFlagsAndKeysWhenTheyMove)
 {
-    std::vector<SortableWord> words{{"pair *", 1, true}, {"bear *", 1, true}, {"apple", 2, false}, {"ant", 1, false}};
+    std::vector<SortableWord> words{
+        {"pair *", 1, true}, {"bear *", 1, true}, {"apple", 2, false}, {"ant", 1, false}};
     sortWords(words);
     ASSERT_EQ(texts(words), (Strings{"ant", "bear *", "pair *", "apple"}));
     EXPECT_FALSE(words[0].homophone);
@@ -105,7 +110,8 @@ TEST(WordListSort, MatchesStdSortWheneverEqualKeysMeanEqualTexts)
             const int syllables = 1 + static_cast<int>(gen() % 3);
             if (distinct && !used.insert({syllables, text}).second) continue;
             // A text has one syllable count, as a word has.
-            words.push_back({text, static_cast<std::int16_t>(text.size() % 3 + (distinct ? syllables : 1)), false});
+            words.push_back(
+                {text, static_cast<std::int16_t>(text.size() % 3 + (distinct ? syllables : 1)), false});
         }
         std::vector<SortableWord> expected = words;
         std::sort(expected.begin(), expected.end(), before);

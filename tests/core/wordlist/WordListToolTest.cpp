@@ -4,16 +4,17 @@
 // nothing and why), automatic selection, the grid's 40 cells, and over the
 // shipped word base: every listed word fits its student.
 
+#include "core/wordlist/WordListTool.h"
+
 #include <gtest/gtest.h>
 #include <map>
 
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/wordlist/WordListText.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "core/wordlist/WordListText.h"
-#include "core/wordlist/WordListTool.h"
 
 namespace moxlet {
 namespace {
@@ -81,7 +82,8 @@ TEST(WordListTool, CandidateListsComeFromTheStudiedSegments)
     EXPECT_EQ(tool.candidates().size(), 330u);
     tool.setListType(ListType::Review);
     EXPECT_EQ(tool.candidates(), (std::vector<SegmentId>{kB, kT}));
-    EXPECT_EQ(tool.student().StudiedSegments.word(24) & 0x6000, 0x6000);  // the flag bits, as every profile read
+    EXPECT_EQ(tool.student().StudiedSegments.word(24) & 0x6000,
+              0x6000);  // the flag bits, as every profile read
 }
 
 TEST(WordListTool, ChosenSegmentsFollowTheTypeAndTheStudent)
@@ -187,9 +189,12 @@ TEST(WordListTool, SegmentsThatGiveNoWordsAreExplained)
     EXPECT_EQ(g.tool.words().size(), 3u);
     const std::string b = displayText(segmentName(kB)), t = displayText(segmentName(kT));
     EXPECT_EQ(generationNote(g.report, 1, 3),
-              "The word base has no words containing " + b + " of 1 to 3 syllables.\n"
-              "No word containing " + t + " fits this student: all 4 words of 1 to 3 syllables also contain "
-              "segments not yet studied.");
+              "The word base has no words containing " + b +
+                  " of 1 to 3 syllables.\n"
+                  "No word containing " +
+                  t +
+                  " fits this student: all 4 words of 1 to 3 syllables also contain "
+                  "segments not yet studied.");
 
     GenerationReport one;
     one.segments.push_back({kT, 1, 0, 0});
@@ -249,7 +254,8 @@ TEST(WordListTool, AutomaticSelectionTakesEveryStepthWordFromARandomStart)
     const auto cells = g.tool.grid().cells();
     for (int k = 0; k < 40; ++k) {
         EXPECT_EQ(cells[static_cast<std::size_t>(k)].tag, 2 * k + 1);
-        EXPECT_EQ(cells[static_cast<std::size_t>(k)].text, g.tool.words()[static_cast<std::size_t>(2 * k + 1)].text);
+        EXPECT_EQ(cells[static_cast<std::size_t>(k)].text,
+                  g.tool.words()[static_cast<std::size_t>(2 * k + 1)].text);
     }
 }
 
@@ -305,11 +311,12 @@ TEST(WordListText, ASixWordGridIsTenLinesOfFourFields)
     std::string expected = "cat\that\tmat\tsat\r\nbat\tr\xC3\xA9sum\xC3\xA9\t\t\r\n";
     for (int line = 0; line < 8; ++line) expected += "\t\t\t\r\n";
     EXPECT_EQ(wordListText(cells), expected);
-    EXPECT_EQ(wordListText({}), std::string() + [] {
-        std::string empty;
-        for (int line = 0; line < 10; ++line) empty += "\t\t\t\r\n";
-        return empty;
-    }());
+    EXPECT_EQ(
+        wordListText({}), std::string() + [] {
+            std::string empty;
+            for (int line = 0; line < 10; ++line) empty += "\t\t\t\r\n";
+            return empty;
+        }());
 }
 
 // Over the shipped word base: for random students, types, ranges and

@@ -2,12 +2,13 @@
 // eligibility test with the segment-159 rule and the New admission, thinning
 // from a remembered offset, and the bound on the candidate list.
 
+#include "core/words/CandidateCollector.h"
+
 #include <gtest/gtest.h>
 
-#include "core/words/CandidateCollector.h"
-#include "support/TestWordBase.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedRandom.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
@@ -113,16 +114,14 @@ struct ThinCase {
 TEST(CandidateCollector, ThinningTable)
 {
     const ThinCase cases[] = {
-        {999, -1, 0.9, 0, 999, 0},      // below 1000: nothing dropped, offset 0
-        {999, 5, 0.9, 0, 999, 0},       // even a remembered offset becomes 0
-        {1000, -1, 0.9, 0, 1000, 0},    // step 1: the offset is always 0
-        {1499, -1, 0.9, 0, 1499, 0},
-        {1500, -1, 0.6, 1, 750, 1},     // step 2 from the random offset 1
-        {1500, -1, 0.2, 0, 750, 0},
-        {1500, 0, 0.9, 0, 750, 0},      // a remembered offset is kept
-        {2999, -1, 0.99, 2, 999, 2},    // step 3
-        {6000, 7, 0.0, 7, 750, 7},      // step 8
-        {1000, 3, 0.0, 3, 997, 3},      // a remembered offset beyond the step still applies
+        {999, -1, 0.9, 0, 999, 0},                                // below 1000: nothing dropped, offset 0
+        {999, 5, 0.9, 0, 999, 0},                                 // even a remembered offset becomes 0
+        {1000, -1, 0.9, 0, 1000, 0},                              // step 1: the offset is always 0
+        {1499, -1, 0.9, 0, 1499, 0}, {1500, -1, 0.6, 1, 750, 1},  // step 2 from the random offset 1
+        {1500, -1, 0.2, 0, 750, 0},  {1500, 0, 0.9, 0, 750, 0},   // a remembered offset is kept
+        {2999, -1, 0.99, 2, 999, 2},                              // step 3
+        {6000, 7, 0.0, 7, 750, 7},                                // step 8
+        {1000, 3, 0.0, 3, 997, 3},  // a remembered offset beyond the step still applies
     };
     for (const auto& c : cases) {
         std::vector<std::int32_t> list(static_cast<std::size_t>(c.count));
@@ -149,8 +148,9 @@ TEST(CandidateCollector, LongRunsOnlyListsRunsOfUpTo1500RecordsWhole)
         std::int16_t offset = -1;
         const Candidates c =
             collect(tb, masksWith({kSeg}), {kSeg, 1, 9, false, ThinningMode::LongRunsOnly}, offset, rnd);
-        EXPECT_EQ(c.size(), static_cast<std::size_t>(records - 300));  // 1000..1499 candidates: step 1 keeps all
-        EXPECT_EQ(offset, thinned ? 0 : -1) << records;  // a directly listed run leaves the offset alone
+        EXPECT_EQ(c.size(),
+                  static_cast<std::size_t>(records - 300));  // 1000..1499 candidates: step 1 keeps all
+        EXPECT_EQ(offset, thinned ? 0 : -1) << records;      // a directly listed run leaves the offset alone
     }
 }
 

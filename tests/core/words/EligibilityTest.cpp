@@ -1,9 +1,9 @@
 // The eligibility test: normal mask, extended mask for words with the root
 // flag, a New segment admitting itself, and the word flags never refusing.
 
-#include <gtest/gtest.h>
-
 #include "core/words/Eligibility.h"
+
+#include <gtest/gtest.h>
 
 namespace moxlet {
 namespace {

@@ -3,13 +3,13 @@
 // with them), Spelling repeats with the "remove just one" question, the
 // blend prerequisite of the New picker, Clear and Cancel.
 
-#include <gtest/gtest.h>
+#include "core/words/SegmentPicker.h"
 
 #include <array>
+#include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
 #include "support/ScriptedPrompt.h"
-#include "core/words/SegmentPicker.h"
 
 namespace moxlet {
 namespace {
@@ -62,8 +62,8 @@ TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)
         bool stillSelected;
     };
     const Case cases[] = {
-        {Answer::Yes, {4, 2, 4, -1, -1, -1}, true},  // the last occurrence goes
-        {Answer::No, {2, -1, -1, -1, -1, -1}, false}, // every occurrence goes
+        {Answer::Yes, {4, 2, 4, -1, -1, -1}, true},    // the last occurrence goes
+        {Answer::No, {2, -1, -1, -1, -1, -1}, false},  // every occurrence goes
     };
     for (const Case& c : cases) {
         std::array<std::int16_t, 6> slots{4, 2, 4, 4, -1, -1};

@@ -3,15 +3,14 @@
 // leaves the record, the disk and the memory file systems read alike, and
 // where the program finds the file.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 #include "core/store/DiskFileSystem.h"
 #include "core/store/FileError.h"
+#include "core/words/WordBase.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
-#include "core/words/WordBase.h"
 
 namespace moxlet {
 namespace {
@@ -22,8 +21,9 @@ struct TempDir {
     fs::path path;
     TempDir()
     {
-        path = fs::temp_directory_path() / ("moxlet-wb-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path = fs::temp_directory_path() /
+               ("moxlet-wb-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }
@@ -99,9 +99,11 @@ TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
     EXPECT_EQ(b.prompt.shown()[0].text, std::string(kWordBaseReadMessage) + *fileErrorText(62));
 
     std::vector<std::string> seen;
-    EXPECT_FALSE(wb->readRun(2, 5, [&](std::int32_t, const WordRecord& r) { seen.push_back(r.WordText.trimmed()); }));
+    EXPECT_FALSE(
+        wb->readRun(2, 5, [&](std::int32_t, const WordRecord& r) { seen.push_back(r.WordText.trimmed()); }));
     EXPECT_TRUE(seen.empty());  // the block past the end fails as a whole
-    EXPECT_TRUE(wb->readRun(1, 3, [&](std::int32_t, const WordRecord& r) { seen.push_back(r.WordText.trimmed()); }));
+    EXPECT_TRUE(
+        wb->readRun(1, 3, [&](std::int32_t, const WordRecord& r) { seen.push_back(r.WordText.trimmed()); }));
     EXPECT_EQ(seen, (std::vector<std::string>{"cat", "stop", "hand"}));
 }
 

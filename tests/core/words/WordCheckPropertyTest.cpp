@@ -6,17 +6,17 @@
 // the rule by which a word is found without a segment, held against every
 // word of the shipped word base.
 
-#include "WordListBase.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/store/DiskFileSystem.h"
-#include "core/words/WordCheck.h"
-
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <set>
 #include <tuple>
+
+#include "WordListBase.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/store/DiskFileSystem.h"
+#include "core/words/WordCheck.h"
 
 namespace moxlet {
 namespace {
@@ -52,9 +52,8 @@ std::vector<ListedWord> randomLexicon(std::mt19937& rng, int count)
             w.segments.add(p.segment);
             w.text += p.letters;
         }
-        if (w.segments.contains(seg::Rule111) && u(rng) < 0.5)
-            w.segments.add(seg::Rule211); // forgotten
-        if (w.text.empty()) {             // every word has a phonogram spelled in it
+        if (w.segments.contains(seg::Rule111) && u(rng) < 0.5) w.segments.add(seg::Rule211);  // forgotten
+        if (w.text.empty()) {  // every word has a phonogram spelled in it
             w.segments.add(seg::T);
             w.text = "t";
         }
@@ -62,8 +61,7 @@ std::vector<ListedWord> randomLexicon(std::mt19937& rng, int count)
         if (u(rng) < 0.1) w.segments.add(seg::HomophoneFlag);
         // Unique: three letters that no part uses, numbering the word.
         static constexpr char kDigits[] = "bcdfghjklmnpqrvwxyz";
-        for (int n = i, k = 0; k < 3; ++k, n /= 19)
-            w.text += kDigits[n % 19];
+        for (int n = i, k = 0; k < 3; ++k, n /= 19) w.text += kDigits[n % 19];
         words.push_back(w);
     }
     return words;
@@ -72,7 +70,7 @@ std::vector<ListedWord> randomLexicon(std::mt19937& rng, int count)
 // One list as the program builds it, and the words it holds.
 struct Listing {
     std::set<std::string> words;
-    std::int16_t offset = -1; // after the collection: the drawn or kept offset
+    std::int16_t offset = -1;  // after the collection: the drawn or kept offset
 };
 
 Listing collect(WordBase& wb, const OffsetIndex& index, const WordCheckQuery& q, SegmentId segment,
@@ -81,7 +79,8 @@ Listing collect(WordBase& wb, const OffsetIndex& index, const WordCheckQuery& q,
     Listing l;
     l.offset = q.segment == kNoSegment ? std::int16_t{-1} : q.thinOffset;
     const CandidateQuery cq{segment, q.syllableMin, q.syllableMax, q.newList, q.thinning};
-    const Candidates c = collectCandidates(wb, index, StudentMasks::fromStudied(q.studied), cq, l.offset, random);
+    const Candidates c =
+        collectCandidates(wb, index, StudentMasks::fromStudied(q.studied), cq, l.offset, random);
     for (std::size_t k = 0; k < c.size(); ++k) {
         WordRecord w;
         EXPECT_TRUE(c.word(k, w));
@@ -120,15 +119,13 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
         for (const auto& p : kParts)
             if (u(rng) < (longList ? 0.95 : 0.75)) q.studied.add(p.segment);
         q.syllableMin = longList ? 1 : 1 + static_cast<int>(u(rng) * 3);
-        q.syllableMax =
-            longList ? 3 : q.syllableMin + static_cast<int>(u(rng) * (4 - q.syllableMin));
-        q.segment = static_cast<SegmentId>(
-            longList ? seg::ClosedSyllable : kParts[trial / 2 % std::size(kParts)].segment);
-        if (q.segment == seg::Rule111)
-            q.studied.remove(seg::Rule211); // so that its admission counts
+        q.syllableMax = longList ? 3 : q.syllableMin + static_cast<int>(u(rng) * (4 - q.syllableMin));
+        q.segment = static_cast<SegmentId>(longList ? seg::ClosedSyllable
+                                                    : kParts[trial / 2 % std::size(kParts)].segment);
+        if (q.segment == seg::Rule111) q.studied.remove(seg::Rule211);  // so that its admission counts
         q.newList = u(rng) < 0.3;
         q.thinning = u(rng) < 0.5 ? ThinningMode::Always : ThinningMode::LongRunsOnly;
-        q.thinOffset = static_cast<std::int16_t>(trial % 3 - 1); // -1 .. 1
+        q.thinOffset = static_cast<std::int16_t>(trial % 3 - 1);  // -1 .. 1
         const Listing listing = collect(*base.wordBase, base.index, q, q.segment, random);
         const std::string context =
             "trial " + std::to_string(trial) + " segment " + std::to_string(q.segment);
@@ -153,16 +150,14 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
             const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
             for (const auto& l : r.lists) {
                 const Listing other = collect(*base.wordBase, base.index, q, l.segment, random);
-                expectAgreement(l.verdict, l.thinning, other, q.word,
-                                context + " any list " + q.word);
+                expectAgreement(l.verdict, l.thinning, other, q.word, context + " any list " + q.word);
             }
         }
     }
     // The answers covered every kind of reason.
-    for (WordVerdict v :
-         {WordVerdict::Offered, WordVerdict::NotInWordBase, WordVerdict::OutsideSyllableRange,
-          WordVerdict::LacksSegment, WordVerdict::NeedsUnstudied, WordVerdict::ThinnedOut,
-          WordVerdict::ThinnedAtRandom})
+    for (WordVerdict v : {WordVerdict::Offered, WordVerdict::NotInWordBase, WordVerdict::OutsideSyllableRange,
+                          WordVerdict::LacksSegment, WordVerdict::NeedsUnstudied, WordVerdict::ThinnedOut,
+                          WordVerdict::ThinnedAtRandom})
         EXPECT_GT(seen[v], 0) << static_cast<int>(v);
 }
 
@@ -187,12 +182,11 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
     SegmentSet everything;
     everything.addRange(0, seg::Count - 1);
     SegmentSet beginner;
-    for (int s : {seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M, seg::N, seg::P,
-                  seg::R, seg::S, seg::T, seg::ClosedSyllable})
+    for (int s : {seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M, seg::N, seg::P, seg::R,
+                  seg::S, seg::T, seg::ClosedSyllable})
         beginner.add(s);
     SegmentSet noRoots = everything;
-    for (int s = seg::FirstRoot; s <= seg::LastRoot; ++s)
-        noRoots.remove(s);
+    for (int s = seg::FirstRoot; s <= seg::LastRoot; ++s) noRoots.remove(s);
 
     int offered = 0;
     // The student who knows no root is asked only about words with roots
@@ -203,8 +197,7 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
         {noRoots, {"transport", "audience"}},
     };
     for (std::size_t who = 0; who < std::size(students); ++who) {
-        std::map<std::tuple<SegmentId, ThinningMode, int>, Listing>
-            listings; // each list collected once
+        std::map<std::tuple<SegmentId, ThinningMode, int>, Listing> listings;  // each list collected once
         for (const char* word : students[who].second) {
             WordCheckQuery q;
             q.word = word;
@@ -213,8 +206,8 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
             q.syllableMax = 2;
             const WordCheckResult any = checkWord(*shipped.wordBase, shipped.index, q);
             for (const auto& l : any.lists) {
-                for (const auto& [mode, offset] : {std::pair{ThinningMode::LongRunsOnly, -1},
-                                                   std::pair{ThinningMode::Always, 1}}) {
+                for (const auto& [mode, offset] :
+                     {std::pair{ThinningMode::LongRunsOnly, -1}, std::pair{ThinningMode::Always, 1}}) {
                     q.segment = l.segment;
                     q.thinning = mode;
                     q.thinOffset = static_cast<std::int16_t>(offset);
@@ -224,8 +217,7 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
                         listings[key] =
                             collect(*shipped.wordBase, shipped.index, q, l.segment, shipped.random);
                     expectAgreement(r.verdict, r.thinning, listings[key], word,
-                                    std::string(word) + " in the list of " +
-                                        std::to_string(l.segment));
+                                    std::string(word) + " in the list of " + std::to_string(l.segment));
                     offered += r.offered();
                 }
             }
@@ -239,21 +231,18 @@ TEST(WordCheckProperty, EveryShippedWordIsFoundByItsKeySegments)
     Shipped shipped;
     ASSERT_TRUE(shipped.wordBase);
     std::map<std::string, SegmentSet> words;
-    shipped.wordBase->readRun(1, shipped.wordBase->recordCount(),
-                              [&](std::int32_t, const WordRecord& w) {
-                                  words.emplace(w.WordText.trimmed(), w.Segments);
-                              });
+    shipped.wordBase->readRun(1, shipped.wordBase->recordCount(), [&](std::int32_t, const WordRecord& w) {
+        words.emplace(w.WordText.trimmed(), w.Segments);
+    });
     ASSERT_GT(words.size(), 18000U);
     std::vector<std::string> lost;
     for (const auto& [word, segments] : words) {
         const auto keys = keySegments(word);
-        if (std::none_of(keys.begin(), keys.end(),
-                         [&](SegmentId s) { return segments.contains(s); }))
+        if (std::none_of(keys.begin(), keys.end(), [&](SegmentId s) { return segments.contains(s); }))
             lost.push_back(word);
     }
-    EXPECT_TRUE(lost.empty()) << lost.size() << " words, the first "
-                              << (lost.empty() ? "" : lost.front());
+    EXPECT_TRUE(lost.empty()) << lost.size() << " words, the first " << (lost.empty() ? "" : lost.front());
 }
 
-} // namespace
-} // namespace moxlet
+}  // namespace
+}  // namespace moxlet

@@ -3,10 +3,10 @@
 
 #include "core/words/WordCheck.h"
 
+#include <gtest/gtest.h>
+
 #include "WordListBase.h"
 #include "core/words/WordCheckText.h"
-
-#include <gtest/gtest.h>
 
 namespace moxlet {
 namespace {
@@ -22,12 +22,10 @@ std::vector<ListedWord> lexicon()
         listedWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
         listedWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
         listedWord("transport", 2,
-                   {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309},
-                   true),
+                   {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309}, true),
         listedWord("import", 2, {I_Short, M, OR, P, T, ClosedSyllable, RControlled, 179, 309}),
         listedWord("forgetting", 3,
-                   {F, OR, G_G, E_Short, T, I_Short, NG, ClosedSyllable, RControlled, Rule111,
-                    Rule211, 245}),
+                   {F, OR, G_G, E_Short, T, I_Short, NG, ClosedSyllable, RControlled, Rule111, Rule211, 245}),
         listedWord("said", 1, {S, D, VowelPair, RoteWords}),
         listedWord("i", 1, {OpenSyllable}),
     };
@@ -36,8 +34,7 @@ std::vector<ListedWord> lexicon()
 SegmentSet studied(std::initializer_list<int> ids)
 {
     SegmentSet s;
-    for (int id : ids)
-        s.add(id);
+    for (int id : ids) s.add(id);
     return s;
 }
 
@@ -55,8 +52,8 @@ WordCheckQuery query(const char* word, SegmentSet set, int min, int max, Segment
 }
 
 // Ava has studied the short a and i, some consonants and closed syllables.
-const SegmentSet kAva = studied({seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M,
-                                 seg::N, seg::P, seg::R, seg::S, seg::T, seg::ClosedSyllable});
+const SegmentSet kAva = studied({seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M, seg::N, seg::P,
+                                 seg::R, seg::S, seg::T, seg::ClosedSyllable});
 
 struct Case {
     const char* name;
@@ -71,13 +68,11 @@ TEST(WordCheck, HandWorkedStudents)
     WordListBase base(lexicon());
     const SegmentSet bo = studied({seg::R, seg::S, seg::T, seg::ClosedSyllable});
     // Cy knows the words of transport and import, and their prefixes, but no Latin root.
-    const SegmentSet cy =
-        studied({seg::A_Short, seg::I_Short, seg::M, seg::N, seg::OR, seg::P, seg::R, seg::S,
-                 seg::T, seg::ClosedSyllable, seg::RControlled, 179, 203});
+    const SegmentSet cy = studied({seg::A_Short, seg::I_Short, seg::M, seg::N, seg::OR, seg::P, seg::R,
+                                   seg::S, seg::T, seg::ClosedSyllable, seg::RControlled, 179, 203});
     // Dee has studied the 1-1-1 Rule but not the 2-1-1 Rule.
-    const SegmentSet dee =
-        studied({seg::F, seg::OR, seg::G_G, seg::E_Short, seg::T, seg::I_Short, seg::NG,
-                 seg::ClosedSyllable, seg::RControlled, seg::Rule111, 245});
+    const SegmentSet dee = studied({seg::F, seg::OR, seg::G_G, seg::E_Short, seg::T, seg::I_Short, seg::NG,
+                                    seg::ClosedSyllable, seg::RControlled, seg::Rule111, 245});
     const SegmentSet deeWithout111 = [&] {
         SegmentSet s = dee;
         s.remove(seg::Rule111);
@@ -202,9 +197,8 @@ TEST(WordCheck, HandWorkedStudents)
 TEST(WordCheck, WithoutASegmentNamesTheListsThatOfferTheWord)
 {
     WordListBase base(lexicon());
-    const SegmentSet dee =
-        studied({seg::F, seg::OR, seg::G_G, seg::E_Short, seg::T, seg::I_Short, seg::NG,
-                 seg::ClosedSyllable, seg::RControlled, seg::Rule111, 245});
+    const SegmentSet dee = studied({seg::F, seg::OR, seg::G_G, seg::E_Short, seg::T, seg::I_Short, seg::NG,
+                                    seg::ClosedSyllable, seg::RControlled, seg::Rule111, 245});
     struct AnyCase {
         WordCheckQuery q;
         WordVerdict verdict;
@@ -241,10 +235,9 @@ TEST(WordCheck, WithoutASegmentNamesTheListsThatOfferTheWord)
     }
     const WordCheckResult f =
         checkWord(*base.wordBase, base.index, query("forgetting", dee, 1, 3, kNoSegment));
-    ASSERT_EQ(f.lists.size(), 11U); // every studied segment of the word
+    ASSERT_EQ(f.lists.size(), 11U);  // every studied segment of the word
     for (const auto& l : f.lists) {
-        EXPECT_EQ(l.verdict,
-                  l.segment == seg::Rule111 ? WordVerdict::Offered : WordVerdict::NeedsUnstudied);
+        EXPECT_EQ(l.verdict, l.segment == seg::Rule111 ? WordVerdict::Offered : WordVerdict::NeedsUnstudied);
         if (l.segment != seg::Rule111) {
             EXPECT_EQ(l.unstudied, std::vector<SegmentId>{seg::Rule211});
         }
@@ -258,8 +251,7 @@ std::vector<ListedWord> longLexicon(int fillers)
     std::vector<ListedWord> words;
     for (int i = 0; i < fillers; ++i) {
         std::string text = "t";
-        for (int n = i, k = 0; k < 3; ++k, n /= 26)
-            text += static_cast<char>('a' + n % 26);
+        for (int n = i, k = 0; k < 3; ++k, n /= 26) text += static_cast<char>('a' + n % 26);
         words.push_back(listedWord(text, 1, {seg::T, seg::ClosedSyllable}));
     }
     words.push_back(listedWord("bat", 1, {seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}));
@@ -279,17 +271,16 @@ TEST(WordCheck, ThinnedLongLists)
     EXPECT_EQ(r.thinning.position, 1532);
     EXPECT_EQ(r.thinning.step, 2);
     EXPECT_EQ(r.thinning.includingOffset, 1);
-    EXPECT_EQ(
-        wordCheckText(r),
-        "\x93"
-        "bat\x94 was left out when the long list of Closed Syllable words (1,532 words) was "
-        "thinned to "
-        "every 2nd word; it is in the list that starts at offset 1 (this plan uses offset 0).");
+    EXPECT_EQ(wordCheckText(r),
+              "\x93"
+              "bat\x94 was left out when the long list of Closed Syllable words (1,532 words) was "
+              "thinned to "
+              "every 2nd word; it is in the list that starts at offset 1 (this plan uses offset 0).");
 
     q.thinOffset = 1;
     EXPECT_EQ(checkWord(*base.wordBase, base.index, q).verdict, WordVerdict::Offered);
 
-    q.thinOffset = -1; // the word list tool: a fresh offset each time
+    q.thinOffset = -1;  // the word list tool: a fresh offset each time
     r = checkWord(*base.wordBase, base.index, q);
     EXPECT_EQ(r.verdict, WordVerdict::ThinnedAtRandom);
     EXPECT_EQ(wordCheckText(r), "\x93"
@@ -312,11 +303,10 @@ TEST(WordCheck, ThinnedLongLists)
 
 TEST(WordCheck, RunsOfUpTo1500RecordsAreThinnedOnlyByPlanGeneration)
 {
-    WordListBase base(longLexicon(1199)); // 1200 candidates in a run of 1200 records
-    auto q =
-        query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
-    q.thinOffset = 3; // a remembered offset beyond the step of 1 still applies
-    q.word = "taaa";  // candidate 1
+    WordListBase base(longLexicon(1199));  // 1200 candidates in a run of 1200 records
+    auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
+    q.thinOffset = 3;  // a remembered offset beyond the step of 1 still applies
+    q.word = "taaa";   // candidate 1
     q.thinning = ThinningMode::LongRunsOnly;
     EXPECT_EQ(checkWord(*base.wordBase, base.index, q).verdict, WordVerdict::Offered);
     q.thinning = ThinningMode::Always;
@@ -330,11 +320,9 @@ TEST(WordCheck, RunsOfUpTo1500RecordsAreThinnedOnlyByPlanGeneration)
 TEST(WordCheck, TheWordChoiceDialogsThinRunsOfMoreThan1500Records)
 {
     for (const auto& [fillers, thinned] : {std::pair{1499, false}, std::pair{1500, true}}) {
-        WordListBase base(
-            longLexicon(fillers)); // "bat" is record and candidate 1500 or 1501 of the run
-        auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1,
-                       seg::T);
-        q.thinOffset = 1; // keeps the even candidates of a list thinned to every 2nd
+        WordListBase base(longLexicon(fillers));  // "bat" is record and candidate 1500 or 1501 of the run
+        auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
+        q.thinOffset = 1;  // keeps the even candidates of a list thinned to every 2nd
         const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
         EXPECT_EQ(r.verdict, thinned ? WordVerdict::ThinnedOut : WordVerdict::Offered) << fillers;
         EXPECT_EQ(r.thinning.thinned, thinned) << fillers;
@@ -353,7 +341,7 @@ TEST(WordCheck, ReadsOnlyTheSegmentsRunWhenTheWordIsInIt)
 TEST(WordCheck, NormalizedWordAndKeySegments)
 {
     EXPECT_EQ(normalizedWord("  Cat *"), "cat");
-    EXPECT_EQ(normalizedWord("meet*"), "meet*"); // a mark stands after a blank
+    EXPECT_EQ(normalizedWord("meet*"), "meet*");  // a mark stands after a blank
     EXPECT_EQ(normalizedWord("I"), "i");
 
     // The phonograms spelled in the word, by the letters of their names, and Rote Words.
@@ -361,15 +349,14 @@ TEST(WordCheck, NormalizedWordAndKeySegments)
         return std::find(keys.begin(), keys.end(), s) != keys.end();
     };
     const auto knight = keySegments("knight");
-    for (int s : {seg::KN, seg::K, seg::N, seg::I_Short, seg::IGH, seg::G_G, seg::G_J, seg::GH_G,
-                  seg::H, seg::T, seg::RoteWords})
+    for (int s : {seg::KN, seg::K, seg::N, seg::I_Short, seg::IGH, seg::G_G, seg::G_J, seg::GH_G, seg::H,
+                  seg::T, seg::RoteWords})
         EXPECT_TRUE(has(knight, s)) << s;
-    for (int s : {seg::GN, seg::IE_LongI, seg::OpenSyllable})
-        EXPECT_FALSE(has(knight, s)) << s;
+    for (int s : {seg::GN, seg::IE_LongI, seg::OpenSyllable}) EXPECT_FALSE(has(knight, s)) << s;
     // A word of one letter may be explained by its open syllable alone.
     EXPECT_TRUE(has(keySegments("i"), seg::OpenSyllable));
     EXPECT_TRUE(has(keySegments("i"), seg::I_Short));
 }
 
-} // namespace
-} // namespace moxlet
+}  // namespace
+}  // namespace moxlet

@@ -3,11 +3,12 @@
 // words keeping their cells, Clear, and the lists the dialogs show, whole
 // up to 1500 records and thinned beyond.
 
+#include "core/words/WordChoice.h"
+
 #include <gtest/gtest.h>
 
 #include "support/ScriptedRandom.h"
 #include "support/TestWordBase.h"
-#include "core/words/WordChoice.h"
 
 namespace moxlet {
 namespace {
@@ -36,7 +37,8 @@ TEST(WordChoice, TickingFillsTheFirstEmptyCellAndUntickingMovesTheRestLeft)
     EXPECT_TRUE(c.toggle(5, false));  // the second of four
     EXPECT_EQ(tags(c), (std::vector<std::int16_t>{3, 7, 9, -1}));
     EXPECT_EQ(c.cells()[1].text, "w7");
-    EXPECT_EQ(c.tickedLines(), (std::vector<bool>{false, false, false, true, false, false, false, true, false, true}));
+    EXPECT_EQ(c.tickedLines(),
+              (std::vector<bool>{false, false, false, true, false, false, false, true, false, true}));
 }
 
 TEST(WordChoice, ATypedWordInTheLastCellFillsTheGrid)
@@ -75,7 +77,8 @@ TEST(WordChoice, TypedWordsAreCleanedAndCut)
                         "at\t"),
               "cat");
     EXPECT_EQ(typedWord("abcdefghijklmnopqrstuvwxyz"), "abcdefghijklmnopqrst");
-    EXPECT_EQ(typedWord("abcdefghijklmnopqrs tuv"), "abcdefghijklmnopqrs");  // no trailing blank after the cut
+    EXPECT_EQ(typedWord("abcdefghijklmnopqrs tuv"),
+              "abcdefghijklmnopqrs");  // no trailing blank after the cut
     EXPECT_EQ(typedWord("   "), "");
     EXPECT_EQ(typedWord("\x7f"), "");
 }

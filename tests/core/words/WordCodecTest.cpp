@@ -2,14 +2,15 @@
 // decoding depends on the record number, and odd lengths keep their length
 // whatever the padding byte holds.
 
-#include <gtest/gtest.h>
-
 #include "core/words/WordCodec.h"
+
+#include <gtest/gtest.h>
 
 namespace moxlet {
 namespace {
 
-WordRecord makeWord(const std::string& text, int syllables, std::initializer_list<int> segments, std::int16_t flags = 0)
+WordRecord makeWord(const std::string& text, int syllables, std::initializer_list<int> segments,
+                    std::int16_t flags = 0)
 {
     WordRecord w;
     w.OrderKey = static_cast<std::int16_t>(syllables);
@@ -40,12 +41,12 @@ TEST_P(WordCodecRoundTrip, DecodesWhatWasEncoded)
     EXPECT_EQ(out.WordText.trimmed(), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LengthsSeedsAndRecords, WordCodecRoundTrip,
-    ::testing::Values(CodecCase{"a", 1, 0}, CodecCase{"at", 2, 1}, CodecCase{"cat", 21, 32767},
-                      CodecCase{"rabbit", 90516, 12345}, CodecCase{"notwithstanding", 7, 20},
-                      CodecCase{"internationalization", 100000, 5},  // 20 letters
-                      CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
+INSTANTIATE_TEST_SUITE_P(LengthsSeedsAndRecords, WordCodecRoundTrip,
+                         ::testing::Values(CodecCase{"a", 1, 0}, CodecCase{"at", 2, 1},
+                                           CodecCase{"cat", 21, 32767}, CodecCase{"rabbit", 90516, 12345},
+                                           CodecCase{"notwithstanding", 7, 20},
+                                           CodecCase{"internationalization", 100000, 5},  // 20 letters
+                                           CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
 
 TEST(WordCodec, OddLengthDecodesToExactlyLengthCharacters)
 {
@@ -66,7 +67,8 @@ TEST(WordCodec, PaddingAfterAnOddLengthIsNotText)
     struct Case {
         const char* stored;  // Length + 1 bytes: the word and a padding byte
         const char* text;    // what decodes
-    } const cases[] = {{"as", "a"}, {"cats", "cat"}, {"seven!", "seven"}, {"abcdefghijklmnopqrsZ", "abcdefghijklmnopqrs"}};
+    } const cases[] = {
+        {"as", "a"}, {"cats", "cat"}, {"seven!", "seven"}, {"abcdefghijklmnopqrsZ", "abcdefghijklmnopqrs"}};
     for (const auto& c : cases) {
         const std::string text = c.text;
         const auto length = static_cast<std::int16_t>(text.size());

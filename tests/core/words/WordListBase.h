@@ -5,29 +5,28 @@
 // order, with the offset index that describes them.  Within a block the
 // words keep the order of the list.
 
-#include "support/MemoryFileSystem.h"
-#include "support/ScriptedPrompt.h"
-#include "core/words/WordBase.h"
-#include "core/words/WordCodec.h"
-
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "core/words/WordBase.h"
+#include "core/words/WordCodec.h"
+#include "support/MemoryFileSystem.h"
+#include "support/ScriptedPrompt.h"
 
 namespace moxlet::test {
 
 struct ListedWord {
     std::string text;
     int syllables = 1;
-    SegmentSet segments; // flags included
+    SegmentSet segments;  // flags included
 };
 
 inline ListedWord listedWord(std::string text, int syllables, std::initializer_list<int> ids,
                              bool rootFlag = false)
 {
     ListedWord w{std::move(text), syllables, {}};
-    for (int id : ids)
-        w.segments.add(id);
+    for (int id : ids) w.segments.add(id);
     if (rootFlag) w.segments.add(seg::RootFlag);
     return w;
 }
@@ -68,4 +67,4 @@ struct WordListBase {
     }
 };
 
-} // namespace moxlet::test
+}  // namespace moxlet::test

@@ -14,13 +14,13 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <chrono>
 #include <map>
 
@@ -84,7 +84,8 @@ public:
     // the tutor's saves made it.
     void closeAll()
     {
-        f_.prompt.answerOthersWith([](Buttons b) { return b == Buttons::YesNoCancel ? Answer::No : Answer::Ok; });
+        f_.prompt.answerOthersWith(
+            [](Buttons b) { return b == Buttons::YesNoCancel ? Answer::No : Answer::Ok; });
         for (int round = 0; round < 10; ++round) {
             bool any = false;
             for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -134,7 +135,8 @@ private:
         std::vector<QWidget*> others;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != f_.main.get() && w->isVisible() && qobject_cast<QDialog*>(w)) others.push_back(w);
-        if (!others.empty() && chance(70)) return others[static_cast<std::size_t>(pick(static_cast<int>(others.size())))];
+        if (!others.empty() && chance(70))
+            return others[static_cast<std::size_t>(pick(static_cast<int>(others.size())))];
         return f_.main.get();
     }
 
@@ -145,18 +147,30 @@ private:
         for (T* w : window->findChildren<T*>())
             // Not those of a dialog it owns (a window of its own), but those
             // of a window inside the main window's MDI area.
-            if (w->isVisibleTo(window) && w->isEnabled() && w->window() == window->window()) found.push_back(w);
+            if (w->isVisibleTo(window) && w->isEnabled() && w->window() == window->window())
+                found.push_back(w);
         return found;
     }
 
     QString randomText()
     {
-        static const QString pieces[] = {
-            QStringLiteral("cat"), QStringLiteral("09"), QStringLiteral("1426"), QStringLiteral("Lee"),
-            QStringLiteral(" "), QStringLiteral("\t"), QString(QChar(1)), QStringLiteral("é"),
-            QStringLiteral("→"), QStringLiteral("😀"), QStringLiteral("*"), QStringLiteral("Page(s): "),
-            QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"), QString(200, QLatin1Char('x')),
-            QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("_")};
+        static const QString pieces[] = {QStringLiteral("cat"),
+                                         QStringLiteral("09"),
+                                         QStringLiteral("1426"),
+                                         QStringLiteral("Lee"),
+                                         QStringLiteral(" "),
+                                         QStringLiteral("\t"),
+                                         QString(QChar(1)),
+                                         QStringLiteral("é"),
+                                         QStringLiteral("→"),
+                                         QStringLiteral("😀"),
+                                         QStringLiteral("*"),
+                                         QStringLiteral("Page(s): "),
+                                         QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"),
+                                         QString(200, QLatin1Char('x')),
+                                         QStringLiteral("0"),
+                                         QStringLiteral("9"),
+                                         QStringLiteral("_")};
         QString text;
         for (int n = pick(4) + 1; n > 0; --n) text += pieces[pick(static_cast<int>(std::size(pieces)))];
         return text;
@@ -186,8 +200,10 @@ private:
         case 7: pressKey(window); break;
         case 8: chooseInCombo(window); break;
         case 9:
-            if (chance(40)) closeWindow(window);
-            else clickButton(window);
+            if (chance(40))
+                closeWindow(window);
+            else
+                clickButton(window);
             break;
         }
     }
@@ -199,7 +215,8 @@ private:
             for (QAction* a : head->menu()->actions())
                 if (!a->isSeparator() && a->isEnabled() && a->objectName() != QLatin1String("mnuExit"))
                     entries.push_back(a);
-        if (!entries.empty()) entries[static_cast<std::size_t>(pick(static_cast<int>(entries.size())))]->trigger();
+        if (!entries.empty())
+            entries[static_cast<std::size_t>(pick(static_cast<int>(entries.size())))]->trigger();
     }
 
     void clickButton(QWidget* window)
@@ -256,9 +273,9 @@ private:
 
     void pressKey(QWidget* window)
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab,
-                                       Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
-                                       Qt::Key_End, Qt::Key_PageDown, Qt::Key_Delete, Qt::Key_Backspace};
+        static const Qt::Key keys[] = {Qt::Key_Return,  Qt::Key_Escape,   Qt::Key_Space,  Qt::Key_Tab,
+                                       Qt::Key_Backtab, Qt::Key_Up,       Qt::Key_Down,   Qt::Key_Home,
+                                       Qt::Key_End,     Qt::Key_PageDown, Qt::Key_Delete, Qt::Key_Backspace};
         QWidget* focus = QApplication::focusWidget();
         if (!focus || focus->window() != window->window()) focus = window;
         if (chance(25)) {

@@ -10,10 +10,10 @@
 #include <set>
 
 #include "UiFixture.h"
-#include "ui/options/HomophoneOptionsDialog.h"
 #include "core/options/OptionFile.h"
-#include "ui/options/PrintOptionsDialog.h"
 #include "core/store/OptionCodec.h"
+#include "ui/options/HomophoneOptionsDialog.h"
+#include "ui/options/PrintOptionsDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::test;

@@ -7,27 +7,28 @@
 //   MOXLET_PRINTOUT_DIR=/tmp/printouts build/debug/bin/moxlet_ui_tests --gtest_filter='PlanPrinting*'
 // then pdftoppm -png -r 60 /tmp/printouts/full.pdf /tmp/printouts/full
 
+#include "ui/output/PlanPrinting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "UiFixture.h"
-#include "ui/output/PlanPrinting.h"
 #include "core/output/PlanPrintout.h"
+#include "support/RecordingPrintLayer.h"
+#include "support/ReferencePlans.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/output/PrinterError.h"
 #include "ui/output/QtPrintLayer.h"
-#include "support/RecordingPrintLayer.h"
-#include "support/ReferencePlans.h"
 
 using namespace moxlet;
 using namespace moxlet::test;
@@ -48,7 +49,8 @@ int explicitPages(ReferencePlan r)
     PlanPrintout(layer, r.output()).printCopy();
     const std::string log = layer.log();
     int pages = 1;
-    for (std::size_t at = log.find("new page"); at != std::string::npos; at = log.find("new page", at + 1)) ++pages;
+    for (std::size_t at = log.find("new page"); at != std::string::npos; at = log.find("new page", at + 1))
+        ++pages;
     return pages;
 }
 
@@ -66,8 +68,8 @@ TEST(PlanPrinting, EveryReferencePlanFitsItsPagesOnLetterAndA4)
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(paper));
             printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-            const QString file = folder + "/" + QString::fromStdString(r.name) +
-                                 (paper == QPageSize::A4 ? "-a4.pdf" : ".pdf");
+            const QString file =
+                folder + "/" + QString::fromStdString(r.name) + (paper == QPageSize::A4 ? "-a4.pdf" : ".pdf");
             printer.setOutputFileName(file);
             ui::QtPrintLayer layer(printer);
             layer.begin();
@@ -121,8 +123,12 @@ TEST(PlanPrinting, AFileThatCannotBeWrittenEndsInAPrinterErrorAndNoFile)
 
 TEST(PlanPrinting, PrinterErrorMessagesByNumber)
 {
-    EXPECT_EQ(ui::printerErrorText(484).rfind("Printer Error484.  The current printer is not properly installed", 0), 0u);
-    EXPECT_EQ(ui::printerErrorText(482).rfind("Printer Error482.  Printer Error.  If using a network printer", 0), 0u);
+    EXPECT_EQ(ui::printerErrorText(484).rfind(
+                  "Printer Error484.  The current printer is not properly installed", 0),
+              0u);
+    EXPECT_EQ(
+        ui::printerErrorText(482).rfind("Printer Error482.  Printer Error.  If using a network printer", 0),
+        0u);
     EXPECT_EQ(ui::printerErrorText(7), "Printer Error 7.");
 }
 
@@ -219,7 +225,8 @@ TEST(PlanPrinting, CopyPutsThePlanTextOnTheClipboard)
     UiFixture fx;
     ReferencePlan r = fullReferencePlan();
     ui::copyPlan(fx.services, r.output());
-    std::ifstream in(std::filesystem::path(MOXLET_TEST_DATA_DIR) / "plan-output/full/copy.txt", std::ios::binary);
+    std::ifstream in(std::filesystem::path(MOXLET_TEST_DATA_DIR) / "plan-output/full/copy.txt",
+                     std::ios::binary);
     std::ostringstream expected;
     expected << in.rdbuf();
     EXPECT_EQ(fx.clipboard.text.toStdString(), expected.str());

@@ -7,9 +7,9 @@
 
 #include "UiFixture.h"
 #include "core/catalogue/Catalogue.h"
+#include "core/options/OptionFile.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/Text.h"
-#include "core/options/OptionFile.h"
 #include "ui/plans/GenerationSummary.h"
 #include "ui/plans/PlanChooser.h"
 #include "ui/plans/PlanWindow.h"
@@ -79,7 +79,7 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelOldPh"));
     EXPECT_EQ(picker->windowTitle(), QStringLiteral("Select Review Word Segments for Vocal Reading"));
     EXPECT_EQ(picker->list()->count(), static_cast<int>(kStudied.size()));
-    for (int id : {121, 93, 0, 43, 55}) f.pick(picker, id);  // the fifth is refused silently
+    for (int id : {121, 93, 0, 43, 55}) f.pick(picker, id);          // the fifth is refused silently
     EXPECT_EQ(w->slotGrid(Review, 0)->cell(0, 0), markedName(121));  // shown while picking
     EXPECT_EQ(w->slotGrid(Review, 3)->cell(0, 0), markedName(43));
     EXPECT_EQ(picker->list()->selectedItems().size(), 4);
@@ -153,7 +153,8 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
     EXPECT_EQ(w->segmentGrid(2)->cell(2, 0), markedName(0));
     f.prompt.answer(Answer::Yes);
     f.pick(picker, 0);  // remove just one: the later A goes
-    ASSERT_EQ(f.texts(), std::vector<std::string>{"Do you wish to remove just one selection of this word segment?"});
+    ASSERT_EQ(f.texts(),
+              std::vector<std::string>{"Do you wish to remove just one selection of this word segment?"});
     EXPECT_EQ(f.prompt.shown()[0].title, "Spelling Dictation Word Segments");
     EXPECT_EQ(w->segmentGrid(2)->cell(2, 0), QString());
     EXPECT_TRUE(picker->list()->item(0)->isSelected());
@@ -172,7 +173,8 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
     EXPECT_TRUE(w->session().changed);
     EXPECT_EQ(w->segmentGrid(0)->cell(0, 0), markedName(10));
     picker = f.openPicker(w, Auditory);
-    EXPECT_TRUE(picker->list()->findItems(markedName(10), Qt::MatchExactly)[0]->isSelected());  // chosen: selected
+    EXPECT_TRUE(
+        picker->list()->findItems(markedName(10), Qt::MatchExactly)[0]->isSelected());  // chosen: selected
     click(picker, "Clear");
     EXPECT_TRUE(picker->list()->selectedItems().isEmpty());
     click(picker, "OK");
@@ -190,8 +192,10 @@ TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
     SegmentPickerDialog* picker = f.openPicker(w, New);
     ASSERT_NE(picker, nullptr);
     f.pick(picker, 154);  // STR
-    EXPECT_EQ(f.texts(), std::vector<std::string>{
-                             "You may not introduce consonant blend STR until its component consonants have been taught."});
+    EXPECT_EQ(
+        f.texts(),
+        std::vector<std::string>{
+            "You may not introduce consonant blend STR until its component consonants have been taught."});
     EXPECT_TRUE(picker->list()->selectedItems().isEmpty());
     f.pick(picker, 84);  // R
     f.pick(picker, 154);
@@ -199,7 +203,9 @@ TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
     EXPECT_EQ(w->slotGrid(New, 1)->cell(0, 0), markedName(154));
     f.pick(picker, 84);  // a double click counts as one click
     QTest::mouseDClick(picker->list()->viewport(), Qt::LeftButton, {},
-                       picker->list()->visualItemRect(picker->list()->findItems(markedName(84), Qt::MatchExactly)[0]).center());
+                       picker->list()
+                           ->visualItemRect(picker->list()->findItems(markedName(84), Qt::MatchExactly)[0])
+                           .center());
     QApplication::processEvents();
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), markedName(154));
     click(picker, "Cancel");

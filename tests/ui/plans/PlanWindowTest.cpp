@@ -1,15 +1,16 @@
 // Lesson plans driven as a tutor drives them: from the menu through the
 // choosers to a saved plan and back, the close question, the skills
 // application, deleting plans, and the menu after every window closes.
+#include "ui/plans/PlanWindow.h"
+
 #include <QComboBox>
 #include <QMdiSubWindow>
 
 #include "UiFixture.h"
-#include "ui/common/CellGrid.h"
 #include "core/output/PlanText.h"
+#include "ui/common/CellGrid.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/PlanChooser.h"
-#include "ui/plans/PlanWindow.h"
 #include "ui/plans/SkillsDialog.h"
 #include "ui/profiles/StudentChooser.h"
 
@@ -22,9 +23,9 @@ using moxlet::test::type;
 
 namespace {
 
-const char* const kPlanAndProfile[] = {"mnuPlan_0",    "mnuPlan_1",    "mnuPlan_2",     "mnuDelPlan",
-                                       "mnuProfile_0", "mnuProfile_1", "mnuDelProfile", "mnuHomoOptions",
-                                       "mnuPrintOptions"};
+const char* const kPlanAndProfile[] = {"mnuPlan_0",     "mnuPlan_1",      "mnuPlan_2",
+                                       "mnuDelPlan",    "mnuProfile_0",   "mnuProfile_1",
+                                       "mnuDelProfile", "mnuHomoOptions", "mnuPrintOptions"};
 
 struct Fixture : moxlet::test::UiFixture {
     PlanWindow* plan() { return window<PlanWindow>(); }
@@ -156,8 +157,9 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     f.prompt.clear();
     f.prompt.answer(Answer::Yes);
     f.closePlan(w);
-    EXPECT_EQ(f.texts(), (std::vector<std::string>{"Save changes to the lesson plan?",
-                                                   "The Lesson Date field must be entered before saving a Lesson Plan."}));
+    EXPECT_EQ(f.texts(), (std::vector<std::string>{
+                             "Save changes to the lesson plan?",
+                             "The Lesson Date field must be entered before saving a Lesson Plan."}));
     EXPECT_EQ(f.prompt.shown()[1].title, "Save Lesson Plan");
     EXPECT_EQ(f.plan(), w);
     EXPECT_EQ(w->focusWidget(), child<QLineEdit>(w, "LessonDate"));
@@ -296,7 +298,8 @@ TEST(PlanWindow, EveryGridAndListHasANameAScreenReaderCanAnnounce)
     ASSERT_NE(w, nullptr);
     moxlet::test::expectAccessibleNames(w);
     for (QPushButton* b : w->findChildren<QPushButton*>())
-        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty())
+            << b->objectName().toStdString();
     f.closePlan(w);
     f.trigger("mnuPlan_1");
     moxlet::test::expectAccessibleNames(f.window<PlanChooser>());
@@ -323,7 +326,8 @@ TEST(PlanScreens, SavePictures)
         ASSERT_NE(w, nullptr);
         f.typeDate(w, QStringLiteral("091426"));
         PlanSession& s = w->session();
-        for (int k = 0; k < 10; ++k) s.plan.AuditorySegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
+        for (int k = 0; k < 10; ++k)
+            s.plan.AuditorySegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
         for (int k = 0; k < 4; ++k) {
             s.plan.ReviewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k + 2);
             s.plan.NewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(30 + k * 20);

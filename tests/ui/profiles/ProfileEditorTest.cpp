@@ -2,9 +2,11 @@
 // clicks, Ctrl+clicks, space and double clicks, with message boxes answered
 // through the scripted prompt and PROFILES.DAT checked in a temporary data
 // directory.
+#include "ui/profiles/ProfileEditor.h"
+
 #include <QAction>
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -16,15 +18,14 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "ui/profiles/DeleteProfilesDialog.h"
+#include "UiFixture.h"
+#include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
+#include "ui/common/MnemonicScope.h"
+#include "ui/profiles/DeleteProfilesDialog.h"
+#include "ui/profiles/PersonalInfoDialog.h"
 #include "ui/profiles/StudentChooser.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/profiles/PersonalInfoDialog.h"
-#include "ui/profiles/ProfileEditor.h"
-#include "core/profiles/ProfileFile.h"
-#include "UiFixture.h"
-#include "ui/common/MnemonicScope.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -71,7 +72,7 @@ std::vector<int> studied(const StudentProfile& p)
     return ids;
 }
 
-const char* const kSevenEntries[] = {"mnuPlan_0", "mnuPlan_1",    "mnuPlan_2",    "mnuDelPlan",
+const char* const kSevenEntries[] = {"mnuPlan_0",    "mnuPlan_1",    "mnuPlan_2",    "mnuDelPlan",
                                      "mnuProfile_0", "mnuProfile_1", "mnuDelProfile"};
 
 }  // namespace
@@ -216,15 +217,14 @@ TEST(ProfileEditor, SaveIsRefusedWithTheExactMessages)
     EXPECT_EQ(min->displayText(), QStringLiteral("_"));
     f.prompt.clear();
     click(ed, "OK");
-    EXPECT_EQ(f.texts(), std::vector<std::string>{
-                             "The minimun number of syllables must be a number between 1 and 9."});
+    EXPECT_EQ(f.texts(),
+              std::vector<std::string>{"The minimun number of syllables must be a number between 1 and 9."});
     f.prompt.clear();
     type(ed, "SyllableMax", QStringLiteral("0"));
     type(ed, "SyllableMin", QStringLiteral("2"));
     click(ed, "OK");
     ASSERT_EQ(f.prompt.shown().size(), 2u);
-    EXPECT_EQ(f.prompt.shown()[1].text,
-              "The maximum number of syllables must be a number between 1 and 9.");
+    EXPECT_EQ(f.prompt.shown()[1].text, "The maximum number of syllables must be a number between 1 and 9.");
     type(ed, "SyllableMax", QStringLiteral("2"));
     f.prompt.clear();
     click(ed, "OK");

@@ -95,10 +95,7 @@ struct Manual {
         EXPECT_TRUE(engine.setupData());
         EXPECT_TRUE(engine.registerDocumentation(kManual)) << engine.error().toStdString();
     }
-    bool hasKeyword(const QString& keyword) const
-    {
-        return !engine.documentsForKeyword(keyword).isEmpty();
-    }
+    bool hasKeyword(const QString& keyword) const { return !engine.documentsForKeyword(keyword).isEmpty(); }
 };
 
 // A menu entry's caption as the index names it: no underlined letter, no
@@ -106,23 +103,18 @@ struct Manual {
 QString indexName(QString caption)
 {
     caption.remove(QLatin1Char('&'));
-    while (caption.endsWith(QLatin1Char('.')))
-        caption.chop(1);
+    while (caption.endsWith(QLatin1Char('.'))) caption.chop(1);
     return caption;
 }
 
-HelpWindow* helpWindowOf(UiFixture& f)
-{
-    return f.main->openedHelpWindow();
-}
+HelpWindow* helpWindowOf(UiFixture& f) { return f.main->openedHelpWindow(); }
 
 }  // namespace
 
 TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
 {
     Manual manual;
-    const QList<QHelpLink> contents =
-        manual.engine.documentsForIdentifier(HelpWindow::topicIdentifier(10));
+    const QList<QHelpLink> contents = manual.engine.documentsForIdentifier(HelpWindow::topicIdentifier(10));
     ASSERT_EQ(contents.size(), 1);
     EXPECT_EQ(contents[0].url.fileName(), QStringLiteral("index.html"));
     EXPECT_EQ(contents[0].title, QStringLiteral("Moxlet Help: Contents"));
@@ -176,8 +168,8 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     TypedWordsDialog typing(std::vector<WordCell>(4), false);
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
     for (QWidget* w : std::initializer_list<QWidget*>{
-             &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills,
-             &summary, &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
+             &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
+             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
         EXPECT_TRUE(captions.count(w->windowTitle()))
             << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
 
@@ -258,7 +250,8 @@ TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
     moxlet::test::click(chooser, "OK");
     PlanWindow* plan = f.window<PlanWindow>();
     ASSERT_NE(plan, nullptr);
-    EXPECT_EQ(pageAfterF1(plan->focusWidget() ? plan->focusWidget() : plan), QStringLiteral("lesson-plans.html"));
+    EXPECT_EQ(pageAfterF1(plan->focusWidget() ? plan->focusWidget() : plan),
+              QStringLiteral("lesson-plans.html"));
     EXPECT_EQ(pageAfterF1(f.main.get()), QStringLiteral("lesson-plans.html"));  // the active window inside it
 
     // A caption the index lacks: the contents page.
@@ -336,13 +329,12 @@ TEST(Help, ANewlyInstalledManualIsTakenUpByTheSameHelpFolder)
     // The manual is replaced (a new version of the program is installed).
     QFile file(copy);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                 QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
     file.close();
     HelpWindow second(copy, cache.path(), {});
     EXPECT_TRUE(second.ready());
-    EXPECT_FALSE(
-        second.engine()->documentsForIdentifier(HelpWindow::topicIdentifier(10)).isEmpty());
+    EXPECT_FALSE(second.engine()->documentsForIdentifier(HelpWindow::topicIdentifier(10)).isEmpty());
 }
 
 TEST(Help, AMissingOrUnreadableManualMakesTheHelpEntriesDoNothingVisible)

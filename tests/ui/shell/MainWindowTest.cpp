@@ -19,9 +19,9 @@ using namespace moxlet::ui;
 using moxlet::test::UiFixture;
 
 namespace {
-const char* const kNeedAStudent[] = {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuProfile_1", "mnuDelPlan",
-                                     "mnuDelProfile"};
-const char* const kAlwaysUsable[] = {"mnuExit", "mnuProfile_0", "mnuHomoOptions", "mnuPrintOptions",
+const char* const kNeedAStudent[] = {"mnuPlan_0",    "mnuPlan_1",  "mnuPlan_2",
+                                     "mnuProfile_1", "mnuDelPlan", "mnuDelProfile"};
+const char* const kAlwaysUsable[] = {"mnuExit",     "mnuProfile_0",  "mnuHomoOptions", "mnuPrintOptions",
                                      "mnuContents", "mnuSearchHelp", "mnuAbout"};
 }  // namespace
 
@@ -58,8 +58,8 @@ TEST(MainWindow, WindowsOnAStudentTakeThePlanAndProfileEntriesUntilTheyClose)
     for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
 
     f.trigger("mnuProfile_1");  // the chooser is open
-    for (const char* name : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0", "mnuProfile_1",
-                             "mnuDelProfile"})
+    for (const char* name : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0",
+                             "mnuProfile_1", "mnuDelProfile"})
         EXPECT_FALSE(f.enabled(name)) << name;
     for (const char* name : {"mnuExit", "mnuHomoOptions", "mnuPrintOptions", "mnuContents", "mnuAbout"})
         EXPECT_TRUE(f.enabled(name)) << name;
@@ -141,7 +141,8 @@ TEST(MainWindow, ASecondMoxletOnTheSameFolderIsToldAndStops)
     InstanceLock second;
     EXPECT_FALSE(claimDataFolder(f.services.dataDir, f.prompt, second));
     ASSERT_EQ(f.prompt.shown().size(), 1u);
-    EXPECT_NE(f.prompt.shown()[0].text.find("Moxlet is already running with the data folder"), std::string::npos);
+    EXPECT_NE(f.prompt.shown()[0].text.find("Moxlet is already running with the data folder"),
+              std::string::npos);
     running.release();
     EXPECT_TRUE(claimDataFolder(f.services.dataDir, f.prompt, second));
 }

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "UiFixture.h"
-#include "ui/shell/AboutDialog.h"
 #include "core/shell/ProductInfo.h"
+#include "ui/shell/AboutDialog.h"
 #include "ui/shell/Splash.h"
 #include "ui/shell/WebLink.h"
 
@@ -25,8 +25,7 @@ void expectBanner(QWidget* window)
 {
     EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label1")->text(), QStringLiteral("Quillory"));
     EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label7")->text(), QStringLiteral("Moxlet"));
-    EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label4")->text(),
-              QStringLiteral("Version 3.30"));
+    EXPECT_EQ(moxlet::test::child<QLabel>(window, "Label4")->text(), QStringLiteral("Version 3.30"));
     EXPECT_FALSE(moxlet::test::child<QLabel>(window, "Picture1")->pixmap().isNull());
 }
 
@@ -84,7 +83,8 @@ TEST(About, ShowsTheProductAndOpensTheWebAddressThroughTheOpener)
 
     // From the keyboard: Tab reaches the address, Enter opens it.
     about->findChild<QPushButton*>(QStringLiteral("OK"))->setFocus();
-    for (int i = 0; i < 3 && !link->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int i = 0; i < 3 && !link->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(link->hasFocus());
     QTest::keyClick(link, Qt::Key_Return);
     EXPECT_EQ(f.openedUrls.size(), 2u);

@@ -61,10 +61,10 @@ TEST(WordListCommand, RefusesBadRequests)
     test::UiFixture fx;
     fx.addProfile("Lee", "Ann", {0, 93});
     const QString dir = fx.dir.path();
-    for (const QStringList& args : {QStringList{"1", dir}, QStringList{"1", dir, "--segments", "93,93"},
-                                    QStringList{"1", dir, "--segments", "0,1,2,3,4,5"},
-                                    QStringList{"1", dir, "--segments", "332"}, QStringList{"x", "--segments", "0"},
-                                    QStringList{"1", dir, "--segments", "0", "--bogus"}}) {
+    for (const QStringList& args :
+         {QStringList{"1", dir}, QStringList{"1", dir, "--segments", "93,93"},
+          QStringList{"1", dir, "--segments", "0,1,2,3,4,5"}, QStringList{"1", dir, "--segments", "332"},
+          QStringList{"x", "--segments", "0"}, QStringList{"1", dir, "--segments", "0", "--bogus"}}) {
         const CliRun run = wordlist(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("usage:"))) << args.join(' ').toStdString();

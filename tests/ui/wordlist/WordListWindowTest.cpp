@@ -10,6 +10,8 @@
 //     build/debug/bin/moxlet_ui_tests --gtest_filter='WordList*'
 // then pdftoppm -png -r 60 /tmp/shots/wordlist-small.pdf /tmp/shots/wordlist-small
 
+#include "ui/wordlist/WordListWindow.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -18,21 +20,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QProcess>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QWindow>
 
 #include "UiFixture.h"
 #include "core/catalogue/Catalogue.h"
+#include "core/wordlist/WordListText.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/MnemonicScope.h"
 #include "ui/common/Text.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/output/QtPrintLayer.h"
-#include "core/wordlist/WordListText.h"
-#include "ui/wordlist/WordListWindow.h"
 #include "ui/words/SegmentPickerDialog.h"
 #include "ui/words/TypedWordsDialog.h"
 #include "ui/words/WordCheckDialog.h"
@@ -106,8 +107,8 @@ TEST(WordListTool, FromTheMenuThroughGenerationPickingTypingAndCopy)
     EXPECT_EQ(w->objectName(), QStringLiteral("WordList"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Create Word List"));
     EXPECT_EQ(w->wordFrame()->title(), QStringLiteral("Select Up To 40 Words"));
-    for (const char* entry : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0", "mnuProfile_1",
-                              "mnuDelProfile"})
+    for (const char* entry : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0",
+                              "mnuProfile_1", "mnuDelProfile"})
         EXPECT_FALSE(f.enabled(entry)) << entry;
     EXPECT_TRUE(f.enabled("mnuHomoOptions"));
     EXPECT_TRUE(f.enabled("mnuExit"));
@@ -209,8 +210,8 @@ TEST(WordListTool, FromTheMenuThroughGenerationPickingTypingAndCopy)
     click(w, "Copy");
     const QString text = f.clipboard.text;
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 10);
-    EXPECT_TRUE(
-        text.startsWith(f.cells(w)[0] + "\t" + f.cells(w)[1] + "\tmesh\t" + f.cells(w)[3] + "\r\n\t\t\t\r\n"));
+    EXPECT_TRUE(text.startsWith(f.cells(w)[0] + "\t" + f.cells(w)[1] + "\tmesh\t" + f.cells(w)[3] +
+                                "\r\n\t\t\t\r\n"));
     EXPECT_EQ(text.toStdString(), wordListText(w->tool().grid().cells()));
 
     // The printout's sheet: the student, the New heading, the grid.
@@ -222,7 +223,8 @@ TEST(WordListTool, FromTheMenuThroughGenerationPickingTypingAndCopy)
 
     click(w, "Close");
     EXPECT_EQ(f.window<WordListWindow>(), nullptr);
-    for (const char* entry : {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0", "mnuProfile_1"})
+    for (const char* entry :
+         {"mnuPlan_0", "mnuPlan_1", "mnuPlan_2", "mnuDelPlan", "mnuProfile_0", "mnuProfile_1"})
         EXPECT_TRUE(f.enabled(entry)) << entry;
 }
 
@@ -307,8 +309,8 @@ TEST(WordListTool, CheckAWordSaysWhatMoxletCliWhySays)
         QProcess cli;
         cli.setWorkingDirectory(f.dir.path());
         cli.start(QStringLiteral(MOXLET_BINARY_DIR "/bin/moxlet-cli"),
-                  {QStringLiteral("why"), QStringLiteral("1"), QString::fromLatin1(word), QStringLiteral("--segment"),
-                   QStringLiteral("93")});
+                  {QStringLiteral("why"), QStringLiteral("1"), QString::fromLatin1(word),
+                   QStringLiteral("--segment"), QStringLiteral("93")});
         ASSERT_TRUE(cli.waitForFinished(60000));
         EXPECT_EQ(check->answerLabel()->text(), QString::fromUtf8(cli.readAllStandardOutput()).trimmed());
     }
@@ -406,9 +408,9 @@ TEST(WordListScreens, SavePictures)
         // As on a small screen: maximised in the main window.
         qobject_cast<QMdiSubWindow*>(w->parentWidget())->showMaximized();
         QApplication::processEvents();
-        f.main->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/WordList-%1x%2-maximised.png")
-                                                                  .arg(size.width())
-                                                                  .arg(size.height()));
+        f.main->grab().save(
+            QString::fromLocal8Bit(folder) +
+            QStringLiteral("/WordList-%1x%2-maximised.png").arg(size.width()).arg(size.height()));
         click(w, "Type");
         auto* typing = w->findChild<TypedWordsDialog*>();
         typing->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/Etrwrdlt.png"));

@@ -2,6 +2,8 @@
 // editing a Review and a New list, picking four spelling words for two rows
 // with Next, typing an unlisted word, Cancel after Next, saving and
 // reopening to find everything as left.
+#include "ui/words/WordChoiceDialog.h"
+
 #include <QLabel>
 
 #include "UiFixture.h"
@@ -15,7 +17,6 @@
 #include "ui/profiles/StudentChooser.h"
 #include "ui/words/SegmentPickerDialog.h"
 #include "ui/words/TypedWordsDialog.h"
-#include "ui/words/WordChoiceDialog.h"
 #include "ui/words/WordCheckDialog.h"
 
 using namespace moxlet;
@@ -91,8 +92,8 @@ TEST(WordChoiceDialog, ATutorEditsListsPicksSpellingWordsTypesOneAndFindsThemAga
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->objectName(), QStringLiteral("SelWrd24"));
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Edit Review Word List"));
-    EXPECT_EQ(child<QLabel>(d, "Label1")->text(),
-              QStringLiteral("Select up to 24 words containing ") + markedText(segmentName(121)) + QLatin1Char(':'));
+    EXPECT_EQ(child<QLabel>(d, "Label1")->text(), QStringLiteral("Select up to 24 words containing ") +
+                                                      markedText(segmentName(121)) + QLatin1Char(':'));
     EXPECT_EQ(d->list()->selectedItems().size(), 24);
     const std::int16_t second = w->session().listPos(ReviewList, 0, 1);
     const std::int16_t third = w->session().listPos(ReviewList, 0, 2);

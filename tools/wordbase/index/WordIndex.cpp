@@ -1,8 +1,8 @@
 // The parts of moxlet_wordindex that are not generated: the fill order of the
 // offset index and where the installed program keeps its word base.
 
-#include "core/words/OffsetIndex.h"
 #include "core/catalogue/SegmentIds.h"
+#include "core/words/OffsetIndex.h"
 #include "core/words/WordBase.h"
 
 namespace moxlet {
