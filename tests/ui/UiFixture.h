@@ -2,9 +2,9 @@
 // What the GUI tests share: a fresh data folder, scripted message boxes, a
 // reproducible random source, a clipboard in memory, the word base and
 // manual of this build, no splash window, web addresses recorded instead of
-// opened, and the main window driven through its menu; plus helpers that
-// click, type and find widgets by their object names as a tutor's actions
-// reach them.
+// opened, and the main window driven through its menu (new and opened
+// plans included); plus helpers that click, type and find widgets by their
+// object names as a tutor's actions reach them.
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -21,12 +21,19 @@
 #include <memory>
 #include <string_view>
 
+#include "core/catalogue/Catalogue.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Segments.h"
+#include "ui/common/Text.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/profiles/StudentChooser.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/words/SegmentPickerDialog.h"
 
 namespace moxlet::test {
 
@@ -122,12 +129,13 @@ struct UiFixture {
         return main->findChild<T*>();
     }
 
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& s : prompt.shown()) t.push_back(s.text);
-        return t;
-    }
+    std::vector<std::string> texts() const { return prompt.texts(); }
+
+    // "&New Lesson Plan..." for the student on line `line` of the chooser.
+    ui::PlanWindow* newPlan(int line = 0);
+    // "&Open Lesson Plan..." for a student's line and a plan's date line.
+    ui::PlanWindow* openPlan(int studentLine = 0, int dateLine = 0);
+    ui::PlanWindow* plan() { return window<ui::PlanWindow>(); }
 };
 
 template <class W>
@@ -170,6 +178,37 @@ inline void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers mods = Q
     QApplication::processEvents();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
     QApplication::processEvents();  // a refusal's box comes after the click
+}
+
+inline ui::PlanWindow* UiFixture::newPlan(int line)
+{
+    trigger("mnuPlan_0");
+    auto* chooser = window<ui::StudentChooser>();
+    EXPECT_NE(chooser, nullptr);
+    if (!chooser) return nullptr;
+    clickLine(child<QListWidget>(chooser, "StudentList"), line);
+    click(chooser, "OK");
+    return plan();
+}
+
+inline ui::PlanWindow* UiFixture::openPlan(int studentLine, int dateLine)
+{
+    trigger("mnuPlan_1");
+    auto* chooser = window<ui::PlanChooser>();
+    EXPECT_NE(chooser, nullptr);
+    if (!chooser) return nullptr;
+    clickLine(chooser->studentList(), studentLine);
+    clickLine(chooser->planList(), dateLine);
+    click(chooser, "OK");
+    return plan();
+}
+
+// Clicks the line of a segment picker that shows segment `id`.
+inline void pickSegment(ui::SegmentPickerDialog* picker, int id, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    const auto found = picker->list()->findItems(ui::markedText(segmentName(id)), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << id;
+    clickLine(picker->list(), picker->list()->row(found.first()), mods);
 }
 
 // Every list and grid of a window has a name a screen reader can announce.

@@ -12,10 +12,7 @@
 #include "UiFixture.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
-#include "ui/plans/PlanChooser.h"
-#include "ui/plans/PlanWindow.h"
 #include "ui/profiles/ProfileEditor.h"
-#include "ui/profiles/StudentChooser.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -45,16 +42,6 @@ struct Fixture : moxlet::test::UiFixture {
     // The disk refuses to write `name`: a folder (with a file in it) stands there.
     void refuse(const std::string& name) { fs::create_directories(file(name) / "kept"); }
     void allow(const std::string& name) { fs::remove_all(file(name)); }
-
-    PlanWindow* newPlan()
-    {
-        trigger("mnuPlan_0");
-        auto* chooser = window<StudentChooser>();
-        if (!chooser) return nullptr;
-        clickLine(child<QListWidget>(chooser, "StudentList"), 0);
-        click(chooser, "OK");
-        return window<PlanWindow>();
-    }
 };
 
 }  // namespace
