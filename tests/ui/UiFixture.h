@@ -83,10 +83,11 @@ struct UiFixture {
     }
 
     // A profile written as the editor writes it.
-    void addProfile(const std::string& last, const std::string& first, std::vector<int> segments = {})
+    void addProfile(const std::string& last, const std::string& first, std::vector<int> segments = {},
+                    int syllableMin = 1)
     {
         StudentProfile profile = newProfileDefaults();
-        ProfileEditorInput input{last, first, 1, 9, std::vector<bool>(332, false)};
+        ProfileEditorInput input{last, first, syllableMin, 9, std::vector<bool>(332, false)};
         for (int s : segments) input.selected[static_cast<std::size_t>(s)] = true;
         ASSERT_TRUE(saveProfile(ctx, profile, newProfileSlot(ctx), input));
     }

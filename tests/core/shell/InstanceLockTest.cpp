@@ -4,27 +4,16 @@
 
 #include "core/shell/InstanceLock.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/TempFolder.h"
+
 namespace moxlet {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Folder {
-    fs::path path;
-    explicit Folder(const std::string& suffix = "a")
-        : path(fs::temp_directory_path() /
-               ("moxlet-lock-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + suffix))
-    {
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-};
+using Folder = test::TempFolder;
 
 TEST(InstanceLock, ASecondLockOnTheSameFolderIsRefusedUntilTheFirstIsReleased)
 {
@@ -37,7 +26,7 @@ TEST(InstanceLock, ASecondLockOnTheSameFolderIsRefusedUntilTheFirstIsReleased)
     first.release();
     EXPECT_EQ(second.acquire(f.path), InstanceLock::Result::Acquired);
 
-    Folder other("b");  // another folder is another lock
+    Folder other;  // another folder is another lock
     InstanceLock third;
     EXPECT_EQ(third.acquire(other.path), InstanceLock::Result::Acquired);
 }

@@ -1,10 +1,9 @@
 // The main window's size rule and the preparation of a data directory.
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 #include "core/shell/DataDirectory.h"
 #include "core/shell/WindowSize.h"
+#include "support/TempFolder.h"
 
 using namespace moxlet;
 namespace fs = std::filesystem;
@@ -37,27 +36,13 @@ class DataDirectoryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        base = fs::temp_directory_path() /
-               ("moxlet-datadir-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(base);
-        install = base / "install";
-        data = base / "data";
         fs::create_directories(install);
         fs::create_directories(data);
-        write(install / "PROFILES.DAT", "installed profiles");
-        write(install / "PLNS0001.DAT", "installed plans");
-        write(install / "WORDBASE.WDB", "word base");
-        write(install / "OPTION.PRM", "options");
+        for (const char* name : {"PROFILES.DAT", "PLNS0001.DAT", "WORDBASE.WDB", "OPTION.PRM"})
+            folder.put(fs::path("install") / name, std::string("installed ") + name);
     }
-    void TearDown() override { fs::remove_all(base); }
-    static void write(const fs::path& p, const std::string& s) { std::ofstream(p) << s; }
-    static std::string read(const fs::path& p)
-    {
-        std::ifstream in(p);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    fs::path base, install, data;
+    test::TempFolder folder;
+    fs::path base = folder.path, install = base / "install", data = base / "data";
 };
 
 TEST_F(DataDirectoryTest, FirstStartCopiesOnlyDatFilesOnce)
@@ -70,9 +55,9 @@ TEST_F(DataDirectoryTest, FirstStartCopiesOnlyDatFilesOnce)
     EXPECT_FALSE(isFirstStart(data));
 
     // The tutor's own profiles are never replaced by a later start.
-    write(data / "PROFILES.DAT", "tutor's profiles");
+    folder.put("data/PROFILES.DAT", "tutor's profiles");
     EXPECT_TRUE(prepareDataDirectory(data, install).empty());
-    EXPECT_EQ(read(data / "PROFILES.DAT"), "tutor's profiles");
+    EXPECT_EQ(folder.get("data/PROFILES.DAT"), "tutor's profiles");
 }
 
 TEST_F(DataDirectoryTest, ExistingMoxletFilesMeanNotAFirstStart)
@@ -80,7 +65,7 @@ TEST_F(DataDirectoryTest, ExistingMoxletFilesMeanNotAFirstStart)
     for (const char* name : {"PROFILES.DAT", "OPTION.PRM", "PLNS0042.DAT", "MOXLET.DIR"}) {
         fs::remove_all(data);
         fs::create_directories(data);
-        write(data / name, "x");
+        folder.put(fs::path("data") / name, "x");
         EXPECT_FALSE(isFirstStart(data)) << name;
         EXPECT_TRUE(prepareDataDirectory(data, install).empty()) << name;
     }

@@ -11,38 +11,40 @@ using namespace moxlet;
 using moxlet::test::DataDir;
 
 namespace {
-std::int16_t at(const std::vector<std::uint8_t>& b, std::size_t offset)
+
+// Each (offset, value): a little-endian 16-bit field, or a text of the
+// given bytes.
+struct At {
+    std::size_t offset;
+    int value;
+};
+struct TextAt {
+    std::size_t offset;
+    std::string text;
+};
+
+void expectFields(const std::vector<std::uint8_t>& b, std::initializer_list<At> ints,
+                  std::initializer_list<TextAt> texts)
 {
-    return static_cast<std::int16_t>(b[offset] | (b[offset + 1] << 8));
+    for (const At& f : ints)
+        EXPECT_EQ(static_cast<std::int16_t>(b[f.offset] | (b[f.offset + 1] << 8)), f.value) << f.offset;
+    for (const TextAt& t : texts)
+        EXPECT_EQ(std::string(b.begin() + static_cast<std::ptrdiff_t>(t.offset),
+                              b.begin() + static_cast<std::ptrdiff_t>(t.offset + t.text.size())),
+                  t.text)
+            << t.offset;
 }
-std::string textAt(const std::vector<std::uint8_t>& b, std::size_t offset, std::size_t n)
-{
-    return std::string(b.begin() + static_cast<std::ptrdiff_t>(offset),
-                       b.begin() + static_cast<std::ptrdiff_t>(offset + n));
-}
+
 }  // namespace
 
 TEST(OptionCodec, FieldsSitAtTheirOffsets)
 {
-    OptionRecord r;
-    r.PrintSection = {1, 2, 3, 4, 5, 6};
-    r.ReviewListSize = 7;
-    r.NewListSize = 8;
-    r.PageBreak = 9;
-    r.SegmentOrder = 10;
-    r.HomophoneMode = 11;
-    r.BlankLines = 12;
-    r.FontSizeMode = -2;
+    OptionRecord r{{1, 2, 3, 4, 5, 6}, 7, 8, 9, 10, 11, 12, -2};
     r.Reserved2 = 0x1234;
     auto b = OptionCodec::encode(r);
     ASSERT_EQ(b.size(), 118u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(at(b, 2 * i), static_cast<int>(i + 1));
-    EXPECT_EQ(at(b, 12), 7);
-    EXPECT_EQ(at(b, 20), 11);
-    EXPECT_EQ(b[24], 0xFE);
-    EXPECT_EQ(b[25], 0xFF);
-    EXPECT_EQ(b[116], 0x34);
-    EXPECT_EQ(b[117], 0x12);
+    expectFields(
+        b, {{0, 1}, {2, 2}, {4, 3}, {6, 4}, {8, 5}, {10, 6}, {12, 7}, {20, 11}, {24, -2}, {116, 0x1234}}, {});
     EXPECT_EQ(OptionCodec::decode(b), r);
 }
 
@@ -62,20 +64,18 @@ TEST(ProfileCodec, FieldsSitAtTheirOffsets)
     p.InUse = 1;
     auto b = ProfileCodec::encode(p);
     ASSERT_EQ(b.size(), 640u);
-    EXPECT_EQ(b[0], 2);
-    EXPECT_EQ(b[1], 1);
-    EXPECT_EQ(textAt(b, 2, 25), "Ames" + std::string(21, ' '));
-    EXPECT_EQ(textAt(b, 305, 10), "likes cats");
-    EXPECT_EQ(textAt(b, 385, 49), std::string(49, ' '));
-    EXPECT_EQ(at(b, 434), 2);
-    EXPECT_EQ(at(b, 436), 7);
-    EXPECT_EQ(at(b, 464), 11);
-    EXPECT_EQ(at(b, 470), 0x0101);
-    EXPECT_EQ(at(b, 516), 0x6000);
-    EXPECT_EQ(at(b, 518), 30100);
-    EXPECT_EQ(at(b, 634), 31999);
-    EXPECT_EQ(at(b, 636), 1);
-    EXPECT_EQ(at(b, 638), 0);
+    expectFields(b,
+                 {{0, 258},
+                  {434, 2},
+                  {436, 7},
+                  {464, 11},
+                  {470, 0x0101},
+                  {516, 0x6000},
+                  {518, 30100},
+                  {634, 31999},
+                  {636, 1},
+                  {638, 0}},
+                 {{2, "Ames" + std::string(21, ' ')}, {305, "likes cats"}, {385, std::string(49, ' ')}});
     EXPECT_EQ(ProfileCodec::decode(b), p);
 }
 
@@ -107,29 +107,28 @@ TEST(PlanCodec, FieldsSitAtTheirOffsetsWithTheFirstIndexFastest)
     p.InUse = 1;
     auto b = PlanCodec::encode(p);
     ASSERT_EQ(b.size(), 9600u);
-    EXPECT_EQ(at(b, 0), 7);
-    EXPECT_EQ(textAt(b, 52, 8), "03-14-26");
-    EXPECT_EQ(at(b, 82), 9);
-    EXPECT_EQ(at(b, 84), 10);
-    EXPECT_EQ(at(b, 122), 14);
-    EXPECT_EQ(at(b, 132), 44);
-    EXPECT_EQ(at(b, 254), -9);
-    EXPECT_EQ(textAt(b, 276, 3), "cat");
-    EXPECT_EQ(at(b, 1478), 100);
-    EXPECT_EQ(at(b, 1480), 200);
-    EXPECT_EQ(at(b, 1476 + 8 * 2), 300);
-    EXPECT_EQ(textAt(b, 2116 + 319 * 20, 5), "zebra");
-    EXPECT_EQ(textAt(b, 8516 + 10 * 80, 15), "Read pages 4-9.");
-    EXPECT_EQ(at(b, 9396), 5);
-    EXPECT_EQ(at(b, 9432), 6);
-    EXPECT_EQ(at(b, 9434), 7);
-    EXPECT_EQ(at(b, 9446), 8);
-    EXPECT_EQ(at(b, 9520), 0x6000);
-    EXPECT_EQ(at(b, 9522), 1);
-    EXPECT_EQ(at(b, 9590), 2);
-    EXPECT_EQ(at(b, 9592), 1);
-    EXPECT_EQ(at(b, 9594), 30100);
-    EXPECT_EQ(at(b, 9596), 1);
+    expectFields(
+        b,
+        {{0, 7},
+         {82, 9},
+         {84, 10},
+         {122, 14},
+         {132, 44},
+         {254, -9},
+         {1478, 100},
+         {1480, 200},
+         {1476 + 8 * 2, 300},
+         {9396, 5},
+         {9432, 6},
+         {9434, 7},
+         {9446, 8},
+         {9520, 0x6000},
+         {9522, 1},
+         {9590, 2},
+         {9592, 1},
+         {9594, 30100},
+         {9596, 1}},
+        {{52, "03-14-26"}, {276, "cat"}, {2116 + 319 * 20, "zebra"}, {8516 + 10 * 80, "Read pages 4-9."}});
     EXPECT_EQ(PlanCodec::decode(b), p);
 }
 

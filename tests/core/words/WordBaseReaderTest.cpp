@@ -3,54 +3,25 @@
 // leaves the record, the disk and the memory file systems read alike, and
 // where the program finds the file.
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 #include "core/store/DiskFileSystem.h"
 #include "core/store/FileError.h"
 #include "core/words/WordBase.h"
-#include "support/MemoryFileSystem.h"
-#include "support/ScriptedPrompt.h"
+#include "support/Segments.h"
+#include "support/TempFolder.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        path = fs::temp_directory_path() /
-               ("moxlet-wb-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
-
 std::vector<std::uint8_t> records(const std::vector<std::string>& words)
 {
-    std::vector<std::uint8_t> bytes;
-    std::int32_t n = 1;
-    for (const auto& text : words) {
-        WordRecord w;
-        w.OrderKey = 1;
-        w.Length = static_cast<std::int16_t>(text.size());
-        w.Segments.add(0);
-        w.WordText.assign(text);
-        const auto raw = encodeWordRecord(w, n++, 99);
-        bytes.insert(bytes.end(), raw.begin(), raw.end());
-    }
-    return bytes;
-}
-
-void writeRecords(const fs::path& file, const std::vector<std::string>& words)
-{
-    const auto bytes = records(words);
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    test::TestWordBase base;
+    for (const auto& text : words) base.addRecord(test::segmentSet({seg::A_Short}), 1, text);
+    return base.bytes;
 }
 
 struct Base {
@@ -109,9 +80,10 @@ TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
 
 TEST(WordBaseReader, DiskAndMemoryReadAlike)
 {
-    TempDir dir;
+    test::TempFolder dir;
     const std::vector<std::string> words = {"a", "to", "the", "word", "moxlet"};
-    writeRecords(dir.path / kWordBaseFileName, words);
+    const auto bytes = records(words);
+    dir.put(kWordBaseFileName, std::string(bytes.begin(), bytes.end()));
     Base memory;
     memory.fs.put(kWordBaseFileName, records(words));
     DiskFileSystem disk(dir.path.string());
@@ -131,14 +103,14 @@ TEST(WordBaseReader, DiskAndMemoryReadAlike)
 
 TEST(WordBaseReader, FindsTheDataDirectoryFirstThenTheInstallation)
 {
-    TempDir dir;
+    test::TempFolder dir;
     const fs::path data = dir.path / "data", install = dir.path / "install";
     fs::create_directories(data);
     fs::create_directories(install);
     EXPECT_EQ(wordBaseDirectory(data, install), data);  // neither: the data directory
-    writeRecords(install / kWordBaseFileName, {"cat"});
+    dir.put("install/" + std::string(kWordBaseFileName), "x");
     EXPECT_EQ(wordBaseDirectory(data, install), install);
-    writeRecords(data / kWordBaseFileName, {"dog"});
+    dir.put("data/" + std::string(kWordBaseFileName), "x");
     EXPECT_EQ(wordBaseDirectory(data, install), data);
 }
 
