@@ -1,8 +1,9 @@
 #pragma once
-// A word base built in memory for a test: blocks of records for a segment
-// and syllable count, with an offset index that covers them.  Record n's
+// A word base built in memory for a test, with an offset index that covers
+// it: either blocks of records for a segment and syllable count (record n's
 // word is "w<n>" unless a block names its words, so a test can tell which
-// records a list holds.
+// records a list holds), or a list of words laid out as the word base
+// builder lays out WORDBASE.WDB.
 
 #include <functional>
 #include <memory>
@@ -15,6 +16,21 @@
 
 namespace moxlet::test {
 
+struct ListedWord {
+    std::string text;
+    int syllables = 1;
+    SegmentSet segments;  // flags included
+};
+
+inline ListedWord listedWord(std::string text, int syllables, std::initializer_list<int> ids,
+                             bool rootFlag = false)
+{
+    ListedWord w{std::move(text), syllables, {}};
+    for (int id : ids) w.segments.add(id);
+    if (rootFlag) w.segments.add(seg::RootFlag);
+    return w;
+}
+
 struct TestWordBase {
     OffsetIndex index;
     std::vector<std::uint8_t> bytes;
@@ -22,6 +38,24 @@ struct TestWordBase {
     ScriptedPrompt prompt;
     SeededRandom random{1};
     std::int32_t next = 1;
+    std::unique_ptr<WordBase> wordBase;  // opened by the word list constructor
+
+    TestWordBase() = default;
+    // One record per segment a word contains, in blocks by segment and
+    // syllable count, the blocks in id order; within a block the words keep
+    // the order of the list.
+    explicit TestWordBase(const std::vector<ListedWord>& words)
+    {
+        for (int s = 0; s < seg::Count; ++s) {
+            for (int k = 1; k <= kIndexSyllables; ++k) {
+                const std::int32_t first = next;
+                for (const auto& w : words)
+                    if (w.syllables == k && w.segments.contains(s)) addRecord(w.segments, k, w.text);
+                index.set(s, k - 1, first, next - 1);
+            }
+        }
+        wordBase = open();
+    }
 
     // One record; `text` defaults to "w<record number>".
     void addRecord(const SegmentSet& segments, int syllables, std::string text = {})
@@ -32,7 +66,7 @@ struct TestWordBase {
         w.Length = static_cast<std::int16_t>(text.size());
         w.Segments = segments;
         w.WordText.assign(text);
-        const auto raw = encodeWordRecord(w, next, static_cast<std::int16_t>(next % 32768));
+        const auto raw = encodeWordRecord(w, next, static_cast<std::int16_t>((next * 7919) % 32768));
         bytes.insert(bytes.end(), raw.begin(), raw.end());
         ++next;
     }

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string_view>
@@ -70,6 +71,16 @@ struct UiFixture {
     std::filesystem::path file(const std::string& name) const
     {
         return dir.path().toStdString() + "/" + name;
+    }
+    // A file of the data folder, written or read whole.
+    void put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
+    std::string get(const std::string& name) const
+    {
+        std::ifstream in(file(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // Loads and shows the main window.

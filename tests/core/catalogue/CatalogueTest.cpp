@@ -6,16 +6,11 @@
 #include <set>
 #include <string>
 
+#include "support/Segments.h"
+
 using namespace moxlet;
 
 namespace {
-
-SegmentSet setOf(std::initializer_list<int> ids)
-{
-    SegmentSet s;
-    for (int id : ids) s.add(id);
-    return s;
-}
 
 std::vector<SegmentId> ids(std::initializer_list<int> list) { return {list.begin(), list.end()}; }
 
@@ -202,7 +197,7 @@ TEST(Catalogue, BlendPrerequisites)
 
 TEST(Catalogue, ListSetIsInIdOrderAndSkipsUnnamedIds)
 {
-    SegmentSet s = setOf({331, 15, 0, 14, 164, 165});
+    SegmentSet s = test::segmentSet({331, 15, 0, 14, 164, 165});
     s.setFlagBits();
     s.add(340);
     EXPECT_EQ(listSet(s), ids({0, 14, 15, 164, 165, 331}));
@@ -224,7 +219,7 @@ TEST(Catalogue, CollapseNamesCompleteGroupsOnly)
         {{}, {}, {}},
     };
     for (const auto& c : cases) {
-        SegmentSet p = setOf(c.set);
+        SegmentSet p = test::segmentSet(c.set);
         p.setFlagBits();  // as every loaded profile has them: never listed
         const CollapsedSet out = collapseGroups(p);
         EXPECT_EQ(out.groups, c.groups);

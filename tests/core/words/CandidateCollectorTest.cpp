@@ -8,6 +8,7 @@
 
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedRandom.h"
+#include "support/Segments.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -19,9 +20,8 @@ using TestBase = moxlet::test::TestWordBase;
 
 StudentMasks masksWith(std::initializer_list<int> studied)
 {
-    SegmentSet s;
-    s.add(0);
-    for (int id : studied) s.add(id);
+    SegmentSet s = test::segmentSet(studied);
+    s.add(seg::A_Short);
     return StudentMasks::fromStudied(s);
 }
 

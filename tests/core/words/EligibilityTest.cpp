@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Segments.h"
+
 namespace moxlet {
 namespace {
 
 SegmentSet setOf(std::initializer_list<int> ids, std::int16_t flags = 0)
 {
-    SegmentSet s;
-    for (int id : ids) s.add(id);
+    SegmentSet s = test::segmentSet(ids);
     s.word(24) = static_cast<std::int16_t>(s.word(24) | flags);
     return s;
 }

@@ -13,16 +13,16 @@
 #include <set>
 #include <tuple>
 
-#include "WordListBase.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/store/DiskFileSystem.h"
 #include "core/words/WordCheck.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
 
 using test::ListedWord;
-using test::WordListBase;
+using test::TestWordBase;
 
 // The segments of the random words: a few phonograms (spelled in the word),
 // a syllable type the masks always admit, Silent E, a blend, both doubling
@@ -105,7 +105,7 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
     std::mt19937 rng(20240611);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const auto lexicon = randomLexicon(rng, 1800);
-    WordListBase base(lexicon);
+    TestWordBase base(lexicon);
     SeededRandom random(99);
     std::map<WordVerdict, int> seen;
 

@@ -5,15 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "WordListBase.h"
 #include "core/words/WordCheckText.h"
+#include "support/Segments.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
 
 using test::listedWord;
 using test::ListedWord;
-using test::WordListBase;
+using test::TestWordBase;
 
 std::vector<ListedWord> lexicon()
 {
@@ -31,12 +32,7 @@ std::vector<ListedWord> lexicon()
     };
 }
 
-SegmentSet studied(std::initializer_list<int> ids)
-{
-    SegmentSet s;
-    for (int id : ids) s.add(id);
-    return s;
-}
+SegmentSet studied(std::initializer_list<int> ids) { return test::segmentSet(ids); }
 
 WordCheckQuery query(const char* word, SegmentSet set, int min, int max, SegmentId segment,
                      bool newList = false)
@@ -65,7 +61,7 @@ struct Case {
 
 TEST(WordCheck, HandWorkedStudents)
 {
-    WordListBase base(lexicon());
+    TestWordBase base(lexicon());
     const SegmentSet bo = studied({seg::R, seg::S, seg::T, seg::ClosedSyllable});
     // Cy knows the words of transport and import, and their prefixes, but no Latin root.
     const SegmentSet cy = studied({seg::A_Short, seg::I_Short, seg::M, seg::N, seg::OR, seg::P, seg::R,
@@ -196,7 +192,7 @@ TEST(WordCheck, HandWorkedStudents)
 
 TEST(WordCheck, WithoutASegmentNamesTheListsThatOfferTheWord)
 {
-    WordListBase base(lexicon());
+    TestWordBase base(lexicon());
     const SegmentSet dee = studied({seg::F, seg::OR, seg::G_G, seg::E_Short, seg::T, seg::I_Short, seg::NG,
                                     seg::ClosedSyllable, seg::RControlled, seg::Rule111, 245});
     struct AnyCase {
@@ -260,7 +256,7 @@ std::vector<ListedWord> longLexicon(int fillers)
 
 TEST(WordCheck, ThinnedLongLists)
 {
-    WordListBase base(longLexicon(1531));
+    TestWordBase base(longLexicon(1531));
     const SegmentSet s = studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable});
     auto q = query("bat", s, 1, 1, seg::ClosedSyllable);
 
@@ -303,7 +299,7 @@ TEST(WordCheck, ThinnedLongLists)
 
 TEST(WordCheck, RunsOfUpTo1500RecordsAreThinnedOnlyByPlanGeneration)
 {
-    WordListBase base(longLexicon(1199));  // 1200 candidates in a run of 1200 records
+    TestWordBase base(longLexicon(1199));  // 1200 candidates in a run of 1200 records
     auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
     q.thinOffset = 3;  // a remembered offset beyond the step of 1 still applies
     q.word = "taaa";   // candidate 1
@@ -320,7 +316,7 @@ TEST(WordCheck, RunsOfUpTo1500RecordsAreThinnedOnlyByPlanGeneration)
 TEST(WordCheck, TheWordChoiceDialogsThinRunsOfMoreThan1500Records)
 {
     for (const auto& [fillers, thinned] : {std::pair{1499, false}, std::pair{1500, true}}) {
-        WordListBase base(longLexicon(fillers));  // "bat" is record and candidate 1500 or 1501 of the run
+        TestWordBase base(longLexicon(fillers));  // "bat" is record and candidate 1500 or 1501 of the run
         auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
         q.thinOffset = 1;  // keeps the even candidates of a list thinned to every 2nd
         const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
@@ -331,7 +327,7 @@ TEST(WordCheck, TheWordChoiceDialogsThinRunsOfMoreThan1500Records)
 
 TEST(WordCheck, ReadsOnlyTheSegmentsRunWhenTheWordIsInIt)
 {
-    WordListBase base(longLexicon(1531));
+    TestWordBase base(longLexicon(1531));
     const auto q = query("bat", studied({seg::B}), 1, 1, seg::B);
     const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
     EXPECT_EQ(r.verdict, WordVerdict::NeedsUnstudied);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Segments.h"
+
 namespace moxlet {
 namespace {
 
@@ -15,7 +17,7 @@ WordRecord makeWord(const std::string& text, int syllables, std::initializer_lis
     WordRecord w;
     w.OrderKey = static_cast<std::int16_t>(syllables);
     w.Length = static_cast<std::int16_t>(text.size());
-    for (int s : segments) w.Segments.add(s);
+    w.Segments = test::segmentSet(segments);
     w.Segments.word(24) = static_cast<std::int16_t>(w.Segments.word(24) | flags);
     w.WordText.assign(text);
     return w;

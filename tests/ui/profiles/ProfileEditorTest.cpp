@@ -5,7 +5,6 @@
 #include "ui/profiles/ProfileEditor.h"
 
 #include <QFile>
-#include <fstream>
 #include <functional>
 
 #include "UiFixture.h"
@@ -324,7 +323,7 @@ TEST(DeleteProfilesDialog, DeletesTheProfileAndItsPlanFileAndFreesTheSlot)
     f.addProfile("Lee", "Ann");
     f.addProfile("Moss", "");
     f.addProfile("Adams", "Bo");
-    std::ofstream(f.file("PLNS0002.DAT")) << "plans";
+    f.put("PLNS0002.DAT", "plans");
     f.start();
     EXPECT_EQ(f.main->activeProfileCount(), 3);
 

@@ -6,7 +6,6 @@
 // permissions).
 #include <QMdiSubWindow>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "UiFixture.h"
@@ -34,8 +33,7 @@ struct Fixture : moxlet::test::UiFixture {
         Files all;
         for (const auto& e : fs::directory_iterator(dir.path().toStdString())) {
             if (!e.is_regular_file() || e.path().filename() == "MOXLET.LCK") continue;
-            std::ifstream in(e.path(), std::ios::binary);
-            all[e.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+            all[e.path().filename().string()] = get(e.path().filename().string());
         }
         return all;
     }

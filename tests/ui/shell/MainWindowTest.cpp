@@ -6,7 +6,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <fstream>
 
 #include "UiFixture.h"
 #include "ui/common/MarkFont.h"
@@ -121,7 +120,7 @@ TEST(MarkFont, TheLiteracyFontIsFoundOnThisMachine)
 TEST(MainWindow, DamagedDataFilesAreToldOnceAfterTheLoad)
 {
     UiFixture f;
-    std::ofstream(f.file("PROFILES.DAT"), std::ios::binary) << std::string(100, 'x');
+    f.put("PROFILES.DAT", std::string(100, 'x'));
     f.start();
     ASSERT_EQ(f.prompt.shown().size(), 1u);
     const auto& box = f.prompt.shown()[0];

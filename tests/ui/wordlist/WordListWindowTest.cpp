@@ -145,7 +145,9 @@ TEST(WordListTool, SaysWhatIsMissingBeforeItActs)
         click(f.w, row.button);
         EXPECT_EQ(f.prompt.shown(), (std::vector<ScriptedPrompt::Shown>{
                                         {row.text, row.title, Icon::Information, Buttons::Ok}}));
-        if (row.focus) EXPECT_EQ(f.w->focusWidget()->objectName(), QString::fromLatin1(row.focus));
+        if (row.focus) {
+            EXPECT_EQ(f.w->focusWidget()->objectName(), QString::fromLatin1(row.focus));
+        }
         EXPECT_EQ(f.w->findChild<SegmentPickerDialog*>(), nullptr);
         EXPECT_EQ(f.w->findChild<WordCheckDialog*>(), nullptr);
     }
