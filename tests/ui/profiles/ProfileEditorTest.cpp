@@ -422,17 +422,3 @@ TEST(ProfileEditor, ChoosersTakeALineSelectedThroughTheAccessibilityInterface)
     ASSERT_NE(f.editor(), nullptr);
     EXPECT_EQ(f.editor()->profile().LastName.trimmed(), "Moss");
 }
-
-TEST(ProfileEditor, EveryListHasANameAScreenReaderCanAnnounce)
-{
-    Fixture f;
-    f.addProfile("Lee", "Ann");
-    f.start();
-    moxlet::test::expectAccessibleNames(f.openNew());
-    click(f.editor(), "Cancel");
-    f.trigger("mnuProfile_1");
-    moxlet::test::expectAccessibleNames(f.window<StudentChooser>());
-    click(f.window<StudentChooser>(), "Cancel");
-    f.trigger("mnuDelProfile");
-    moxlet::test::expectAccessibleNames(f.window<DeleteProfilesDialog>());
-}

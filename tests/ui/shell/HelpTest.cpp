@@ -135,7 +135,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
     EXPECT_EQ(entries, 13);
 }
 
-TEST(Help, TheIndexNamesEveryWindowByItsCaption)
+TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
 {
     Manual manual;
     std::set<QString> captions;
@@ -167,11 +167,15 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, slots, {}, {});
     TypedWordsDialog typing(std::vector<WordCell>(4), false);
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
+    // Each has its caption from the list, and every list and grid in it a
+    // name a screen reader can announce.
     for (QWidget* w : std::initializer_list<QWidget*>{
              &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
-             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
+             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check}) {
         EXPECT_TRUE(captions.count(w->windowTitle()))
             << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
+        moxlet::test::expectAccessibleNames(w);
+    }
 
     // The plan window's caption is "Lesson Plan for" and the student's name.
     PlanSession session;
@@ -181,6 +185,7 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     PlanWindow planWindow(f.services, session);
     EXPECT_TRUE(planWindow.windowTitle().startsWith(QStringLiteral("Lesson Plan for ")))
         << planWindow.windowTitle().toStdString();
+    moxlet::test::expectAccessibleNames(&planWindow);
 }
 
 TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
@@ -260,17 +265,7 @@ TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
     f.prompt.answer(Answer::No);
 }
 
-TEST(Help, ExitClosesTheHelpWindowToo)
-{
-    UiFixture f;
-    f.start();
-    f.trigger("mnuSearchHelp");
-    ASSERT_NE(helpWindowOf(f), nullptr);
-    f.trigger("mnuExit");
-    EXPECT_FALSE(helpWindowOf(f)->isVisible());
-}
-
-TEST(Help, SearchForHelpOpensTheIndexAndAKeywordLeadsToItsPage)
+TEST(Help, SearchForHelpOpensTheIndexAKeywordLeadsToItsPageAndExitClosesIt)
 {
     UiFixture f;
     f.start();
@@ -291,6 +286,9 @@ TEST(Help, SearchForHelpOpensTheIndexAndAKeywordLeadsToItsPage)
     QApplication::processEvents();
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
     EXPECT_EQ(help->currentPage().fragment(), QStringLiteral("moving"));
+
+    f.trigger("mnuExit");  // closes the help window too
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST(Help, FullTextSearchFindsThePagesThatUseAWord)
