@@ -184,7 +184,10 @@ void restoredAndKept(const Folder& folder)
         EXPECT_EQ(readFile(kept[0] / name), readFile(kData / "formats" / name)) << name;
 }
 
-void pdfWritten(const Folder& folder) { EXPECT_EQ(readFile(folder.path / "plan.pdf").substr(0, 5), "%PDF-"); }
+[[maybe_unused]] void pdfWritten(const Folder& folder)
+{
+    EXPECT_EQ(readFile(folder.path / "plan.pdf").substr(0, 5), "%PDF-");
+}
 
 // ---- The rows --------------------------------------------------------
 
@@ -342,7 +345,7 @@ const std::vector<Row> kRows = {
     {{"restore", "2026-01-03", "--yes"},
      1,
      "",
-     "moxlet-cli: there is no backup of 2026-01-03 in .\n",
+     "moxlet-cli: there is no backup of 2026-01-03 in DIR\n",
      withBackups,
      untouched},
     {{"restore", "2026-01-02", "nowhere"}, 1, "", kNoFolder},

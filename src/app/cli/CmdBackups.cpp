@@ -61,7 +61,8 @@ void runRestore(const Args& args, CliContext& ctx)
         ctx.status = 1;
         return;
     }
-    if (!hasBackup(folder, date)) return ctx.fail(1, "there is no backup of " + date + " in " + dir);
+    if (!hasBackup(folder, date))
+        return ctx.fail(1, "there is no backup of " + date + " in " + folder.string());
     if (!yes) {
         ctx.out << "Replace the data files in " << folder.string() << " by the backup of " << date
                 << "?  Today's files are kept in the backups folder.  [y/N] " << std::flush;
