@@ -8,15 +8,17 @@
 #include <vector>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Marks.h"
 #include "core/catalogue/SegmentSet.h"
 
 namespace moxlet::test {
 
-// The id whose catalogue name is `name` ("ST", "TRANS-").
+// The id whose catalogue name is `name`, as stored or as shown ("ST",
+// "TRANS-", "I (\xB3)" or "I (ĭ)").
 inline SegmentId segmentNamed(std::string_view name)
 {
     for (SegmentId s : listAllSegments())
-        if (segmentName(s) == name) return s;
+        if (segmentName(s) == name || displayText(segmentName(s)) == name) return s;
     ADD_FAILURE() << "no segment is named " << name;
     return kNoSegment;
 }

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "AffixRootTagger.h"
-#include "GoldTables.h"
 #include "Morphology.h"
 #include "TableLexicon.h"
+#include "support/GoldTables.h"
 
 using namespace moxlet::wordbase::affixes;
 

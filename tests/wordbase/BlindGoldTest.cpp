@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "GoldTables.h"
+#include "support/GoldTables.h"
 
 namespace {
 

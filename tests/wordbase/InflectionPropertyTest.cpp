@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "GoldTables.h"
+#include "support/GoldTables.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "GoldTables.h"
 #include "SoundAligner.h"
 #include "VowelSounds.h"
+#include "support/GoldTables.h"
 
 namespace mw = moxlet::wordbase;
 
