@@ -66,8 +66,10 @@ TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
 
     EXPECT_FALSE(wb->read(4, w));
     EXPECT_EQ(w.WordText.trimmed(), "stop");  // unchanged
-    ASSERT_EQ(b.prompt.shown().size(), 1u);
-    EXPECT_EQ(b.prompt.shown()[0].text, std::string(kWordBaseReadMessage) + *fileErrorText(62));
+    EXPECT_EQ(b.prompt.texts(),
+              std::vector<std::string>{
+                  "Unable to read WordBase file, WORDBASE.WDB.  This file has a nonstandard end-of-file "
+                  "marker,or an attempt was made to read beyond the end-of-file marker."});
 
     std::vector<std::string> seen;
     EXPECT_FALSE(
