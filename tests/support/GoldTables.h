@@ -32,6 +32,20 @@ inline std::vector<int> idList(std::string text)
     return ids;
 }
 
+// Membership of "10-12 17": 10, 11, 12 and 17.
+inline std::function<bool(int)> idRanges(const std::string& ranges)
+{
+    std::vector<std::pair<int, int>> all;
+    for (const std::string& r : splitFields(ranges, ' ')) {
+        const auto dash = r.find('-');
+        all.emplace_back(std::stoi(r),
+                         dash == std::string::npos ? std::stoi(r) : std::stoi(r.substr(dash + 1)));
+    }
+    return [all](int id) {
+        return std::any_of(all.begin(), all.end(), [id](auto r) { return id >= r.first && id <= r.second; });
+    };
+}
+
 // Calls `row` with the fields of every line of a table; false when the file
 // cannot be read.
 inline bool forEachRow(const std::string& path, const std::function<void(std::vector<std::string>)>& row)

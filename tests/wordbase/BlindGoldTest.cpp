@@ -52,17 +52,6 @@ const Family kFamilies[] = {
     {"Latin roots", "273-330", true},
 };
 
-bool inRanges(const std::string& ranges, int id)
-{
-    for (const std::string& r : moxlet::test::splitFields(ranges, ' ')) {
-        const auto dash = r.find('-');
-        const int first = std::stoi(r),
-                  last = dash == std::string::npos ? first : std::stoi(r.substr(dash + 1));
-        if (id >= first && id <= last) return true;
-    }
-    return false;
-}
-
 // word -> segment ids, from the listing's "word<TAB>syllables<TAB>ids<TAB>flags".
 const std::map<std::string, std::set<int>>& listing()
 {
@@ -87,8 +76,7 @@ void measure(const std::vector<const char*>& files, const char* title,
 {
     ASSERT_GT(listing().size(), 10000u) << "no word base listing at " << MOXLET_WORDBASE_LISTING;
     std::vector<FamilyScore> scores;
-    for (const Family& f : kFamilies)
-        scores.push_back({f.name, [ids = std::string(f.ids)](int id) { return inRanges(ids, id); }});
+    for (const Family& f : kFamilies) scores.push_back({f.name, moxlet::test::idRanges(f.ids)});
     for (const char* file : files) {
         for (const auto& g : moxlet::test::readGold(goldPath(file))) {
             const auto it = listing().find(g.word);

@@ -74,20 +74,6 @@ TEST(MainWindow, WindowsOnAStudentTakeThePlanAndProfileEntriesUntilTheyClose)
     for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
 }
 
-TEST(MainWindow, SavingTheFirstProfileMakesTheStudentEntriesUsable)
-{
-    UiFixture f;
-    f.start();
-    f.trigger("mnuProfile_0");
-    ProfileEditor* editor = f.window<ProfileEditor>();
-    ASSERT_NE(editor, nullptr);
-    moxlet::test::type(editor, "LastName", QStringLiteral("Lee"));
-    moxlet::test::click(editor, "OK");
-    EXPECT_EQ(f.window<ProfileEditor>(), nullptr);
-    EXPECT_EQ(f.main->activeProfileCount(), 1);
-    for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
-}
-
 namespace {
 // A child window that refuses to close, as a plan window does when the tutor
 // answers Cancel to its save question.
