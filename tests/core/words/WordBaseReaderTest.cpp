@@ -1,13 +1,16 @@
 // Reading WORDBASE.WDB through the file layer: open and read failures are
 // reported with the word base's messages (Retry repeats), a failed read
 // leaves the record, the disk and the memory file systems read alike, and
-// where the program finds the file.
+// where the program finds the file.  The record codec: encoding is the
+// exact inverse of decoding, the decoding depends on the record number, and
+// odd lengths keep their length whatever the padding byte holds.
 
 #include <gtest/gtest.h>
 
 #include "core/store/DiskFileSystem.h"
 #include "core/store/FileError.h"
 #include "core/words/WordBase.h"
+#include "core/words/WordCodec.h"
 #include "support/Segments.h"
 #include "support/TempFolder.h"
 #include "support/TestWordBase.h"
@@ -114,6 +117,121 @@ TEST(WordBaseReader, FindsTheDataDirectoryFirstThenTheInstallation)
     EXPECT_EQ(wordBaseDirectory(data, install), install);
     dir.put("data/" + std::string(kWordBaseFileName), "x");
     EXPECT_EQ(wordBaseDirectory(data, install), data);
+}
+
+WordRecord makeWord(const std::string& text, int syllables, std::initializer_list<int> segments,
+                    std::int16_t flags = 0)
+{
+    WordRecord w;
+    w.OrderKey = static_cast<std::int16_t>(syllables);
+    w.Length = static_cast<std::int16_t>(text.size());
+    w.Segments = test::segmentSet(segments);
+    w.Segments.word(24) = static_cast<std::int16_t>(w.Segments.word(24) | flags);
+    w.WordText.assign(text);
+    return w;
+}
+
+struct CodecCase {
+    std::string text;
+    std::int32_t recordNo;
+    std::int16_t seed;
+};
+
+class WordCodecRoundTrip : public ::testing::TestWithParam<CodecCase> {};
+
+TEST_P(WordCodecRoundTrip, DecodesWhatWasEncoded)
+{
+    const auto& c = GetParam();
+    const WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
+    WordRecord out;
+    out.WordSeed = 99;
+    ASSERT_TRUE(decodeWordRecord(encodeWordRecord(w, c.recordNo, c.seed), c.recordNo, out));
+    EXPECT_EQ(out, w);
+    EXPECT_EQ(out.WordSeed, 0);
+    EXPECT_EQ(out.WordText.trimmed(), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(LengthsSeedsAndRecords, WordCodecRoundTrip,
+                         ::testing::Values(CodecCase{"a", 1, 0}, CodecCase{"at", 2, 1},
+                                           CodecCase{"cat", 21, 32767}, CodecCase{"rabbit", 90516, 12345},
+                                           CodecCase{"notwithstanding", 7, 20},
+                                           CodecCase{"internationalization", 100000, 5},  // 20 letters
+                                           CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
+
+TEST(WordCodec, OddLengthDecodesToExactlyLengthCharacters)
+{
+    for (const std::string text : {"a", "cat", "seven", "abcdefghijklmnopqrs"}) {
+        WordRecord out;
+        ASSERT_TRUE(decodeWordRecord(encodeWordRecord(makeWord(text, 1, {0}), 5, 77), 5, out));
+        EXPECT_EQ(out.Length, static_cast<std::int16_t>(text.size()));
+        EXPECT_EQ(out.WordText.trimmed(), text);
+    }
+}
+
+// A record written elsewhere may hold anything in the byte after an odd
+// Length.  Scrambling is an exclusive or with keys fixed by seed and record
+// number, so E(3, "cats") = E(4, "cats") ^ E(4, "cat") ^ E(3, "cat") is the
+// record of Length 3 whose padding byte is 's'.
+TEST(WordCodec, PaddingAfterAnOddLengthIsNotText)
+{
+    struct Case {
+        const char* stored;  // Length + 1 bytes: the word and a padding byte
+        const char* text;    // what decodes
+    } const cases[] = {
+        {"as", "a"}, {"cats", "cat"}, {"seven!", "seven"}, {"abcdefghijklmnopqrsZ", "abcdefghijklmnopqrs"}};
+    for (const auto& c : cases) {
+        const std::string text = c.text;
+        const auto length = static_cast<std::int16_t>(text.size());
+        WordRecord padded = makeWord(c.stored, 1, {0});
+        const RawWordRecord full = encodeWordRecord(padded, 8, 99);
+        padded.WordText.assign(text);
+        const RawWordRecord blankPad = encodeWordRecord(padded, 8, 99);
+        padded.Length = length;
+        const RawWordRecord shortWord = encodeWordRecord(padded, 8, 99);
+        RawWordRecord raw{};
+        for (std::size_t i = 0; i < raw.size(); ++i)
+            raw[i] = static_cast<std::uint8_t>(full[i] ^ blankPad[i] ^ shortWord[i]);
+        WordRecord out;
+        ASSERT_TRUE(decodeWordRecord(raw, 8, out)) << c.stored;
+        EXPECT_EQ(out.Length, length) << c.stored;
+        EXPECT_EQ(out.WordText.trimmed(), text) << c.stored;
+        WordRecord again;
+        ASSERT_TRUE(decodeWordRecord(encodeWordRecord(out, 8, 99), 8, again));
+        EXPECT_EQ(again, out) << c.stored;
+    }
+}
+
+TEST(WordCodec, DecodingDependsOnTheRecordNumber)
+{
+    const WordRecord w = makeWord("bread", 1, {10, 17, 22, 84, 122, 125});
+    const RawWordRecord raw = encodeWordRecord(w, 100, 4321);
+    WordRecord same, other, cycle;
+    ASSERT_TRUE(decodeWordRecord(raw, 100, same));
+    ASSERT_TRUE(decodeWordRecord(raw, 101, other));
+    ASSERT_TRUE(decodeWordRecord(raw, 100 + 21, cycle));  // the record's key row repeats every 21 records
+    EXPECT_EQ(same, w);
+    EXPECT_NE(other, w);
+    EXPECT_EQ(cycle, w);
+}
+
+TEST(WordCodec, StoredBytesAreScrambled)
+{
+    const WordRecord w = makeWord("cat", 1, {0, 11, 93, 121});
+    const RawWordRecord a = encodeWordRecord(w, 1, 10);
+    const RawWordRecord b = encodeWordRecord(w, 1, 11);
+    EXPECT_NE(a, b);  // the seed changes every stored word
+    const std::string bytes(a.begin(), a.end());
+    EXPECT_EQ(bytes.find("cat"), std::string::npos);
+}
+
+TEST(WordCodec, NegativeSeedIsRefusedAndLeavesTheRecord)
+{
+    RawWordRecord raw{};
+    raw[1] = 0x80;  // r0 high bit: with KeyTable(0, 0) positive the seed is negative
+    WordRecord before = makeWord("keep", 1, {1});
+    WordRecord w = before;
+    EXPECT_FALSE(decodeWordRecord(raw, 1, w));
+    EXPECT_EQ(w, before);
 }
 
 }  // namespace
