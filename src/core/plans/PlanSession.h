@@ -49,11 +49,6 @@ struct PlanSession {
     PlanSegmentLists lists;  // the pickers' lists (Studied for sections 0..2, Unstudied for New)
     StudentMasks masks;      // the eligibility masks of the plan's studied set
 
-    // The unit the word dialogs edit: a list kind and slot, or a spelling row.
-    ListKind listKind = ReviewList;
-    int listSlot = 0;
-    int spellRow = 0;
-
     // Builds lists and masks from the plan's studied set and clears section
     // slots that point past their list (noted when problems is given).
     void prepare(Problems* problems = nullptr);

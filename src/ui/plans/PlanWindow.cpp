@@ -93,8 +93,6 @@ void PlanWindow::editList(int section, int slot)
 {
     if (session_.slotSegment(section, slot) == kNoSegment) return;
     WaitCursor wait;
-    session_.listKind = section == New ? NewList : ReviewList;
-    session_.listSlot = slot;
     const int size =
         section == New ? services_.options.values.NewListSize : services_.options.values.ReviewListSize;
     openWordChoice(new WordChoiceDialog(*this, services_,
@@ -107,7 +105,6 @@ void PlanWindow::editList(int section, int slot)
 void PlanWindow::chooseSpellingWords(int row)
 {
     if (session_.slotSegment(Spelling, row) == kNoSegment) return;
-    session_.spellRow = row;
     openWordChoice(new WordChoiceDialog(*this, services_, WordChoiceDialog::Unit::SpellingRow, row), 1060);
 }
 
