@@ -1,8 +1,8 @@
 #pragma once
-// The plan files: one per student, "PLNS" + ProfileNo in four digits +
-// ".DAT", one 9600-byte record per lesson, appended in the order the plans
-// were made.  Like profiles, plans are plain in memory; the write routine
-// scrambles a copy.
+// The plan files: one per student (planFileName: "PLNS" + ProfileNo in
+// four digits + ".DAT"), one 9600-byte record per lesson, appended in the
+// order the plans were made.  Like profiles, plans are plain in memory; the
+// write routine scrambles a copy.
 
 #include <array>
 #include <cstdint>
@@ -12,24 +12,18 @@
 #include <vector>
 
 #include "core/store/DataFile.h"
+#include "core/store/DataFileNames.h"
 #include "core/store/Problems.h"
 #include "core/store/Records.h"
 
 namespace moxlet {
 
-inline const std::string kPlanTempFileName = "PLNSTEMP.DAT";
 inline const std::string kWritePlanMessage = "Unable to write to Student's plan file.";
 inline const std::string kSavePlanMessage = "File error saving plans and profiles. (Save_Plan)";
 inline const std::string kReadPlanMessage = "Unable to read Student's plan file.";
 
-// "PLNS0007.DAT" for profile 7.  Profile numbers outside 1..9999 have no
-// plan file: the name would not fit its 12 characters, and a name made
-// anyway could collide with another student's.  Callers refuse them.
-std::optional<std::string> planFileName(std::int32_t profileNo);
 // Tells the tutor that profile numbers beyond 9999 keep no plans; false.
 bool refusePlansFor(const FileContext& ctx, std::int32_t profileNo);
-// The profile number a plan file name stands for, or nothing.
-std::optional<std::int32_t> planFileProfileNo(const std::string& fileName);
 
 // Stored bytes -> plain plan (decode, unscramble, flag bits) and back.
 LessonPlan decodePlanRecord(std::span<const std::uint8_t> bytes);
