@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/catalogue/FixedText.h"
 #include "core/catalogue/SegmentSet.h"
-#include "core/store/FixedText.h"
 
 namespace moxlet {
 
