@@ -50,9 +50,9 @@ int runPlans(const Args& args, std::ostream& out, std::ostream& err)
     for (const auto& e : listPlans(ctx, number, &problems)) {
         out << e.record << '\t' << cp1252ToUtf8(e.date);
         const char* labels[] = {"A:", "R:", "S:", "N:"};
-        for (int section = Auditory; section <= New; ++section) {
-            out << '\t' << labels[section];
-            for (SegmentId s : sectionSegmentIds(e.plan, static_cast<PlanSection>(section))) out << ' ' << s;
+        for (PlanSection section : kPlanSections) {
+            out << '\t' << labels[sectionIndex(section)];
+            for (SegmentId s : sectionSegmentIds(e.plan, section)) out << ' ' << s;
         }
         out << '\n';
     }

@@ -108,7 +108,7 @@ int runWordList(const Args& args, std::ostream& out, std::ostream& err)
         return 1;
     }
 
-    tool.setListType(request.newList ? ListType::New : ListType::Review);
+    tool.setListType(request.newList ? PlanSection::New : PlanSection::Review);
     const std::vector<SegmentId>& lines = tool.candidates();
     for (std::size_t p = 0; p < request.segments.size(); ++p) {
         const SegmentId s = request.segments[p];

@@ -123,7 +123,7 @@ PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
     return lists;
 }
 
-SegmentId PlanSegmentLists::at(int section, int position) const
+SegmentId PlanSegmentLists::at(PlanSection section, int position) const
 {
     const auto& list = forSection(section);
     return position >= 0 && static_cast<std::size_t>(position) < list.size()
@@ -131,17 +131,18 @@ SegmentId PlanSegmentLists::at(int section, int position) const
                : kNoSegment;
 }
 
-std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section)
+std::span<std::int16_t> sectionSlots(LessonPlan& plan, PlanSection section)
 {
     switch (section) {
-    case Auditory: return plan.AuditorySegments;
-    case Review: return std::span<std::int16_t>(plan.ReviewSegments).first(4);
-    case Spelling: return plan.SpellingSegments;
-    default: return std::span<std::int16_t>(plan.NewSegments).first(4);
+    case PlanSection::Auditory: return plan.AuditorySegments;
+    case PlanSection::Review: return std::span<std::int16_t>(plan.ReviewSegments).first(4);
+    case PlanSection::Spelling: return plan.SpellingSegments;
+    case PlanSection::New: break;
     }
+    return std::span<std::int16_t>(plan.NewSegments).first(4);
 }
 
-std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, int section)
+std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, PlanSection section)
 {
     return sectionSlots(const_cast<LessonPlan&>(plan), section);
 }

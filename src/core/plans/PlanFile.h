@@ -62,20 +62,20 @@ struct PlanSegmentLists {
     std::vector<SegmentId> Unstudied;
 
     // The list section `section` picks from.
-    const std::vector<SegmentId>& forSection(int section) const
+    const std::vector<SegmentId>& forSection(PlanSection section) const
     {
-        return section == New ? Unstudied : Studied;
+        return section == PlanSection::New ? Unstudied : Studied;
     }
     // The segment at `position` of that list, or kNoSegment.
-    SegmentId at(int section, int position) const;
+    SegmentId at(PlanSection section, int position) const;
 };
 PlanSegmentLists planSegmentLists(const SegmentSet& planStudied);
 
 // The usable slots of a section (10, 4, 15, 4) of a plan record: the
 // positions in the section's picker list, -1 for an empty slot.
 inline constexpr std::array<int, 4> kSectionSlots = {10, 4, 15, 4};
-std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section);
-std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, int section);
+std::span<std::int16_t> sectionSlots(LessonPlan& plan, PlanSection section);
+std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, PlanSection section);
 
 // The segment ids a section of a plan names, in slot order; empty slots and
 // positions beyond the list are left out.

@@ -3,6 +3,7 @@
 #include "support/DataDirFixture.h"
 
 using namespace moxlet;
+using enum moxlet::PlanSection;
 using moxlet::test::DataDir;
 
 namespace {
