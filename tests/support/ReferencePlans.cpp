@@ -8,6 +8,7 @@
 #include "core/plans/PlanFile.h"
 
 namespace moxlet::test {
+using enum moxlet::PlanSection;
 
 namespace {
 
