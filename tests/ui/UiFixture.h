@@ -30,8 +30,10 @@
 #include "support/ScriptedPrompt.h"
 #include "support/Segments.h"
 #include "ui/common/Text.h"
+#include "ui/plans/GenerationSummary.h"
 #include "ui/plans/PlanChooser.h"
 #include "ui/plans/PlanWindow.h"
+#include "ui/plans/SectionEditor.h"
 #include "ui/profiles/StudentChooser.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/words/SegmentPickerDialog.h"
@@ -148,6 +150,13 @@ struct UiFixture {
     // "&Open Lesson Plan..." for a student's line and a plan's date line.
     ui::PlanWindow* openPlan(int studentLine = 0, int dateLine = 0);
     ui::PlanWindow* plan() { return window<ui::PlanWindow>(); }
+    // A section's "..." picker of the plan window.
+    ui::SegmentPickerDialog* openPicker(ui::PlanWindow* w, PlanSection section);
+    // The segments picked in a section's picker, then OK (and the summary
+    // of a generation closed).
+    void choose(ui::PlanWindow* w, PlanSection section, std::initializer_list<int> ids);
+    // The words of a Review or New list.
+    static std::vector<std::string> listWords(ui::PlanWindow* w, PlanSection list, int slot);
 };
 
 template <class W>
@@ -221,6 +230,31 @@ inline void pickSegment(ui::SegmentPickerDialog* picker, int id, Qt::KeyboardMod
     const auto found = picker->list()->findItems(ui::markedText(segmentName(id)), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << id;
     clickLine(picker->list(), picker->list()->row(found.first()), mods);
+}
+
+inline ui::SegmentPickerDialog* UiFixture::openPicker(ui::PlanWindow* w, PlanSection section)
+{
+    click(w, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1());
+    auto* picker = w->findChild<ui::SegmentPickerDialog*>();
+    EXPECT_NE(picker, nullptr);
+    return picker;
+}
+
+inline void UiFixture::choose(ui::PlanWindow* w, PlanSection section, std::initializer_list<int> ids)
+{
+    ui::SegmentPickerDialog* picker = openPicker(w, section);
+    if (!picker) return;
+    for (int id : ids) pickSegment(picker, id);
+    click(picker, "OK");
+    if (w->sections()->summary()) w->sections()->summary()->close();
+}
+
+inline std::vector<std::string> UiFixture::listWords(ui::PlanWindow* w, PlanSection list, int slot)
+{
+    std::vector<std::string> found;
+    for (int k = 0; k < kListPositions && w->session().listPos(list, slot, k) != kEmptyCell; ++k)
+        found.push_back(w->session().listWord(list, slot, k).trimmed());
+    return found;
 }
 
 // Every list and grid of a window has a name a screen reader can announce.

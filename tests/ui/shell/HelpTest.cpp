@@ -160,6 +160,9 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
     EXPECT_TRUE(planWindow.windowTitle().startsWith(QStringLiteral("Lesson Plan for ")))
         << planWindow.windowTitle().toStdString();
     moxlet::test::expectAccessibleNames(&planWindow);
+    for (QPushButton* b : planWindow.findChildren<QPushButton*>())
+        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty())
+            << b->objectName().toStdString();
 }
 
 TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
