@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "core/words/Eligibility.h"
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
 #include "support/MemoryFileSystem.h"
@@ -29,6 +30,18 @@ inline ListedWord listedWord(std::string text, int syllables, std::initializer_l
     for (int id : ids) w.segments.add(id);
     if (rootFlag) w.segments.add(seg::RootFlag);
     return w;
+}
+
+// Whether a word may stand in a list of `segment` for a student: it holds
+// the segment and passes the eligibility test, a New list admitting its
+// own segment and the 1-1-1 Rule's list the 2-1-1 Rule.
+inline bool fitsList(const WordRecord& w, StudentMasks masks, SegmentId segment, bool newList)
+{
+    if (segment == seg::Rule111) {
+        masks.studentSet.add(seg::Rule211);
+        masks.studentRootSet.add(seg::Rule211);
+    }
+    return w.Segments.contains(segment) && isEligible(w.Segments, masks, newList ? segment : kNoSegment);
 }
 
 struct TestWordBase {

@@ -370,13 +370,8 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
             ASSERT_NE(found, byText.end()) << listedWord.text;
             const WordRecord& w = found->second;
             bool fits = false;
-            for (SegmentId s : chosen) {
-                StudentMasks m = masks;
-                if (s == seg::Rule111) m.studentSet.add(seg::Rule211), m.studentRootSet.add(seg::Rule211);
-                fits =
-                    fits || (w.Segments.contains(s) &&
-                             isEligible(w.Segments, m, tool.listType() == PlanSection::New ? s : kNoSegment));
-            }
+            for (SegmentId s : chosen)
+                fits = fits || test::fitsList(w, masks, s, tool.listType() == PlanSection::New);
             EXPECT_TRUE(fits) << listedWord.text << " in trial " << trial;
             EXPECT_GE(w.OrderKey, student.SyllableMin) << listedWord.text;
             EXPECT_LE(w.OrderKey, student.SyllableMax) << listedWord.text;
