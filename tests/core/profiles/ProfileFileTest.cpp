@@ -79,11 +79,7 @@ TEST(ProfileFile, SaveNewProfileAfterDeletingProfile3Of5ReusesRecord3)
     EXPECT_EQ(p.profile.SyllableMin, 2);
     EXPECT_EQ(p.profile.SyllableMax, 4);
     EXPECT_EQ(p.profile.FormatVersion, kFormatVersion);
-    SegmentSet expected;
-    expected.add(17);
-    expected.add(331);
-    expected.setFlagBits();
-    EXPECT_EQ(p.profile.StudiedSegments, expected);
+    EXPECT_EQ(p.profile.StudiedSegments, test::studiedSet({17, 331}));
 
     // No free slot left: the next one is appended.
     EXPECT_EQ(newProfileSlot(d.ctx), 6);
