@@ -26,10 +26,20 @@ public:
     void setBold(bool on) override { inner_.setBold(on); }
     void setUnderline(bool on) override { inner_.setUnderline(on); }
     void print(const std::string& text, LineEnd end) override { inner_.print(text, end); }
+    void printFitted(const std::string& text, double width, LineEnd end) override
+    {
+        inner_.printFitted(text, width, end);
+    }
     void toColumn(int n) override { inner_.toColumn(n); }
     double currentX() const override { return inner_.currentX(); }
     void setCurrentX(double x) override { inner_.setCurrentX(x); }
     double textWidth(const std::string& text) const override { return inner_.textWidth(text); }
+    double columnX(int n) const override { return inner_.columnX(n); }
+    double pageWidth() const override { return inner_.pageWidth(); }
+    double pageHeight() const override { return inner_.pageHeight(); }
+    void setLineSpacing(double share) override { inner_.setLineSpacing(share); }
+    void beginMeasuring() override { inner_.beginMeasuring(); }
+    double endMeasuring() override { return inner_.endMeasuring(); }
     void newPage() override { inner_.newPage(); }
     void endDocument() override
     {
