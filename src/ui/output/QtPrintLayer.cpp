@@ -35,6 +35,11 @@ QtPrintLayer::QtPrintLayer(QPrinter& printer) : printer_(printer)
     font_.setPixelSize(12 * static_cast<int>(kTwipsPerPoint));
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    // No ligatures: a PDF's text layer has no letters for an "fl" or "ffi"
+    // glyph, so "flag" would read "ag" to a search, a copy or a screen
+    // reader.  Qt shapes without them once any letter spacing is set;
+    // 100 percent leaves the letters where they were.
+    font_.setLetterSpacing(QFont::PercentageSpacing, 100);
 }
 
 QtPrintLayer::~QtPrintLayer()

@@ -10,7 +10,8 @@
 // longest lists still fit; a larger area is not scaled up.
 //
 // Fonts: "Quillory Print" is drawn with the mark font (SIL Andika, see
-// common/MarkFont), which draws the pronunciation marks.
+// common/MarkFont), which draws the pronunciation marks, without ligatures
+// so that a PDF's text holds every letter.
 //
 // Text columns: a column is the average character width of the current font
 // on the printer, taken as the classic average character: the width of the
