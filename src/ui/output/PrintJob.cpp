@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -120,6 +121,11 @@ private:
     QPointer<QWidget> focus_;
 };
 
+QPageSize::PageSizeId localePaper()
+{
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
 void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -152,6 +158,7 @@ void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 void previewJob(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(localePaper()));
     QPointer<QPrintPreviewDialog> preview = new QPrintPreviewDialog(&printer, parent);
     preview->setWindowTitle(job.previewTitle);
     int failure = 0;

@@ -164,3 +164,16 @@ TEST(PlanPrinting, CopyPutsThePlanTextOnTheClipboard)
     EXPECT_EQ(fx.clipboard.text.toStdString(), expected.str());
     EXPECT_TRUE(fx.clipboard.text.contains(QString::fromUtf8("A (ă)\tCH (k)")));
 }
+
+// A printout starts on Letter where the locale measures in US customary
+// units, on A4 elsewhere (the preview and moxlet-cli's PDFs).
+TEST(PlanPrinting, ThePaperFollowsTheLocale)
+{
+    const QLocale before;
+    for (const auto& [name, paper] : {std::pair{"en_US", QPageSize::Letter},
+                                      std::pair{"en_GB", QPageSize::A4}, std::pair{"fr_CA", QPageSize::A4}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        EXPECT_EQ(ui::localePaper(), paper) << name;
+    }
+    QLocale::setDefault(before);
+}
