@@ -84,7 +84,7 @@ std::unique_ptr<WordListTool> generateWordList(CliContext& ctx, WordListRequest&
         return nullptr;
     }
 
-    tool->setListType(r.newList ? ListType::New : ListType::Review);
+    tool->setListType(r.newList ? PlanSection::New : PlanSection::Review);
     const std::vector<SegmentId>& lines = tool->candidates();
     for (std::size_t p = 0; p < r.segments.size(); ++p) {
         const SegmentId s = r.segments[p];

@@ -14,7 +14,7 @@ WordListSheet wordListSheet(const WordListTool& tool, int fontSize, int homophon
         sheet.firstName = tool.student().FirstName.trimmed();
         sheet.lastName = tool.student().LastName.trimmed();
     }
-    sheet.newList = tool.generatedType() == ListType::New;
+    sheet.newList = tool.generatedType() == PlanSection::New;
     // The heading names what the words were drawn from; before the first
     // generation, what is chosen.
     sheet.segments = tool.generatedSegments().empty() ? tool.chosenSegments() : tool.generatedSegments();
