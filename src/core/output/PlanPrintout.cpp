@@ -45,9 +45,13 @@ ListGeometry listGeometry(std::int16_t sizeOption, ListFont font)
 // are drawn closer, down to kTightestSpacing of their height (where one
 // line's descenders still clear the next line's capitals), and only when
 // that is not enough is every size on the page set a point smaller, as
-// often as needed down to kSmallestBody for its body text.
+// often as needed down to kSmallestBody for its body text.  (Any paper
+// holds that: the print layer scales a page smaller than the layout's
+// design page down as a whole.  Should one not, the lines are squeezed no
+// closer than kLastResortSpacing and the printer starts a new sheet.)
 constexpr double kTightestSpacing = 0.9;
 constexpr int kSmallestBody = 6;
+constexpr double kLastResortSpacing = 0.5;
 constexpr int kSmallestPoints = 5;
 
 }  // namespace
@@ -80,7 +84,8 @@ double PlanPrintout::fitPlanPage()
         if (height <= room) return 1;
         // Line ends make the whole height, so it shrinks with the spacing.
         const double spacing = std::floor(100 * room / height) / 100;
-        if (spacing >= kTightestSpacing || 12 - step_ <= kSmallestBody) return spacing;
+        if (spacing >= kTightestSpacing) return spacing;
+        if (12 - step_ <= kSmallestBody) return std::max(kLastResortSpacing, spacing);
     }
 }
 
