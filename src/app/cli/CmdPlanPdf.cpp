@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <optional>
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/CliPlan.h"
 #include "app/cli/Command.h"
 #include "ui/common/MarkFont.h"
@@ -20,7 +22,7 @@ namespace moxlet::cli {
 
 namespace {
 
-int runPlanPdf(const Args& args, std::ostream& out, std::ostream& err)
+void runPlanPdf(const Args& args, CliContext& ctx)
 {
     std::vector<std::string> positional;
     int font = -1;
@@ -28,40 +30,37 @@ int runPlanPdf(const Args& args, std::ostream& out, std::ostream& err)
         if (args[i] == "--font" && i + 1 < args.size()) {
             const std::string& f = args[++i];
             font = f == "small" ? 0 : f == "medium" ? 1 : f == "large" ? 2 : -2;
+        } else if (args[i].starts_with("--")) {
+            font = -2;
         } else {
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() < 3 || positional.size() > 4 || font == -2) {
-        err << "usage: moxlet-cli plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large]\n";
-        return 2;
-    }
-    CliPlan loaded;
-    if (int status = loadCliPlan(positional[0], positional[1], positional.size() > 3 ? positional[3] : ".",
-                                 loaded, err))
-        return status;
+    if (positional.size() < 3 || positional.size() > 4 || font == -2) return ctx.usageError();
+    const std::string dir = positional.size() > 3 ? positional[3] : ".";
+    const auto plan = loadCliPlan(ctx, positional[0], positional[1], dir);
+    if (!plan) return;
+    Options options = loadCliOptions(ctx, dir).values;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "moxlet-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    // A test runs the command inside its own application.
+    std::optional<QApplication> app;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "moxlet-cli";
+        static char* argv[] = {name, nullptr};
+        app.emplace(argc, argv);
+    }
     ui::MarkFont::ensureLoaded(ui::installDataDir());
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(positional[2]));
-    Options& options = loaded.options.values;
-    const PlanOutput output{loaded.session.student.FirstName.trimmed(),
-                            loaded.session.student.LastName.trimmed(), loaded.session.plan, options,
-                            font >= 0 ? font : options.FontSizeMode};
-    const int failure = ui::printPlanOn(printer, 1, output);
-    if (failure != 0) {
-        err << ui::printerErrorText(failure) << "\n";
-        return 1;
-    }
-    out << positional[2] << "\n";
-    return 0;
+    printer.setOutputFileName(QString::fromStdString(ctx.path(positional[2]).string()));
+    const PlanOutput output{plan->student.FirstName.trimmed(), plan->student.LastName.trimmed(), plan->plan,
+                            options, font >= 0 ? font : options.FontSizeMode};
+    if (const int failure = ui::printPlanOn(printer, 1, output); failure != 0)
+        return ctx.fail(1, ui::printerErrorText(failure));
+    ctx.out << positional[2] << "\n";
 }
 
 const Command::Registration registration{

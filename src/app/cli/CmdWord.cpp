@@ -8,6 +8,7 @@
 #include <map>
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
 
@@ -15,21 +16,20 @@ namespace moxlet::cli {
 
 namespace {
 
-int runWord(const Args& args, std::ostream& out, std::ostream& err)
+std::string lowerCase(std::string text)
 {
-    if (args.empty()) {
-        err << "usage: moxlet-cli word WORD...\n";
-        return 2;
-    }
-    CliWordBase wb(err);
-    if (!wb.wordBase) return 1;
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+void runWord(const Args& args, CliContext& ctx)
+{
+    if (args.empty()) return ctx.usageError();
+    CliWordBase wb(ctx);
+    if (!wb.wordBase) return;
     std::map<std::string, std::string> wanted;
-    for (const auto& a : args) {
-        std::string lower = a;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        wanted.emplace(lower, std::string());
-    }
+    for (const auto& a : args) wanted.emplace(lowerCase(a), std::string());
     std::size_t found = 0;
     const bool ok =
         wb.wordBase->readRun(1, wb.wordBase->recordCount(), [&](std::int32_t, const WordRecord& w) {
@@ -41,13 +41,10 @@ int runWord(const Args& args, std::ostream& out, std::ostream& err)
             }
         });
     for (const auto& a : args) {
-        std::string lower = a;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const std::string& line = wanted[lower];
-        out << (line.empty() ? a + "\tnot found" : line) << '\n';
+        const std::string& line = wanted[lowerCase(a)];
+        ctx.out << (line.empty() ? a + "\tnot found" : line) << '\n';
     }
-    return ok ? 0 : 1;
+    if (!ok) ctx.status = 1;
 }
 
 const Command::Registration registration{
