@@ -32,13 +32,13 @@ const char* listSize(int option)
 
 std::string offset(std::int16_t v) { return v < 0 ? std::string("unused") : std::to_string(v); }
 
-void printSlots(std::ostream& out, const PlanSession& s, int section)
+void printSlots(std::ostream& out, const PlanSession& s, PlanSection section)
 {
-    for (int slot = 0; slot < kSectionSlots[static_cast<std::size_t>(section)]; ++slot) {
+    for (int slot = 0; slot < kSectionSlots[sectionIndex(section)]; ++slot) {
         const SegmentId id = s.slotSegment(section, slot);
         if (id == kNoSegment) continue;
         out << "  " << slot + 1 << ". " << name(id);
-        if (section == Spelling) {
+        if (section == PlanSection::Spelling) {
             out << ':';
             for (int c = 0; c < kSpellingColumns; ++c) {
                 const std::int16_t tag = s.spellTag(slot, c);
@@ -49,17 +49,16 @@ void printSlots(std::ostream& out, const PlanSession& s, int section)
             out << "  (thinning offset " << offset(s.plan.SpellingThinOffset[static_cast<std::size_t>(slot)])
                 << ')';
         }
-        if (section == Review || section == New) {
-            const int kind = section == Review ? ReviewList : NewList;
-            const std::int16_t thin = section == Review
+        if (section == PlanSection::Review || section == PlanSection::New) {
+            const std::int16_t thin = section == PlanSection::Review
                                           ? s.plan.ReviewThinOffset[static_cast<std::size_t>(slot)]
                                           : s.plan.NewThinOffset[static_cast<std::size_t>(slot)];
             out << "  (thinning offset " << offset(thin) << ")\n     ";
             int shown = 0;
             for (int k = 0; k < kListPositions; ++k) {
-                const std::int16_t pos = s.listPos(kind, slot, k);
+                const std::int16_t pos = s.listPos(section, slot, k);
                 if (pos == kEmptyCell) break;
-                out << ' ' << cp1252ToUtf8(s.listWord(kind, slot, k).trimmed())
+                out << ' ' << cp1252ToUtf8(s.listWord(section, slot, k).trimmed())
                     << (pos == kTypedWord ? std::string("(typed)") : "@" + std::to_string(pos));
                 ++shown;
             }
@@ -84,8 +83,8 @@ void runPlan(const Args& args, CliContext& ctx)
         << "List sizes made with: Review " << listSize(p.PlanReviewListSize) << ", New "
         << listSize(p.PlanNewListSize) << '\n';
     const char* titles[] = {"Auditory", "Review", "Spelling Dictation", "New"};
-    for (int section = Auditory; section <= New; ++section) {
-        out << titles[section] << ":\n";
+    for (PlanSection section : kPlanSections) {
+        out << titles[sectionIndex(section)] << ":\n";
         printSlots(out, s, section);
     }
     out << "Sentences:\n";

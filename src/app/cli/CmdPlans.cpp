@@ -35,10 +35,9 @@ void runPlans(const Args& args, CliContext& ctx)
     for (const auto& e : listPlans(*files, *number, &ctx.problems)) {
         ctx.out << e.record << '\t' << cp1252ToUtf8(e.date);
         const char* labels[] = {"A:", "R:", "S:", "N:"};
-        for (int section = Auditory; section <= New; ++section) {
-            ctx.out << '\t' << labels[section];
-            for (SegmentId s : sectionSegmentIds(e.plan, static_cast<PlanSection>(section)))
-                ctx.out << ' ' << s;
+        for (PlanSection section : kPlanSections) {
+            ctx.out << '\t' << labels[sectionIndex(section)];
+            for (SegmentId s : sectionSegmentIds(e.plan, section)) ctx.out << ' ' << s;
         }
         ctx.out << '\n';
     }

@@ -99,7 +99,7 @@ void runWordList(const Args& args, CliContext& ctx)
         return ctx.fail(1, "profile " + std::to_string(request.profile) + " is not a live profile in " +
                                request.dir);
 
-    tool.setListType(request.newList ? ListType::New : ListType::Review);
+    tool.setListType(request.newList ? PlanSection::New : PlanSection::Review);
     const std::vector<SegmentId>& lines = tool.candidates();
     for (std::size_t p = 0; p < request.segments.size(); ++p) {
         const SegmentId s = request.segments[p];

@@ -210,9 +210,9 @@ void PlanPrintout::wordListPages()
     const WordListLayout layout = wordListLayout(output_.fontSize);
     for (const ListPass& pass : listPasses(output_, sheet_)) {
         if (status_)
-            status_(pass.kind == 0 ? "Preparing Review Word Segment Lists ..."
-                                   : "Preparing New Word Segment Lists ...");
-        if (pass.kind == 1) switchFormFeedForNewPass(output_.options);
+            status_(pass.list == PlanSection::Review ? "Preparing Review Word Segment Lists ..."
+                                                     : "Preparing New Word Segment Lists ...");
+        if (pass.list == PlanSection::New) switchFormFeedForNewPass(output_.options);
         const ListGeometry geometry = listGeometry(pass.sizeOption, layout.font);
         bool firstOfPass = true;
         for (int slot = 0; slot < 4; ++slot) {
@@ -256,7 +256,7 @@ void PlanPrintout::printList(const ListPass& pass, int slot, int size, const Wor
 
     const bool boldHomophones = output_.options.HomophoneMode == 2;
     for (int k = 0; k < size; ++k) {
-        const std::optional<std::string> word = listWord(output_.plan, pass.kind, slot, k);
+        const std::optional<std::string> word = listWord(output_.plan, pass.list, slot, k);
         if (!word) {
             // A short list keeps the room of its missing rows, less one.
             const int m = k + 1;

@@ -4,10 +4,11 @@
 // OptionCodec, WordCodec); nothing here is copied to disk as raw memory.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
+#include "core/catalogue/FixedText.h"
 #include "core/catalogue/SegmentSet.h"
-#include "core/store/FixedText.h"
 
 namespace moxlet {
 
@@ -48,8 +49,18 @@ struct StudentProfile {
     friend bool operator==(const StudentProfile&, const StudentProfile&) = default;
 };
 
-// Section numbers of a lesson plan.
-enum PlanSection : int { Auditory = 0, Review = 1, Spelling = 2, New = 3 };
+// The four sections of a lesson plan, in the order of the record and the
+// window.  Review and New also name the two kinds of word list a plan keeps
+// per slot, and the two lists the word list tool makes.
+enum class PlanSection { Auditory = 0, Review = 1, Spelling = 2, New = 3 };
+inline constexpr std::array<PlanSection, 4> kPlanSections = {PlanSection::Auditory, PlanSection::Review,
+                                                             PlanSection::Spelling, PlanSection::New};
+inline constexpr std::array<PlanSection, 2> kListSections = {PlanSection::Review, PlanSection::New};
+
+// The index of a section in arrays over all four, 0..3 in the order above.
+constexpr std::size_t sectionIndex(PlanSection section) { return static_cast<std::size_t>(section); }
+// The first index of ListWord and ListWordPos: 0 for Review, 1 for New.
+constexpr std::size_t listIndex(PlanSection list) { return list == PlanSection::New ? 1 : 0; }
 
 // One lesson of one student (a plan file, 9600 bytes a record).
 struct LessonPlan {

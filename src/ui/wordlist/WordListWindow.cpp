@@ -240,14 +240,14 @@ void WordListWindow::studentChosen()
 
 void WordListWindow::listTypeChosen()
 {
-    tool_.setListType(review_->isChecked() ? ListType::Review : ListType::New);
+    tool_.setListType(review_->isChecked() ? PlanSection::Review : PlanSection::New);
     showSegments();
     showNote();
 }
 
 void WordListWindow::showNote()
 {
-    if (tool_.hasStudent() && tool_.listType() == ListType::Review && tool_.candidates().empty())
+    if (tool_.hasStudent() && tool_.listType() == PlanSection::Review && tool_.candidates().empty())
         note_->setText(
             QStringLiteral("This student has not studied any word segments yet, so there are none to "
                            "review: choose New."));
@@ -318,7 +318,7 @@ void WordListWindow::chooseSegments()
                                            tool_.candidates(), {}, this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     // The caption keeps its blank before the number: "Select Up to  5 ...".
-    picker->setWindowTitle(tool_.listType() == ListType::New
+    picker->setWindowTitle(tool_.listType() == PlanSection::New
                                ? QStringLiteral("Select Up to  5 New Word Segments")
                                : QStringLiteral("Select Up to  5 Review Word Segments"));
     // A little in from the main window's top left corner, where tutors
@@ -389,7 +389,7 @@ WordListSheet WordListWindow::sheet() const
         sheet.firstName = tool_.student().FirstName.trimmed();
         sheet.lastName = tool_.student().LastName.trimmed();
     }
-    sheet.newList = tool_.generatedType() == ListType::New;
+    sheet.newList = tool_.generatedType() == PlanSection::New;
     // The heading names what the words were drawn from; before the first
     // generation, what is chosen.
     sheet.segments = tool_.generatedSegments().empty() ? tool_.chosenSegments() : tool_.generatedSegments();
