@@ -3,15 +3,18 @@
 // it: either blocks of records for a segment and syllable count (record n's
 // word is "w<n>" unless a block names its words, so a test can tell which
 // records a list holds), or a list of words laid out as the word base
-// builder lays out WORDBASE.WDB.
+// builder lays out WORDBASE.WDB.  Words are Everyday unless `levels` names
+// them.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "core/words/Eligibility.h"
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
+#include "core/words/WordLevel.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 
@@ -51,6 +54,7 @@ struct TestWordBase {
     ScriptedPrompt prompt;
     SeededRandom random{1};
     std::int32_t next = 1;
+    std::map<std::string, WordLevel> levels;
     std::unique_ptr<WordBase> wordBase;  // opened by the word list constructor
 
     TestWordBase() = default;
@@ -79,7 +83,8 @@ struct TestWordBase {
         w.Length = static_cast<std::int16_t>(text.size());
         w.Segments = segments;
         w.WordText.assign(text);
-        const auto raw = encodeWordRecord(w, next, static_cast<std::int16_t>((next * 7919) % 32768));
+        const auto level = levels.count(text) ? levels.at(text) : WordLevel::Everyday;
+        const auto raw = encodeWordRecord(w, next, seedWithLevel(static_cast<std::uint32_t>(next), level));
         bytes.insert(bytes.end(), raw.begin(), raw.end());
         ++next;
     }
