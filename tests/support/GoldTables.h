@@ -1,7 +1,7 @@
 #pragma once
-// The hand-checked tables the tagging is measured on: tab-separated lines
-// (blank lines and '#' comments skipped), lists of segment ids, and the
-// precision and recall of a family of segments.
+// The hand-checked tables the tagging is measured on (read as
+// ShippedListing.h reads data files): lists of segment ids, gold words, and
+// the precision and recall of a family of segments.
 
 #include <algorithm>
 #include <cstdio>
@@ -12,15 +12,9 @@
 #include <string>
 #include <vector>
 
-namespace moxlet::test {
+#include "support/ShippedListing.h"
 
-inline std::vector<std::string> splitFields(const std::string& line, char separator = '\t')
-{
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string f; std::getline(in, f, separator);) fields.push_back(f);
-    return fields;
-}
+namespace moxlet::test {
 
 // "3,17" or "3 17".
 inline std::vector<int> idList(std::string text)
@@ -36,7 +30,7 @@ inline std::vector<int> idList(std::string text)
 inline std::function<bool(int)> idRanges(const std::string& ranges)
 {
     std::vector<std::pair<int, int>> all;
-    for (const std::string& r : splitFields(ranges, ' ')) {
+    for (const std::string& r : tabFields(ranges, ' ')) {
         const auto dash = r.find('-');
         all.emplace_back(std::stoi(r),
                          dash == std::string::npos ? std::stoi(r) : std::stoi(r.substr(dash + 1)));
@@ -44,16 +38,6 @@ inline std::function<bool(int)> idRanges(const std::string& ranges)
     return [all](int id) {
         return std::any_of(all.begin(), all.end(), [id](auto r) { return id >= r.first && id <= r.second; });
     };
-}
-
-// Calls `row` with the fields of every line of a table; false when the file
-// cannot be read.
-inline bool forEachRow(const std::string& path, const std::function<void(std::vector<std::string>)>& row)
-{
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line[0] != '#') row(splitFields(line));
-    return in.eof();
 }
 
 // A gold word: the ids it must carry and the ids it must not.
@@ -65,10 +49,10 @@ struct GoldWord {
 inline std::vector<GoldWord> readGold(const std::string& path)
 {
     std::vector<GoldWord> words;
-    forEachRow(path, [&](std::vector<std::string> f) {
+    for (auto f : dataRows(path)) {
         f.resize(3);
         words.push_back({f[0], idList(f[1]), idList(f[2])});
-    });
+    }
     return words;
 }
 

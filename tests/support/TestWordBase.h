@@ -20,16 +20,16 @@
 
 namespace moxlet::test {
 
-struct ListedWord {
+struct LexiconWord {
     std::string text;
     int syllables = 1;
     SegmentSet segments;  // flags included
 };
 
-inline ListedWord listedWord(std::string text, int syllables, std::initializer_list<int> ids,
-                             bool rootFlag = false)
+inline LexiconWord lexiconWord(std::string text, int syllables, std::initializer_list<int> ids,
+                               bool rootFlag = false)
 {
-    ListedWord w{std::move(text), syllables, {}};
+    LexiconWord w{std::move(text), syllables, {}};
     for (int id : ids) w.segments.add(id);
     if (rootFlag) w.segments.add(seg::RootFlag);
     return w;
@@ -61,7 +61,7 @@ struct TestWordBase {
     // One record per segment a word contains, in blocks by segment and
     // syllable count, the blocks in id order; within a block the words keep
     // the order of the list.
-    explicit TestWordBase(const std::vector<ListedWord>& words)
+    explicit TestWordBase(const std::vector<LexiconWord>& words)
     {
         for (int s = 0; s < seg::Count; ++s) {
             for (int k = 1; k <= kIndexSyllables; ++k) {

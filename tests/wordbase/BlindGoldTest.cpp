@@ -52,20 +52,6 @@ const Family kFamilies[] = {
     {"Latin roots", "273-330", true},
 };
 
-// word -> segment ids, from the listing's "word<TAB>syllables<TAB>ids<TAB>flags".
-const std::map<std::string, std::set<int>>& listing()
-{
-    static const auto words = [] {
-        std::map<std::string, std::set<int>> all;
-        moxlet::test::forEachRow(MOXLET_WORDBASE_LISTING, [&](std::vector<std::string> f) {
-            if (f.size() < 3) return;
-            for (int id : moxlet::test::idList(f[2])) all[f[0]].insert(id);
-        });
-        return all;
-    }();
-    return words;
-}
-
 std::string goldPath(const char* name) { return std::string(MOXLET_SOURCE_DIR) + "/tests/data/" + name; }
 
 // Scores the gold files together against the shipped listing, prints the
@@ -74,13 +60,15 @@ std::string goldPath(const char* name) { return std::string(MOXLET_SOURCE_DIR) +
 void measure(const std::vector<const char*>& files, const char* title,
              const std::map<std::string, std::pair<double, double>>& floors = {})
 {
-    ASSERT_GT(listing().size(), 10000u) << "no word base listing at " << MOXLET_WORDBASE_LISTING;
+    ASSERT_GT(moxlet::test::shippedListing().size(), 10000u)
+        << "no word base listing at " << MOXLET_WORDBASE_LISTING;
     std::vector<FamilyScore> scores;
     for (const Family& f : kFamilies) scores.push_back({f.name, moxlet::test::idRanges(f.ids)});
     for (const char* file : files) {
         for (const auto& g : moxlet::test::readGold(goldPath(file))) {
-            const auto it = listing().find(g.word);
-            for (auto& s : scores) s.score(g, it == listing().end() ? nullptr : &it->second);
+            const auto it = moxlet::test::shippedListing().find(g.word);
+            const bool found = it != moxlet::test::shippedListing().end();
+            for (auto& s : scores) s.score(g, found ? &it->second.segments : nullptr);
         }
     }
     moxlet::test::printHeading(std::string(title) + " against " + MOXLET_WORDBASE_LISTING);

@@ -17,8 +17,8 @@
 
 namespace {
 
-using moxlet::test::forEachRow;
-using moxlet::test::splitFields;
+using moxlet::test::dataRows;
+using moxlet::test::tabFields;
 
 struct Word {
     std::set<int> ids;
@@ -52,26 +52,23 @@ const std::map<std::string, Word>& wordBase()
 {
     static const std::map<std::string, Word> words = [] {
         std::map<std::string, Word> out;
-        forEachRow(MOXLET_WORDBASE_LISTING, [&](std::vector<std::string> f) {
-            if (f.size() < 3) return;
-            for (int id : moxlet::test::idList(f[2])) out[f[0]].ids.insert(id);
-        });
-        forEachRow(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv", [&](std::vector<std::string> f) {
+        for (const auto& [word, listed] : moxlet::test::shippedListing()) out[word].ids = listed.segments;
+        for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv")) {
             auto it = out.find(f.at(0));
-            if (it == out.end()) return;
+            if (it == out.end()) continue;
             it->second.syllables = std::stoi(f.at(3));
             if (f.size() > 4 && !f[4].empty()) {
                 it->second.phones = phonesOf(f[4]);
-                return;
+                continue;
             }
-            for (const auto& pron : splitFields(f.at(2), '|')) {
+            for (const auto& pron : tabFields(f.at(2), '|')) {
                 const auto p = phonesOf(pron);
                 if (std::count_if(p.begin(), p.end(), isVowelPhone) == it->second.syllables) {
                     it->second.phones = p;
                     break;
                 }
             }
-        });
+        }
         return out;
     }();
     return words;
@@ -126,9 +123,9 @@ std::vector<Inflection> inflections()
 {
     std::vector<Inflection> out;
     const auto& wb = wordBase();
-    forEachRow(std::string(MOXLET_SOURCE_DIR) + "/data/baseforms.tsv", [&](std::vector<std::string> f) {
-        if (f.size() < 3 || !wb.count(f[0]) || kNotInflections.count(f[0])) return;
-        for (const auto& base : splitFields(f[1], ',')) {
+    for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/baseforms.tsv")) {
+        if (f.size() < 3 || !wb.count(f[0]) || kNotInflections.count(f[0])) continue;
+        for (const auto& base : tabFields(f[1], ',')) {
             Inflection inf;
             inf.word = f[0];
             inf.base = base;
@@ -144,7 +141,7 @@ std::vector<Inflection> inflections()
             out.push_back(inf);
             break;
         }
-    });
+    }
     return out;
 }
 

@@ -19,9 +19,8 @@ const std::map<std::string, LexiconLine>& lexicon()
 {
     static const std::map<std::string, LexiconLine> lex = [] {
         std::map<std::string, LexiconLine> m;
-        moxlet::test::forEachRow(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv", [&](auto c) {
+        for (const auto& c : moxlet::test::dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv"))
             if (c.size() >= 3) m[c[0]] = {c[2], c.size() >= 5 ? c[4] : ""};
-        });
         return m;
     }();
     return lex;

@@ -37,14 +37,15 @@ StudentProfile studentWith(std::initializer_list<int> studied, int low = 1, int 
 
 using test::segmentSet;
 
-std::vector<test::ListedWord> lexicon()
+std::vector<test::LexiconWord> lexicon()
 {
     using namespace seg;
     return {
-        test::listedWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
-        test::listedWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
-        test::listedWord("transport", 2,
-                         {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309}, true),
+        test::lexiconWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
+        test::lexiconWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
+        test::lexiconWord("transport", 2,
+                          {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309},
+                          true),
     };
 }
 

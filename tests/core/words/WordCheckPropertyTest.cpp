@@ -21,7 +21,7 @@
 namespace moxlet {
 namespace {
 
-using test::ListedWord;
+using test::LexiconWord;
 using test::TestWordBase;
 
 // The segments of the random words: a few phonograms (spelled in the word),
@@ -40,12 +40,12 @@ constexpr Part kParts[] = {
     {273 /* AUD */, "", 0.04},       {309 /* PORT */, "", 0.05}, {seg::RoteWords, "", 0.03},
 };
 
-std::vector<ListedWord> randomLexicon(std::mt19937& rng, int count)
+std::vector<LexiconWord> randomLexicon(std::mt19937& rng, int count)
 {
     std::uniform_real_distribution<double> u(0.0, 1.0);
-    std::vector<ListedWord> words;
+    std::vector<LexiconWord> words;
     for (int i = 0; i < count; ++i) {
-        ListedWord w;
+        LexiconWord w;
         w.syllables = 1 + static_cast<int>(u(rng) * 3);
         for (const auto& p : kParts) {
             if (u(rng) >= p.chance) continue;

@@ -7,30 +7,31 @@
 
 #include "core/catalogue/Marks.h"
 #include "core/words/WordCheckText.h"
-#include "support/GoldTables.h"
 #include "support/Segments.h"
+#include "support/ShippedListing.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
 
-using test::listedWord;
-using test::ListedWord;
+using test::lexiconWord;
+using test::LexiconWord;
 using test::TestWordBase;
 
-std::vector<ListedWord> lexicon()
+std::vector<LexiconWord> lexicon()
 {
     using namespace seg;
     return {
-        listedWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
-        listedWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
-        listedWord("transport", 2,
-                   {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309}, true),
-        listedWord("import", 2, {I_Short, M, OR, P, T, ClosedSyllable, RControlled, 179, 309}),
-        listedWord("forgetting", 3,
-                   {F, OR, G_G, E_Short, T, I_Short, NG, ClosedSyllable, RControlled, Rule111, Rule211, 245}),
-        listedWord("said", 1, {S, D, VowelPair, RoteWords}),
-        listedWord("i", 1, {OpenSyllable}),
+        lexiconWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
+        lexiconWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
+        lexiconWord("transport", 2,
+                    {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309}, true),
+        lexiconWord("import", 2, {I_Short, M, OR, P, T, ClosedSyllable, RControlled, 179, 309}),
+        lexiconWord(
+            "forgetting", 3,
+            {F, OR, G_G, E_Short, T, I_Short, NG, ClosedSyllable, RControlled, Rule111, Rule211, 245}),
+        lexiconWord("said", 1, {S, D, VowelPair, RoteWords}),
+        lexiconWord("i", 1, {OpenSyllable}),
     };
 }
 
@@ -84,7 +85,7 @@ TEST(WordCheck, HandWorkedStudents)
 {
     TestWordBase base(lexicon());
     int rows = 0;
-    test::forEachRow(MOXLET_TEST_DATA_DIR "/word-check/answers.tsv", [&](std::vector<std::string> f) {
+    for (const auto& f : test::dataRows(MOXLET_TEST_DATA_DIR "/word-check/answers.tsv")) {
         ASSERT_EQ(f.size(), 8u);
         SCOPED_TRACE(f[0] + " " + f[1] + " " + f[3] + " " + f[4]);
         ++rows;
@@ -98,7 +99,7 @@ TEST(WordCheck, HandWorkedStudents)
             unstudied += (unstudied.empty() ? "" : ", ") + displayText(segmentName(s));
         EXPECT_EQ(unstudied, f[6]);
         EXPECT_EQ(displayText(wordCheckText(r)), f[7]);
-    });
+    }
     EXPECT_EQ(rows, 26);
     EXPECT_EQ(base.prompt.shown().size(), 0U);
 }
@@ -120,15 +121,15 @@ TEST(WordCheck, WithoutASegmentEveryListOfTheWordIsAsked)
 
 // A long list: 1531 words of T and Closed Syllable, then "bat", so that
 // "bat" is candidate 1532 of 1532 in both runs.
-std::vector<ListedWord> longLexicon(int fillers)
+std::vector<LexiconWord> longLexicon(int fillers)
 {
-    std::vector<ListedWord> words;
+    std::vector<LexiconWord> words;
     for (int i = 0; i < fillers; ++i) {
         std::string text = "t";
         for (int n = i, k = 0; k < 3; ++k, n /= 26) text += static_cast<char>('a' + n % 26);
-        words.push_back(listedWord(text, 1, {seg::T, seg::ClosedSyllable}));
+        words.push_back(lexiconWord(text, 1, {seg::T, seg::ClosedSyllable}));
     }
-    words.push_back(listedWord("bat", 1, {seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}));
+    words.push_back(lexiconWord("bat", 1, {seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}));
     return words;
 }
 
