@@ -453,6 +453,13 @@ TEST(WordListCheck, TheGeneratedListIsCheckedNotTheNewChoice)
     fresh.chooseStudent(ava);
     const std::string any = wordListCheckText(*base.wordBase, base.index, fresh, "cat");
     EXPECT_NE(any.find("is offered"), std::string::npos) << any;
+
+    // A word base that cannot be read is said once, not for each segment.
+    choose(fresh, {seg::T, seg::C_K});
+    base.fs.failReadAt(base.fs.readSteps() + 1, 70);
+    EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, fresh, "cat"),
+              "Moxlet could not read its word base, so it cannot tell whether \x93"
+              "cat\x94 is offered.");
 }
 
 }  // namespace
