@@ -101,15 +101,12 @@ void runWordList(const Args& args, CliContext& ctx)
 
     tool.setListType(request.newList ? PlanSection::New : PlanSection::Review);
     const std::vector<SegmentId>& lines = tool.candidates();
-    for (std::size_t p = 0; p < request.segments.size(); ++p) {
-        const SegmentId s = request.segments[p];
-        const auto at = std::find(lines.begin(), lines.end(), s);
-        if (at == lines.end())
+    for (const SegmentId s : request.segments)
+        if (std::find(lines.begin(), lines.end(), s) == lines.end())
             return ctx.fail(2, "segment " + std::to_string(s) + " is not among the student's " +
                                    (request.newList ? "New (not yet studied)" : "Review (studied)") +
                                    " segments");
-        tool.slots()[p] = static_cast<std::int16_t>(at - lines.begin());
-    }
+    tool.chooseSegments(request.segments);
 
     if (request.seed) ctx.random = std::make_unique<SeededRandom>(*request.seed);
     CliWordBase wb(ctx, request.dir);
