@@ -24,7 +24,8 @@ SectionEdit::SectionEdit(PlanSession& session, PlanSection section)
 {
     const auto slots = sectionSlots(session.plan, section);
     std::copy_n(slots.begin(), std::min<std::size_t>(slots.size(), previous_.size()), previous_.begin());
-    if (section == PlanSection::Spelling) picker_.onSlotMoved = [this](int from, int to) { rowMoved(from, to); };
+    if (section == PlanSection::Spelling)
+        picker_.onSlotMoved = [this](int from, int to) { rowMoved(from, to); };
 }
 
 void SectionEdit::rowMoved(int from, int to)

@@ -7,7 +7,8 @@ namespace moxlet {
 
 WordChoiceUnit::WordChoiceUnit(PlanSession& session, PlanSection section, int index, const Options& options)
     : session_(session), section_(section), index_(index),
-      cells_(section == PlanSection::Spelling ? kSpellingColumns : listLength(listSizeOption(options, section)))
+      cells_(section == PlanSection::Spelling ? kSpellingColumns
+                                              : listLength(listSizeOption(options, section)))
 {
 }
 
@@ -36,7 +37,8 @@ std::vector<WordCell> WordChoiceUnit::storedCells() const
         if (section_ == PlanSection::Spelling)
             cells.push_back({session_.spellWord(index_, k).trimmed(), session_.spellTag(index_, k)});
         else
-            cells.push_back({session_.listWord(section_, index_, k).trimmed(), session_.listPos(section_, index_, k)});
+            cells.push_back(
+                {session_.listWord(section_, index_, k).trimmed(), session_.listPos(section_, index_, k)});
     }
     return cells;
 }

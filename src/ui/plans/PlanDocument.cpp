@@ -2,7 +2,8 @@
 
 namespace moxlet::ui {
 
-PlanDocument::PlanDocument(PlanSession session, QObject* parent) : QObject(parent), session_(std::move(session))
+PlanDocument::PlanDocument(PlanSession session, QObject* parent)
+    : QObject(parent), session_(std::move(session))
 {
 }
 

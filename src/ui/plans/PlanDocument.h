@@ -27,7 +27,7 @@ public:
     const PlanSession& session() const { return session_; }
 
     // Tell the document what changed (after changing it).
-    void sectionEdited(PlanSection section);         // a section's slots (Spelling: and its rows' words)
+    void sectionEdited(PlanSection section);          // a section's slots (Spelling: and its rows' words)
     void wordsEdited(PlanSection section, int unit);  // a list's words (Review, New) or a spelling row's
     void skillsEdited();                              // the sentences and the reading line
     void dateEdited();                                // the lesson date

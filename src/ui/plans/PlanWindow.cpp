@@ -315,32 +315,17 @@ void PlanWindow::layoutControls()
     layout->addLayout(lower, 1);
 
     // Keyboard order follows the printed plan.
-    QWidget* order[] = {lessonDate_,
-                        fontSize_,
-                        sectionButton(PlanSection::Auditory),
-                        sectionButton(PlanSection::Review),
-                        reviewListButtons_[0],
-                        reviewListButtons_[1],
-                        reviewListButtons_[2],
-                        reviewListButtons_[3],
-                        sectionButton(PlanSection::New),
-                        newListButtons_[0],
-                        newListButtons_[1],
-                        newListButtons_[2],
-                        newListButtons_[3],
-                        sectionButton(PlanSection::Spelling)};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    QWidget* previous = sectionButton(PlanSection::Spelling);
-    for (QPushButton* b : spellingButtons_) {
-        setTabOrder(previous, b);
-        previous = b;
+    std::vector<QWidget*> order{lessonDate_, fontSize_};
+    for (PlanSection kind : {PlanSection::Auditory, PlanSection::Review, PlanSection::New}) {
+        order.push_back(sectionButton(kind));
+        if (kind != PlanSection::Auditory)
+            for (int slot = 0; slot < kListSlots; ++slot) order.push_back(listButton(kind, slot));
     }
-    for (QWidget* w : {static_cast<QWidget*>(skillsButton_), static_cast<QWidget*>(saveButton_),
-                       static_cast<QWidget*>(printButton_), static_cast<QWidget*>(previewButton_),
-                       static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(exitButton_)}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+    order.push_back(sectionButton(PlanSection::Spelling));
+    order.insert(order.end(), spellingButtons_.begin(), spellingButtons_.end());
+    order.insert(order.end(),
+                 {skillsButton_, saveButton_, printButton_, previewButton_, copyButton_, exitButton_});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void PlanWindow::showPlan()
