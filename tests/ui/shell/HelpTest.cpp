@@ -138,7 +138,8 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
     PrintStatus status;
     WordListWindow wordList(f.services, false);
     std::int16_t slots[5] = {-1, -1, -1, -1, -1};
-    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, slots, {}, {});
+    SegmentPicker segments(slots, {}, {});
+    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, segments);
     TypedWordsDialog typing(std::vector<WordCell>(4), false);
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
     // Each has its caption from the list, and every list and grid in it a
