@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Problems more;
         checkPlan(again, 1, 7, &more, "PLNS0007.DAT");
         if (!more.empty()) __builtin_trap();
-        for (int s = Auditory; s <= New; ++s)
-            for (SegmentId id : sectionSegmentIds(p, static_cast<PlanSection>(s)))
+        for (PlanSection s : kPlanSections)
+            for (SegmentId id : sectionSegmentIds(p, s))
                 if (id < 0 || id >= seg::Count) __builtin_trap();
     }
     return 0;

@@ -7,6 +7,7 @@
 #include "core/plans/PlanFile.h"
 
 namespace moxlet::test {
+using enum moxlet::PlanSection;
 
 namespace {
 

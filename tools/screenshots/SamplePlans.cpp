@@ -61,7 +61,7 @@ void addEarlierPlan(Session& s, const QString& date, const std::vector<int>& rev
 {
     PlanWindow* plan = newPlan(s, kSampleStudent);
     if (!plan) return;
-    confirm(s, plan, pickSegments(s, plan, Review, review));
+    confirm(s, plan, pickSegments(s, plan, PlanSection::Review, review));
     typeDate(s, plan, date);
     saveAndClose(s, plan);
 }
@@ -123,9 +123,10 @@ PlanWindow* openPlan(Session& s, const QString& student, const QString& date)
     return s.find<PlanWindow>();
 }
 
-SegmentPickerDialog* pickSegments(Session& s, PlanWindow* plan, int section, const std::vector<int>& ids)
+SegmentPickerDialog* pickSegments(Session& s, PlanWindow* plan, PlanSection section,
+                                  const std::vector<int>& ids)
 {
-    s.click(plan, QStringLiteral("Cmd_%1").arg(section).toLatin1().constData());
+    s.click(plan, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1().constData());
     auto* picker = s.find<SegmentPickerDialog>();
     if (!picker) return nullptr;
     for (int id : ids) {
@@ -151,10 +152,10 @@ void addSamplePlans(Session& s)
 
     PlanWindow* plan = newPlan(s, kSampleStudent);
     if (!plan) return;
-    confirm(s, plan, pickSegments(s, plan, Auditory, kAuditory));
-    confirm(s, plan, pickSegments(s, plan, Review, kReview));
-    confirm(s, plan, pickSegments(s, plan, Spelling, kSpelling));
-    confirm(s, plan, pickSegments(s, plan, New, kNew));
+    confirm(s, plan, pickSegments(s, plan, PlanSection::Auditory, kAuditory));
+    confirm(s, plan, pickSegments(s, plan, PlanSection::Review, kReview));
+    confirm(s, plan, pickSegments(s, plan, PlanSection::Spelling, kSpelling));
+    confirm(s, plan, pickSegments(s, plan, PlanSection::New, kNew));
     chooseSpellingWords(s, plan);
     fillSkills(s, plan);
     typeDate(s, plan, kSampleDate);

@@ -30,7 +30,7 @@ ui::PlanWindow* openPlan(Session& s, const QString& student, const QString& date
 
 // A section button of the plan window, then a click on each segment; the
 // picker is left open.
-ui::SegmentPickerDialog* pickSegments(Session& s, ui::PlanWindow* plan, int section,
+ui::SegmentPickerDialog* pickSegments(Session& s, ui::PlanWindow* plan, PlanSection section,
                                       const std::vector<int>& ids);
 
 // Ticks `count` words spread evenly over a word dialog's list.

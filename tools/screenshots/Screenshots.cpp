@@ -101,7 +101,7 @@ QPixmap generationSummary(Session& s)
 {
     PlanWindow* plan = newPlan(s, kSampleStudent);
     if (!plan) return {};
-    s.click(pickSegments(s, plan, Review, {seg::CK, seg::SH, seg::EE, seg::AI}), "OK");
+    s.click(pickSegments(s, plan, PlanSection::Review, {seg::CK, seg::SH, seg::EE, seg::AI}), "OK");
     s.settle(200);
     return s.grab(plan->sections()->summary());
 }

@@ -1,61 +1,54 @@
 #include "app/cli/CliPlan.h"
 
-#include <ostream>
-
-#include "app/cli/CliWordBase.h"
-#include "core/catalogue/Marks.h"
+#include "app/cli/CliArgs.h"
+#include "app/cli/CliContext.h"
 #include "core/options/OptionFile.h"
+#include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 
 namespace {
-long positive(const std::string& text)
-{
-    std::size_t used = 0;
-    long n = 0;
-    try {
-        n = std::stol(text, &used);
-    } catch (const std::exception&) {
-        return -1;
-    }
-    return used == text.size() && n > 0 ? n : -1;
+constexpr int kMaxPlanRecord = 999999;
 }
-}  // namespace
 
-int loadCliPlan(const std::string& profileArg, const std::string& recordArg, const std::string& dir,
-                CliPlan& loaded, std::ostream& err)
+std::optional<PlanSession> loadCliPlan(CliContext& ctx, const std::string& profileArg,
+                                       const std::string& recordArg, const std::string& dir)
 {
-    const long profile = positive(profileArg), record = positive(recordArg);
-    if (profile < 1 || profile > kMaxProfileNo || record < 1) {
-        err << "moxlet-cli: N is a profile number (1 to " << kMaxProfileNo
-            << ") and RECORD a plan record (1, 2, ...)\n";
-        return 2;
+    const auto profile = parseNumber(profileArg, 1, kMaxProfileNo);
+    const auto record = parseNumber(recordArg, 1, kMaxPlanRecord);
+    if (!profile || !record) {
+        ctx.usageError("N is a profile number, 1 to " + std::to_string(kMaxProfileNo) +
+                       "; RECORD a plan record, 1, 2, ...");
+        return std::nullopt;
     }
-    DiskFileSystem fs(dir);
-    StreamPrompt prompt(err);
-    SeededRandom random(1);
-    FileContext ctx{fs, prompt, random};
-    Problems problems;
-    loadOptions(ctx, loaded.options, &problems);
-    for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
-
+    const FileContext* files = ctx.dataFolder(dir);
+    if (!files) return std::nullopt;
+    PlanSession session;
     bool live = false;
-    for (const auto& e : listProfiles(ctx)) {
-        if (e.record != profile) continue;
-        loaded.session.student = e.profile;
+    for (const auto& e : listProfiles(*files, &ctx.problems)) {
+        if (e.record != *profile) continue;
+        session.student = e.profile;
         live = true;
     }
     if (!live) {
-        err << "moxlet-cli: profile " << profile << " is not a live profile in " << dir << "\n";
-        return 1;
+        ctx.fail(1, "profile " + std::to_string(*profile) + " is not a live profile in " + dir);
+        return std::nullopt;
     }
-    if (!openPlan(ctx, loaded.session, static_cast<std::int32_t>(record))) {
-        err << "moxlet-cli: profile " << profile << " has no plan record " << record << "\n";
-        return 1;
+    // A record past the end is not asked for: the file routines would
+    // report it as a damaged file.
+    if (*record > planCount(*files, *profile) || !openPlan(*files, session, *record, &ctx.problems)) {
+        ctx.fail(1, "profile " + std::to_string(*profile) + " has no plan record " + std::to_string(*record));
+        return std::nullopt;
     }
-    return 0;
+    return session;
+}
+
+OptionSettings loadCliOptions(CliContext& ctx, const std::string& dir)
+{
+    OptionSettings options;
+    if (const FileContext* files = ctx.dataFolder(dir)) loadOptions(*files, options, &ctx.problems);
+    return options;
 }
 
 }  // namespace moxlet::cli

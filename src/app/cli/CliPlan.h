@@ -1,9 +1,8 @@
 #pragma once
-// A saved lesson plan as the plan output commands read it: profile N and
-// its plan RECORD from a data folder, with the options of that folder.
-// File errors go to the error stream with the program's own messages.
+// A saved lesson plan as the plan commands read it: profile N and its plan
+// RECORD from a data folder, and the options of that folder.
 
-#include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "core/options/Options.h"
@@ -11,15 +10,15 @@
 
 namespace moxlet::cli {
 
-struct CliPlan {
-    PlanSession session;
-    OptionSettings options;
-};
+class CliContext;
 
-// Parses N and RECORD (positive numbers) and reads them from dir.  Returns
-// 0, or the exit status after telling err why not (2 bad arguments, 1 not
-// readable).
-int loadCliPlan(const std::string& profileArg, const std::string& recordArg, const std::string& dir,
-                CliPlan& loaded, std::ostream& err);
+// Plan RECORD of profile N (both as given on the command line) from the
+// data folder dir; nothing after a usage error (N or RECORD not a number in
+// range) or after saying on err why it cannot be read (status 1).
+std::optional<PlanSession> loadCliPlan(CliContext& ctx, const std::string& profileArg,
+                                       const std::string& recordArg, const std::string& dir);
+
+// The options in force in the data folder dir (its problems noted).
+OptionSettings loadCliOptions(CliContext& ctx, const std::string& dir);
 
 }  // namespace moxlet::cli

@@ -2,37 +2,19 @@
 
 #include <ostream>
 
-#include "core/catalogue/Marks.h"
+#include "app/cli/CliContext.h"
 #include "core/words/WordListing.h"
 
 namespace moxlet::cli {
 
-namespace {
-std::filesystem::path exeDir()
+CliWordBase::CliWordBase(CliContext& ctx, const std::string& dataDir)
+    : source{ctx.index(), wordBaseDirectory(ctx.path(dataDir), ctx.shippedWordBase)}
 {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path(".") : exe.parent_path();
-}
-
-std::filesystem::path chosenDirectory()
-{
-    return wordBaseDirectory(std::filesystem::current_path(), shippedWordBaseDir(exeDir()));
-}
-}  // namespace
-
-Answer StreamPrompt::message(const std::string& text, const std::string&, Icon, Buttons buttons)
-{
-    err_ << cp1252ToUtf8(text) << '\n';
-    return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::Ok;
-}
-
-CliWordBase::CliWordBase(std::ostream& err)
-    : source{{}, chosenDirectory()}, fs(source.directory.string()), prompt(err)
-{
-    fillOffsetIndex(source.index);
-    wordBase = WordBase::open(ctx);
-    if (!wordBase) err << "(looked for " << (source.directory / kWordBaseFileName).string() << ")\n";
+    if (const FileContext* files = ctx.filesAt(source.directory)) wordBase = WordBase::open(*files);
+    if (wordBase) return;
+    ctx.reportProblems();
+    ctx.err << "(looked for " << (source.directory / kWordBaseFileName).string() << ")\n";
+    ctx.status = 1;
 }
 
 std::string wordLine(const WordRecord& word)

@@ -1,37 +1,22 @@
 #pragma once
-// The word base as moxlet-cli reads it: WORDBASE.WDB in the current
-// directory, else the one shipped with the program (installed, or in the
-// build tree next to the binaries), with the compiled-in offset index.
-// Errors go to the error stream with the program's own messages.
+// The word base as moxlet-cli reads it: WORDBASE.WDB in the data folder when
+// it holds one, else the one shipped with the program, with the offset index
+// of the context.  When it cannot be opened, err says why and where it was
+// looked for.
 
-#include <iosfwd>
 #include <memory>
+#include <string>
 
-#include "core/store/DiskFileSystem.h"
-#include "core/store/Prompt.h"
-#include "core/store/Random.h"
 #include "core/words/WordBase.h"
 
 namespace moxlet::cli {
 
-// Prints each message box's text to a stream and gives up.
-class StreamPrompt : public Prompt {
-public:
-    explicit StreamPrompt(std::ostream& err) : err_(err) {}
-    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
-
-private:
-    std::ostream& err_;
-};
+class CliContext;
 
 struct CliWordBase {
-    explicit CliWordBase(std::ostream& err);
+    explicit CliWordBase(CliContext& ctx, const std::string& dataDir = ".");
 
     WordSource source;
-    DiskFileSystem fs;
-    StreamPrompt prompt;
-    SeededRandom random{1};
-    FileContext ctx{fs, prompt, random};
     std::unique_ptr<WordBase> wordBase;  // empty when it could not be opened
 };
 

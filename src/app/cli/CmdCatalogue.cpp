@@ -11,6 +11,7 @@
 
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/Command.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
@@ -19,18 +20,14 @@ namespace moxlet::cli {
 
 namespace {
 
-int runCatalogue(const Args& args, std::ostream& out, std::ostream& err)
+void runCatalogue(const Args& args, CliContext& ctx)
 {
-    if (!args.empty()) {
-        err << "usage: moxlet-cli catalogue\n";
-        return 2;
-    }
+    if (!args.empty()) return ctx.usageError();
     for (SegmentId s : listAllSegments()) {
         const std::string stored = segmentName(s);
-        out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t' << groupOf(s) << '\t'
-            << cp1252ToUtf8(segmentMeaning(s)) << '\n';
+        ctx.out << s << '\t' << cp1252ToUtf8(stored) << '\t' << displayText(stored) << '\t' << groupOf(s)
+                << '\t' << cp1252ToUtf8(segmentMeaning(s)) << '\n';
     }
-    return 0;
 }
 
 const Command::Registration registration{

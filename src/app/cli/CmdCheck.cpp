@@ -6,33 +6,29 @@
 
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/Command.h"
-#include "app/cli/DataDirPrompt.h"
 #include "core/catalogue/Marks.h"
 #include "core/shell/DataCheck.h"
-#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 
 namespace {
 
-int runCheck(const Args& args, std::ostream& out, std::ostream& err)
+void runCheck(const Args& args, CliContext& ctx)
 {
-    if (args.size() > 1) {
-        err << "usage: moxlet-cli check [DIR]\n";
-        return 2;
-    }
-    DiskFileSystem fs(args.empty() ? "." : args[0]);
-    CollectingPrompt prompt;
-    SeededRandom random(1);  // nothing is written
-    FileContext ctx{fs, prompt, random};
-    DirectorySummary s = checkDataDirectory(ctx);
-    for (const auto& p : s.problems) out << cp1252ToUtf8(p.describe()) << '\n';
-    for (const auto& t : prompt.texts) out << cp1252ToUtf8(t) << '\n';
-    std::size_t count = s.problems.size() + prompt.texts.size();
-    err << s.liveProfiles << " live profile(s), " << s.planFiles << " plan file(s), " << s.plans
-        << " plan(s); " << count << " problem(s)\n";
-    return count == 0 ? 0 : 1;
+    if (args.size() > 1) return ctx.usageError();
+    const FileContext* files = ctx.dataFolder(args.empty() ? "." : args[0]);
+    if (!files) return;
+    const DirectorySummary s = checkDataDirectory(*files);
+    // The problems are this command's output, not its complaints.
+    for (const auto& p : s.problems) ctx.out << cp1252ToUtf8(p.describe()) << '\n';
+    for (const auto& t : ctx.prompt.texts) ctx.out << cp1252ToUtf8(t) << '\n';
+    const std::size_t count = s.problems.size() + ctx.prompt.texts.size();
+    ctx.prompt.texts.clear();
+    ctx.err << s.liveProfiles << " live profile(s), " << s.planFiles << " plan file(s), " << s.plans
+            << " plan(s); " << count << " problem(s)\n";
+    ctx.status = count == 0 ? 0 : 1;
 }
 
 const Command::Registration registration{

@@ -7,14 +7,12 @@
 
 #include <ostream>
 
-#include "app/cli/CliArgs.h"
+#include "app/cli/CliContext.h"
+#include "app/cli/CliPlan.h"
 #include "app/cli/Command.h"
-#include "app/cli/DataDirPrompt.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
-#include "core/plans/PlanSession.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 
@@ -34,13 +32,13 @@ const char* listSize(int option)
 
 std::string offset(std::int16_t v) { return v < 0 ? std::string("unused") : std::to_string(v); }
 
-void printSlots(std::ostream& out, const PlanSession& s, int section)
+void printSlots(std::ostream& out, const PlanSession& s, PlanSection section)
 {
-    for (int slot = 0; slot < kSectionSlots[static_cast<std::size_t>(section)]; ++slot) {
+    for (int slot = 0; slot < kSectionSlots[sectionIndex(section)]; ++slot) {
         const SegmentId id = s.slotSegment(section, slot);
         if (id == kNoSegment) continue;
         out << "  " << slot + 1 << ". " << name(id);
-        if (section == Spelling) {
+        if (section == PlanSection::Spelling) {
             out << ':';
             for (int c = 0; c < kSpellingColumns; ++c) {
                 const std::int16_t tag = s.spellTag(slot, c);
@@ -51,17 +49,16 @@ void printSlots(std::ostream& out, const PlanSession& s, int section)
             out << "  (thinning offset " << offset(s.plan.SpellingThinOffset[static_cast<std::size_t>(slot)])
                 << ')';
         }
-        if (section == Review || section == New) {
-            const int kind = section == Review ? ReviewList : NewList;
-            const std::int16_t thin = section == Review
+        if (section == PlanSection::Review || section == PlanSection::New) {
+            const std::int16_t thin = section == PlanSection::Review
                                           ? s.plan.ReviewThinOffset[static_cast<std::size_t>(slot)]
                                           : s.plan.NewThinOffset[static_cast<std::size_t>(slot)];
             out << "  (thinning offset " << offset(thin) << ")\n     ";
             int shown = 0;
             for (int k = 0; k < kListPositions; ++k) {
-                const std::int16_t pos = s.listPos(kind, slot, k);
+                const std::int16_t pos = s.listPos(section, slot, k);
                 if (pos == kEmptyCell) break;
-                out << ' ' << cp1252ToUtf8(s.listWord(kind, slot, k).trimmed())
+                out << ' ' << cp1252ToUtf8(s.listWord(section, slot, k).trimmed())
                     << (pos == kTypedWord ? std::string("(typed)") : "@" + std::to_string(pos));
                 ++shown;
             }
@@ -71,39 +68,23 @@ void printSlots(std::ostream& out, const PlanSession& s, int section)
     }
 }
 
-int runPlan(const Args& args, std::ostream& out, std::ostream& err)
+void runPlan(const Args& args, CliContext& ctx)
 {
-    long n = 0, record = 0;
-    if (args.size() < 2 || args.size() > 3 || !parseNumber(args[0], 1, kMaxProfileNo, n) ||
-        !parseNumber(args[1], 1, 1000000, record)) {
-        err << "usage: moxlet-cli plan N RECORD [DIR]\n";
-        return 2;
-    }
-    DiskFileSystem fs(args.size() > 2 ? args[2] : ".");
-    CollectingPrompt prompt;
-    SeededRandom random(1);
-    FileContext ctx{fs, prompt, random};
-    Problems problems;
-    PlanSession s;
-    DataFile profiles = openProfileFile(ctx);
-    const bool found = readProfileRecord(ctx, profiles, static_cast<std::int32_t>(n), s.student) &&
-                       s.student.InUse == 1 && openPlan(ctx, s, static_cast<std::int32_t>(record), &problems);
-    for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
-    for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
-    if (!found) {
-        err << "moxlet-cli: no plan " << record << " of a live profile " << n << "\n";
-        return 1;
-    }
+    if (args.size() < 2 || args.size() > 3) return ctx.usageError();
+    const auto loaded = loadCliPlan(ctx, args[0], args[1], args.size() > 2 ? args[2] : ".");
+    if (!loaded) return;
+    const PlanSession& s = *loaded;
+    std::ostream& out = ctx.out;
     const LessonPlan& p = s.plan;
-    out << "Plan " << record << " of " << cp1252ToUtf8(studentListText(s.student)) << " (" << s.fileName
+    out << "Plan " << s.recordNo << " of " << cp1252ToUtf8(studentListText(s.student)) << " (" << s.fileName
         << ")\n"
         << "Lesson date: " << cp1252ToUtf8(p.LessonDate.trimmed()) << '\n'
         << "Syllables: " << p.SyllableMin << " to " << p.SyllableMax << '\n'
         << "List sizes made with: Review " << listSize(p.PlanReviewListSize) << ", New "
         << listSize(p.PlanNewListSize) << '\n';
     const char* titles[] = {"Auditory", "Review", "Spelling Dictation", "New"};
-    for (int section = Auditory; section <= New; ++section) {
-        out << titles[section] << ":\n";
+    for (PlanSection section : kPlanSections) {
+        out << titles[sectionIndex(section)] << ":\n";
         printSlots(out, s, section);
     }
     out << "Sentences:\n";
@@ -114,7 +95,6 @@ int runPlan(const Args& args, std::ostream& out, std::ostream& err)
     out << "Reading: " << cp1252ToUtf8(p.Sentence[kReadingLine].trimmed()) << '\n' << "Studied:";
     for (SegmentId id : listSet(p.PlanStudiedSegments)) out << ' ' << id;
     out << '\n';
-    return 0;
 }
 
 const Command::Registration registration{

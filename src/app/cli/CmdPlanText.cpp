@@ -5,6 +5,7 @@
 
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/CliPlan.h"
 #include "app/cli/Command.h"
 #include "core/output/PlanText.h"
@@ -13,20 +14,15 @@ namespace moxlet::cli {
 
 namespace {
 
-int runPlanText(const Args& args, std::ostream& out, std::ostream& err)
+void runPlanText(const Args& args, CliContext& ctx)
 {
-    if (args.size() < 2 || args.size() > 3) {
-        err << "usage: moxlet-cli plan-text N RECORD [DIR]\n";
-        return 2;
-    }
-    CliPlan loaded;
-    if (int status = loadCliPlan(args[0], args[1], args.size() > 2 ? args[2] : ".", loaded, err))
-        return status;
-    const PlanOutput output{loaded.session.student.FirstName.trimmed(),
-                            loaded.session.student.LastName.trimmed(), loaded.session.plan,
-                            loaded.options.values, loaded.options.values.FontSizeMode};
-    out << planText(output);
-    return 0;
+    if (args.size() < 2 || args.size() > 3) return ctx.usageError();
+    const std::string dir = args.size() > 2 ? args[2] : ".";
+    const auto plan = loadCliPlan(ctx, args[0], args[1], dir);
+    if (!plan) return;
+    Options options = loadCliOptions(ctx, dir).values;
+    ctx.out << planText({plan->student.FirstName.trimmed(), plan->student.LastName.trimmed(), plan->plan,
+                         options, options.FontSizeMode});
 }
 
 const Command::Registration registration{

@@ -8,42 +8,33 @@
 
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/Command.h"
-#include "app/cli/DataDirPrompt.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/store/DiskFileSystem.h"
 
 namespace moxlet::cli {
 
 namespace {
 
-int runProfiles(const Args& args, std::ostream& out, std::ostream& err)
+void runProfiles(const Args& args, CliContext& ctx)
 {
-    if (args.size() > 1) {
-        err << "usage: moxlet-cli profiles [DIR]\n";
-        return 2;
-    }
-    DiskFileSystem fs(args.empty() ? "." : args[0]);
-    CollectingPrompt prompt;
-    SeededRandom random(1);
-    FileContext ctx{fs, prompt, random};
-    Problems problems;
-    for (const auto& e : listProfiles(ctx, &problems)) {
+    if (args.size() > 1) return ctx.usageError();
+    const FileContext* files = ctx.dataFolder(args.empty() ? "." : args[0]);
+    if (!files) return;
+    for (const auto& e : listProfiles(*files, &ctx.problems)) {
         const auto& p = e.profile;
-        out << e.record << '\t' << cp1252ToUtf8(p.LastName.trimmed()) << '\t'
-            << cp1252ToUtf8(p.FirstName.trimmed()) << '\t' << p.SyllableMin << '-' << p.SyllableMax << '\t';
+        ctx.out << e.record << '\t' << cp1252ToUtf8(p.LastName.trimmed()) << '\t'
+                << cp1252ToUtf8(p.FirstName.trimmed()) << '\t' << p.SyllableMin << '-' << p.SyllableMax
+                << '\t';
         const char* sep = "";
         for (SegmentId s : listSet(p.StudiedSegments)) {
-            out << sep << s;
+            ctx.out << sep << s;
             sep = " ";
         }
-        out << '\n';
+        ctx.out << '\n';
     }
-    for (const auto& p : problems) err << cp1252ToUtf8(p.describe()) << '\n';
-    for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
-    return prompt.texts.empty() ? 0 : 1;
 }
 
 const Command::Registration registration{

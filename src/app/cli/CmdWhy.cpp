@@ -14,9 +14,10 @@
 
 #include <ostream>
 
+#include "app/cli/CliArgs.h"
+#include "app/cli/CliContext.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
-#include "app/cli/DataDirPrompt.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/profiles/ProfileFile.h"
@@ -26,17 +27,6 @@
 namespace moxlet::cli {
 
 namespace {
-
-constexpr const char* kUsage = "usage: moxlet-cli why N WORD [--segment S] [--new] [--offset K]\n";
-
-bool parseNumber(const std::string& s, int limit, int& value)
-{
-    if (s.empty() || s.size() > 5) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    value = std::stoi(s);
-    return value <= limit;
-}
 
 // A typed word (UTF-8) as Windows-1252: characters up to U+00FF keep their
 // number, others become '?' (the word base holds plain letters only).
@@ -60,8 +50,7 @@ std::string toWindows1252(const std::string& utf8)
 // read as Windows-1252.
 SegmentId findSegment(const std::string& arg)
 {
-    int id = -1;
-    if (parseNumber(arg, seg::Count - 1, id)) return static_cast<SegmentId>(id);
+    if (const auto id = parseNumber(arg, 0, seg::Count - 1)) return static_cast<SegmentId>(*id);
     for (int s = 0; s < seg::Count; ++s) {
         const std::string name = segmentName(s);
         if (arg == name || arg == displayText(name) || arg == cp1252ToUtf8(name))
@@ -70,60 +59,48 @@ SegmentId findSegment(const std::string& arg)
     return kNoSegment;
 }
 
-int runWhy(const Args& args, std::ostream& out, std::ostream& err)
+void runWhy(const Args& args, CliContext& ctx)
 {
-    int profileNo = 0;
-    if (args.size() < 2 || !parseNumber(args[0], kMaxProfileNo, profileNo) || profileNo < 1) {
-        err << kUsage;
-        return 2;
-    }
+    const auto profileNo = args.size() < 2 ? std::nullopt : parseNumber(args[0], 1, kMaxProfileNo);
+    if (!profileNo) return ctx.usageError();
     SegmentId segment = kNoSegment;
     bool newList = false;
-    int offset = -1;
+    std::optional<int> offset;
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--new") {
             newList = true;
         } else if (args[i] == "--segment" && i + 1 < args.size()) {
             segment = findSegment(args[++i]);
-            if (segment == kNoSegment) {
-                err << "moxlet-cli: no word segment is called \"" << args[i] << "\"\n";
-                return 2;
-            }
+            if (segment == kNoSegment) return ctx.fail(2, "no word segment is called \"" + args[i] + "\"");
         } else if (args[i] == "--offset" && i + 1 < args.size() &&
-                   parseNumber(args[i + 1], kMaxListPosition, offset)) {
+                   (offset = parseNumber(args[i + 1], 0, kMaxListPosition))) {
             ++i;
         } else {
-            err << kUsage;
-            return 2;
+            return ctx.usageError();
         }
     }
-    if (offset >= 0 && segment == kNoSegment) {
-        err << "moxlet-cli: --offset belongs to one list: give its --segment too\n";
-        return 2;
-    }
+    if (offset && segment == kNoSegment)
+        return ctx.fail(2, "--offset belongs to one list: give its --segment too");
 
-    DiskFileSystem fs(".");
-    CollectingPrompt prompt;
-    SeededRandom random(1);
-    const FileContext ctx{fs, prompt, random};
-    const StudentProfile* student = nullptr;
-    const auto profiles = listProfiles(ctx);
-    for (const auto& e : profiles)
-        if (e.record == profileNo) student = &e.profile;
-    for (const auto& t : prompt.texts) err << cp1252ToUtf8(t) << '\n';
-    if (!student) {
-        err << "moxlet-cli: there is no student " << profileNo << " in PROFILES.DAT of this folder\n";
-        return 2;
-    }
+    const FileContext* files = ctx.dataFolder(".");
+    if (!files) return;
+    std::optional<StudentProfile> student;
+    for (const auto& e : listProfiles(*files))
+        if (e.record == *profileNo) student = e.profile;
+    if (!student)
+        return ctx.fail(2, "there is no student " + std::to_string(*profileNo) +
+                               " in PROFILES.DAT of this folder");
 
-    CliWordBase wb(err);
-    if (!wb.wordBase) return 2;
+    CliWordBase wb(ctx);
+    if (!wb.wordBase) {
+        ctx.status = 2;
+        return;
+    }
     WordCheckQuery query = profileQuery(*student, toWindows1252(args[1]), segment, newList);
-    query.thinOffset = static_cast<std::int16_t>(offset);
+    query.thinOffset = static_cast<std::int16_t>(offset.value_or(-1));
     const WordCheckResult result = checkWord(*wb.wordBase, wb.source.index, query);
-    out << displayText(wordCheckText(result)) << '\n';
-    if (result.verdict == WordVerdict::Unreadable) return 2;
-    return result.offered() ? 0 : 1;
+    ctx.out << displayText(wordCheckText(result)) << '\n';
+    ctx.status = result.verdict == WordVerdict::Unreadable ? 2 : result.offered() ? 0 : 1;
 }
 
 const Command::Registration registration{

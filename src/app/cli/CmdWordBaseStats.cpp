@@ -9,6 +9,7 @@
 
 #include <ostream>
 
+#include "app/cli/CliContext.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
 #include "core/catalogue/Catalogue.h"
@@ -18,32 +19,30 @@ namespace moxlet::cli {
 
 namespace {
 
-int runStats(const Args& args, std::ostream& out, std::ostream& err)
+void runStats(const Args& args, CliContext& ctx)
 {
-    if (!args.empty()) {
-        err << "usage: moxlet-cli wordbase-stats\n";
-        return 2;
-    }
-    CliWordBase wb(err);
-    if (!wb.wordBase) return 1;
-    out << "records\t" << wb.wordBase->recordCount() << '\t' << indexedRecordCount() << '\n';
+    if (!args.empty()) return ctx.usageError();
+    CliWordBase wb(ctx);
+    if (!wb.wordBase) return;
+    const OffsetIndex& index = wb.source.index;
+    std::ostream& out = ctx.out;
+    out << "records\t" << wb.wordBase->recordCount() << '\t' << index.last(seg::Count - 1, kIndexSyllables)
+        << '\n';
     for (int k = 1; k <= kIndexSyllables; ++k) {
         long n = 0;
-        for (int s = 0; s < kSegmentCount; ++s)
-            n += wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
+        for (int s = 0; s < kSegmentCount; ++s) n += index.last(s, k) - index.first(s, k) + 1;
         out << "syllables\t" << k << '\t' << n << '\n';
     }
     for (int s = 0; s < kSegmentCount; ++s) {
         long total = 0;
         std::string counts;
         for (int k = 1; k <= kIndexSyllables; ++k) {
-            const long n = wb.source.index.last(s, k) - wb.source.index.first(s, k) + 1;
+            const long n = index.last(s, k) - index.first(s, k) + 1;
             total += n;
             counts += '\t' + std::to_string(n);
         }
         out << "segment\t" << s << '\t' << displayText(segmentName(s)) << '\t' << total << counts << '\n';
     }
-    return 0;
 }
 
 const Command::Registration registration{

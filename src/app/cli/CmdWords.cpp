@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+#include "app/cli/CliArgs.h"
+#include "app/cli/CliContext.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
 #include "core/words/CandidateCollector.h"
@@ -13,41 +15,27 @@ namespace moxlet::cli {
 
 namespace {
 
-bool parseInt(const std::string& s, int& value)
+void runWords(const Args& args, CliContext& ctx)
 {
-    if (s.empty() || s.size() > 4) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    value = std::stoi(s);
-    return true;
-}
-
-int runWords(const Args& args, std::ostream& out, std::ostream& err)
-{
-    const char* usage = "usage: moxlet-cli words SEGMENT [--syllables MIN-MAX]\n";
-    int segment = -1, low = 1, high = 9;
-    if (args.empty() || !parseInt(args[0], segment) || segment >= seg::Count) {
-        err << usage;
-        return 2;
-    }
+    const auto segment = args.empty() ? std::nullopt : parseNumber(args[0], 0, seg::Count - 1);
+    std::optional<int> low = 1, high = kIndexSyllables;
     if (args.size() == 3 && args[1] == "--syllables") {
-        const auto dash = args[2].find('-');
-        if (dash == std::string::npos || !parseInt(args[2].substr(0, dash), low) ||
-            !parseInt(args[2].substr(dash + 1), high) || low < 1 || high > 9 || low > high) {
-            err << usage;
-            return 2;
-        }
+        const std::string& range = args[2];
+        const auto dash = range.find('-');
+        low = parseNumber(range.substr(0, dash), 1, kIndexSyllables);
+        high = dash == std::string::npos ? std::nullopt
+                                         : parseNumber(range.substr(dash + 1), 1, kIndexSyllables);
     } else if (args.size() != 1) {
-        err << usage;
-        return 2;
+        return ctx.usageError();
     }
-    CliWordBase wb(err);
-    if (!wb.wordBase) return 1;
-    const RecordRun run = recordRun(wb.source.index, static_cast<SegmentId>(segment), low, high);
+    if (!segment || !low || !high || *low > *high) return ctx.usageError();
+    CliWordBase wb(ctx);
+    if (!wb.wordBase) return;
+    const RecordRun run = recordRun(wb.source.index, static_cast<SegmentId>(*segment), *low, *high);
     const bool ok = wb.wordBase->readRun(run.first, run.last, [&](std::int32_t n, const WordRecord& w) {
-        out << n << '\t' << wordLine(w) << '\n';
+        ctx.out << n << '\t' << wordLine(w) << '\n';
     });
-    return ok ? 0 : 1;
+    if (!ok) ctx.status = 1;
 }
 
 const Command::Registration registration{

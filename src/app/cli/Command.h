@@ -1,17 +1,18 @@
 #pragma once
 // moxlet-cli's commands register themselves: each Cmd*.cpp defines one
 // command with a static Command::Registration, so adding a command is adding
-// a file.
+// a file.  A command reads its arguments and works through the CliContext it
+// is given, leaving its exit status there.
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace moxlet::cli {
 
+class CliContext;
+
 using Args = std::vector<std::string>;
-// Runs a command; returns the process exit status.
-using CommandFn = int (*)(const Args& args, std::ostream& out, std::ostream& err);
+using CommandFn = void (*)(const Args& args, CliContext& ctx);
 
 struct Command {
     std::string name;
@@ -22,7 +23,13 @@ struct Command {
     struct Registration {
         Registration(std::string name, std::string usage, std::string summary, CommandFn run);
     };
-    static const std::vector<Command>& all();
+    // Every registered command, by name.
+    static std::vector<Command> all();
 };
+
+// moxlet-cli with its arguments (the program's name left out): runs the
+// command they name, or lists the commands (no arguments: on err, status 2;
+// --help or -h: on out).  Returns the exit status.
+int runCli(const Args& args, CliContext& ctx);
 
 }  // namespace moxlet::cli

@@ -27,9 +27,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/FixedText.h"
 #include "core/catalogue/SegmentIds.h"
 #include "core/catalogue/SegmentSet.h"
-#include "core/store/FixedText.h"
 
 namespace moxlet {
 

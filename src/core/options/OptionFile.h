@@ -16,11 +16,10 @@
 
 #include "core/options/Options.h"
 #include "core/store/DataFile.h"
+#include "core/store/DataFileNames.h"
 #include "core/store/Problems.h"
 
 namespace moxlet {
-
-inline const std::string kOptionFileName = "OPTION.PRM";
 
 // The fields an option dialog owns; Save copies only these into the record,
 // so saving from one dialog leaves the values of another as last loaded.

@@ -82,9 +82,9 @@ std::vector<ListPass> listPasses(const PlanOutput& output, const PlanSheet& shee
 {
     std::vector<ListPass> passes;
     if (output.options.ReviewListSize != 0)
-        passes.push_back({0, "Review ", output.options.ReviewListSize, &sheet.review});
+        passes.push_back({PlanSection::Review, "Review ", output.options.ReviewListSize, &sheet.review});
     if (output.options.NewListSize != 0)
-        passes.push_back({1, "New ", output.options.NewListSize, &sheet.newSlots});
+        passes.push_back({PlanSection::New, "New ", output.options.NewListSize, &sheet.newSlots});
     return passes;
 }
 
@@ -112,10 +112,9 @@ std::string meaningSuffix(SegmentId id)
     return meaning.empty() ? std::string() : "  (" + meaning + ")";
 }
 
-std::optional<std::string> listWord(const LessonPlan& plan, int kind, int slot, int k)
+std::optional<std::string> listWord(const LessonPlan& plan, PlanSection list, int slot, int k)
 {
-    const auto i = static_cast<std::size_t>(kind), j = static_cast<std::size_t>(slot),
-               p = static_cast<std::size_t>(k);
+    const auto i = listIndex(list), j = static_cast<std::size_t>(slot), p = static_cast<std::size_t>(k);
     if (plan.ListWordPos[i][j][p] == -1) return std::nullopt;
     return plan.ListWord[i][j][p].trimmed();
 }

@@ -58,9 +58,9 @@ struct VisualEntries {
 bool visualSectionWanted(const Options& options);
 VisualEntries visualEntries(const SegmentSet& studied, const Options& options);
 
-// One pass of the word list pages: Review (list kind 0) or New (kind 1).
+// One pass of the word list pages: Review or New.
 struct ListPass {
-    int kind;                 // index into ListWord / ListWordPos
+    PlanSection list;         // PlanSection::Review or PlanSection::New
     const char* heading;      // "Review " or "New "
     std::int16_t sizeOption;  // 0 no lists, 1 forty words, 2 twenty-four words
     const std::array<PlanSlot, 4>* slots;
@@ -80,6 +80,6 @@ std::string meaningSuffix(SegmentId id);
 
 // The stored text of list word k of a slot, trimmed; nothing when the
 // position is empty (its position value is -1), where a list stops.
-std::optional<std::string> listWord(const LessonPlan& plan, int kind, int slot, int k);
+std::optional<std::string> listWord(const LessonPlan& plan, PlanSection list, int slot, int k);
 
 }  // namespace moxlet

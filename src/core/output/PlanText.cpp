@@ -53,7 +53,7 @@ void slotRow(std::string& text, const char* label, const std::array<PlanSlot, 4>
 void wordLists(std::string& text, const PlanOutput& output, const PlanSheet& sheet)
 {
     for (const ListPass& pass : listPasses(output, sheet)) {
-        if (pass.kind == 1) switchFormFeedForNewPass(output.options);
+        if (pass.list == PlanSection::New) switchFormFeedForNewPass(output.options);
         const int size = pass.sizeOption == 1 ? 40 : 24;
         for (int slot = 0; slot < 4; ++slot) {
             const PlanSlot& segment = (*pass.slots)[static_cast<std::size_t>(slot)];
@@ -64,7 +64,7 @@ void wordLists(std::string& text, const PlanOutput& output, const PlanSheet& she
             text += std::string(pass.heading) + segmentKindLabel(segment.id) + shown(segment.name) +
                     shown(meaningSuffix(segment.id)) + kEnd;
             for (int k = 0; k < size; ++k) {
-                const std::optional<std::string> word = listWord(output.plan, pass.kind, slot, k);
+                const std::optional<std::string> word = listWord(output.plan, pass.list, slot, k);
                 if (!word) {
                     for (int i = 0; i < (size - (k + 1) - 1) / 4; ++i) text += kEnd + kEnd;
                     break;

@@ -4,16 +4,14 @@
 
 namespace moxlet {
 
-int listKindOf(int section) { return section == New ? NewList : ReviewList; }
-
-int listSizeOption(const Options& options, int section)
+int listSizeOption(const Options& options, PlanSection section)
 {
-    return section == New ? options.NewListSize : options.ReviewListSize;
+    return section == PlanSection::New ? options.NewListSize : options.ReviewListSize;
 }
 
 int listLength(int option) { return option == 1 ? 40 : 24; }
 
-int slotsInUse(const PlanSession& session, int section, const Options& options)
+int slotsInUse(const PlanSession& session, PlanSection section, const Options& options)
 {
     if (listSizeOption(options, section) <= 0) return 0;
     int used = 0;
@@ -22,17 +20,16 @@ int slotsInUse(const PlanSession& session, int section, const Options& options)
     return used;
 }
 
-void blankList(PlanSession& session, int kind, int slot)
+void blankList(PlanSession& session, PlanSection section, int slot)
 {
     for (int k = 0; k < kListPositions; ++k) {
-        session.listWord(kind, slot, k).assign("");
-        session.listPos(kind, slot, k) = kEmptyCell;
+        session.listWord(section, slot, k).assign("");
+        session.listPos(section, slot, k) = kEmptyCell;
     }
 }
 
-void keepMovedLists(PlanSession& session, int section, const std::array<std::int16_t, 4>& previous)
+void keepMovedLists(PlanSession& session, PlanSection section, const std::array<std::int16_t, 4>& previous)
 {
-    const int kind = listKindOf(section);
     auto slots = sectionSlots(session.plan, section);
     for (int i = 0; i < kListSlots; ++i) {
         const std::int16_t now = slots[static_cast<std::size_t>(i)];
@@ -41,23 +38,23 @@ void keepMovedLists(PlanSession& session, int section, const std::array<std::int
         for (int j = i + 1; j < kListSlots && from < 0; ++j)
             if (previous[static_cast<std::size_t>(j)] == now) from = j;
         if (from < 0) {
-            blankList(session, kind, i);
+            blankList(session, section, i);
             continue;
         }
         for (int k = 0; k < kListPositions; ++k) {
-            session.listWord(kind, i, k) = session.listWord(kind, from, k);
-            session.listPos(kind, i, k) = session.listPos(kind, from, k);
+            session.listWord(section, i, k) = session.listWord(section, from, k);
+            session.listPos(section, i, k) = session.listPos(section, from, k);
         }
-        blankList(session, kind, from);
+        blankList(session, section, from);
     }
 }
 
 namespace {
 
-int countOf(const PlanSession& session, int kind, int slot, int n)
+int countOf(const PlanSession& session, PlanSection section, int slot, int n)
 {
     for (int k = 0; k < n; ++k)
-        if (session.listPos(kind, slot, k) == kEmptyCell) return k;
+        if (session.listPos(section, slot, k) == kEmptyCell) return k;
     return n;
 }
 
@@ -73,22 +70,21 @@ std::string listedText(const WordRecord& word, const Options& options)
 
 }  // namespace
 
-int generateSlot(PlanSession& session, int section, int slot, WordBase* wordBase, const OffsetIndex& index,
-                 const Options& options, Random& random)
+int generateSlot(PlanSession& session, PlanSection section, int slot, WordBase* wordBase,
+                 const OffsetIndex& index, const Options& options, Random& random)
 {
-    const int kind = listKindOf(section);
     const int n = listLength(listSizeOption(options, section));
-    if (session.listPos(kind, slot, 0) != kEmptyCell) return countOf(session, kind, slot, n);
+    if (session.listPos(section, slot, 0) != kEmptyCell) return countOf(session, section, slot, n);
     if (!wordBase) return 0;
 
     CandidateQuery query;
     query.segment = session.slotSegment(section, slot);
     query.syllableMin = session.plan.SyllableMin;
     query.syllableMax = session.plan.SyllableMax;
-    query.newSegment = section == New;
+    query.newSegment = section == PlanSection::New;
     query.thinning = ThinningMode::Always;
     const Candidates candidates =
-        collectCandidates(*wordBase, index, session.masks, query, session.thinOffset(kind, slot), random);
+        collectCandidates(*wordBase, index, session.masks, query, session.thinOffset(section, slot), random);
 
     const auto count = static_cast<int>(candidates.size());
     int step = 1, start = 0;
@@ -100,8 +96,8 @@ int generateSlot(PlanSession& session, int section, int slot, WordBase* wordBase
     for (int k = start; k < count && taken < n; k += step) {
         WordRecord word;
         if (!candidates.word(static_cast<std::size_t>(k), word)) continue;
-        session.listWord(kind, slot, taken).assign(listedText(word, options));
-        session.listPos(kind, slot, taken) = static_cast<std::int16_t>(k);
+        session.listWord(section, slot, taken).assign(listedText(word, options));
+        session.listPos(section, slot, taken) = static_cast<std::int16_t>(k);
         ++taken;
     }
     return taken;
@@ -109,15 +105,17 @@ int generateSlot(PlanSession& session, int section, int slot, WordBase* wordBase
 
 std::string countText(int count) { return (count > 9 ? " " : "   ") + std::to_string(count); }
 
-RegenerationQuestion regenerationQuestion(const PlanSession& session, int section, const Options& options)
+RegenerationQuestion regenerationQuestion(const PlanSession& session, PlanSection section,
+                                          const Options& options)
 {
     const int option = listSizeOption(options, section);
-    const int made = section == New ? session.plan.PlanNewListSize : session.plan.PlanReviewListSize;
+    const int made =
+        section == PlanSection::New ? session.plan.PlanNewListSize : session.plan.PlanReviewListSize;
     bool any = false;
     for (int slot = 0; slot < kListSlots; ++slot)
         any = any || session.slotSegment(section, slot) != kNoSegment;
     if (!any || made == option || option == 0) return {};
-    const bool review = section == Review;
+    const bool review = section == PlanSection::Review;
     RegenerationQuestion q;
     q.title = review ? "Review Word Segments" : "New Word Segments";
     if (made == 0) {
@@ -140,16 +138,16 @@ RegenerationQuestion regenerationQuestion(const PlanSession& session, int sectio
     return q;
 }
 
-void answerRegeneration(PlanSession& session, int section, bool yes)
+void answerRegeneration(PlanSession& session, PlanSection section, bool yes)
 {
-    const int kind = listKindOf(section);
-    const int made = section == New ? session.plan.PlanNewListSize : session.plan.PlanReviewListSize;
+    const int made =
+        section == PlanSection::New ? session.plan.PlanNewListSize : session.plan.PlanReviewListSize;
     if (yes) {
         session.changed = true;
         for (int slot = 0; slot < kListSlots; ++slot)
-            if (session.slotSegment(section, slot) != kNoSegment) blankList(session, kind, slot);
+            if (session.slotSegment(section, slot) != kNoSegment) blankList(session, section, slot);
     } else if (made == 0) {
-        for (int slot = 0; slot < kListSlots; ++slot) blankList(session, kind, slot);
+        for (int slot = 0; slot < kListSlots; ++slot) blankList(session, section, slot);
     }
 }
 

@@ -32,28 +32,28 @@
 
 namespace moxlet {
 
-// The list kind of a plan section (Review or New), and the list size its
-// option asks for: 40 when the option is 1, otherwise 24.
-int listKindOf(int section);
-int listSizeOption(const Options& options, int section);
+// The list size option of a Review or New section, and the length it asks
+// for: 40 when the option is 1, otherwise 24.
+int listSizeOption(const Options& options, PlanSection section);
 int listLength(int option);
 
 // The slots of a Review or New section that get lists: the filled ones, or
 // none when the section's list size option is 0.
-int slotsInUse(const PlanSession& session, int section, const Options& options);
+int slotsInUse(const PlanSession& session, PlanSection section, const Options& options);
 
 // Moves lists whose segments moved to earlier slots and blanks the lists of
 // other changed slots.  `previous` holds the section's slots as they were
 // when the picker opened.  Thinning offsets stay with their slot numbers.
-void keepMovedLists(PlanSession& session, int section, const std::array<std::int16_t, 4>& previous);
+void keepMovedLists(PlanSession& session, PlanSection section, const std::array<std::int16_t, 4>& previous);
 
-// Empties a slot's list (every entry a blank word with position -1).
-void blankList(PlanSession& session, int kind, int slot);
+// Empties a Review or New slot's list (every entry a blank word with
+// position -1).
+void blankList(PlanSession& session, PlanSection list, int slot);
 
 // Generates the list of `slot` when it has none and returns its word
 // count.  A missing word base gives an empty list.
-int generateSlot(PlanSession& session, int section, int slot, WordBase* wordBase, const OffsetIndex& index,
-                 const Options& options, Random& random);
+int generateSlot(PlanSession& session, PlanSection section, int slot, WordBase* wordBase,
+                 const OffsetIndex& index, const Options& options, Random& random);
 
 // A word count as the summary window shows it: three blanks before a single
 // digit, one blank before two or more.
@@ -65,12 +65,13 @@ struct RegenerationQuestion {
     std::string title;  // "Review Word Segments" or "New Word Segments"
     std::string text;
 };
-RegenerationQuestion regenerationQuestion(const PlanSession& session, int section, const Options& options);
+RegenerationQuestion regenerationQuestion(const PlanSession& session, PlanSection section,
+                                          const Options& options);
 
 // The tutor's answer: Yes blanks every list in use (generateSlot then makes
 // them anew) and marks the plan changed; No to a plan whose lists were made
 // with size 0 blanks every list of the section.
-void answerRegeneration(PlanSession& session, int section, bool yes);
+void answerRegeneration(PlanSession& session, PlanSection section, bool yes);
 
 // After the questions: the plan's stored sizes become the options in force,
 // so the questions come again only after the options change.

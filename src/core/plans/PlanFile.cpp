@@ -1,7 +1,6 @@
 #include "core/plans/PlanFile.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/catalogue/Catalogue.h"
 #include "core/profiles/ProfileFile.h"
@@ -29,26 +28,6 @@ bool refusePlansFor(const FileContext& ctx, std::int32_t profileNo)
                            std::to_string(profileNo) + ".",
                        "Lesson Plan", Icon::Exclamation, Buttons::Ok);
     return false;
-}
-
-std::optional<std::string> planFileName(std::int32_t profileNo)
-{
-    if (profileNo < 1 || profileNo > kMaxProfileNo) return std::nullopt;
-    char name[16];
-    std::snprintf(name, sizeof name, "PLNS%04d.DAT", static_cast<int>(profileNo));
-    return std::string(name);
-}
-
-std::optional<std::int32_t> planFileProfileNo(const std::string& fileName)
-{
-    if (fileName.size() != 12 || fileName.compare(0, 4, "PLNS") != 0 || fileName.compare(8, 4, ".DAT") != 0)
-        return std::nullopt;
-    std::int32_t n = 0;
-    for (std::size_t i = 4; i < 8; ++i) {
-        if (fileName[i] < '0' || fileName[i] > '9') return std::nullopt;
-        n = n * 10 + (fileName[i] - '0');
-    }
-    return n;
 }
 
 LessonPlan decodePlanRecord(std::span<const std::uint8_t> bytes)
@@ -144,7 +123,7 @@ PlanSegmentLists planSegmentLists(const SegmentSet& planStudied)
     return lists;
 }
 
-SegmentId PlanSegmentLists::at(int section, int position) const
+SegmentId PlanSegmentLists::at(PlanSection section, int position) const
 {
     const auto& list = forSection(section);
     return position >= 0 && static_cast<std::size_t>(position) < list.size()
@@ -152,17 +131,18 @@ SegmentId PlanSegmentLists::at(int section, int position) const
                : kNoSegment;
 }
 
-std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section)
+std::span<std::int16_t> sectionSlots(LessonPlan& plan, PlanSection section)
 {
     switch (section) {
-    case Auditory: return plan.AuditorySegments;
-    case Review: return std::span<std::int16_t>(plan.ReviewSegments).first(4);
-    case Spelling: return plan.SpellingSegments;
-    default: return std::span<std::int16_t>(plan.NewSegments).first(4);
+    case PlanSection::Auditory: return plan.AuditorySegments;
+    case PlanSection::Review: return std::span<std::int16_t>(plan.ReviewSegments).first(4);
+    case PlanSection::Spelling: return plan.SpellingSegments;
+    case PlanSection::New: break;
     }
+    return std::span<std::int16_t>(plan.NewSegments).first(4);
 }
 
-std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, int section)
+std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, PlanSection section)
 {
     return sectionSlots(const_cast<LessonPlan&>(plan), section);
 }

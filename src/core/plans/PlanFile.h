@@ -1,8 +1,8 @@
 #pragma once
-// The plan files: one per student, "PLNS" + ProfileNo in four digits +
-// ".DAT", one 9600-byte record per lesson, appended in the order the plans
-// were made.  Like profiles, plans are plain in memory; the write routine
-// scrambles a copy.
+// The plan files: one per student (planFileName: "PLNS" + ProfileNo in
+// four digits + ".DAT"), one 9600-byte record per lesson, appended in the
+// order the plans were made.  Like profiles, plans are plain in memory; the
+// write routine scrambles a copy.
 
 #include <array>
 #include <cstdint>
@@ -12,24 +12,18 @@
 #include <vector>
 
 #include "core/store/DataFile.h"
+#include "core/store/DataFileNames.h"
 #include "core/store/Problems.h"
 #include "core/store/Records.h"
 
 namespace moxlet {
 
-inline const std::string kPlanTempFileName = "PLNSTEMP.DAT";
 inline const std::string kWritePlanMessage = "Unable to write to Student's plan file.";
 inline const std::string kSavePlanMessage = "File error saving plans and profiles. (Save_Plan)";
 inline const std::string kReadPlanMessage = "Unable to read Student's plan file.";
 
-// "PLNS0007.DAT" for profile 7.  Profile numbers outside 1..9999 have no
-// plan file: the name would not fit its 12 characters, and a name made
-// anyway could collide with another student's.  Callers refuse them.
-std::optional<std::string> planFileName(std::int32_t profileNo);
 // Tells the tutor that profile numbers beyond 9999 keep no plans; false.
 bool refusePlansFor(const FileContext& ctx, std::int32_t profileNo);
-// The profile number a plan file name stands for, or nothing.
-std::optional<std::int32_t> planFileProfileNo(const std::string& fileName);
 
 // Stored bytes -> plain plan (decode, unscramble, flag bits) and back.
 LessonPlan decodePlanRecord(std::span<const std::uint8_t> bytes);
@@ -68,20 +62,20 @@ struct PlanSegmentLists {
     std::vector<SegmentId> Unstudied;
 
     // The list section `section` picks from.
-    const std::vector<SegmentId>& forSection(int section) const
+    const std::vector<SegmentId>& forSection(PlanSection section) const
     {
-        return section == New ? Unstudied : Studied;
+        return section == PlanSection::New ? Unstudied : Studied;
     }
     // The segment at `position` of that list, or kNoSegment.
-    SegmentId at(int section, int position) const;
+    SegmentId at(PlanSection section, int position) const;
 };
 PlanSegmentLists planSegmentLists(const SegmentSet& planStudied);
 
 // The usable slots of a section (10, 4, 15, 4) of a plan record: the
 // positions in the section's picker list, -1 for an empty slot.
 inline constexpr std::array<int, 4> kSectionSlots = {10, 4, 15, 4};
-std::span<std::int16_t> sectionSlots(LessonPlan& plan, int section);
-std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, int section);
+std::span<std::int16_t> sectionSlots(LessonPlan& plan, PlanSection section);
+std::span<const std::int16_t> sectionSlots(const LessonPlan& plan, PlanSection section);
 
 // The segment ids a section of a plan names, in slot order; empty slots and
 // positions beyond the list are left out.

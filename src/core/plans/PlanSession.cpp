@@ -13,7 +13,7 @@ void PlanSession::prepare(Problems* problems)
     lists = planSegmentLists(plan.PlanStudiedSegments);
     masks = StudentMasks::fromStudied(plan.PlanStudiedSegments);
     static const char* const kSectionNames[] = {"Auditory", "Review", "Spelling", "New"};
-    for (int section = Auditory; section <= New; ++section) {
+    for (PlanSection section : kPlanSections) {
         int cleared = 0;
         for (std::int16_t& pos : sectionSlots(plan, section)) {
             if (pos >= 0 && lists.at(section, pos) == kNoSegment) {
@@ -23,19 +23,19 @@ void PlanSession::prepare(Problems* problems)
         }
         if (cleared)
             note(problems, fileName, recordNo,
-                 std::string(kSectionNames[section]) + " section names " + std::to_string(cleared) +
-                     " segment(s) beyond the student's list; left out");
+                 std::string(kSectionNames[sectionIndex(section)]) + " section names " +
+                     std::to_string(cleared) + " segment(s) beyond the student's list; left out");
     }
 }
 
-SegmentId PlanSession::slotSegment(int section, int slot) const
+SegmentId PlanSession::slotSegment(PlanSection section, int slot) const
 {
     const auto slots = sectionSlots(plan, section);
     if (slot < 0 || static_cast<std::size_t>(slot) >= slots.size()) return kNoSegment;
     return lists.at(section, slots[static_cast<std::size_t>(slot)]);
 }
 
-std::string PlanSession::slotName(int section, int slot) const
+std::string PlanSession::slotName(PlanSection section, int slot) const
 {
     const SegmentId s = slotSegment(section, slot);
     return s == kNoSegment ? std::string() : segmentName(s);
@@ -100,7 +100,7 @@ bool savePlan(const FileContext& ctx, PlanSession& session, const Options& optio
 
     // The New section's segments become studied.
     for (int slot = 0; slot < kListSlots; ++slot)
-        session.student.StudiedSegments.add(session.slotSegment(New, slot));
+        session.student.StudiedSegments.add(session.slotSegment(PlanSection::New, slot));
 
     DataFile profiles = openProfileFile(ctx);
     const std::int32_t n = session.student.ProfileNo;

@@ -23,10 +23,6 @@
 
 namespace moxlet {
 
-// The two kinds of word list a plan keeps per slot (the first index of
-// ListWord and ListWordPos).
-enum ListKind : int { ReviewList = 0, NewList = 1 };
-
 inline constexpr int kListSlots = 4;
 inline constexpr int kListPositions = 40;
 inline constexpr int kSpellingRows = 15;
@@ -49,19 +45,14 @@ struct PlanSession {
     PlanSegmentLists lists;  // the pickers' lists (Studied for sections 0..2, Unstudied for New)
     StudentMasks masks;      // the eligibility masks of the plan's studied set
 
-    // The unit the word dialogs edit: a list kind and slot, or a spelling row.
-    ListKind listKind = ReviewList;
-    int listSlot = 0;
-    int spellRow = 0;
-
     // Builds lists and masks from the plan's studied set and clears section
     // slots that point past their list (noted when problems is given).
     void prepare(Problems* problems = nullptr);
 
     // The segment a section slot names, or kNoSegment.
-    SegmentId slotSegment(int section, int slot) const;
+    SegmentId slotSegment(PlanSection section, int slot) const;
     // Its stored name without trailing blanks, or "" for an empty slot.
-    std::string slotName(int section, int slot) const;
+    std::string slotName(PlanSection section, int slot) const;
 
     FixedText<20>& spellWord(int row, int column) { return plan.SpellWord[spellIndex(row, column)]; }
     std::int16_t& spellTag(int row, int column) { return plan.SpellWordTag[spellIndex(row, column)]; }
@@ -71,25 +62,26 @@ struct PlanSession {
     }
     std::int16_t spellTag(int row, int column) const { return plan.SpellWordTag[spellIndex(row, column)]; }
 
-    FixedText<20>& listWord(int kind, int slot, int pos)
+    // The word lists of the Review and New slots (list is one of the two).
+    FixedText<20>& listWord(PlanSection list, int slot, int pos)
     {
-        return plan.ListWord[idx(kind)][idx(slot)][idx(pos)];
+        return plan.ListWord[listIndex(list)][idx(slot)][idx(pos)];
     }
-    std::int16_t& listPos(int kind, int slot, int pos)
+    std::int16_t& listPos(PlanSection list, int slot, int pos)
     {
-        return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)];
+        return plan.ListWordPos[listIndex(list)][idx(slot)][idx(pos)];
     }
-    const FixedText<20>& listWord(int kind, int slot, int pos) const
+    const FixedText<20>& listWord(PlanSection list, int slot, int pos) const
     {
-        return plan.ListWord[idx(kind)][idx(slot)][idx(pos)];
+        return plan.ListWord[listIndex(list)][idx(slot)][idx(pos)];
     }
-    std::int16_t listPos(int kind, int slot, int pos) const
+    std::int16_t listPos(PlanSection list, int slot, int pos) const
     {
-        return plan.ListWordPos[idx(kind)][idx(slot)][idx(pos)];
+        return plan.ListWordPos[listIndex(list)][idx(slot)][idx(pos)];
     }
-    std::int16_t& thinOffset(int kind, int slot)
+    std::int16_t& thinOffset(PlanSection list, int slot)
     {
-        return kind == ReviewList ? plan.ReviewThinOffset[idx(slot)] : plan.NewThinOffset[idx(slot)];
+        return list == PlanSection::New ? plan.NewThinOffset[idx(slot)] : plan.ReviewThinOffset[idx(slot)];
     }
 
 private:

@@ -15,12 +15,12 @@ WordCheckQuery planQuery(const PlanSession& session, std::string word)
 }
 }  // namespace
 
-WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot, std::string word)
+WordCheckQuery planListQuery(const PlanSession& session, PlanSection list, int slot, std::string word)
 {
     WordCheckQuery q = planQuery(session, std::move(word));
-    q.segment = session.slotSegment(kind == NewList ? New : Review, slot);
-    q.newList = kind == NewList;
-    const auto& offsets = kind == NewList ? session.plan.NewThinOffset : session.plan.ReviewThinOffset;
+    q.newList = list == PlanSection::New;
+    q.segment = session.slotSegment(q.newList ? PlanSection::New : PlanSection::Review, slot);
+    const auto& offsets = q.newList ? session.plan.NewThinOffset : session.plan.ReviewThinOffset;
     if (slot >= 0 && slot < kListSlots) q.thinOffset = offsets[static_cast<std::size_t>(slot)];
     return q;
 }
@@ -28,7 +28,7 @@ WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot
 WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string word)
 {
     WordCheckQuery q = planQuery(session, std::move(word));
-    q.segment = session.slotSegment(Spelling, row);
+    q.segment = session.slotSegment(PlanSection::Spelling, row);
     if (row >= 0 && row < kSpellingRows)
         q.thinOffset = session.plan.SpellingThinOffset[static_cast<std::size_t>(row)];
     return q;

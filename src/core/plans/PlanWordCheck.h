@@ -6,7 +6,7 @@
 // so it matches the list the dialog rebuilt.  A slot or row without a
 // segment gives a query without one (every list of the word).
 //
-//   const WordCheckQuery q = planListQuery(session, NewList, slot, toStored(typed));
+//   const WordCheckQuery q = planListQuery(session, PlanSection::New, slot, toStored(typed));
 //   const WordCheckResult r = checkWord(*wordBase, services.words.index, q);
 //   label->setText(markedText(wordCheckText(r)));  // in the mark font
 
@@ -19,7 +19,7 @@ namespace moxlet {
 
 // The list of Review or New slot `slot` (0..3): the New list admits its own
 // segment; the offset is the slot's ThinOffset.
-WordCheckQuery planListQuery(const PlanSession& session, ListKind kind, int slot, std::string word);
+WordCheckQuery planListQuery(const PlanSession& session, PlanSection list, int slot, std::string word);
 
 // Spelling row `row` (0..14): a studied segment, the row's
 // SpellingThinOffset.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/plans/PlanFile.h"
 #include "core/store/FileError.h"
 #include "core/store/ProfileCodec.h"
 #include "core/store/RecordCheck.h"

@@ -14,16 +14,14 @@
 #include <vector>
 
 #include "core/store/DataFile.h"
+#include "core/store/DataFileNames.h"
 #include "core/store/Problems.h"
 #include "core/store/Records.h"
 
 namespace moxlet {
 
-inline const std::string kProfileFileName = "PROFILES.DAT";
 inline const std::string kReadProfileMessage = "Unable to read Student Profile file, PROFILES.DAT.";
 inline const std::string kWriteProfileMessage = "Unable to write to Student Profile file, PROFILES.DAT.";
-// Plan files exist for profile numbers 1..9999 only (PLNS + four digits).
-inline constexpr std::int32_t kMaxProfileNo = 9999;
 
 // Stored bytes -> plain profile: decode, unscramble, set word 24's flags.
 StudentProfile decodeProfileRecord(std::span<const std::uint8_t> bytes);

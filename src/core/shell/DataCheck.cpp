@@ -56,7 +56,7 @@ DirectorySummary checkDataDirectory(const FileContext& ctx)
                  "temporary file left by an interrupted write; the data files are whole without it");
             continue;
         }
-        auto owner = planFileProfileNo(name);
+        auto owner = planFileNumber(name);
         if (!owner) continue;
         ++s.planFiles;
         noteEmpty(ctx, name, problems);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/store/DataFileNames.h"
+
 namespace moxlet {
 
 namespace fs = std::filesystem;
@@ -16,11 +18,6 @@ std::string upper(std::string s)
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
-}
-
-bool isPlanFileName(const std::string& upperName)
-{
-    return upperName.size() == 12 && upperName.rfind("PLNS", 0) == 0 && upperName.substr(8) == ".DAT";
 }
 
 bool sameDirectory(const fs::path& a, const fs::path& b)
@@ -37,8 +34,7 @@ bool isFirstStart(const fs::path& dataDir)
     std::error_code ec;
     for (fs::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
         std::string name = upper(it->path().filename().string());
-        if (name == "PROFILES.DAT" || name == "OPTION.PRM" || name == kDataDirMarker || isPlanFileName(name))
-            return false;
+        if (isTutorDataFileName(name) || name == kDataDirMarker) return false;
     }
     return true;
 }

@@ -7,8 +7,8 @@
 // program as ../share/moxlet).
 //
 // A first start in a data directory is recognised by the absence of Moxlet's
-// own files: no PROFILES.DAT, no OPTION.PRM, no plan file PLNS*.DAT and no
-// marker file MOXLET.DIR.  Only then is every *.DAT file of the installation
+// own files, whatever their case: no PROFILES.DAT, no OPTION.PRM, no plan
+// file (PLNS0007.DAT) and no marker file MOXLET.DIR.  Only then is every *.DAT file of the installation
 // directory copied in; the marker is written afterwards so that the copy never
 // runs again and can never replace a tutor's profiles.  Starting in the
 // installation directory itself copies nothing.  A failed copy is not

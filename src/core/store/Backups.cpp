@@ -8,6 +8,7 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "core/store/DataFileNames.h"
 #include "core/store/DiskFileSystem.h"
 #include "core/store/FileSystem.h"
 
@@ -61,7 +62,7 @@ std::vector<std::string> dataFiles(const fs::path& dir)
     for (const auto& e : fs::directory_iterator(dir, ec)) {
         std::error_code e2;
         const std::string name = e.path().filename().string();
-        if (e.is_regular_file(e2) && isBackedUpFile(name)) names.push_back(name);
+        if (e.is_regular_file(e2) && isTutorDataFileName(name)) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -84,13 +85,6 @@ bool copyFolder(const fs::path& dataDir, const fs::path& into, const std::vector
 }  // namespace
 
 std::string todaysBackupName() { return localTime("%Y-%m-%d"); }
-
-bool isBackedUpFile(const std::string& name)
-{
-    if (name == "PROFILES.DAT" || name == "OPTION.PRM") return true;
-    return name.size() == 12 && name.compare(0, 4, "PLNS") == 0 && name.compare(8, 4, ".DAT") == 0 &&
-           std::all_of(name.begin() + 4, name.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
-}
 
 bool backUpToday(const fs::path& dataDir, const std::string& today, std::string& error)
 {

@@ -26,9 +26,6 @@ inline constexpr int kBackupDays = 14;
 // Today's date as a backup folder name (local time).
 std::string todaysBackupName();
 
-// Whether a file of the data folder is one of the data files a backup keeps.
-bool isBackedUpFile(const std::string& name);
-
 // Makes today's backup if there is none yet; returns false with `error` set
 // when it could not be made (the change goes on regardless).
 bool backUpToday(const std::filesystem::path& dataDir, const std::string& today, std::string& error);

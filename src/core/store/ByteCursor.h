@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "core/store/FixedText.h"
+#include "core/catalogue/FixedText.h"
 
 namespace moxlet {
 

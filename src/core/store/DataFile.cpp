@@ -90,12 +90,6 @@ void DataFile::writeRecord(std::int32_t n, std::span<const std::uint8_t> record)
     replaceFileAtomically(*fs_, name_, bytes);
 }
 
-void DataFile::replaceContents(std::span<const std::uint8_t> bytes, const std::string& temporaryName)
-{
-    requireOpen();
-    replaceFileAtomically(*fs_, name_, bytes, temporaryName);
-}
-
 DataFile openDataFile(const FileContext& ctx, const std::string& name, FileKind kind, int recordLength)
 {
     DataFile file;

@@ -68,9 +68,6 @@ public:
     // the last whole record are kept when n is not count + 1 (an append
     // overwrites them, as random access does).
     void writeRecord(std::int32_t n, std::span<const std::uint8_t> record);
-    // Replaces the whole file (crash-safe) with bytes, written under
-    // temporaryName first.
-    void replaceContents(std::span<const std::uint8_t> bytes, const std::string& temporaryName);
 
 private:
     void requireOpen() const;

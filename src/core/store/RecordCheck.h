@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/store/DataFileNames.h"
 #include "core/store/Problems.h"
 #include "core/store/Records.h"
 
@@ -23,7 +24,7 @@ enum class RecordState { Live, Free, Skipped };
 // A profile record n after unscrambling: Free for InUse 0, Skipped (with a
 // problem) for InUse other than 0 and 1, Live otherwise, with repairs noted.
 RecordState checkProfile(StudentProfile& p, std::int32_t recordNo, Problems* problems,
-                         const std::string& file = "PROFILES.DAT");
+                         const std::string& file = kProfileFileName);
 
 // A plan record n of profile profileNo's file after unscrambling: Skipped
 // when InUse is not 1; a ProfileNo that disagrees with the file is noted and

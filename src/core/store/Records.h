@@ -4,10 +4,11 @@
 // OptionCodec, WordCodec); nothing here is copied to disk as raw memory.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
+#include "core/catalogue/FixedText.h"
 #include "core/catalogue/SegmentSet.h"
-#include "core/store/FixedText.h"
 
 namespace moxlet {
 
@@ -48,8 +49,18 @@ struct StudentProfile {
     friend bool operator==(const StudentProfile&, const StudentProfile&) = default;
 };
 
-// Section numbers of a lesson plan.
-enum PlanSection : int { Auditory = 0, Review = 1, Spelling = 2, New = 3 };
+// The four sections of a lesson plan, in the order of the record and the
+// window.  Review and New also name the two kinds of word list a plan keeps
+// per slot, and the two lists the word list tool makes.
+enum class PlanSection { Auditory = 0, Review = 1, Spelling = 2, New = 3 };
+inline constexpr std::array<PlanSection, 4> kPlanSections = {PlanSection::Auditory, PlanSection::Review,
+                                                             PlanSection::Spelling, PlanSection::New};
+inline constexpr std::array<PlanSection, 2> kListSections = {PlanSection::Review, PlanSection::New};
+
+// The index of a section in arrays over all four, 0..3 in the order above.
+constexpr std::size_t sectionIndex(PlanSection section) { return static_cast<std::size_t>(section); }
+// The first index of ListWord and ListWordPos: 0 for Review, 1 for New.
+constexpr std::size_t listIndex(PlanSection list) { return list == PlanSection::New ? 1 : 0; }
 
 // One lesson of one student (a plan file, 9600 bytes a record).
 struct LessonPlan {
@@ -103,6 +114,12 @@ struct OptionRecord {
     friend bool operator==(const OptionRecord&, const OptionRecord&) = default;
 };
 
+// How familiar a word is to a child (words/WordLevel.h): Everyday words a
+// beginner meets daily, Common words, and Wider ones (rare words and words of
+// adult domains such as medicine, law or alcohol).  Ordered: a list offered
+// "up to Common" holds Everyday and Common words.
+enum class WordLevel : std::uint8_t { Everyday = 0, Common = 1, Wider = 2 };
+
 // One word of the word base, decoded (WORDBASE.WDB, 74 bytes a record).
 struct WordRecord {
     std::int16_t WordSeed = 0;
@@ -110,6 +127,7 @@ struct WordRecord {
     std::int16_t Length = 0;
     SegmentSet Segments;  // plus the two word flags in word 24
     FixedText<20> WordText;
+    WordLevel Level = WordLevel::Everyday;  // carried by the stored seed, not a field of its own
 
     friend bool operator==(const WordRecord&, const WordRecord&) = default;
 };

@@ -10,7 +10,7 @@ std::string wordListCheckText(WordBase& wordBase, const OffsetIndex& index, cons
 {
     const bool generated = !tool.generatedSegments().empty();
     const std::vector<SegmentId> segments = generated ? tool.generatedSegments() : tool.chosenSegments();
-    const bool newList = (generated ? tool.generatedType() : tool.listType()) == ListType::New;
+    const bool newList = (generated ? tool.generatedType() : tool.listType()) == PlanSection::New;
     const auto check = [&](SegmentId segment) {
         return checkWord(wordBase, index, profileQuery(tool.student(), std::string(word), segment, newList));
     };

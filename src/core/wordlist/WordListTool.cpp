@@ -75,7 +75,7 @@ void WordListTool::chooseStudent(const StudentProfile& student)
     }
 }
 
-bool WordListTool::setListType(ListType type)
+bool WordListTool::setListType(PlanSection type)
 {
     if (type == type_) return false;
     type_ = type;
@@ -83,10 +83,7 @@ bool WordListTool::setListType(ListType type)
     return true;
 }
 
-const std::vector<SegmentId>& WordListTool::candidates() const
-{
-    return type_ == ListType::New ? lists_.Unstudied : lists_.Studied;
-}
+const std::vector<SegmentId>& WordListTool::candidates() const { return lists_.forSection(type_); }
 
 std::vector<SegmentId> WordListTool::chosenSegments() const
 {
@@ -112,8 +109,8 @@ GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& i
         y.segment = s;
         y.records = recordRun(index, s, student_.SyllableMin, student_.SyllableMax).size();
         if (wordBase) {
-            const CandidateQuery query{s, student_.SyllableMin, student_.SyllableMax, type_ == ListType::New,
-                                       ThinningMode::LongRunsOnly};
+            const CandidateQuery query{s, student_.SyllableMin, student_.SyllableMax,
+                                       type_ == PlanSection::New, ThinningMode::LongRunsOnly};
             std::int16_t noOffset = -1;  // the tool remembers none: each generation draws afresh
             const Candidates found = collectCandidates(*wordBase, index, masks_, query, noOffset, random);
             y.eligible = found.eligible;

@@ -48,8 +48,6 @@
 
 namespace moxlet {
 
-enum class ListType { Review, New };
-
 inline constexpr int kWordListSegments = 5;
 inline constexpr int kWordListCells = 40;
 
@@ -83,10 +81,12 @@ public:
     bool hasStudent() const { return hasStudent_; }
     const StudentProfile& student() const { return student_; }
 
-    ListType listType() const { return type_; }
+    // The list made: PlanSection::Review (from the studied segments) or
+    // PlanSection::New (from the others).
+    PlanSection listType() const { return type_; }
     // Sets the list type; a change empties the chosen segments.  Returns
     // whether it changed.
-    bool setListType(ListType type);
+    bool setListType(PlanSection type);
 
     // The picker's lines (the candidate list of the current type) and its
     // slots.
@@ -104,7 +104,7 @@ public:
 
     // The list type and segments of the last generation (Review and none
     // before the first).
-    ListType generatedType() const { return generatedType_; }
+    PlanSection generatedType() const { return generatedType_; }
     const std::vector<SegmentId>& generatedSegments() const { return generatedSegments_; }
 
     // The list and the grid.
@@ -119,9 +119,9 @@ private:
     StudentProfile student_;
     PlanSegmentLists lists_;
     StudentMasks masks_;
-    ListType type_ = ListType::Review;
+    PlanSection type_ = PlanSection::Review;
     std::array<std::int16_t, kWordListSegments> slots_;
-    ListType generatedType_ = ListType::Review;
+    PlanSection generatedType_ = PlanSection::Review;
     std::vector<SegmentId> generatedSegments_;
     WordChoice grid_{kWordListCells};
 };

@@ -16,13 +16,13 @@
 #include <vector>
 
 #include "core/store/DataFile.h"
+#include "core/store/DataFileNames.h"
 #include "core/store/Records.h"
 #include "core/words/OffsetIndex.h"
 #include "core/words/WordCodec.h"
 
 namespace moxlet {
 
-inline constexpr const char* kWordBaseFileName = "WORDBASE.WDB";
 inline constexpr const char* kWordBaseReadMessage = "Unable to read WordBase file, WORDBASE.WDB.";
 
 class WordBase {

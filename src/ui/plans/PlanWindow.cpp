@@ -37,10 +37,11 @@ QPushButton* button(QWidget* parent, const QString& caption, const QString& name
 }
 
 // The index of the PhnGrid that shows slot `slot` of section Review or New.
-int slotGridIndex(int section, int slot)
+int slotGridIndex(PlanSection section, int slot)
 {
-    if (slot == 0) return section;  // PhnGrid(1) Review, PhnGrid(3) New
-    return section == Review ? slot + 3 : slot + 6;
+    const bool review = section == PlanSection::Review;
+    if (slot == 0) return review ? 1 : 3;  // PhnGrid(1) Review, PhnGrid(3) New
+    return review ? slot + 3 : slot + 6;
 }
 }  // namespace
 
@@ -67,14 +68,15 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
     setFocusProxy(lessonDate_);
 }
 
-CellGrid* PlanWindow::slotGrid(int section, int slot) const
+CellGrid* PlanWindow::slotGrid(PlanSection section, int slot) const
 {
     return segmentGrid(slotGridIndex(section, slot));
 }
 
-QPushButton* PlanWindow::listButton(int section, int slot) const
+QPushButton* PlanWindow::listButton(PlanSection section, int slot) const
 {
-    return (section == Review ? reviewListButtons_ : newListButtons_)[static_cast<std::size_t>(slot)];
+    const auto& buttons = section == PlanSection::Review ? reviewListButtons_ : newListButtons_;
+    return buttons[static_cast<std::size_t>(slot)];
 }
 
 void PlanWindow::offerRegeneration() { sections_->offerRegeneration(); }
@@ -89,26 +91,19 @@ void PlanWindow::openWordChoice(QDialog* dialog, int topTwips)
     dialog->open();
 }
 
-void PlanWindow::editList(int section, int slot)
+void PlanWindow::editList(PlanSection section, int slot)
 {
     if (session_.slotSegment(section, slot) == kNoSegment) return;
     WaitCursor wait;
-    session_.listKind = section == New ? NewList : ReviewList;
-    session_.listSlot = slot;
-    const int size =
-        section == New ? services_.options.values.NewListSize : services_.options.values.ReviewListSize;
-    openWordChoice(new WordChoiceDialog(*this, services_,
-                                        section == New ? WordChoiceDialog::Unit::NewList
-                                                       : WordChoiceDialog::Unit::ReviewList,
-                                        slot),
-                   size == 1 ? 1000 : 900);
+    const int size = section == PlanSection::New ? services_.options.values.NewListSize
+                                                 : services_.options.values.ReviewListSize;
+    openWordChoice(new WordChoiceDialog(*this, services_, section, slot), size == 1 ? 1000 : 900);
 }
 
 void PlanWindow::chooseSpellingWords(int row)
 {
-    if (session_.slotSegment(Spelling, row) == kNoSegment) return;
-    session_.spellRow = row;
-    openWordChoice(new WordChoiceDialog(*this, services_, WordChoiceDialog::Unit::SpellingRow, row), 1060);
+    if (session_.slotSegment(PlanSection::Spelling, row) == kNoSegment) return;
+    openWordChoice(new WordChoiceDialog(*this, services_, PlanSection::Spelling, row), 1060);
 }
 
 void PlanWindow::print()
@@ -135,9 +130,10 @@ void PlanWindow::buildControls()
 {
     const QString sectionCaptions[] = {QStringLiteral("&Auditory..."), QStringLiteral("&Review..."),
                                        QStringLiteral("Spe&lling..."), QStringLiteral("&New...")};
-    for (int s = 0; s < 4; ++s) {
-        QPushButton* b = button(this, sectionCaptions[s], QStringLiteral("Cmd_%1").arg(s));
-        sectionButtons_[static_cast<std::size_t>(s)] = b;
+    for (PlanSection s : kPlanSections) {
+        const std::size_t i = sectionIndex(s);
+        QPushButton* b = button(this, sectionCaptions[i], QStringLiteral("Cmd_%1").arg(i));
+        sectionButtons_[i] = b;
         connect(b, &QPushButton::clicked, sections_, [this, s] { sections_->chooseSegments(s); });
     }
 
@@ -145,20 +141,20 @@ void PlanWindow::buildControls()
         new CellGrid(2, 5, QStringLiteral("PhnGrid_0"), QStringLiteral("Auditory segments"), this);
     segmentGrids_[2] = new CellGrid(kSpellingRows, 1, QStringLiteral("PhnGrid_2"),
                                     QStringLiteral("Spelling dictation segments"), this);
-    for (int section : {Review, New}) {
-        const QString kind = section == Review ? QStringLiteral("Review") : QStringLiteral("New");
+    for (PlanSection section : kListSections) {
+        const bool review = section == PlanSection::Review;
+        const QString kind = review ? QStringLiteral("Review") : QStringLiteral("New");
         for (int slot = 0; slot < kListSlots; ++slot) {
             const int index = slotGridIndex(section, slot);
             segmentGrids_[static_cast<std::size_t>(index)] =
                 new CellGrid(1, 1, QStringLiteral("PhnGrid_%1").arg(index),
                              QStringLiteral("%1 segment %2").arg(kind).arg(slot + 1), this);
-            auto& buttons = section == Review ? reviewListButtons_ : newListButtons_;
-            QPushButton* b =
-                button(this, QStringLiteral("..."),
-                       QStringLiteral("%1_%2")
-                           .arg(section == Review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
-                           .arg(slot),
-                       QStringLiteral("Edit %1 word list %2").arg(kind).arg(slot + 1));
+            auto& buttons = review ? reviewListButtons_ : newListButtons_;
+            QPushButton* b = button(this, QStringLiteral("..."),
+                                    QStringLiteral("%1_%2")
+                                        .arg(review ? QStringLiteral("Cmd2X") : QStringLiteral("Cmd4X"))
+                                        .arg(slot),
+                                    QStringLiteral("Edit %1 word list %2").arg(kind).arg(slot + 1));
             buttons[static_cast<std::size_t>(slot)] = b;
             connect(b, &QPushButton::clicked, this, [this, section, slot] { editList(section, slot); });
         }
@@ -238,20 +234,19 @@ void PlanWindow::layoutControls()
     top->addStretch();
 
     auto* auditory = new QHBoxLayout;
-    auditory->addWidget(sectionButtons_[Auditory], 0, Qt::AlignTop);
+    auditory->addWidget(sectionButton(PlanSection::Auditory), 0, Qt::AlignTop);
     auditory->addWidget(segmentGrids_[0], 1);
 
-    auto slots = [&](int sectionIndex) {
+    auto slots = [&](PlanSection listSection) {
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(4);
         grid->setVerticalSpacing(4);
-        grid->addWidget(sectionButtons_[static_cast<std::size_t>(sectionIndex)], 0, 0, 2, 1, Qt::AlignTop);
-        const auto& buttons = sectionIndex == Review ? reviewListButtons_ : newListButtons_;
+        grid->addWidget(sectionButton(listSection), 0, 0, 2, 1, Qt::AlignTop);
         for (int slot = 0; slot < kListSlots; ++slot) {
             const int row = slot / 2, column = 1 + 2 * (slot % 2);
-            CellGrid* cell = slotGrid(sectionIndex, slot);
+            CellGrid* cell = slotGrid(listSection, slot);
             grid->addWidget(cell, row, column);
-            QPushButton* b = buttons[static_cast<std::size_t>(slot)];
+            QPushButton* b = listButton(listSection, slot);
             b->setFixedSize(cell->fullHeight() + 10, cell->fullHeight());
             grid->addWidget(b, row, column + 1);
         }
@@ -261,12 +256,12 @@ void PlanWindow::layoutControls()
     };
     auto* lists = new QHBoxLayout;
     lists->setSpacing(16);
-    lists->addLayout(section(QStringLiteral("Review"), slots(Review)), 1);
-    lists->addLayout(section(QStringLiteral("New"), slots(New)), 1);
+    lists->addLayout(section(QStringLiteral("Review"), slots(PlanSection::Review)), 1);
+    lists->addLayout(section(QStringLiteral("New"), slots(PlanSection::New)), 1);
 
     auto* spelling = new QHBoxLayout;
     spelling->setSpacing(2);
-    spelling->addWidget(sectionButtons_[Spelling], 0, Qt::AlignTop);
+    spelling->addWidget(sectionButton(PlanSection::Spelling), 0, Qt::AlignTop);
     auto* rowButtons = new QVBoxLayout;
     rowButtons->setSpacing(0);
     rowButtons->setContentsMargins(0, wordGrid_->frameWidth(), 0, 0);
@@ -312,20 +307,20 @@ void PlanWindow::layoutControls()
     // Keyboard order follows the printed plan.
     QWidget* order[] = {lessonDate_,
                         fontSize_,
-                        sectionButtons_[Auditory],
-                        sectionButtons_[Review],
+                        sectionButton(PlanSection::Auditory),
+                        sectionButton(PlanSection::Review),
                         reviewListButtons_[0],
                         reviewListButtons_[1],
                         reviewListButtons_[2],
                         reviewListButtons_[3],
-                        sectionButtons_[New],
+                        sectionButton(PlanSection::New),
                         newListButtons_[0],
                         newListButtons_[1],
                         newListButtons_[2],
                         newListButtons_[3],
-                        sectionButtons_[Spelling]};
+                        sectionButton(PlanSection::Spelling)};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    QWidget* previous = sectionButtons_[Spelling];
+    QWidget* previous = sectionButton(PlanSection::Spelling);
     for (QPushButton* b : spellingButtons_) {
         setTabOrder(previous, b);
         previous = b;
@@ -346,24 +341,25 @@ void PlanWindow::showPlan()
         lessonDate_->setText(fromStored(std::string(session_.plan.LessonDate.bytes().data(), 8)));
     }
     saveButton_->setEnabled(lessonDateComplete(storedLessonDate(toStored(lessonDate_->displayText()))));
-    for (int section = Auditory; section <= New; ++section) showSection(section);
+    for (PlanSection section : kPlanSections) showSection(section);
     for (int row = 0; row < kSpellingRows; ++row) showSpellingRow(row);
     showSkills();
     updateWordButtons();
 }
 
-void PlanWindow::showSection(int section)
+void PlanWindow::showSection(PlanSection section)
 {
     switch (section) {
-    case Auditory:
-        for (int slot = 0; slot < kSectionSlots[Auditory]; ++slot)
-            segmentGrids_[0]->setCell(slot / 5, slot % 5, markedText(session_.slotName(Auditory, slot)));
+    case PlanSection::Auditory:
+        for (int slot = 0; slot < kSectionSlots[sectionIndex(section)]; ++slot)
+            segmentGrids_[0]->setCell(slot / 5, slot % 5, markedText(session_.slotName(section, slot)));
         break;
-    case Spelling:
+    case PlanSection::Spelling:
         for (int row = 0; row < kSpellingRows; ++row)
-            segmentGrids_[2]->setCell(row, 0, markedText(session_.slotName(Spelling, row)));
+            segmentGrids_[2]->setCell(row, 0, markedText(session_.slotName(section, row)));
         break;
-    default:
+    case PlanSection::Review:
+    case PlanSection::New:
         for (int slot = 0; slot < kListSlots; ++slot)
             slotGrid(section, slot)->setCell(0, 0, markedText(session_.slotName(section, slot)));
         break;
@@ -389,13 +385,13 @@ void PlanWindow::updateWordButtons()
     const Options& o = services_.options.values;
     for (int slot = 0; slot < kListSlots; ++slot) {
         reviewListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
-            o.ReviewListSize > 0 && session_.slotSegment(Review, slot) != kNoSegment);
+            o.ReviewListSize > 0 && session_.slotSegment(PlanSection::Review, slot) != kNoSegment);
         newListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
-            o.NewListSize > 0 && session_.slotSegment(New, slot) != kNoSegment);
+            o.NewListSize > 0 && session_.slotSegment(PlanSection::New, slot) != kNoSegment);
     }
     for (int row = 0; row < kSpellingRows; ++row)
-        spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(session_.slotSegment(Spelling, row) !=
-                                                                    kNoSegment);
+        spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(
+            session_.slotSegment(PlanSection::Spelling, row) != kNoSegment);
 }
 
 int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }

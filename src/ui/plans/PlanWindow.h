@@ -42,23 +42,20 @@ public:
     // slots 0..3, 3/7/8/9 New slots 0..3.
     CellGrid* segmentGrid(int index) const { return segmentGrids_[static_cast<std::size_t>(index)]; }
     // The grid that shows slot `slot` of section Review or New.
-    CellGrid* slotGrid(int section, int slot) const;
+    CellGrid* slotGrid(PlanSection section, int slot) const;
     CellGrid* wordGrid() const { return wordGrid_; }
     CellGrid* readGrid() const { return readGrid_; }
     // The word list font size chosen for printing (0 Small, 1 Medium, 2 Large).
     int wordListFontSize() const;
 
-    QPushButton* sectionButton(int section) const
-    {
-        return sectionButtons_[static_cast<std::size_t>(section)];
-    }
+    QPushButton* sectionButton(PlanSection section) const { return sectionButtons_[sectionIndex(section)]; }
     QPushButton* spellingButton(int row) const { return spellingButtons_[static_cast<std::size_t>(row)]; }
     // The "..." button of a Review or New slot.
-    QPushButton* listButton(int section, int slot) const;
+    QPushButton* listButton(PlanSection section, int slot) const;
     SectionEditor* sections() const { return sections_; }
 
     // Redraws the grids of a section, a spelling row, the skills application.
-    void showSection(int section);
+    void showSection(PlanSection section);
     void showSpellingRow(int row);
     void showSkills();
     // Enables the word list and spelling buttons from what the slots hold.
@@ -83,7 +80,7 @@ public Q_SLOTS:
     void preview();
     void copy();
     // The "..." buttons: a Review or New slot's list, a spelling row's words.
-    void editList(int section, int slot);
+    void editList(PlanSection section, int slot);
     void chooseSpellingWords(int row);
 
 protected:

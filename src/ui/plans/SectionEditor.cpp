@@ -40,15 +40,15 @@ void SectionEditor::closeSummary()
     if (summary_) summary_->close();
 }
 
-void SectionEditor::placePicker(QWidget* picker, int section)
+void SectionEditor::placePicker(QWidget* picker, PlanSection section)
 {
     const double dpiX = window_.logicalDpiX(), dpiY = window_.logicalDpiY();
-    const QPoint offset(pixelsFromTwips(kPickerOffsets[section][0], dpiX),
-                        pixelsFromTwips(kPickerOffsets[section][1], dpiY));
+    const QPoint offset(pixelsFromTwips(kPickerOffsets[sectionIndex(section)][0], dpiX),
+                        pixelsFromTwips(kPickerOffsets[sectionIndex(section)][1], dpiY));
     picker->move(window_.mapToGlobal(QPoint(0, 0)) + offset);
 }
 
-void SectionEditor::chooseSegments(int section)
+void SectionEditor::chooseSegments(PlanSection section)
 {
     PlanSession& s = window_.session();
     std::array<std::int16_t, 4> previous{};
@@ -57,18 +57,19 @@ void SectionEditor::chooseSegments(int section)
     auto backup = std::make_shared<SpellingWords>(SpellingWords{s.plan.SpellWord, s.plan.SpellWordTag});
 
     SegmentPicker::Rules rules;
-    rules.repeats = section == Spelling;
+    rules.repeats = section == PlanSection::Spelling;
     rules.repeatTitle = "Spelling Dictation Word Segments";
-    rules.blendsNeedComponents = section == New;
+    rules.blendsNeedComponents = section == PlanSection::New;
     rules.studied = s.plan.PlanStudiedSegments;
     WaitCursor wait;
     auto* picker = new SegmentPickerDialog(
-        section == New ? SegmentPickerDialog::Kind::NewSegments : SegmentPickerDialog::Kind::StudiedSegments,
+        section == PlanSection::New ? SegmentPickerDialog::Kind::NewSegments
+                                    : SegmentPickerDialog::Kind::StudiedSegments,
         services_, sectionSlots(s.plan, section), s.lists.forSection(section), rules, &window_);
     picker->setAttribute(Qt::WA_DeleteOnClose);
-    picker->setWindowTitle(QString::fromLatin1(kPickerTitles[section]));
+    picker->setWindowTitle(QString::fromLatin1(kPickerTitles[sectionIndex(section)]));
     placePicker(picker, section);
-    if (section == Spelling) {
+    if (section == PlanSection::Spelling) {
         // A spelling row's words move with its segment.
         picker->picker().onSlotMoved = [&s](int from, int to) {
             for (int c = 0; c < kSpellingColumns; ++c) {
@@ -84,11 +85,11 @@ void SectionEditor::chooseSegments(int section)
     }
     connect(picker, &SegmentPickerDialog::slotsChanged, &window_, [this, section] {
         window_.showSection(section);
-        if (section == Spelling)
+        if (section == PlanSection::Spelling)
             for (int row = 0; row < kSpellingRows; ++row) window_.showSpellingRow(row);
     });
     connect(picker, &QDialog::rejected, &window_, [this, section, backup] {
-        if (section != Spelling) return;
+        if (section != PlanSection::Spelling) return;
         window_.session().plan.SpellWord = backup->words;
         window_.session().plan.SpellWordTag = backup->tags;
         for (int row = 0; row < kSpellingRows; ++row) window_.showSpellingRow(row);
@@ -96,17 +97,17 @@ void SectionEditor::chooseSegments(int section)
     connect(picker, &QDialog::finished, &window_, [this, section, previous](int result) {
         window_.updateWordButtons();
         if (result == QDialog::Accepted) window_.markChanged();
-        if (section == Auditory) window_.sectionButton(Review)->setFocus();
-        if (section == Spelling && window_.spellingButton(0)->isEnabled())
+        if (section == PlanSection::Auditory) window_.sectionButton(PlanSection::Review)->setFocus();
+        if (section == PlanSection::Spelling && window_.spellingButton(0)->isEnabled())
             window_.spellingButton(0)->setFocus();
         // Generation starts once the picker has gone, from the event loop.
-        if ((section == Review || section == New) && result == QDialog::Accepted)
+        if ((section == PlanSection::Review || section == PlanSection::New) && result == QDialog::Accepted)
             QTimer::singleShot(0, this, [this, section, previous] { generate(section, previous); });
     });
     picker->open();
 }
 
-void SectionEditor::generate(int section, const std::array<std::int16_t, 4>& previous)
+void SectionEditor::generate(PlanSection section, const std::array<std::int16_t, 4>& previous)
 {
     PlanSession& s = window_.session();
     const Options& options = services_.options.values;
@@ -119,8 +120,8 @@ void SectionEditor::generate(int section, const std::array<std::int16_t, 4>& pre
     WordBaseFiles files(services_);
     auto wordBase = files.open();
     if (!summary_) summary_ = new GenerationSummary(&window_);
-    summary_->begin(section == Review ? QStringLiteral("Review Word Segments")
-                                      : QStringLiteral("New Word Segments"));
+    summary_->begin(section == PlanSection::Review ? QStringLiteral("Review Word Segments")
+                                                   : QStringLiteral("New Word Segments"));
     summary_->show();
     summary_->raise();
     for (int slot = 0; slot < used; ++slot) summary_->setName(slot, markedText(s.slotName(section, slot)));
@@ -143,7 +144,7 @@ void SectionEditor::offerRegeneration()
     if (s.isNew || offering_) return;
     offering_ = true;
     const Options& options = services_.options.values;
-    for (int section : {Review, New}) {
+    for (PlanSection section : kListSections) {
         const RegenerationQuestion q = regenerationQuestion(s, section, options);
         if (q.text.empty()) continue;
         const bool yes =

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <array>
 
+#include "core/store/Records.h"
 #include "ui/common/Services.h"
 #include "ui/plans/GenerationSummary.h"
 
@@ -32,13 +33,13 @@ public:
 
 public Q_SLOTS:
     // A section button: the picker, then (Review, New) generation.
-    void chooseSegments(int section);
+    void chooseSegments(PlanSection section);
     // Offered on activation, once per list size change, for opened plans.
     void offerRegeneration();
 
 private:
-    void generate(int section, const std::array<std::int16_t, 4>& previous);
-    void placePicker(QWidget* picker, int section);
+    void generate(PlanSection section, const std::array<std::int16_t, 4>& previous);
+    void placePicker(QWidget* picker, PlanSection section);
 
     PlanWindow& window_;
     Services& services_;

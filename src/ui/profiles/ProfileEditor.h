@@ -45,7 +45,6 @@ public:
                   QWidget* parent = nullptr);
 
     const StudentProfile& profile() const { return profile_; }
-    bool loading() const { return loading_; }
     PersonalInfoDialog* personalInfo() const { return personal_; }
 
 Q_SIGNALS:

@@ -240,14 +240,14 @@ void WordListWindow::studentChosen()
 
 void WordListWindow::listTypeChosen()
 {
-    tool_.setListType(review_->isChecked() ? ListType::Review : ListType::New);
+    tool_.setListType(review_->isChecked() ? PlanSection::Review : PlanSection::New);
     showSegments();
     showNote();
 }
 
 void WordListWindow::showNote()
 {
-    if (tool_.hasStudent() && tool_.listType() == ListType::Review && tool_.candidates().empty())
+    if (tool_.hasStudent() && tool_.listType() == PlanSection::Review && tool_.candidates().empty())
         note_->setText(
             QStringLiteral("This student has not studied any word segments yet, so there are none to "
                            "review: choose New."));
@@ -318,7 +318,7 @@ void WordListWindow::chooseSegments()
                                            tool_.candidates(), {}, this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     // The caption keeps its blank before the number: "Select Up to  5 ...".
-    picker->setWindowTitle(tool_.listType() == ListType::New
+    picker->setWindowTitle(tool_.listType() == PlanSection::New
                                ? QStringLiteral("Select Up to  5 New Word Segments")
                                : QStringLiteral("Select Up to  5 Review Word Segments"));
     // A little in from the main window's top left corner, where tutors
@@ -384,21 +384,7 @@ void WordListWindow::clearWords()
 
 WordListSheet WordListWindow::sheet() const
 {
-    WordListSheet sheet;
-    if (tool_.hasStudent()) {
-        sheet.firstName = tool_.student().FirstName.trimmed();
-        sheet.lastName = tool_.student().LastName.trimmed();
-    }
-    sheet.newList = tool_.generatedType() == ListType::New;
-    // The heading names what the words were drawn from; before the first
-    // generation, what is chosen.
-    sheet.segments = tool_.generatedSegments().empty() ? tool_.chosenSegments() : tool_.generatedSegments();
-    const auto& cells = tool_.grid().cells();
-    for (int k = 0; k < static_cast<int>(cells.size()); ++k)
-        sheet.cells.push_back({cells[static_cast<std::size_t>(k)].text, tool_.cellIsHomophone(k)});
-    sheet.fontSize = fontSize_->currentIndex();
-    sheet.homophoneMode = services_.options.values.HomophoneMode;
-    return sheet;
+    return wordListSheet(tool_, fontSize_->currentIndex(), services_.options.values.HomophoneMode);
 }
 
 void WordListWindow::checkWord()

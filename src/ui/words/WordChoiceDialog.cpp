@@ -24,11 +24,11 @@
 namespace moxlet::ui {
 
 namespace {
-int cellsFor(WordChoiceDialog::Unit unit, const Options& o)
+int cellsFor(PlanSection section, const Options& o)
 {
-    switch (unit) {
-    case WordChoiceDialog::Unit::SpellingRow: return kSpellingColumns;
-    case WordChoiceDialog::Unit::ReviewList: return listEditorCells(o.ReviewListSize);
+    switch (section) {
+    case PlanSection::Spelling: return kSpellingColumns;
+    case PlanSection::Review: return listEditorCells(o.ReviewListSize);
     default: return listEditorCells(o.NewListSize);
     }
 }
@@ -43,16 +43,16 @@ public:
 
 int listEditorCells(int sizeOption) { return sizeOption == 1 ? 40 : 24; }
 
-WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit unit, int index)
-    : QDialog(&window), window_(window), services_(services), unit_(unit), index_(index),
-      choice_(cellsFor(unit, services.options.values))
+WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, PlanSection section, int index)
+    : QDialog(&window), window_(window), services_(services), section_(section), index_(index),
+      choice_(cellsFor(section, services.options.values))
 {
     const int cells = choice_.cellCount();
-    setObjectName(unit == Unit::SpellingRow ? QStringLiteral("SelWord")
-                                            : QStringLiteral("SelWrd%1").arg(cells));
-    setWindowTitle(unit == Unit::SpellingRow  ? QStringLiteral("Select Words for Spelling Dictation")
-                   : unit == Unit::ReviewList ? QStringLiteral("Edit Review Word List")
-                                              : QStringLiteral("Edit New Word List"));
+    const bool spelling = section == PlanSection::Spelling;
+    setObjectName(spelling ? QStringLiteral("SelWord") : QStringLiteral("SelWrd%1").arg(cells));
+    setWindowTitle(spelling                         ? QStringLiteral("Select Words for Spelling Dictation")
+                   : section == PlanSection::Review ? QStringLiteral("Edit Review Word List")
+                                                    : QStringLiteral("Edit New Word List"));
 
     instruction_ = new QLabel(this);
     instruction_->setObjectName(QStringLiteral("Label1"));
@@ -105,28 +105,26 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, Unit 
     layout->addWidget(list_, 1);
     layout->addWidget(grid_);
     layout->addLayout(commands);
-    resize(620, unit == Unit::SpellingRow ? 420 : 520);
+    resize(620, spelling ? 420 : 520);
 
     load();
 }
 
-int WordChoiceDialog::section() const
+int WordChoiceDialog::unitCount() const
 {
-    return unit_ == Unit::SpellingRow ? Spelling : unit_ == Unit::ReviewList ? Review : New;
+    return section_ == PlanSection::Spelling ? kSpellingRows : kListSlots;
 }
-
-int WordChoiceDialog::unitCount() const { return unit_ == Unit::SpellingRow ? kSpellingRows : kListSlots; }
 
 bool WordChoiceDialog::unitHasSegment(int index) const
 {
-    return window_.session().slotSegment(section(), index) != kNoSegment;
+    return window_.session().slotSegment(section_, index) != kNoSegment;
 }
 
 void WordChoiceDialog::load()
 {
     WaitCursor wait;
     PlanSession& s = window_.session();
-    const SegmentId segment = s.slotSegment(section(), index_);
+    const SegmentId segment = s.slotSegment(section_, index_);
     const QString name = markedText(segmentName(segment));
     const int cells = choice_.cellCount();
     instruction_->setText((cells == 4 ? QStringLiteral("Select up to four words containing ")
@@ -134,23 +132,22 @@ void WordChoiceDialog::load()
                           name + QLatin1Char(':'));
     previous_->setEnabled(index_ > 0);
     next_->setEnabled(index_ + 1 < unitCount() && unitHasSegment(index_ + 1));
-    if (unit_ == Unit::SpellingRow) window_.segmentGrid(2)->markRow(index_);
+    if (section_ == PlanSection::Spelling) window_.segmentGrid(2)->markRow(index_);
 
     std::vector<WordCell> stored;
     std::int16_t* offset = nullptr;
-    if (unit_ == Unit::SpellingRow) {
+    if (section_ == PlanSection::Spelling) {
         for (int c = 0; c < kSpellingColumns; ++c)
             stored.push_back({s.spellWord(index_, c).trimmed(), s.spellTag(index_, c)});
         offset = &s.plan.SpellingThinOffset[static_cast<std::size_t>(index_)];
     } else {
-        const int kind = listKindOf(section());
         for (int k = 0; k < cells; ++k)
-            stored.push_back({s.listWord(kind, index_, k).trimmed(), s.listPos(kind, index_, k)});
-        offset = &s.thinOffset(kind, index_);
+            stored.push_back({s.listWord(section_, index_, k).trimmed(), s.listPos(section_, index_, k)});
+        offset = &s.thinOffset(section_, index_);
     }
     WordBaseFiles files(services_);
     auto wordBase = files.open();
-    CandidateQuery query{segment, s.plan.SyllableMin, s.plan.SyllableMax, section() == New,
+    CandidateQuery query{segment, s.plan.SyllableMin, s.plan.SyllableMax, section_ == PlanSection::New,
                          ThinningMode::LongRunsOnly};
     choice_.load(choiceList(wordBase.get(), services_.words.index, s.masks, query, *offset, services_.random,
                             services_.options.values.HomophoneMode),
@@ -188,17 +185,16 @@ void WordChoiceDialog::acceptUnit()
 {
     PlanSession& s = window_.session();
     const auto& cells = choice_.cells();
-    if (unit_ == Unit::SpellingRow) {
+    if (section_ == PlanSection::Spelling) {
         for (int c = 0; c < kSpellingColumns; ++c) {
             s.spellWord(index_, c).assign(cells[static_cast<std::size_t>(c)].text);
             s.spellTag(index_, c) = cells[static_cast<std::size_t>(c)].tag;
         }
         window_.showSpellingRow(index_);
     } else {
-        const int kind = listKindOf(section());
         for (std::size_t k = 0; k < cells.size(); ++k) {
-            s.listWord(kind, index_, static_cast<int>(k)).assign(cells[k].text);
-            s.listPos(kind, index_, static_cast<int>(k)) = cells[k].tag;
+            s.listWord(section_, index_, static_cast<int>(k)).assign(cells[k].text);
+            s.listPos(section_, index_, static_cast<int>(k)) = cells[k].tag;
         }
     }
     window_.markChanged();
@@ -242,9 +238,9 @@ void WordChoiceDialog::checkWord()
     auto* dialog = new WordCheckDialog(
         [this](const std::string& typed) {
             const PlanSession& s = window_.session();
-            const WordCheckQuery q = unit_ == Unit::SpellingRow  ? spellingRowQuery(s, index_, typed)
-                                     : unit_ == Unit::ReviewList ? planListQuery(s, ReviewList, index_, typed)
-                                                                 : planListQuery(s, NewList, index_, typed);
+            const WordCheckQuery q = section_ == PlanSection::Spelling
+                                         ? spellingRowQuery(s, index_, typed)
+                                         : planListQuery(s, section_, index_, typed);
             WordBaseFiles files(services_);
             auto wordBase = files.open();
             if (!wordBase) return std::string();

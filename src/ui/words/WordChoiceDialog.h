@@ -31,10 +31,9 @@ class PlanWindow;
 class WordChoiceDialog : public QDialog {
     Q_OBJECT
 public:
-    // What is edited: a spelling row, or the list of a Review or New slot.
-    enum class Unit { SpellingRow, ReviewList, NewList };
-
-    WordChoiceDialog(PlanWindow& window, Services& services, Unit unit, int index);
+    // What is edited: row `index` of the Spelling section, or the list of
+    // slot `index` of the Review or New section.
+    WordChoiceDialog(PlanWindow& window, Services& services, PlanSection section, int index);
 
     int index() const { return index_; }
     WordChoice& choice() { return choice_; }
@@ -55,13 +54,12 @@ private:
     void acceptUnit();
     void showCells();
     void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
-    int section() const;
     bool unitHasSegment(int index) const;
     int unitCount() const;
 
     PlanWindow& window_;
     Services& services_;
-    Unit unit_;
+    PlanSection section_;
     int index_;
     WordChoice choice_;
     QLabel* instruction_ = nullptr;

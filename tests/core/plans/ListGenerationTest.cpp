@@ -15,6 +15,7 @@
 #include "support/TestWordBase.h"
 
 namespace moxlet {
+using enum moxlet::PlanSection;
 namespace {
 
 constexpr SegmentId kSeg = 43;  // I (short i)
@@ -40,7 +41,7 @@ PlanSession reviewPlan(std::initializer_list<int> alsoStudied = {})
     return session;
 }
 
-std::vector<std::int16_t> positions(const PlanSession& s, int kind, int slot)
+std::vector<std::int16_t> positions(const PlanSession& s, PlanSection kind, int slot)
 {
     std::vector<std::int16_t> out;
     for (int k = 0; k < kListPositions && s.listPos(kind, slot, k) != kEmptyCell; ++k)
@@ -83,8 +84,8 @@ TEST(ListGeneration, PicksAtAnEvenStepFromARandomStart)
         ScriptedRandom rnd(c.rnd);
         const int n = generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd);
         EXPECT_EQ(n, static_cast<int>(c.expected.size())) << c.eligible;
-        EXPECT_EQ(positions(s, ReviewList, 0), c.expected) << c.eligible;
-        EXPECT_EQ(s.thinOffset(ReviewList, 0), c.offsetAfter) << c.eligible;
+        EXPECT_EQ(positions(s, Review, 0), c.expected) << c.eligible;
+        EXPECT_EQ(s.thinOffset(Review, 0), c.offsetAfter) << c.eligible;
         // A slot with a list keeps it: only its words are counted.
         EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd), n);
     }
@@ -99,15 +100,15 @@ TEST(ListGeneration, LongListsAreThinnedFromAnOffsetThePlanRemembers)
         tb.closeIndex();
         auto wb = tb.open();
         PlanSession s = reviewPlan();
-        s.thinOffset(ReviewList, 0) = static_cast<std::int16_t>(offsetIn);
+        s.thinOffset(Review, 0) = static_cast<std::int16_t>(offsetIn);
         Options o;  // 40 words
         // The thinning draws first (when it must), then the pick: 750 / 40 = 18.
         ScriptedRandom random(offsetIn < 0 ? std::vector<double>{rnd, 0.5} : std::vector<double>{0.5});
         EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, o, random), 40);
-        EXPECT_EQ(s.thinOffset(ReviewList, 0), offsetOut);
-        EXPECT_EQ(positions(s, ReviewList, 0), range(9, 40, 18));  // start 0.5 * 18 = 9
+        EXPECT_EQ(s.thinOffset(Review, 0), offsetOut);
+        EXPECT_EQ(positions(s, Review, 0), range(9, 40, 18));  // start 0.5 * 18 = 9
         // Position k of the thinned list is record offset + 1 + 2k.
-        EXPECT_EQ(s.listWord(ReviewList, 0, 0).trimmed(), "w" + std::to_string(offsetOut + 1 + 2 * 9));
+        EXPECT_EQ(s.listWord(Review, 0, 0).trimmed(), "w" + std::to_string(offsetOut + 1 + 2 * 9));
     }
 }
 
@@ -140,7 +141,7 @@ TEST(ListGeneration, HomophoneMarksAreCutToTwentyCharacters)
         o.HomophoneMode = static_cast<std::int16_t>(c.mode);
         ScriptedRandom rnd({0.0});
         generateSlot(s, Review, 0, wb.get(), tb.index, o, rnd);
-        EXPECT_EQ(std::string(s.listWord(ReviewList, 0, 0).bytes().data(), 20),
+        EXPECT_EQ(std::string(s.listWord(Review, 0, 0).bytes().data(), 20),
                   c.listed + std::string(20 - c.listed.size(), ' '))
             << c.word;
     }
@@ -165,9 +166,9 @@ TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
 {
     PlanSession s = reviewPlan();
     auto mark = [&](int slot, const char* word) {
-        blankList(s, ReviewList, slot);
-        s.listWord(ReviewList, slot, 0).assign(word);
-        s.listPos(ReviewList, slot, 0) = 0;
+        blankList(s, Review, slot);
+        s.listWord(Review, slot, 0).assign(word);
+        s.listPos(Review, slot, 0) = 0;
     };
     struct Case {
         std::array<std::int16_t, 4> previous;
@@ -187,12 +188,12 @@ TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
         mark(2, "c");
         mark(3, "d");
         std::copy(c.now.begin(), c.now.end(), s.plan.ReviewSegments.begin());
-        s.thinOffset(ReviewList, 0) = 5;
+        s.thinOffset(Review, 0) = 5;
         keepMovedLists(s, Review, c.previous);
         for (int slot = 0; slot < 4; ++slot)
-            EXPECT_EQ(s.listWord(ReviewList, slot, 0).trimmed(), c.lists[static_cast<std::size_t>(slot)])
+            EXPECT_EQ(s.listWord(Review, slot, 0).trimmed(), c.lists[static_cast<std::size_t>(slot)])
                 << slot << " of " << c.now[0] << "," << c.now[1] << "," << c.now[2] << "," << c.now[3];
-        EXPECT_EQ(s.thinOffset(ReviewList, 0), 5);  // offsets stay with their slots
+        EXPECT_EQ(s.thinOffset(Review, 0), 5);  // offsets stay with their slots
     }
 }
 
@@ -207,8 +208,8 @@ TEST(ListGeneration, CountsAreRightAlignedForTheSummary)
 TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
 {
     PlanSession s = reviewPlan();
-    s.listWord(ReviewList, 0, 0).assign("kept");
-    s.listPos(ReviewList, 0, 0) = 0;
+    s.listWord(Review, 0, 0).assign("kept");
+    s.listPos(Review, 0, 0) = 0;
     Options o;  // 40 words
     s.plan.PlanReviewListSize = 1;
     EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());  // same size
@@ -226,7 +227,7 @@ TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
 
     // No keeps 24-word lists; after noting the sizes the question is not asked again.
     answerRegeneration(s, Review, false);
-    EXPECT_EQ(s.listWord(ReviewList, 0, 0).trimmed(), "kept");
+    EXPECT_EQ(s.listWord(Review, 0, 0).trimmed(), "kept");
     EXPECT_FALSE(s.changed);
     noteListSizes(s, o);
     EXPECT_TRUE(regenerationQuestion(s, Review, o).text.empty());
@@ -235,10 +236,10 @@ TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
     s.plan.PlanReviewListSize = 0;
     EXPECT_NE(regenerationQuestion(s, Review, o).text.find("previous version of Moxlet"), std::string::npos);
     answerRegeneration(s, Review, false);
-    EXPECT_EQ(s.listPos(ReviewList, 0, 0), kEmptyCell);
-    s.listPos(ReviewList, 0, 0) = 0;
+    EXPECT_EQ(s.listPos(Review, 0, 0), kEmptyCell);
+    s.listPos(Review, 0, 0) = 0;
     answerRegeneration(s, Review, true);
-    EXPECT_EQ(s.listPos(ReviewList, 0, 0), kEmptyCell);
+    EXPECT_EQ(s.listPos(Review, 0, 0), kEmptyCell);
     EXPECT_TRUE(s.changed);
 
     // The New question lacks the "a".
@@ -273,7 +274,7 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
         s.student = student;
         s.plan = newPlanRecord(student);
         s.prepare();
-        for (int section : {Review, New}) {
+        for (PlanSection section : {Review, New}) {
             const auto& list = s.lists.forSection(section);
             if (list.empty()) continue;
             for (int slot = 0; slot < 4; ++slot)
@@ -284,16 +285,16 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                 const int n = generateSlot(s, section, slot, wb.get(), index, o, random);
                 const SegmentId segment = s.slotSegment(section, slot);
                 // Rebuild the same list and check every chosen word.
-                std::int16_t offset = s.thinOffset(listKindOf(section), slot);
+                std::int16_t offset = s.thinOffset(section, slot);
                 const Candidates c = collectCandidates(
                     *wb, index, s.masks,
                     {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, ThinningMode::Always},
                     offset, random);
                 for (int k = 0; k < n; ++k) {
-                    const std::int16_t pos = s.listPos(listKindOf(section), slot, k);
+                    const std::int16_t pos = s.listPos(section, slot, k);
                     WordRecord w;
                     ASSERT_TRUE(c.word(static_cast<std::size_t>(pos), w));
-                    EXPECT_EQ(s.listWord(listKindOf(section), slot, k).trimmed(), w.WordText.trimmed());
+                    EXPECT_EQ(s.listWord(section, slot, k).trimmed(), w.WordText.trimmed());
                     EXPECT_TRUE(w.Segments.contains(segment) ||
                                 (segment == seg::Rule111 && w.Segments.contains(seg::Rule211)));
                     StudentMasks m = s.masks;

@@ -3,20 +3,8 @@
 #include "support/DataDirFixture.h"
 
 using namespace moxlet;
+using enum moxlet::PlanSection;
 using moxlet::test::DataDir;
-
-TEST(PlanFile, PlanFileNamesHaveFourDigitsAndStopAt9999)
-{
-    EXPECT_EQ(planFileName(7), "PLNS0007.DAT");
-    EXPECT_EQ(planFileName(1), "PLNS0001.DAT");
-    EXPECT_EQ(planFileName(9999), "PLNS9999.DAT");
-    EXPECT_FALSE(planFileName(0));
-    EXPECT_FALSE(planFileName(10000));
-    EXPECT_FALSE(planFileName(-3));
-    EXPECT_EQ(planFileProfileNo("PLNS0042.DAT"), 42);
-    EXPECT_FALSE(planFileProfileNo("PLNSTEMP.DAT"));
-    EXPECT_FALSE(planFileProfileNo("PROFILES.DAT"));
-}
 
 namespace {
 

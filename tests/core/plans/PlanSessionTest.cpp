@@ -12,6 +12,7 @@
 #include "support/DataDirFixture.h"
 
 using namespace moxlet;
+using enum moxlet::PlanSection;
 using moxlet::test::DataDir;
 
 namespace {
@@ -90,10 +91,10 @@ TEST(PlanSession, SavingCreditsTheNewSegmentsAndStoresEverySection)
     s.plan.ReviewSegments[1] = 4;
     s.spellWord(1, 1).assign("ship");
     s.spellTag(1, 1) = kTypedWord;
-    s.listWord(NewList, 0, 39).assign("stamp");
-    s.listPos(NewList, 0, 39) = 12;
+    s.listWord(New, 0, 39).assign("stamp");
+    s.listPos(New, 0, 39) = 12;
     s.plan.Sentence[kReadingLine].assign(composeReadingLine("Frog", "4-9"));
-    s.thinOffset(ReviewList, 2) = 77;
+    s.thinOffset(Review, 2) = 77;
     s.plan.LessonDate.assign("02-03-26");
     d.options.values.NewListSize = 2;
     s.changed = true;

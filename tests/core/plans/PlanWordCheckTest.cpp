@@ -8,6 +8,7 @@
 #include "support/DataDirFixture.h"
 
 using namespace moxlet;
+using enum moxlet::PlanSection;
 
 TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
 {
@@ -25,7 +26,7 @@ TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
     s.plan.SpellingThinOffset[3] = 7;
     s.prepare();
 
-    const WordCheckQuery review = planListQuery(s, ReviewList, 1, "cat");
+    const WordCheckQuery review = planListQuery(s, Review, 1, "cat");
     EXPECT_EQ(review.word, "cat");
     EXPECT_EQ(review.segment, 2);
     EXPECT_FALSE(review.newList);
@@ -35,7 +36,7 @@ TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
     EXPECT_EQ(review.studied, s.plan.PlanStudiedSegments);
     EXPECT_EQ(review.thinning, ThinningMode::LongRunsOnly);
 
-    const WordCheckQuery fresh = planListQuery(s, NewList, 0, "cat");
+    const WordCheckQuery fresh = planListQuery(s, New, 0, "cat");
     EXPECT_EQ(fresh.segment, 5);
     EXPECT_TRUE(fresh.newList);
     EXPECT_EQ(fresh.thinOffset, 5);

@@ -54,29 +54,29 @@ TEST(WordListCheck, OneAnswerForTheListsSegments)
     WordListBase base(lexicon());
     struct Case {
         const char* word;
-        ListType type;
+        PlanSection type;
         std::initializer_list<SegmentId> chosen;
         const char* text;
     };
     const Case cases[] = {
         // Offered by the second segment: its answer alone.
         {"cat",
-         ListType::Review,
+         PlanSection::Review,
          {seg::D, seg::C_K},
          "\x93"
          "cat\x94 is offered."},
         // Not in the word base: said once, not once per segment.
-        {"hummed", ListType::Review, {seg::T, seg::C_K}, "\x93hummed\x94 is not in Moxlet's word base."},
+        {"hummed", PlanSection::Review, {seg::T, seg::C_K}, "\x93hummed\x94 is not in Moxlet's word base."},
         // Outside the range: said once, for the segment the word contains.
         {"transport",
-         ListType::Review,
+         PlanSection::Review,
          {seg::C_K, seg::T},
          "\x93transport\x94 has 2 syllables; this student's range is 1 to 1. It also needs segments this "
          "student "
          "has not studied: OR, TRANS-."},
         // Otherwise an answer per segment, a line each.
         {"stripe",
-         ListType::Review,
+         PlanSection::Review,
          {seg::T, seg::C_K},
          "\x93stripe\x94 needs a segment this student has not studied: Silent E.\n"
          "\x93stripe\x94 does not contain C (k). It also needs a segment this student has not studied: "

@@ -73,14 +73,14 @@ TEST(WordListTool, CandidateListsComeFromTheStudiedSegments)
     WordListTool tool;
     tool.chooseStudent(studentWith({}));
     EXPECT_TRUE(tool.candidates().empty());  // nothing to review
-    tool.setListType(ListType::New);
+    tool.setListType(PlanSection::New);
     ASSERT_EQ(tool.candidates().size(), 332u);
     EXPECT_EQ(tool.candidates().front(), 0);
     EXPECT_EQ(tool.candidates().back(), 331);
 
     tool.chooseStudent(studentWith({kT, kB}));
     EXPECT_EQ(tool.candidates().size(), 330u);
-    tool.setListType(ListType::Review);
+    tool.setListType(PlanSection::Review);
     EXPECT_EQ(tool.candidates(), (std::vector<SegmentId>{kB, kT}));
     EXPECT_EQ(tool.student().StudiedSegments.word(24) & 0x6000,
               0x6000);  // the flag bits, as every profile read
@@ -92,7 +92,7 @@ TEST(WordListTool, ChosenSegmentsFollowTheTypeAndTheStudent)
     tool.chooseStudent(studentWith({kB, kD, kT}));
     choose(tool, {kT, kB, kD});
     EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kB, kD}));
-    EXPECT_FALSE(tool.setListType(ListType::Review));  // no change: kept
+    EXPECT_FALSE(tool.setListType(PlanSection::Review));  // no change: kept
     EXPECT_EQ(tool.chosenSegments().size(), 3u);
 
     // Another student who has not studied B: B goes, D moves up.
@@ -100,7 +100,7 @@ TEST(WordListTool, ChosenSegmentsFollowTheTypeAndTheStudent)
     EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kD}));
     EXPECT_EQ(tool.slots()[2], -1);
 
-    EXPECT_TRUE(tool.setListType(ListType::New));
+    EXPECT_TRUE(tool.setListType(PlanSection::New));
     EXPECT_TRUE(tool.chosenSegments().empty());
 }
 
@@ -216,12 +216,12 @@ TEST(WordListTool, NewListsAdmitTheSegmentAndMarkHomophones)
         pair.add(seg::HomophoneFlag);
         g.base.addWords(kT, 1, {{"tit", segments({kT, kI})}, {"tint", pair}});
         g.tool.chooseStudent(studentWith({kI}));
-        g.tool.setListType(ListType::New);
+        g.tool.setListType(PlanSection::New);
         choose(g.tool, {kT});
         g.run(mode);
         SCOPED_TRACE(mode);
         EXPECT_EQ(listed(g.tool), (std::vector<std::string>{mode ? "tint *" : "tint", "tit"}));
-        EXPECT_EQ(g.tool.generatedType(), ListType::New);
+        EXPECT_EQ(g.tool.generatedType(), PlanSection::New);
         g.tool.grid().toggle(1, true);
         g.tool.grid().toggle(0, true);
         EXPECT_FALSE(g.tool.cellIsHomophone(0));
@@ -346,7 +346,7 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
         const double share = (1 + trial % 4) / 4.0 - 0.05;
         for (int id = 0; id < 332; ++id)
             if (random.next() < share) student.StudiedSegments.add(id);
-        tool.setListType(trial % 2 ? ListType::New : ListType::Review);
+        tool.setListType(trial % 2 ? PlanSection::New : PlanSection::Review);
         tool.chooseStudent(student);
         const auto& lines = tool.candidates();
         if (lines.empty()) continue;
@@ -365,8 +365,9 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
             for (SegmentId s : chosen) {
                 StudentMasks m = masks;
                 if (s == seg::Rule111) m.studentSet.add(seg::Rule211), m.studentRootSet.add(seg::Rule211);
-                fits = fits || (w.Segments.contains(s) &&
-                                isEligible(w.Segments, m, tool.listType() == ListType::New ? s : kNoSegment));
+                fits =
+                    fits || (w.Segments.contains(s) &&
+                             isEligible(w.Segments, m, tool.listType() == PlanSection::New ? s : kNoSegment));
             }
             EXPECT_TRUE(fits) << listedWord.text << " in trial " << trial;
             EXPECT_GE(w.OrderKey, student.SyllableMin) << listedWord.text;

@@ -19,6 +19,7 @@
 
 using namespace moxlet;
 using namespace moxlet::ui;
+using enum moxlet::PlanSection;
 using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
@@ -40,9 +41,9 @@ struct Fixture : moxlet::test::UiFixture {
         click(chooser, "OK");
         return plan();
     }
-    SegmentPickerDialog* openPicker(PlanWindow* w, int section)
+    SegmentPickerDialog* openPicker(PlanWindow* w, PlanSection section)
     {
-        click(w, QStringLiteral("Cmd_%1").arg(section).toLatin1());
+        click(w, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1());
         return w->findChild<SegmentPickerDialog*>();
     }
     // Clicks the line that shows segment `id`.
@@ -53,7 +54,7 @@ struct Fixture : moxlet::test::UiFixture {
         ASSERT_EQ(found.size(), 1) << id;
         clickLine(picker->list(), picker->list()->row(found.first()), mods);
     }
-    std::vector<std::string> listWords(PlanWindow* w, int kind, int slot)
+    std::vector<std::string> listWords(PlanWindow* w, PlanSection kind, int slot)
     {
         std::vector<std::string> found;
         for (int k = 0; k < kListPositions && w->session().listPos(kind, slot, k) != kEmptyCell; ++k)
@@ -94,7 +95,7 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     EXPECT_EQ(summary->name(0)->text(), markedName(121));
     EXPECT_EQ(summary->count(0)->text(), QStringLiteral(" 40"));
     for (int slot = 0; slot < 4; ++slot) {
-        EXPECT_EQ(f.listWords(w, ReviewList, slot).size(), 40u) << slot;
+        EXPECT_EQ(f.listWords(w, Review, slot).size(), 40u) << slot;
         EXPECT_TRUE(child<QPushButton>(w, QStringLiteral("Cmd2X_%1").arg(slot).toLatin1())->isEnabled());
     }
     EXPECT_TRUE(w->session().changed);
@@ -105,9 +106,9 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelNewPh"));
     f.pick(picker, 19);  // E (short e)
     click(picker, "OK");
-    EXPECT_EQ(f.listWords(w, NewList, 0).size(), 40u);
-    const auto review = f.listWords(w, ReviewList, 2);
-    const auto fresh = f.listWords(w, NewList, 0);
+    EXPECT_EQ(f.listWords(w, New, 0).size(), 40u);
+    const auto review = f.listWords(w, Review, 2);
+    const auto fresh = f.listWords(w, New, 0);
 
     f.prompt.answer(Answer::Yes);
     child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
@@ -126,8 +127,8 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     ASSERT_NE(w, nullptr);
     QApplication::processEvents();
     EXPECT_TRUE(f.prompt.shown().empty());  // same list sizes: no question
-    EXPECT_EQ(f.listWords(w, ReviewList, 2), review);
-    EXPECT_EQ(f.listWords(w, NewList, 0), fresh);
+    EXPECT_EQ(f.listWords(w, Review, 2), review);
+    EXPECT_EQ(f.listWords(w, New, 0), fresh);
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), markedName(19));
     f.prompt.clear();
     click(w, "Close");
@@ -241,7 +242,7 @@ TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
     ASSERT_EQ(f.prompt.shown().size(), 1u);
     EXPECT_EQ(f.prompt.shown()[0].title, "Review Word Segments");
     EXPECT_NE(f.prompt.shown()[0].text.find("different list size option"), std::string::npos);
-    EXPECT_EQ(f.listWords(w, ReviewList, 0).size(), 40u);  // No keeps the 40-word list
+    EXPECT_EQ(f.listWords(w, Review, 0).size(), 40u);  // No keeps the 40-word list
     EXPECT_FALSE(w->session().changed);
     w->offerRegeneration();  // asked once only
     EXPECT_EQ(f.prompt.shown().size(), 1u);
@@ -258,7 +259,7 @@ TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
     QApplication::processEvents();
     w = f.plan();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(f.listWords(w, ReviewList, 0).size(), 24u);
+    EXPECT_EQ(f.listWords(w, Review, 0).size(), 24u);
     EXPECT_TRUE(w->session().changed);
     f.prompt.answer(Answer::No);
     click(w, "Close");

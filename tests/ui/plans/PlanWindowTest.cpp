@@ -339,7 +339,7 @@ TEST(PlanScreens, SavePictures)
         }
         s.plan.Sentence[0].assign("The cat sat on the mat with a bat.");
         s.plan.Sentence[10].assign("Book:  Frog and Toad Are Friends    Page(s):  4-9");
-        for (int section = 0; section < 4; ++section) w->showSection(section);
+        for (PlanSection section : kPlanSections) w->showSection(section);
         for (int r = 0; r < 15; ++r) w->showSpellingRow(r);
         w->showSkills();
         w->updateWordButtons();

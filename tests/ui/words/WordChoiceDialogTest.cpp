@@ -21,6 +21,7 @@
 
 using namespace moxlet;
 using namespace moxlet::ui;
+using enum moxlet::PlanSection;
 using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
@@ -49,9 +50,9 @@ struct Fixture : moxlet::test::UiFixture {
         QApplication::processEvents();
         return plan();
     }
-    void choose(PlanWindow* w, int section, std::initializer_list<int> ids)
+    void choose(PlanWindow* w, PlanSection section, std::initializer_list<int> ids)
     {
-        click(w, QStringLiteral("Cmd_%1").arg(section).toLatin1());
+        click(w, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1());
         auto* picker = w->findChild<SegmentPickerDialog*>();
         for (int id : ids) {
             const auto found = picker->list()->findItems(markedText(segmentName(id)), Qt::MatchExactly);
@@ -64,7 +65,7 @@ struct Fixture : moxlet::test::UiFixture {
     WordChoiceDialog* dialog(PlanWindow* w) { return w->findChild<WordChoiceDialog*>(); }
 };
 
-std::vector<std::int16_t> positions(const PlanSession& s, int kind, int slot, int n)
+std::vector<std::int16_t> positions(const PlanSession& s, PlanSection kind, int slot, int n)
 {
     std::vector<std::int16_t> out;
     for (int k = 0; k < n; ++k) out.push_back(s.listPos(kind, slot, k));
@@ -95,15 +96,15 @@ TEST(WordChoiceDialog, ATutorEditsListsPicksSpellingWordsTypesOneAndFindsThemAga
     EXPECT_EQ(child<QLabel>(d, "Label1")->text(), QStringLiteral("Select up to 24 words containing ") +
                                                       markedText(segmentName(121)) + QLatin1Char(':'));
     EXPECT_EQ(d->list()->selectedItems().size(), 24);
-    const std::int16_t second = w->session().listPos(ReviewList, 0, 1);
-    const std::int16_t third = w->session().listPos(ReviewList, 0, 2);
+    const std::int16_t second = w->session().listPos(Review, 0, 1);
+    const std::int16_t third = w->session().listPos(Review, 0, 2);
     clickLine(d->list(), second);
     EXPECT_EQ(d->choice().cells()[1].tag, third);  // the rest moved left
     EXPECT_EQ(d->choice().cells()[23].tag, -1);
     EXPECT_FALSE(child<QPushButton>(d, "NextList")->isEnabled());  // no second Review slot
     click(d, "OK");
-    EXPECT_EQ(w->session().listPos(ReviewList, 0, 1), third);
-    EXPECT_EQ(w->session().listPos(ReviewList, 0, 23), -1);
+    EXPECT_EQ(w->session().listPos(Review, 0, 1), third);
+    EXPECT_EQ(w->session().listPos(Review, 0, 23), -1);
     EXPECT_TRUE(w->session().changed);
 
     // A New list: type an unlisted word into its free last cell.
@@ -127,7 +128,7 @@ TEST(WordChoiceDialog, ATutorEditsListsPicksSpellingWordsTypesOneAndFindsThemAga
     clickLine(d->list(), 5);  // the last cell is taken: refused
     EXPECT_EQ(d->list()->selectedItems().size(), 1);
     click(d, "OK");
-    const std::string firstNew = w->session().listWord(NewList, 0, 0).trimmed();
+    const std::string firstNew = w->session().listWord(New, 0, 0).trimmed();
 
     // Spelling: four words in row 0, Next, two in row 1, Cancel keeps row 0.
     click(w, "Cmd3X_0");
@@ -150,17 +151,17 @@ TEST(WordChoiceDialog, ATutorEditsListsPicksSpellingWordsTypesOneAndFindsThemAga
 
     child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
     click(w, "Save");
-    const auto review = positions(w->session(), ReviewList, 0, 24);
+    const auto review = positions(w->session(), Review, 0, 24);
     click(w, "Close");
     ASSERT_EQ(f.plan(), nullptr);
 
     // Reopened: the same lists, the same ticks.
     w = f.reopen();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(positions(w->session(), ReviewList, 0, 24), review);
-    EXPECT_EQ(w->session().listWord(NewList, 0, 39).trimmed(), "zigzag");
-    EXPECT_EQ(w->session().listPos(NewList, 0, 39), -9);
-    EXPECT_EQ(w->session().listWord(NewList, 0, 0).trimmed(), firstNew);
+    EXPECT_EQ(positions(w->session(), Review, 0, 24), review);
+    EXPECT_EQ(w->session().listWord(New, 0, 39).trimmed(), "zigzag");
+    EXPECT_EQ(w->session().listPos(New, 0, 39), -9);
+    EXPECT_EQ(w->session().listWord(New, 0, 0).trimmed(), firstNew);
     EXPECT_EQ(w->wordGrid()->cell(0, 3), fourth);
     click(w, "Cmd3X_0");
     d = f.dialog(w);

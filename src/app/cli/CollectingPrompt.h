@@ -1,6 +1,6 @@
 #pragma once
 // The message boxes of the data file routines, answered without a window:
-// each box's text is kept (so moxlet-cli can print it as a problem) and the
+// each box's text is kept, for moxlet-cli to print as a problem, and the
 // answer is the one that gives up (OK, or Cancel where Retry is offered).
 
 #include <string>
@@ -17,7 +17,7 @@ public:
         texts.push_back(text);
         return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::Ok;
     }
-    std::vector<std::string> texts;
+    std::vector<std::string> texts;  // Windows-1252, as the routines word them
 };
 
 }  // namespace moxlet::cli

@@ -1,7 +1,9 @@
 #pragma once
 // Fixed-length, blank-padded single-byte (Windows-1252) text, the form every
 // text field of the data files takes.  Trailing blanks are not part of the
-// value: trimmed() removes them before a text is shown or compared.
+// value: trimmed() removes them before a text is shown or compared.  It lives
+// with the catalogue, the room that uses no other, because the catalogue's
+// names take this form too and the records of core/store build on both.
 
 #include <array>
 #include <cstddef>

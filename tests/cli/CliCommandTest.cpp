@@ -1,0 +1,541 @@
+// Every moxlet-cli command run in-process, row by row: a command line and a
+// known data folder go in, the exit status and what is printed come out.
+//
+// The known folder holds the committed known-answer files of
+// tests/data/formats (Ann Ames, record 1, with two plans; Zoë Zëller,
+// record 3; OPTION.PRM) and a small word base made here, whose records and
+// counts are known.  `why` answers from the word base this build ships
+// instead, as a tutor would see it.
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <unistd.h>
+
+#include "app/cli/CliContext.h"
+#include "app/cli/Command.h"
+#include "core/shell/InstanceLock.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TestWordBase.h"
+
+namespace fs = std::filesystem;
+
+namespace moxlet::cli {
+namespace {
+
+const fs::path kData = MOXLET_TEST_DATA_DIR;
+const char* const kKnownFiles[] = {"PROFILES.DAT", "PLNS0001.DAT", "OPTION.PRM"};
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder holding the known files; removed afterwards.
+struct Folder {
+    fs::path path;
+    std::optional<InstanceLock> lock;  // a running Moxlet, when a row wants one
+
+    Folder()
+    {
+        static int count = 0;
+        path = fs::temp_directory_path() /
+               ("moxlet-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
+        fs::remove_all(path);
+        fs::create_directories(path);
+        path = fs::canonical(path);  // as the commands name it
+        for (const char* name : kKnownFiles) fs::copy_file(kData / "formats" / name, path / name);
+    }
+    ~Folder()
+    {
+        lock.reset();
+        fs::remove_all(path);
+    }
+};
+
+using Setup = void (*)(Folder&, CliContext&);
+using Check = void (*)(const Folder&);
+
+// Expected output is the text itself, or "@name" for tests/data/cli/name;
+// a leading "~" asks only that its lines appear, in that order.
+struct Row {
+    std::vector<std::string> args;
+    int status = 0;
+    std::string out;
+    std::string err;
+    Setup setup = nullptr;
+    Check check = nullptr;
+    std::string input;  // what the tutor types
+};
+
+// ---- Folders and word bases --------------------------------------------
+
+SegmentSet segments(std::initializer_list<int> ids, std::int16_t flags = 0)
+{
+    SegmentSet s;
+    for (int id : ids) s.add(id);
+    s.word(24) = static_cast<std::int16_t>(s.word(24) | flags);
+    return s;
+}
+
+// Records of A (0) with one and four syllables, B (10), D (17) and BL
+// (124).  Ann has studied A, B, D, Closed Syllable (121), BL and Rote Words
+// (331): "cab" needs C (11), "blob" O (54), "abracadabra" is too long for
+// her, and D has 120 words of two syllables ("w9" to "w128") for her.
+void writeSmallWordBase(const fs::path& dir, CliContext& ctx)
+{
+    test::TestWordBase wb;
+    wb.levels = {{"add", WordLevel::Common}, {"cab", WordLevel::Wider}};
+    const SegmentSet bad = segments({0, 10, 17, 121}), cab = segments({0, 10, 11, 121});
+    wb.addWords(0, 1,
+                {{"add", segments({0, 17, 121}, kHomophoneFlag)}, {"bad", bad}, {"cab", cab}, {"dab", bad}});
+    wb.addWords(0, 4, {{"abracadabra", segments({0, 10, 17, 121, 73})}});
+    wb.addWords(10, 1, {{"bad", bad}, {"cab", cab}, {"dab", bad}});
+    wb.addBlock(17, 2, 120, 0);
+    wb.addWords(124, 1, {{"blob", segments({10, 54, 121, 124})}});
+    wb.closeIndex();
+    std::ofstream(dir / "WORDBASE.WDB", std::ios::binary)
+        .write(reinterpret_cast<const char*>(wb.bytes.data()), static_cast<std::streamsize>(wb.bytes.size()));
+    ctx.wordIndex = wb.index;
+}
+
+void noWordBase(Folder& folder, CliContext& ctx)
+{
+    fs::remove(folder.path / "WORDBASE.WDB");
+    ctx.shippedWordBase = folder.path / "nowhere";
+}
+
+// Everything in the folder "other", nothing in the working directory.
+void allInOther(Folder& folder, CliContext&)
+{
+    fs::create_directory(folder.path / "other");
+    for (const char* name : {"PROFILES.DAT", "PLNS0001.DAT", "OPTION.PRM", "WORDBASE.WDB"})
+        fs::rename(folder.path / name, folder.path / "other" / name);
+}
+
+// A plan file whose student was deleted, and a temporary file left over.
+void untidyFolder(Folder& folder, CliContext&)
+{
+    fs::copy_file(folder.path / "PLNS0001.DAT", folder.path / "PLNS0002.DAT");
+    std::ofstream(folder.path / "PROFILES.DAT.NEW") << "half";
+}
+
+// A disk on which the first read of any file is refused.
+void refusingDisk(Folder&, CliContext& ctx)
+{
+    ctx.openFolder = [](const fs::path& dir) -> std::unique_ptr<FileSystem> {
+        auto memory = std::make_unique<MemoryFileSystem>();
+        for (const char* name : kKnownFiles) {
+            const std::string bytes = readFile(dir / name);
+            memory->put(name, {bytes.begin(), bytes.end()});
+        }
+        memory->failReadAt(1, FileErrorNo::PermissionDenied);
+        return memory;
+    };
+}
+
+// Backups of three days: the 2nd with Ann alone and the options, the 1st
+// with the options; a backup of the 3rd that was never finished.
+void withBackups(Folder& folder, CliContext&)
+{
+    const fs::path root = folder.path / "Backups";
+    for (const char* day : {"2026-01-01", "2026-01-02", "2026-01-03.partial"}) {
+        fs::create_directories(root / day);
+        fs::copy_file(kData / "formats/OPTION.PRM", root / day / "OPTION.PRM");
+    }
+    fs::copy_file(kData / "formats/PROFILES.DAT", root / "2026-01-02/PROFILES.DAT");
+    fs::resize_file(root / "2026-01-02/PROFILES.DAT", 640);
+}
+
+void lockedWithBackups(Folder& folder, CliContext& ctx)
+{
+    withBackups(folder, ctx);
+    ASSERT_EQ(folder.lock.emplace().acquire(folder.path), InstanceLock::Result::Acquired);
+}
+
+std::vector<fs::path> keptFolders(const Folder& folder)
+{
+    std::vector<fs::path> kept;
+    for (const auto& e : fs::directory_iterator(folder.path / "Backups"))
+        if (e.path().filename().string().find(" before restore ") != std::string::npos)
+            kept.push_back(e.path());
+    return kept;
+}
+
+// The folder as it was: nothing restored, nothing kept.
+void untouched(const Folder& folder)
+{
+    EXPECT_EQ(fs::file_size(folder.path / "PROFILES.DAT"), 1920u);
+    EXPECT_TRUE(fs::exists(folder.path / "PLNS0001.DAT"));
+    EXPECT_TRUE(keptFolders(folder).empty());
+}
+
+// The backup of the 2nd is back; every file it replaced or removed is kept.
+void restoredAndKept(const Folder& folder)
+{
+    EXPECT_EQ(fs::file_size(folder.path / "PROFILES.DAT"), 640u);
+    EXPECT_FALSE(fs::exists(folder.path / "PLNS0001.DAT"));
+    const auto kept = keptFolders(folder);
+    ASSERT_EQ(kept.size(), 1u);
+    for (const char* name : kKnownFiles)
+        EXPECT_EQ(readFile(kept[0] / name), readFile(kData / "formats" / name)) << name;
+}
+
+[[maybe_unused]] void pdfWritten(const Folder& folder)
+{
+    EXPECT_EQ(readFile(folder.path / "plan.pdf").substr(0, 5), "%PDF-");
+}
+
+// The size of a PDF's pages in points, "612x792" for Letter.
+std::string pdfPaper(const fs::path& file)
+{
+    static const std::regex box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
+    const std::string pdf = readFile(file);
+    std::smatch m;
+    return std::regex_search(pdf, m, box) ? m[1].str() + "x" + m[2].str() : "none";
+}
+[[maybe_unused]] void planOnLetter(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "612x792");
+}
+[[maybe_unused]] void planOnA4(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "595x842");
+}
+[[maybe_unused]] void listOnLetter(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "list.pdf"), "612x792");
+}
+
+// ---- The rows --------------------------------------------------------
+
+std::string usage(const std::string& line) { return "usage: moxlet-cli " + line + "\n"; }
+
+const std::string kListing = "~usage: moxlet-cli COMMAND [ARGS]\n\ncommands:\n  backups [DIR]\n";
+const std::string kProfiles = "1\tAmes\tAnn\t1-3\t0 10 17 121 124 331\n3\tZëller\t\t2-9\t159 273 330\n";
+const std::string kPlans = usage("plans N [DIR]") + "  (N is a profile number, 1 to 9999)\n";
+const std::string kPlanNumbers = "  (N is a profile number, 1 to 9999; RECORD a plan record, 1, 2, ...)\n";
+const std::string kPlanPdf =
+    usage("plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large] [--paper a4|letter]");
+const std::string kWordListPdf =
+    usage("wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new] [--seed S] "
+          "[--font small|medium|large] [--paper a4|letter]") +
+    "  (one to five different segment ids, 0 to 331)\n";
+const std::string kWhy = usage("why N WORD [--segment S] [--new] [--offset K]");
+const std::string kWords = usage("words SEGMENT [--syllables MIN-MAX]");
+const std::string kWordList = usage("wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]") +
+                              "  (one to five different segment ids, 0 to 331)\n";
+const std::string kRestore = usage("restore DATE [DIR] [--yes]");
+const std::string kNoFolder = "moxlet-cli: there is no folder nowhere\n";
+const std::string kNoWordBase =
+    "Unable to open WordBase file, WORDBASE.WDB.  File not found.\n(looked for DIR/./WORDBASE.WDB)\n";
+const std::string kRefused =
+    "Unable to open Student Profile file, PROFILES.DAT.  File access was denied.  The "
+    "file has been defined as read-only or hidden.\nUnable to read Student Profile "
+    "file, PROFILES.DAT.  That file name or number is illegal.\n";
+const std::string kUntidy =
+    "PLNS0002.DAT: plan file of profile 2, which is not a live profile\n"
+    "PLNS0002.DAT record 2: ProfileNo is 1, but the file belongs to profile 2\n"
+    "PLNS0002.DAT record 1: ProfileNo is 1, but the file belongs to profile 2\n"
+    "PROFILES.DAT.NEW: temporary file left by an interrupted write; the data files are whole without it\n";
+const std::string kStats = "~records\t129\t129\nsyllables\t1\t8\nsyllables\t2\t120\nsyllables\t4\t1\n"
+                           "segment\t0\tA (ă)\t5\t4\t0\t0\t1\t0\t0\t0\t0\t0\n"
+                           "segment\t10\tB\t3\t3\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                           "segment\t17\tD\t120\t0\t120\t0\t0\t0\t0\t0\t0\t0\n"
+                           "segment\t124\tBL\t1\t1\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                           "segment\t331\tRote Words\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n";
+const std::string kNoBL = "No word containing BL fits this student: the one word of 1 to 3 syllables also "
+                          "contains segments not yet studied.\n";
+const std::string kAsk = "Replace the data files in DIR by the backup of 2026-01-02?  Today's files are kept "
+                         "in the backups folder.  [y/N] ";
+const std::string kRestored = "Restored the backup of 2026-01-02; the files it replaced are in "
+                              "DIR/Backups/TODAY before restore HHMMSS.\n";
+const std::string kRunning =
+    "Moxlet is already running with the data folder DIR.  (It was started as process "
+    "PID on HOST.)  Switch to that window to go on working; a second Moxlet on the "
+    "same folder could undo its changes.\nClose Moxlet before restoring a backup.\n";
+
+const std::vector<Row> kRows = {
+    {{}, 2, "", kListing},
+    {{"--help"},
+     0,
+     "~usage: moxlet-cli COMMAND [ARGS]\n\ncommands:\n  words SEGMENT [--syllables MIN-MAX]\n"},
+    {{"frob"}, 2, "", "~moxlet-cli: unknown command 'frob'\n\n" + kListing.substr(1)},
+
+    {{"profiles"}, 0, kProfiles},
+    {{"profiles", "."}, 0, kProfiles},
+    {{"profiles"}, 1, "", kRefused, refusingDisk},
+    {{"profiles", "nowhere"}, 1, "", kNoFolder},
+    {{"profiles", ".", "."}, 2, "", usage("profiles [DIR]")},
+
+    {{"plans", "1"}, 0, "2\t09-21-26\tA:\tR:\tS:\tN:\n1\t09-14-26\tA: 0 10\tR: 0 17\tS: 121\tN: 6\n"},
+    {{"plans", "3", "."}, 0, ""},
+    {{"plans", "2"}, 0, "", "PLNS0002.DAT: profile 2 is not a live profile\n"},
+    {{"plans", "1", "nowhere"}, 1, "", kNoFolder},
+    {{"plans", "0"}, 2, "", kPlans},
+    {{"plans", "+1"}, 2, "", kPlans},
+    {{"plans", "10000"}, 2, "", kPlans},
+    {{"plans", "1", ".", "."}, 2, "", kPlans},
+
+    {{"plan", "1", "1"}, 0, "@plan-1-1.txt"},
+    {{"plan", "1", "3"}, 1, "", "moxlet-cli: profile 1 has no plan record 3\n"},
+    {{"plan", "2", "1"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"plan", "1", " 1"}, 2, "", usage("plan N RECORD [DIR]") + kPlanNumbers},
+    {{"plan", "1"}, 2, "", usage("plan N RECORD [DIR]")},
+
+    {{"plan-text", "1", "1"}, 0, "@plan-text-1-1.txt"},
+    {{"plan-text", "1", "2", "."}, 0, "~LESSON PLAN for Ann Ames\t\t\t09-21-26\r\n"},
+    {{"plan-text", "3", "1"}, 1, "", "moxlet-cli: profile 3 has no plan record 1\n"},
+    {{"plan-text", "1", "1", "nowhere"}, 1, "", kNoFolder},
+    {{"plan-text", "1", "99999999999999999999"}, 2, "", usage("plan-text N RECORD [DIR]") + kPlanNumbers},
+
+#ifdef MOXLET_CLI_PDF
+    {{"plan-pdf", "1", "1", "plan.pdf", ".", "--font", "large"}, 0, "plan.pdf\n", "", nullptr, pdfWritten},
+    {{"plan-pdf", "1", "1", "no/folder/plan.pdf"}, 1, "", "moxlet-cli: Printer Error 75.\n"},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--font", "huge"}, 2, "", kPlanPdf},
+    {{"plan-pdf", "1", "1"}, 2, "", kPlanPdf},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "letter"}, 0, "plan.pdf\n", "", nullptr, planOnLetter},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "a4"}, 0, "plan.pdf\n", "", nullptr, planOnA4},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "legal"}, 2, "", kPlanPdf},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper"}, 2, "", kPlanPdf},
+    {{"wordlist-pdf", "1", "list.pdf", ".", "--segments", "0,10", "--seed", "4", "--paper", "letter"},
+     0,
+     "list.pdf\n",
+     "",
+     nullptr,
+     listOnLetter},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "11"},
+     2,
+     "",
+     "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n"},
+    {{"wordlist-pdf", "1", "--segments", "0"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--auto"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--font", "huge"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--paper", "a5"}, 2, "", kWordListPdf},
+#endif
+
+    {{"check"}, 0, "", "2 live profile(s), 1 plan file(s), 2 plan(s); 0 problem(s)\n"},
+    {{"check", "."},
+     1,
+     kUntidy,
+     "2 live profile(s), 2 plan file(s), 4 plan(s); 4 problem(s)\n",
+     untidyFolder},
+    {{"check", "nowhere"}, 1, "", kNoFolder},
+    {{"check", ".", "."}, 2, "", usage("check [DIR]")},
+
+    {{"catalogue"}, 0, "~@catalogue-lines.txt"},
+    {{"catalogue", "0"}, 2, "", usage("catalogue")},
+
+    {{"word", "bad", "ADD", "cab", "zzz"},
+     0,
+     "bad\t1\t0,10,17,121\t-\teveryday\nadd\t1\t0,17,121\tH\tcommon\ncab\t1\t0,10,11,121\t-\twider\n"
+     "zzz\tnot found\n"},
+    {{"word", "bad"}, 1, "", kNoWordBase, noWordBase},
+    {{"word"}, 2, "", usage("word WORD...")},
+
+    {{"words", "0"},
+     0,
+     "1\tadd\t1\t0,17,121\tH\n2\tbad\t1\t0,10,17,121\t-\n3\tcab\t1\t0,10,11,121\t-\n"
+     "4\tdab\t1\t0,10,17,121\t-\n5\tabracadabra\t4\t0,10,17,73,121\t-\n"},
+    {{"words", "0", "--syllables", "2-9"}, 0, "5\tabracadabra\t4\t0,10,17,73,121\t-\n"},
+    {{"words", "10", "--syllables", "1-1"},
+     0,
+     "6\tbad\t1\t0,10,17,121\t-\n7\tcab\t1\t0,10,11,121\t-\n8\tdab\t1\t0,10,17,121\t-\n"},
+    {{"words", "5"}, 0, ""},
+    {{"words", "0"}, 1, "", kNoWordBase, noWordBase},
+    {{"words", "332"}, 2, "", kWords},
+    {{"words", "0", "--syllables", "3-1"}, 2, "", kWords},
+    {{"words", "0", "--syllables", "0-2"}, 2, "", kWords},
+    {{"words", "0", "--syllables", "2"}, 2, "", kWords},
+    {{"words", "0", "1-2"}, 2, "", kWords},
+
+    {{"wordbase-stats"}, 0, kStats},
+    {{"wordbase-stats"}, 1, "", kNoWordBase, noWordBase},
+    {{"wordbase-stats", "x"}, 2, "", usage("wordbase-stats")},
+
+    // The known options mark homophones; the word base is the data folder's.
+    {{"wordlist", "1", "--segments", "0,10"}, 0, "add *\nbad\ndab\n"},
+    {{"wordlist", "1", "other", "--segments", "0"}, 0, "add *\nbad\ndab\n", "", allInOther},
+    {{"wordlist", "1", ".", "--segments", "17,0", "--auto", "--seed", "4"}, 0, "@wordlist-auto-seed-4.txt"},
+    {{"wordlist", "1", "--segments", "124"}, 0, "", kNoBL},
+    {{"wordlist", "1", "--new", "--segments", "10"},
+     2,
+     "",
+     "moxlet-cli: segment 10 is not among the student's New (not yet studied) segments\n"},
+    {{"wordlist", "1", "--segments", "11"},
+     2,
+     "",
+     "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n"},
+    {{"wordlist", "2", "--segments", "0"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"wordlist", "1", "nowhere", "--segments", "0"}, 1, "", kNoFolder},
+    {{"wordlist", "1", "--segments", "0"}, 1, "", kNoWordBase, noWordBase},
+    {{"wordlist", "1"}, 2, "", kWordList},
+    {{"wordlist", "1", "--segments", "0,0"}, 2, "", kWordList},
+    {{"wordlist", "1", "--segments", "0,1,2,3,4,5"}, 2, "", kWordList},
+    {{"wordlist", "1", "--segments", "0,"}, 2, "", kWordList},
+    {{"wordlist", "1", "--segments", "0", "--seed", "x"}, 2, "", kWordList},
+    {{"wordlist", "1", "--segments", "0", "--bogus"}, 2, "", kWordList},
+
+    {{"backups"}, 0, "2026-01-02\t2 file(s)\t758 bytes\n2026-01-01\t1 file(s)\t118 bytes\n", "", withBackups},
+    {{"backups", "."}, 0, "", "no backups in ./Backups\n"},
+    {{"backups", "nowhere"}, 1, "", kNoFolder},
+    {{"backups", ".", "."}, 2, "", usage("backups [DIR]")},
+
+    {{"restore", "2026-01-02"}, 0, kAsk + kRestored, "", withBackups, restoredAndKept, "y\n"},
+    {{"restore", "2026-01-02", "."}, 1, kAsk + "Nothing restored.\n", "", withBackups, untouched, "n\n"},
+    {{"restore", "2026-01-02"}, 1, kAsk + "Nothing restored.\n", "", withBackups, untouched},
+    {{"restore", "--yes", "2026-01-02"}, 0, kRestored, "", withBackups, restoredAndKept},
+    {{"restore", "2026-01-02", "--yes"}, 1, "", kRunning, lockedWithBackups, untouched},
+    {{"restore", "2026-01-03", "--yes"},
+     1,
+     "",
+     "moxlet-cli: there is no backup of 2026-01-03 in DIR\n",
+     withBackups,
+     untouched},
+    {{"restore", "2026-01-02", "nowhere"}, 1, "", kNoFolder},
+    {{"restore"}, 2, "", kRestore},
+    {{"restore", "2026-01-02", ".", "."}, 2, "", kRestore},
+    {{"restore", "2026-01-02", "--force"}, 2, "", kRestore, withBackups, untouched},
+};
+
+// Answers from the word base this build ships: student 1 studied A (ă), B,
+// D, Closed Syllable, BL and Rote Words.
+const std::vector<Row> kShippedRows = {
+    {{"why", "1", "bad", "--segment", "10"}, 0, "“bad” is offered.\n"},
+    {{"why", "1", "bad", "--segment", "A (ă)"}, 0, "“bad” is offered.\n"},
+    {{"why", "1", "Bad"}, 0, "“bad” is offered in the Review lists of A (ă), B, D, Closed Syllable.\n"},
+    {{"why", "1", "bad", "--new"},
+     1,
+     "“bad” contains no segment this student has not studied, so no New list offers it.\n"},
+    {{"why", "1", "cab", "--segment", "B"},
+     1,
+     "“cab” needs a segment this student has not studied: C (k).\n"},
+    {{"why", "1", "cab", "--segment", "C (k)", "--new"}, 0, "“cab” is offered.\n"},
+    {{"why", "1", "bad", "--segment", "TR"}, 1, "“bad” does not contain TR.\n"},
+    {{"why", "1", "zzxq"}, 1, "“zzxq” is not in Moxlet's word base.\n"},
+    {{"why", "2", "bad"}, 2, "", "moxlet-cli: there is no student 2 in PROFILES.DAT of this folder\n"},
+    {{"why", "1", "bad", "--segment", "XYZ"}, 2, "", "moxlet-cli: no word segment is called \"XYZ\"\n"},
+    {{"why", "1", "bad", "--offset", "1"},
+     2,
+     "",
+     "moxlet-cli: --offset belongs to one list: give its --segment too\n"},
+    {{"why", "1", "bad"}, 2, "", kNoWordBase, noWordBase},
+    {{"why", "1"}, 2, "", kWhy},
+    {{"why", "1x", "bad"}, 2, "", kWhy},
+    {{"why", "1", "bad", "--offset", "-1", "--segment", "0"}, 2, "", kWhy},
+    {{"why", "1", "bad", "--segment"}, 2, "", kWhy},
+};
+
+// ---- Running a row ---------------------------------------------------
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+// Names that change from run to run are replaced by fixed words.
+std::string steady(std::string text, const Folder& folder)
+{
+    for (std::size_t at; (at = text.find(folder.path.string())) != std::string::npos;)
+        text.replace(at, folder.path.string().size(), "DIR");
+    text = std::regex_replace(text, std::regex(R"(\d{4}-\d\d-\d\d before restore \d{6})"),
+                              "TODAY before restore HHMMSS");
+    return std::regex_replace(text, std::regex(R"(process \d+ on [^)]*?(?=\.\)))"), "process PID on HOST");
+}
+
+Result runRow(const Row& row, Folder& folder, bool shippedWordBase)
+{
+    std::istringstream in(row.input);
+    std::ostringstream out, err;
+    CliContext ctx(in, out, err);
+    ctx.workingDir = folder.path;
+    ctx.shippedWordBase = MOXLET_WORDBASE_DIR;
+    ctx.random = std::make_unique<SeededRandom>(1);
+    if (!shippedWordBase) writeSmallWordBase(folder.path, ctx);
+    if (row.setup) row.setup(folder, ctx);
+    const int status = runCli(row.args, ctx);
+    return {status, steady(out.str(), folder), steady(err.str(), folder)};
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> all;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
+void expectOutput(const std::string& got, std::string want, const char* stream)
+{
+    const bool someLines = want.starts_with('~');
+    if (someLines) want.erase(0, 1);
+    if (want.starts_with('@')) want = readFile(kData / "cli" / want.substr(1));
+    if (!someLines) {
+        EXPECT_EQ(got, want) << stream;
+        return;
+    }
+    const auto all = lines(got);
+    auto at = all.begin();
+    for (const std::string& line : lines(want)) {
+        at = std::find(at, all.end(), line);
+        ASSERT_NE(at, all.end()) << stream << " lacks, in its place: " << line << "\n" << got;
+    }
+}
+
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << "moxlet-cli";
+    for (const std::string& a : row.args) *os << " '" << a << "'";
+}
+
+void expectRow(const Row& row, bool shippedWordBase)
+{
+    Folder folder;
+    const Result got = runRow(row, folder, shippedWordBase);
+    EXPECT_EQ(got.status, row.status) << got.err;
+    expectOutput(got.out, row.out, "out");
+    expectOutput(got.err, row.err, "err");
+    if (row.check) row.check(folder);
+}
+
+class CliCommand : public ::testing::TestWithParam<Row> {};
+TEST_P(CliCommand, PrintsAndEndsAsExpected) { expectRow(GetParam(), false); }
+
+class CliShippedWordBase : public ::testing::TestWithParam<Row> {};
+TEST_P(CliShippedWordBase, PrintsAndEndsAsExpected) { expectRow(GetParam(), true); }
+
+std::string rowName(const ::testing::TestParamInfo<Row>& info)
+{
+    std::string name = std::to_string(info.index);
+    for (const std::string& a : info.param.args) {
+        name += '_';
+        for (char c : a) name += std::isalnum(static_cast<unsigned char>(c)) ? c : 'x';
+    }
+    return name.substr(0, 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CliCommand, ::testing::ValuesIn(kRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, CliShippedWordBase, ::testing::ValuesIn(kShippedRows), rowName);
+
+// Every command the program lists has rows, and its manual page describes it.
+TEST(CliCommands, EachHasRowsAndAManualEntry)
+{
+    std::set<std::string> tested;
+    for (const auto* rows : {&kRows, &kShippedRows})
+        for (const Row& row : *rows)
+            if (!row.args.empty()) tested.insert(row.args[0]);
+    std::string page = readFile(MOXLET_SOURCE_DIR "/packaging/moxlet-cli.1");
+    for (std::size_t at; (at = page.find("\\-")) != std::string::npos;) page.replace(at, 2, "-");
+    for (const Command& c : Command::all()) {
+        EXPECT_TRUE(tested.contains(c.name)) << "no row runs " << c.name;
+        EXPECT_TRUE(std::regex_search(page, std::regex("\n\\.BR? " + c.name + "\\b")))
+            << "the manual page lacks " << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace moxlet::cli
