@@ -13,8 +13,8 @@
 #
 # SOURCE-DIR (default: this checkout) is the tree to mutate and build; give
 # a copy (git archive HEAD | tar -x -C DIR) to keep working meanwhile.
-# N... probes only those mutations (numbered from 1).  Each result is a
-# line on stdout and in SOURCE-DIR/build/mutation/probe-results.tsv.
+# N... probes only those mutations (numbered from 1), in that order.  Each
+# result is a line on stdout and in SOURCE-DIR/build/mutation/probe-results.tsv.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -30,16 +30,21 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
 
 build_all() { cmake --build "$build" -j "$jobs" >"$build/probe-build.log" 2>&1; }
-# The word base builder's tests run last: they take the longest and rarely
-# see a fault in core, so a caught fault is known sooner.  Every test runs
-# when no test fails.
+# Core's own tests run first, then the window and command-line tests, and
+# the word base builder's last (they take the longest and rarely see a
+# fault in core), so a caught fault is known sooner.  Every test runs when
+# no test fails.
 run_tests() {
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$jobs" --timeout 300 --stop-on-failure \
-        -LE wordbase >"$build/probe-test.log" 2>&1 &&
-        ctest --test-dir "$build" -j "$jobs" --timeout 300 --stop-on-failure -L wordbase \
-            >>"$build/probe-test.log" 2>&1
+    : >"$build/probe-test.log"
+    for labels in "-L core" "-LE core|wordbase" "-L wordbase"; do
+        # shellcheck disable=SC2086
+        QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$jobs" --timeout 300 --stop-on-failure \
+            $labels >>"$build/probe-test.log" 2>&1 || return 1
+    done
 }
-first_failure() { grep -m1 -oE '[0-9]+ - [^ ]+' "$build/probe-test.log" | sed 's/^[0-9]* - //' || true; }
+first_failure() {
+    sed -n '/tests FAILED:/,$p' "$build/probe-test.log" | grep -m1 -oE '[0-9]+ - [^ ]+' | sed 's/^[0-9]* - //' || true
+}
 
 echo "Building and testing the unchanged sources..."
 build_all || { echo "The unchanged sources do not build: see $build/probe-build.log"; exit 1; }
@@ -50,13 +55,15 @@ target=""
 restore() { if [ -n "$saved" ]; then cp "$saved" "$target" && rm -f "$saved"; saved=""; fi; }
 trap restore EXIT INT TERM
 
-wanted=" $* "
-n=0 killed=0 survived=0 invalid=0 missing=0
+# The mutations, numbered from 1 in file order; N... probes those, in the
+# order given.
+mapfile -t rows < <(grep -vE '^(#|$)' "$mutations")
+order=("$@")
+[ ${#order[@]} -gt 0 ] || mapfile -t order < <(seq 1 "${#rows[@]}")
+killed=0 survived=0 invalid=0 missing=0
 printf '#\tresult\tfile\tfirst failing test\n' >"$results"
-while IFS=$'\t' read -r file original replacement; do
-    case "$file" in '#'* | '') continue ;; esac
-    n=$((n + 1))
-    [ $# -gt 0 ] && [[ "$wanted" != *" $n "* ]] && continue
+for n in "${order[@]}"; do
+    IFS=$'\t' read -r file original replacement <<<"${rows[n - 1]}"
     target="$src/$file"
     detail=""
     if [ ! -f "$target" ] || [ "$(grep -cxF -- "$original" "$target")" != 1 ]; then
@@ -81,8 +88,8 @@ while IFS=$'\t' read -r file original replacement; do
         restore
     fi
     printf '%s\t%s\t%s\t%s\n' "$n" "$result" "$file" "$detail" | tee -a "$results"
-done <"$mutations"
+done
 
 # Leave the build matching the unchanged sources.
 build_all || true
-echo "killed $killed, survived $survived, invalid $invalid, missing $missing (of $n)"
+echo "killed $killed, survived $survived, invalid $invalid, missing $missing (of ${#order[@]})"
