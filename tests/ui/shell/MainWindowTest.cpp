@@ -1,8 +1,6 @@
 // The main window: which entries a tutor can use with and without students,
 // how windows that work on a student take the menu away and give it back,
 // closing and exiting, and the one box that tells of damaged files.
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 
