@@ -27,7 +27,6 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
         mode_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
         mode_[i]->setObjectName(QStringLiteral("HomoOpt%1").arg(i + 1));
         frameLayout->addWidget(mode_[i]);
-        connect(mode_[i], &QAbstractButton::clicked, this, [this] { mark_.changed = true; });
     }
 
     auto* buttons = new QDialogButtonBox(this);
@@ -46,6 +45,7 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     const std::int16_t value = dialogOptions(services_.options).HomophoneMode;
     mode_[value == 0 ? 0 : value == 1 ? 1 : 2]->setChecked(true);
     if (storedOutOfRange(services_.options, kHomophoneModeField)) mark_.changed = true;
+    watchForChanges(this, mark_);
 }
 
 void HomophoneOptionsDialog::accept()
