@@ -13,6 +13,7 @@
 
 #include "core/plans/LessonDate.h"
 #include "core/shell/WindowSize.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
@@ -32,7 +33,7 @@ QPushButton* button(QWidget* parent, const QString& caption, const QString& name
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    if (!accessible.isEmpty()) b->setAccessibleName(accessible);
+    if (!accessible.isEmpty()) nameEllipsisButton(b, accessible);
     return b;
 }
 
@@ -184,7 +185,7 @@ void PlanWindow::buildControls()
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
-    fontSize_->setAccessibleName(QStringLiteral("Word List Font Size"));
+    nameComboBox(fontSize_, QStringLiteral("Word List Font Size"));
     fontSize_->addItems({QStringLiteral("Small"), QStringLiteral("Medium"), QStringLiteral("Large")});
 
     saveButton_ = button(this, QStringLiteral("&Save"), QStringLiteral("Save"));

@@ -20,9 +20,12 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/common/AccessibleNames.h"
 #include "ui/shell/HelpBrowser.h"
 #include "ui/shell/ProductPicture.h"
 
@@ -91,6 +94,7 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("HelpTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Contents, index and search"));
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setObjectName(QStringLiteral("HelpContents"));
     contents->setAccessibleName(QStringLiteral("Contents"));
@@ -186,6 +190,18 @@ QWidget* HelpWindow::buildSearchTab()
     connect(query, &QHelpSearchQueryWidget::search, search,
             [search, query] { search->search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showPage);
+
+    // The search widgets come with unnamed parts: a field, a page, and the
+    // result pages' four arrow buttons, which show only a picture (made in
+    // this order: first, previous, next, last).
+    if (auto* field = query->findChild<QLineEdit*>()) field->setAccessibleName(QStringLiteral("Search for"));
+    if (auto* found = results->findChild<QTextBrowser*>())
+        found->setAccessibleName(QStringLiteral("Pages found"));
+    const QList<QToolButton*> arrows = results->findChildren<QToolButton*>();
+    const char* const arrowNames[] = {"First page of results", "Previous page of results",
+                                      "Next page of results", "Last page of results"};
+    for (qsizetype i = 0; i < arrows.size() && i < 4; ++i)
+        if (arrows[i]->text().isEmpty()) nameEllipsisButton(arrows[i], QString::fromLatin1(arrowNames[i]));
 
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(query);

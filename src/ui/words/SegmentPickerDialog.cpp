@@ -101,6 +101,20 @@ bool SegmentPickerDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void SegmentPickerDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowTitleChange) {
+        // The title bar's font is the window system's; the dialog's bold
+        // font with room for the icon and the window buttons is near it.
+        QFont bold = font();
+        bold.setBold(true);
+        const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 160;
+        setMinimumWidth(std::max(minimumWidth(), wanted));
+        if (width() < wanted) resize(wanted, height());
+    }
+    QDialog::changeEvent(event);
+}
+
 void SegmentPickerDialog::clearSlots()
 {
     picker_->clear();

@@ -48,6 +48,9 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A caption set by the caller widens the dialog so that the title bar
+    // shows it whole ("Select Spelling Dictation Word Segments").
+    void changeEvent(QEvent* event) override;
 
 private:
     void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
