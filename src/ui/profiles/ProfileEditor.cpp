@@ -17,6 +17,7 @@
 #include "core/profiles/ProfileFile.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 #include "ui/profiles/PersonalInfoDialog.h"
 
@@ -35,6 +36,7 @@ ProfileEditor::ProfileEditor(Services& services, const StudentProfile& profile, 
     firstName_ = new QLineEdit(this);
     firstName_->setObjectName(QStringLiteral("FirstName"));
     firstName_->setMaxLength(25);
+    refuseUnstorableCharacters({lastName_, firstName_});
     syllableMin_ = syllableField("SyllableMin");
     syllableMax_ = syllableField("SyllableMax");
     connect(syllableMin_, &QLineEdit::textChanged, this, &ProfileEditor::adviseOnMinimum);
