@@ -89,6 +89,7 @@ SegmentSet segments(std::initializer_list<int> ids, std::int16_t flags = 0)
 void writeSmallWordBase(const fs::path& dir, CliContext& ctx)
 {
     test::TestWordBase wb;
+    wb.levels = {{"add", WordLevel::Common}, {"cab", WordLevel::Wider}};
     const SegmentSet bad = segments({0, 10, 17, 121}), cab = segments({0, 10, 11, 121});
     wb.addWords(0, 1,
                 {{"add", segments({0, 17, 121}, kHomophoneFlag)}, {"bad", bad}, {"cab", cab}, {"dab", bad}});
@@ -189,6 +190,27 @@ void restoredAndKept(const Folder& folder)
     EXPECT_EQ(readFile(folder.path / "plan.pdf").substr(0, 5), "%PDF-");
 }
 
+// The size of a PDF's pages in points, "612x792" for Letter.
+std::string pdfPaper(const fs::path& file)
+{
+    static const std::regex box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
+    const std::string pdf = readFile(file);
+    std::smatch m;
+    return std::regex_search(pdf, m, box) ? m[1].str() + "x" + m[2].str() : "none";
+}
+[[maybe_unused]] void planOnLetter(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "612x792");
+}
+[[maybe_unused]] void planOnA4(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "595x842");
+}
+[[maybe_unused]] void listOnLetter(const Folder& folder)
+{
+    EXPECT_EQ(pdfPaper(folder.path / "list.pdf"), "612x792");
+}
+
 // ---- The rows --------------------------------------------------------
 
 std::string usage(const std::string& line) { return "usage: moxlet-cli " + line + "\n"; }
@@ -197,7 +219,12 @@ const std::string kListing = "~usage: moxlet-cli COMMAND [ARGS]\n\ncommands:\n  
 const std::string kProfiles = "1\tAmes\tAnn\t1-3\t0 10 17 121 124 331\n3\tZëller\t\t2-9\t159 273 330\n";
 const std::string kPlans = usage("plans N [DIR]") + "  (N is a profile number, 1 to 9999)\n";
 const std::string kPlanNumbers = "  (N is a profile number, 1 to 9999; RECORD a plan record, 1, 2, ...)\n";
-const std::string kPlanPdf = usage("plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large]");
+const std::string kPlanPdf =
+    usage("plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large] [--paper a4|letter]");
+const std::string kWordListPdf =
+    usage("wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new] [--seed S] "
+          "[--font small|medium|large] [--paper a4|letter]") +
+    "  (one to five different segment ids, 0 to 331)\n";
 const std::string kWhy = usage("why N WORD [--segment S] [--new] [--offset K]");
 const std::string kWords = usage("words SEGMENT [--syllables MIN-MAX]");
 const std::string kWordList = usage("wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]") +
@@ -271,6 +298,24 @@ const std::vector<Row> kRows = {
     {{"plan-pdf", "1", "1", "no/folder/plan.pdf"}, 1, "", "moxlet-cli: Printer Error 75.\n"},
     {{"plan-pdf", "1", "1", "plan.pdf", "--font", "huge"}, 2, "", kPlanPdf},
     {{"plan-pdf", "1", "1"}, 2, "", kPlanPdf},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "letter"}, 0, "plan.pdf\n", "", nullptr, planOnLetter},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "a4"}, 0, "plan.pdf\n", "", nullptr, planOnA4},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "legal"}, 2, "", kPlanPdf},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper"}, 2, "", kPlanPdf},
+    {{"wordlist-pdf", "1", "list.pdf", ".", "--segments", "0,10", "--seed", "4", "--paper", "letter"},
+     0,
+     "list.pdf\n",
+     "",
+     nullptr,
+     listOnLetter},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "11"},
+     2,
+     "",
+     "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n"},
+    {{"wordlist-pdf", "1", "--segments", "0"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--auto"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--font", "huge"}, 2, "", kWordListPdf},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--paper", "a5"}, 2, "", kWordListPdf},
 #endif
 
     {{"check"}, 0, "", "2 live profile(s), 1 plan file(s), 2 plan(s); 0 problem(s)\n"},
@@ -285,7 +330,10 @@ const std::vector<Row> kRows = {
     {{"catalogue"}, 0, "~@catalogue-lines.txt"},
     {{"catalogue", "0"}, 2, "", usage("catalogue")},
 
-    {{"word", "bad", "ADD", "zzz"}, 0, "bad\t1\t0,10,17,121\t-\nadd\t1\t0,17,121\tH\nzzz\tnot found\n"},
+    {{"word", "bad", "ADD", "cab", "zzz"},
+     0,
+     "bad\t1\t0,10,17,121\t-\teveryday\nadd\t1\t0,17,121\tH\tcommon\ncab\t1\t0,10,11,121\t-\twider\n"
+     "zzz\tnot found\n"},
     {{"word", "bad"}, 1, "", kNoWordBase, noWordBase},
     {{"word"}, 2, "", usage("word WORD...")},
 

@@ -1,22 +1,21 @@
-// moxlet-cli plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large]:
-// prints plan RECORD of profile N into OUT.pdf through the program's own
-// print layer, exactly as "Print..." prints it to a file, by the options of
-// the data folder DIR (default: the current directory).  The word list font
-// is the options' unless --font says otherwise.  No window is shown: without
-// a display the command uses Qt's offscreen platform.
+// moxlet-cli plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large]
+// [--paper a4|letter]: prints plan RECORD of profile N into OUT.pdf through
+// the program's own print layer, exactly as "Print..." prints it to a file,
+// by the options of the data folder DIR (default: the current directory).
+// The word list font is the options' unless --font says otherwise; the
+// paper is the locale's (Letter where it measures in US units, else A4)
+// unless --paper says otherwise.  No window is shown: without a display the
+// command uses Qt's offscreen platform.
 
-#include <QApplication>
 #include <QPrinter>
-#include <optional>
 #include <ostream>
 
 #include "app/cli/CliContext.h"
+#include "app/cli/CliPdf.h"
 #include "app/cli/CliPlan.h"
 #include "app/cli/Command.h"
-#include "ui/common/MarkFont.h"
 #include "ui/output/PlanPrinting.h"
 #include "ui/output/PrinterError.h"
-#include "ui/shell/Program.h"
 
 namespace moxlet::cli {
 
@@ -26,36 +25,31 @@ void runPlanPdf(const Args& args, CliContext& ctx)
 {
     std::vector<std::string> positional;
     int font = -1;
+    std::string paperName;
+    bool wrong = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--font" && i + 1 < args.size()) {
             const std::string& f = args[++i];
             font = f == "small" ? 0 : f == "medium" ? 1 : f == "large" ? 2 : -2;
+        } else if (args[i] == "--paper" && i + 1 < args.size() && !args[i + 1].empty()) {
+            paperName = args[++i];
         } else if (args[i].starts_with("--")) {
-            font = -2;
+            wrong = true;
         } else {
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() < 3 || positional.size() > 4 || font == -2) return ctx.usageError();
+    const auto paper = paperNamed(paperName);
+    if (positional.size() < 3 || positional.size() > 4 || font == -2 || wrong || !paper)
+        return ctx.usageError();
     const std::string dir = positional.size() > 3 ? positional[3] : ".";
     const auto plan = loadCliPlan(ctx, positional[0], positional[1], dir);
     if (!plan) return;
     Options options = loadCliOptions(ctx, dir).values;
 
-    // A test runs the command inside its own application.
-    std::optional<QApplication> app;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "moxlet-cli";
-        static char* argv[] = {name, nullptr};
-        app.emplace(argc, argv);
-    }
-    ui::MarkFont::ensureLoaded(ui::installDataDir());
-
+    PdfApplication app;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(ctx.path(positional[2]).string()));
+    setUpPdf(printer, ctx.path(positional[2]), *paper);
     const PlanOutput output{plan->student.FirstName.trimmed(), plan->student.LastName.trimmed(), plan->plan,
                             options, font >= 0 ? font : options.FontSizeMode};
     if (const int failure = ui::printPlanOn(printer, 1, output); failure != 0)
@@ -64,7 +58,7 @@ void runPlanPdf(const Args& args, CliContext& ctx)
 }
 
 const Command::Registration registration{
-    "plan-pdf", "plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large]",
+    "plan-pdf", "plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large] [--paper a4|letter]",
     "print plan RECORD of profile N into a PDF file as the program prints it, by the options of DIR",
     &runPlanPdf};
 

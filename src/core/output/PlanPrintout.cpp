@@ -1,5 +1,6 @@
 #include "core/output/PlanPrintout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/catalogue/Marks.h"
@@ -11,6 +12,13 @@ namespace {
 
 const std::string kBlankCell(11, '_');  // an empty segment cell, with the underline option
 const std::string kBlankWord(15, '_');  // an empty spelling word cell
+
+// Text columns of the plan page: segment cells (Auditory, Review, New) at
+// 11 + 19 * cell, spelling words at 21 + 21 * column.
+constexpr int kFirstCell = 11;
+constexpr int kSegmentStep = 19;
+constexpr int kFirstWord = 21;
+constexpr int kWordStep = 21;
 
 // A segment name, group title or meaning as printed: marks drawn.
 std::string shown(const std::string& catalogueText) { return displayText(catalogueText); }
@@ -33,6 +41,19 @@ ListGeometry listGeometry(std::int16_t sizeOption, ListFont font)
     return {24, 1};
 }
 
+// The plan page always fits one sheet.  When it would run over, its lines
+// are drawn closer, down to kTightestSpacing of their height (where one
+// line's descenders still clear the next line's capitals), and only when
+// that is not enough is every size on the page set a point smaller, as
+// often as needed down to kSmallestBody for its body text.  (Any paper
+// holds that: the print layer scales a page smaller than the layout's
+// design page down as a whole.  Should one not, the lines are squeezed no
+// closer than kLastResortSpacing and the printer starts a new sheet.)
+constexpr double kTightestSpacing = 0.9;
+constexpr int kSmallestBody = 6;
+constexpr double kLastResortSpacing = 0.5;
+constexpr int kSmallestPoints = 5;
+
 }  // namespace
 
 PlanPrintout::PlanPrintout(PrintLayer& out, const PlanOutput& output, StatusFn status)
@@ -44,14 +65,35 @@ void PlanPrintout::printCopy()
 {
     sheet_ = planSheet(output_);
     listsPrinted_ = 0;
+    const double spacing = fitPlanPage();
+    if (spacing != 1) out_.setLineSpacing(spacing);
     planPage();
+    if (spacing != 1) out_.setLineSpacing(1);
+    step_ = 0;  // the word list pages keep their layout
     wordListPages();
     out_.endDocument();
 }
 
+double PlanPrintout::fitPlanPage()
+{
+    const double room = out_.pageHeight();
+    for (step_ = 0;; ++step_) {
+        out_.beginMeasuring();
+        planPage();
+        const double height = out_.endMeasuring();
+        if (height <= room) return 1;
+        // Line ends make the whole height, so it shrinks with the spacing.
+        const double spacing = std::floor(100 * room / height) / 100;
+        if (spacing >= kTightestSpacing) return spacing;
+        if (12 - step_ <= kSmallestBody) return std::max(kLastResortSpacing, spacing);
+    }
+}
+
+int PlanPrintout::points(int size) const { return std::max(kSmallestPoints, size - step_); }
+
 void PlanPrintout::titleLine()
 {
-    out_.setFontSize(kTitlePoints);
+    out_.setFontSize(points(kTitlePoints));
     out_.setBold(true);
     out_.endLine();
     const std::string date = typed(sheet_.lessonDate);
@@ -60,11 +102,13 @@ void PlanPrintout::titleLine()
 
 void PlanPrintout::sectionHeading(const char* text, LineEnd end)
 {
-    out_.setFontSize(12);
+    out_.setFontSize(points(12));
+    // A heading followed by its first cell keeps a space clear of it.
+    const double room = end == LineEnd::Stay ? roomBefore(out_, kFirstCell) : out_.pageWidth();
     out_.setBold(true);
-    out_.print(text, end);
+    out_.printFitted(text, room, end);
     out_.setBold(false);
-    out_.setFontSize(12);
+    out_.setFontSize(points(12));
 }
 
 void PlanPrintout::planPage()
@@ -88,39 +132,42 @@ void PlanPrintout::planPage()
 void PlanPrintout::visualSection(double rightLimit)
 {
     const VisualEntries entries = visualEntries(output_.plan.PlanStudiedSegments, output_.options);
-    out_.setFontSize(12);
+    out_.setFontSize(points(12));
+    const double headingRoom = roomBefore(out_, kFirstCell);
     out_.setBold(true);
-    out_.printStaying("Visual:  ");
+    out_.printFitted("Visual:  ", headingRoom, LineEnd::Stay);
     out_.setBold(false);
-    out_.toColumn(11);
+    out_.toColumn(kFirstCell);
     const double indent = out_.currentX();
-    out_.setFontSize(10);
-    // The running position estimates where an entry would end; an entry that
-    // would reach the date column starts a new line at the indent.
-    double running = indent;
-    auto breakBefore = [&](const std::string& entry) {
-        running = std::nearbyint(out_.textWidth(entry) + running + out_.textWidth(", "));
-        if (running >= rightLimit) {
+    out_.setFontSize(points(10));
+    // An entry stays on the line when it, and the separator that ends the
+    // line with it, end within the right limit; otherwise the line ends and
+    // the entry starts the next one at the indent.
+    const double separator = out_.textWidth(", ");
+    auto breakUnlessFits = [&](double width) {
+        if (out_.currentX() > indent && out_.currentX() + width > rightLimit) {
             out_.endLine();
-            running = indent;
             out_.setCurrentX(indent);
         }
     };
     // A separator after a group title ends the line before a break; the one
     // between the last title and the first name starts the next line.
-    for (std::size_t i = 0; i < entries.groupTitles.size(); ++i) {
-        const std::string title = shown(entries.groupTitles[i]);
+    const auto& titles = entries.groupTitles;
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const std::string title = shown(titles[i]);
         if (i > 0) out_.printStaying(", ");
-        breakBefore(title);
+        breakUnlessFits(out_.textWidth(title) + (i + 1 < titles.size() ? separator : 0));
         out_.printStaying(title);
     }
     const auto& names = entries.segmentNames;
     for (std::size_t j = 0; j < names.size(); ++j) {
         const std::string name = shown(names[j]);
-        breakBefore(name);
-        if (j == 0 && !entries.groupTitles.empty()) out_.printStaying(", ");
+        const bool lead = j == 0 && !titles.empty();
+        const bool more = j + 1 < names.size();
+        breakUnlessFits((lead ? separator : 0) + out_.textWidth(name) + (more ? separator : 0));
+        if (lead) out_.printStaying(", ");
         out_.printStaying(name);
-        if (j + 1 < names.size()) out_.printStaying(", ");
+        if (more) out_.printStaying(", ");
     }
     out_.endLine();
     out_.endLine();
@@ -137,8 +184,8 @@ void PlanPrintout::auditory()
             const std::string& cell = sheet_.auditory[row][column];
             lastEmpty = cell.empty();
             if (lastEmpty && !blanks()) break;
-            out_.toColumn(11 + 19 * static_cast<int>(column));
-            out_.printStaying(lastEmpty ? kBlankCell : shown(cell));
+            const int at = kFirstCell + kSegmentStep * static_cast<int>(column);
+            printInCell(out_, lastEmpty ? kBlankCell : shown(cell), at, column < 4 ? at + kSegmentStep : 0);
         }
         out_.endLine();
     }
@@ -151,8 +198,8 @@ void PlanPrintout::slotRow(const char* label, const std::array<PlanSlot, 4>& slo
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const bool empty = slots[i].name.empty();
         if (empty && !blanks()) break;
-        out_.toColumn(11 + 19 * static_cast<int>(i));
-        out_.printStaying(empty ? kBlankCell : shown(slots[i].name));
+        const int at = kFirstCell + kSegmentStep * static_cast<int>(i);
+        printInCell(out_, empty ? kBlankCell : shown(slots[i].name), at, i < 3 ? at + kSegmentStep : 0);
     }
     out_.endLine();
     out_.endLine();
@@ -165,24 +212,21 @@ void PlanPrintout::spelling()
     for (std::size_t row = 0; row < sheet_.spelling.size(); ++row) {
         const std::string& segment = sheet_.spelling[row];
         if (segment.empty() && !blanks()) return;
-        out_.printStaying(segment.empty() ? kBlankCell : shown(segment));
+        out_.printFitted(segment.empty() ? kBlankCell : shown(segment), roomBefore(out_, kFirstWord),
+                         LineEnd::Stay);
         for (std::size_t column = 0; column < 4; ++column) {
             const std::string& cell = sheet_.spellWords[row][column];
             if (cell.empty() && !blanks()) break;
-            out_.toColumn(21 + 21 * static_cast<int>(column));
-            if (cell.empty()) {
-                out_.printStaying(kBlankWord);
-                continue;
-            }
+            const int at = kFirstWord + kWordStep * static_cast<int>(column);
+            const int next = column < 3 ? at + kWordStep : 0;
             // Bold homophones are printed without their " *".
             const std::size_t star = cell.find('*');
-            if (boldHomophones && star != std::string::npos) {
-                out_.setBold(true);
-                out_.printStaying(typed(cell.substr(0, star >= 1 ? star - 1 : 0)));
-                out_.setBold(false);
-            } else {
-                out_.printStaying(typed(cell));
-            }
+            if (cell.empty())
+                printInCell(out_, kBlankWord, at, next);
+            else if (boldHomophones && star != std::string::npos)
+                printInCell(out_, typed(cell.substr(0, star >= 1 ? star - 1 : 0)), at, next, true);
+            else
+                printInCell(out_, typed(cell), at, next);
         }
         out_.endLine();
         out_.endLine();
@@ -200,7 +244,7 @@ void PlanPrintout::sentences()
 
 void PlanPrintout::footer()
 {
-    out_.setFontSize(8);
+    out_.setFontSize(points(8));
     out_.print("Generated by Quillory Moxlet.  Visit us at " + std::string(webAddressAsPrinted()) + ".",
                LineEnd::End);
 }

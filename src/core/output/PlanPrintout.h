@@ -9,6 +9,11 @@
 // The print options decide which parts appear, the list sizes, page breaks
 // and underlines for blank selections; the plan window's word list font size
 // decides how the lists are laid out.
+//
+// The plan page is measured before it is printed and always fits one sheet
+// (see fitPlanPage); nothing on it runs into the next cell or past the
+// margin: a text too long for its cell is fitted into it, and a heading
+// keeps a space clear of the cell after it.
 
 #include <functional>
 #include <string>
@@ -32,6 +37,10 @@ public:
     void printCopy();
 
 private:
+    // Measures the plan page and decides how it fits one sheet: returns the
+    // line spacing and leaves step_ at the points every size is set smaller.
+    double fitPlanPage();
+    int points(int size) const;  // a plan page size, stepped down
     void planPage();
     void titleLine();
     void visualSection(double rightLimit);
@@ -50,6 +59,7 @@ private:
     StatusFn status_;
     PlanSheet sheet_;
     int listsPrinted_ = 0;
+    int step_ = 0;
 };
 
 }  // namespace moxlet

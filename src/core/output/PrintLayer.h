@@ -11,6 +11,12 @@
 // print position is already past it moves to column n of the next line;
 // columns below 1 are column 1.
 //
+// Lines: a line end moves down by the height of the current font's line
+// times the line spacing (1 unless set).  A layout that must fit a page
+// measures first: between beginMeasuring() and endMeasuring() the
+// operations move the print position exactly as they would, but nothing is
+// drawn and no page is started.
+//
 // Texts are UTF-8, ready to draw: segment names with their pronunciation
 // marks already mapped (catalogue/Marks.h), stored names and words converted
 // from Windows-1252.  The font name is the layout's ("Quillory Print"); an
@@ -53,10 +59,28 @@ public:
     // Advances to text column n (see above).
     virtual void toColumn(int n) = 0;
 
+    // Prints text like print(), but no wider than `width`: a wider text is
+    // condensed, and past a point also set smaller, to fit.  So a long word
+    // stays inside its cell.
+    virtual void printFitted(const std::string& text, double width, LineEnd end) = 0;
+
     virtual double currentX() const = 0;
     virtual void setCurrentX(double x) = 0;
     // The width of text in the current font.
     virtual double textWidth(const std::string& text) const = 0;
+    // Where text column n of the current font starts.
+    virtual double columnX(int n) const = 0;
+
+    // The printable area, in twips.
+    virtual double pageWidth() const = 0;
+    virtual double pageHeight() const = 0;
+    // A share of the font's own line height that each line end moves down.
+    virtual void setLineSpacing(double share) = 0;
+
+    virtual void beginMeasuring() = 0;
+    // The height the operations since beginMeasuring() took (a line begun
+    // and not ended counts whole); the print position is put back.
+    virtual double endMeasuring() = 0;
 
     virtual void newPage() = 0;
     // Ends the document and sends it to the printer.

@@ -35,10 +35,23 @@ WordListLayout wordListLayout(int fontSize);
 std::string studentNames(const std::string& firstName, const std::string& lastName);
 
 // A title line in 12-point bold: `lead` ("LESSON PLAN for "), the names in
-// UTF-8 and, when date is not empty, the date at column 90; ends the line.
-// The caller sets the font before (12 point, bold) as the layouts do it.
+// UTF-8 and, when date is not empty, the date at column 90 (the names kept
+// clear of it); ends the line.  The caller sets the font before (12 point,
+// bold) as the layouts do it.
 void printTitleLine(PrintLayer& out, const std::string& lead, const std::string& names,
                     const std::string* date);
+
+// Prints text at text column `column`, staying on the line, inside its cell:
+// the cell ends a space's width before column `next`, or at the right
+// margin when `next` is 0, and a text too wide for it is fitted (condensed)
+// rather than run into the next cell.  Bold when asked, switched off again
+// after; the cell is measured in the regular font, so a bold word takes no
+// more room than a plain one.
+void printInCell(PrintLayer& out, const std::string& text, int column, int next, bool bold = false);
+
+// The room a text has before text column `next` of the current font: up to
+// a space's width before it.
+double roomBefore(const PrintLayer& out, int next);
 
 // Prints word k of a list at its column, staying on the line, in bold when
 // asked (bold is switched off again after it).

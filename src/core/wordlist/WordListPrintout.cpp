@@ -3,8 +3,28 @@
 #include "core/catalogue/Marks.h"
 #include "core/output/WordListLayout.h"
 #include "core/wordlist/WordListText.h"
+#include "core/wordlist/WordListTool.h"
 
 namespace moxlet {
+
+WordListSheet wordListSheet(const WordListTool& tool, int fontSize, int homophoneMode)
+{
+    WordListSheet sheet;
+    if (tool.hasStudent()) {
+        sheet.firstName = tool.student().FirstName.trimmed();
+        sheet.lastName = tool.student().LastName.trimmed();
+    }
+    sheet.newList = tool.generatedType() == PlanSection::New;
+    // The heading names what the words were drawn from; before the first
+    // generation, what is chosen.
+    sheet.segments = tool.generatedSegments().empty() ? tool.chosenSegments() : tool.generatedSegments();
+    const auto& cells = tool.grid().cells();
+    for (int k = 0; k < static_cast<int>(cells.size()); ++k)
+        sheet.cells.push_back({cells[static_cast<std::size_t>(k)].text, tool.cellIsHomophone(k)});
+    sheet.fontSize = fontSize;
+    sheet.homophoneMode = homophoneMode;
+    return sheet;
+}
 
 int printedCells(int fontSize) { return wordListLayout(fontSize).font == ListFont::Large ? 39 : 40; }
 

@@ -36,6 +36,13 @@ struct WordListSheet {
     int homophoneMode = 0;
 };
 
+class WordListTool;
+
+// The sheet of the tool's grid: the student's names, the list type and
+// segments of the last generation (before the first, those chosen), the
+// cells with their homophone flags.
+WordListSheet wordListSheet(const WordListTool& tool, int fontSize, int homophoneMode);
+
 // One copy, ended with end-of-document.  The print layer's PrintFailure
 // passes through.
 void printWordList(PrintLayer& out, const WordListSheet& sheet);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -26,10 +27,20 @@ public:
     void setBold(bool on) override { inner_.setBold(on); }
     void setUnderline(bool on) override { inner_.setUnderline(on); }
     void print(const std::string& text, LineEnd end) override { inner_.print(text, end); }
+    void printFitted(const std::string& text, double width, LineEnd end) override
+    {
+        inner_.printFitted(text, width, end);
+    }
     void toColumn(int n) override { inner_.toColumn(n); }
     double currentX() const override { return inner_.currentX(); }
     void setCurrentX(double x) override { inner_.setCurrentX(x); }
     double textWidth(const std::string& text) const override { return inner_.textWidth(text); }
+    double columnX(int n) const override { return inner_.columnX(n); }
+    double pageWidth() const override { return inner_.pageWidth(); }
+    double pageHeight() const override { return inner_.pageHeight(); }
+    void setLineSpacing(double share) override { inner_.setLineSpacing(share); }
+    void beginMeasuring() override { inner_.beginMeasuring(); }
+    double endMeasuring() override { return inner_.endMeasuring(); }
     void newPage() override { inner_.newPage(); }
     void endDocument() override
     {
@@ -110,6 +121,11 @@ private:
     QPointer<QWidget> focus_;
 };
 
+QPageSize::PageSizeId localePaper()
+{
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
 void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -142,6 +158,7 @@ void printWithDialog(QWidget* parent, Services& services, const PrintJob& job)
 void previewJob(QWidget* parent, Services& services, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(localePaper()));
     QPointer<QPrintPreviewDialog> preview = new QPrintPreviewDialog(&printer, parent);
     preview->setWindowTitle(job.previewTitle);
     int failure = 0;

@@ -13,6 +13,7 @@
 // ends quietly; a failure while printing ends in one "Printer Error"
 // message (see PrinterError.h), never with a half-sent job.
 
+#include <QPageSize>
 #include <QString>
 #include <functional>
 
@@ -41,9 +42,14 @@ struct PrintJob {
 // after which nothing more is sent (a PDF file is removed).
 int printJobOn(QPrinter& printer, int copies, const PrintJob& job, const PrintStatusFn& status = {});
 
+// The paper a printout starts on when nothing else says: Letter where the
+// locale measures in US customary units, A4 elsewhere.
+QPageSize::PageSizeId localePaper();
+
 // The print dialog, then the copies with the status window shown.
 void printWithDialog(QWidget* parent, Services& services, const PrintJob& job);
-// The printout in a preview window, from which it can also be printed.
+// The printout in a preview window, on the locale's paper, from which it can
+// also be printed.
 void previewJob(QWidget* parent, Services& services, const PrintJob& job);
 
 }  // namespace moxlet::ui

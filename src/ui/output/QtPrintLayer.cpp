@@ -15,8 +15,12 @@ namespace {
 constexpr double kTwipsPerPoint = 20;
 constexpr double kDesignWidth = 8.0 * 1440;  // the printable area the layout was made for
 constexpr double kDesignHeight = 10.5 * 1440;
-constexpr double kBaseline = 0.9;   // of an em below the top of a line
-constexpr double kNarrowest = 0.5;  // a text is condensed to half its width at most
+// Ink may reach a little past a glyph's advance (the hook of a "j" at the
+// start of a line): the text area keeps this much inside the printable
+// area's left and right edges.
+constexpr double kInset = 60;
+constexpr double kDescent = 0.25;        // of an em, between the baseline and the line's foot
+constexpr double kMostCondensed = 0.75;  // narrower than this, a text is set smaller too
 
 // How often each lowercase letter (a..z) and the space occur in 1000
 // characters of English text: the weights of the classic average character.
@@ -31,6 +35,11 @@ QtPrintLayer::QtPrintLayer(QPrinter& printer) : printer_(printer)
     font_.setPixelSize(12 * static_cast<int>(kTwipsPerPoint));
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    // No ligatures: a PDF's text layer has no letters for an "fl" or "ffi"
+    // glyph, so "flag" would read "ag" to a search, a copy or a screen
+    // reader.  Qt shapes without them once any letter spacing is set;
+    // 100 percent leaves the letters where they were.
+    font_.setLetterSpacing(QFont::PercentageSpacing, 100);
 }
 
 QtPrintLayer::~QtPrintLayer()
@@ -47,11 +56,13 @@ void QtPrintLayer::begin()
     const double heightTwips = area.height() * 1440 / dpi;
     const double fit = std::min({1.0, widthTwips / kDesignWidth, heightTwips / kDesignHeight});
     painter_.scale(dpi / 1440 * fit, dpi / 1440 * fit);
-    pageWidth_ = widthTwips / fit;
+    painter_.translate(kInset, 0);
+    pageWidth_ = widthTwips / fit - 2 * kInset;
     pageHeight_ = heightTwips / fit;
     x_ = y_ = 0;
     drawnOnPage_ = false;
     pages_ = 1;
+    drawn_.clear();
 }
 
 void QtPrintLayer::abort()
@@ -97,6 +108,29 @@ double QtPrintLayer::textWidth(const std::string& text) const
     return metrics.horizontalAdvance(QString::fromStdString(text));
 }
 
+QRectF QtPrintLayer::printableArea() const
+{
+    return QRectF(-kInset, 0, pageWidth_ + 2 * kInset, pageHeight_);
+}
+
+double QtPrintLayer::columnX(int n) const { return (std::max(n, 1) - 1) * columnWidth(); }
+
+void QtPrintLayer::beginMeasuring()
+{
+    measuring_ = true;
+    measureX_ = x_;
+    measureY_ = y_;
+}
+
+double QtPrintLayer::endMeasuring()
+{
+    const double height = y_ - measureY_ + (x_ > 0 ? lineHeight() : 0);
+    measuring_ = false;
+    x_ = measureX_;
+    y_ = measureY_;
+    return height;
+}
+
 void QtPrintLayer::startPageIfFull()
 {
     if (drawnOnPage_ && y_ + lineHeight() > pageHeight_) {
@@ -108,45 +142,64 @@ void QtPrintLayer::startPageIfFull()
     }
 }
 
-void QtPrintLayer::print(const std::string& text, LineEnd end)
+void QtPrintLayer::print(const std::string& text, LineEnd end) { printFitted(text, pageWidth_, end); }
+
+void QtPrintLayer::printFitted(const std::string& text, double width, LineEnd end)
 {
     if (!text.empty()) {
-        startPageIfFull();
-        const QString s = QString::fromStdString(text);
-        const double width = textWidth(text);
-        const double room = pageWidth_ - x_;
-        painter_.setFont(font_);
-        painter_.setPen(Qt::black);
-        const QPointF at(x_, y_ + kBaseline * em());
-        if (width > room && width > 0) {
-            // Condensed to end at the right edge.
-            const double factor = std::max(kNarrowest, room / width);
-            painter_.save();
-            painter_.translate(at);
-            painter_.scale(factor, 1);
-            painter_.drawText(QPointF(0, 0), s);
-            painter_.restore();
-            ++condensed_;
-            x_ += width * factor;
-        } else {
-            painter_.drawText(at, s);
-            x_ += width;
+        const double natural = textWidth(text);
+        const double room = std::max(0.0, std::min(width, pageWidth_ - x_));
+        if (!measuring_) {
+            startPageIfFull();
+            draw(QString::fromStdString(text), natural, room);
         }
-        widest_ = std::max(widest_, x_);
-        drawnOnPage_ = true;
+        x_ += std::min(natural, room);
+        atColumn_ = false;
     }
     if (end == LineEnd::End) lineEnd();
 }
 
+void QtPrintLayer::draw(const QString& text, double width, double room)
+{
+    // Too wide: condensed to fit, and set smaller as well when condensing
+    // alone would make it hard to read.  Either way it sits on the baseline.
+    const double fit = width > room && width > 0 ? room / width : 1.0;
+    const double condense = std::max(kMostCondensed, fit);
+    const double smaller = fit / condense;
+    const QPointF at(x_, y_ + lineHeight() - kDescent * em());
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+    if (fit < 1) {
+        painter_.save();
+        painter_.translate(at);
+        painter_.scale(fit, smaller);
+        painter_.drawText(QPointF(0, 0), text);
+        painter_.restore();
+    } else {
+        painter_.drawText(at, text);
+    }
+    drawnOnPage_ = true;
+    if (keepDrawn_) {
+        const QRectF ink = QFontMetricsF(font_, painter_.device()).tightBoundingRect(text);
+        if (!ink.isEmpty())
+            drawn_.push_back({pages_,
+                              QRectF(at.x() + ink.x() * fit, at.y() + ink.y() * smaller, ink.width() * fit,
+                                     ink.height() * smaller),
+                              text, atColumn_});
+    }
+}
+
 void QtPrintLayer::toColumn(int n)
 {
-    const double target = (std::max(n, 1) - 1) * columnWidth();
+    const double target = columnX(n);
     if (x_ > target + 0.5) lineEnd();
     x_ = target;
+    atColumn_ = true;
 }
 
 void QtPrintLayer::newPage()
 {
+    if (measuring_) return;
     if (!printer_.newPage()) throw PrintFailure(kPrinterFault, "cannot start a page");
     ++pages_;
     x_ = y_ = 0;

@@ -392,21 +392,7 @@ void WordListWindow::clearWords()
 
 WordListSheet WordListWindow::sheet() const
 {
-    WordListSheet sheet;
-    if (tool_.hasStudent()) {
-        sheet.firstName = tool_.student().FirstName.trimmed();
-        sheet.lastName = tool_.student().LastName.trimmed();
-    }
-    sheet.newList = tool_.generatedType() == PlanSection::New;
-    // The heading names what the words were drawn from; before the first
-    // generation, what is chosen.
-    sheet.segments = tool_.generatedSegments().empty() ? tool_.chosenSegments() : tool_.generatedSegments();
-    const auto& cells = tool_.grid().cells();
-    for (int k = 0; k < static_cast<int>(cells.size()); ++k)
-        sheet.cells.push_back({cells[static_cast<std::size_t>(k)].text, tool_.cellIsHomophone(k)});
-    sheet.fontSize = fontSize_->currentIndex();
-    sheet.homophoneMode = services_.options.values.HomophoneMode;
-    return sheet;
+    return wordListSheet(tool_, fontSize_->currentIndex(), services_.options.values.HomophoneMode);
 }
 
 void WordListWindow::checkWord()

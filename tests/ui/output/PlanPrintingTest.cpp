@@ -1,15 +1,9 @@
-// The printout on the Qt print layer, into PDF files: every reference plan
-// prints with nothing past the paper's right edge and its word list pages
-// as the layout breaks them (no list runs over a page).  The print dialog,
-// a failed write, and Copy through the clipboard seam.
-//
-// To look at the printouts, keep the PDFs:
-//   MOXLET_PRINTOUT_DIR=/tmp/printouts build/debug/bin/moxlet_ui_tests --gtest_filter='PlanPrinting*'
-// then pdftoppm -png -r 60 /tmp/printouts/full.pdf /tmp/printouts/full
+// Printing a plan from its window: copies into one file, a failed write,
+// the print dialog, and Copy through the clipboard seam.  (What the sheets
+// look like: PrintedSheetsTest.)
 
 #include "ui/output/PlanPrinting.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -23,74 +17,12 @@
 #include <sstream>
 
 #include "UiFixture.h"
-#include "core/output/PlanPrintout.h"
-#include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/output/PrinterError.h"
-#include "ui/output/QtPrintLayer.h"
 
 using namespace moxlet;
 using namespace moxlet::test;
-
-namespace {
-
-QString outputFolder(const QTemporaryDir& temp)
-{
-    const QByteArray keep = qgetenv("MOXLET_PRINTOUT_DIR");
-    if (keep.isEmpty()) return temp.path();
-    QDir().mkpath(QString::fromLocal8Bit(keep));
-    return QString::fromLocal8Bit(keep);
-}
-
-int explicitPages(ReferencePlan r)
-{
-    RecordingPrintLayer layer;
-    PlanPrintout(layer, r.output()).printCopy();
-    const std::string log = layer.log();
-    int pages = 1;
-    for (std::size_t at = log.find("new page"); at != std::string::npos; at = log.find("new page", at + 1))
-        ++pages;
-    return pages;
-}
-
-}  // namespace
-
-TEST(PlanPrinting, EveryReferencePlanFitsItsPagesOnLetterAndA4)
-{
-    QTemporaryDir temp;
-    const QString folder = outputFolder(temp);
-    for (QPageSize::PageSizeId paper : {QPageSize::Letter, QPageSize::A4}) {
-        for (ReferencePlan r : referencePlans()) {
-            SCOPED_TRACE(r.name + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
-            const int expectedPages = explicitPages(r);
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setPageSize(QPageSize(paper));
-            printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-            const QString file =
-                folder + "/" + QString::fromStdString(r.name) + (paper == QPageSize::A4 ? "-a4.pdf" : ".pdf");
-            printer.setOutputFileName(file);
-            ui::QtPrintLayer layer(printer);
-            layer.begin();
-            PlanPrintout(layer, r.output()).printCopy();
-            EXPECT_TRUE(QFile::exists(file));
-            EXPECT_LE(layer.widestShare(), 1.0);
-            EXPECT_GE(layer.pages(), expectedPages);
-            // Only a full plan page may run on to a second page; the word
-            // list pages break where the layout breaks them.  In the large
-            // font a 20-character word is wider than its column: the next
-            // word goes to the next line, as the layout says, so its lists
-            // may run over; a long word in the last column is condensed to
-            // end at the edge rather than cut.
-            if (r.fontSize != 2) {
-                EXPECT_EQ(layer.condensedTexts(), 0);
-                EXPECT_LE(layer.automaticPageBreaks(), 1);
-                EXPECT_LE(layer.pages(), expectedPages + 1);
-            }
-        }
-    }
-}
 
 TEST(PlanPrinting, CopiesIntoOneFileFollowEachOtherOnNewPages)
 {
@@ -231,4 +163,17 @@ TEST(PlanPrinting, CopyPutsThePlanTextOnTheClipboard)
     expected << in.rdbuf();
     EXPECT_EQ(fx.clipboard.text.toStdString(), expected.str());
     EXPECT_TRUE(fx.clipboard.text.contains(QString::fromUtf8("A (ă)\tCH (k)")));
+}
+
+// A printout starts on Letter where the locale measures in US customary
+// units, on A4 elsewhere (the preview and moxlet-cli's PDFs).
+TEST(PlanPrinting, ThePaperFollowsTheLocale)
+{
+    const QLocale before;
+    for (const auto& [name, paper] : {std::pair{"en_US", QPageSize::Letter},
+                                      std::pair{"en_GB", QPageSize::A4}, std::pair{"fr_CA", QPageSize::A4}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        EXPECT_EQ(ui::localePaper(), paper) << name;
+    }
+    QLocale::setDefault(before);
 }
