@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
+#include "ui/common/FindField.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
 
@@ -49,8 +50,12 @@ SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::spa
     connect(buttons, &QDialogButtonBox::rejected, this, &SegmentPickerDialog::reject);
     connect(clear, &QPushButton::clicked, this, &SegmentPickerDialog::clearSlots);
 
+    auto* find = new FindField(list_, this);
+    auto* column = new QVBoxLayout;
+    column->addWidget(find);
+    column->addWidget(list_, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
+    layout->addLayout(column, 1);
     layout->addWidget(buttons);
     resize(360, 420);
 

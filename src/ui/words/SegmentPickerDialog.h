@@ -6,6 +6,9 @@
 // the chosen names appear in the caller's grids at once through
 // slotsChanged().
 //
+// A "&Find:" field above the list narrows it as the tutor types and shows
+// how many lines are chosen; the slots and rules are untouched by it.
+//
 // Object names: SelOldPh (a plan's studied segments), SelNewPh (a plan's
 // New segments) and SelPhn (the word list tool).  A double click counts as
 // one click; a Ctrl+click on a chosen line adds it once more where repeats
