@@ -31,6 +31,7 @@
 #include "ui/shell/ContextHelp.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/Splash.h"
+#include "ui/shell/StartPage.h"
 #include "ui/wordlist/WordListWindow.h"
 
 namespace moxlet::ui {
@@ -43,6 +44,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
     buildMenu();
+    startPage_ = new StartPage(*this);
     new ContextHelp(this, mdi_, [this](const QString& keyword) { showHelpFor(keyword); });
 }
 
@@ -379,6 +381,22 @@ void MainWindow::openLessonPlan()
         openPlanWindow(std::move(session));
     });
     chooser->open();
+}
+
+void MainWindow::openLessonPlanAt(std::int32_t profile, std::int32_t record)
+{
+    disablePlanAndProfileMenus();
+    WaitCursor wait;
+    DataFiles files(services_);
+    DataFile file = openProfileFile(files.context());
+    PlanSession session;
+    Problems problems;
+    if (!readProfileRecord(files.context(), file, profile, session.student) ||
+        !openPlan(files.context(), session, record, &problems)) {
+        restoreMenus();
+        return;
+    }
+    openPlanWindow(std::move(session));
 }
 
 void MainWindow::deleteLessonPlans()
