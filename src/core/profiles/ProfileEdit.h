@@ -97,7 +97,7 @@ GroupSelection groupSelection(const std::vector<SegmentId>& members, const std::
 // ---- Student lists -------------------------------------------------------
 
 struct StudentListEntry {
-    std::string text;       // studentListText: "Last, First" or "Last" (Windows-1252)
+    std::string text;       // studentListText: "Last, First", "Last" or "First" (Windows-1252)
     std::int32_t recordNo;  // the record in PROFILES.DAT
 };
 
