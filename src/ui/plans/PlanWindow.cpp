@@ -18,6 +18,7 @@
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/output/PlanPrinting.h"
+#include "ui/plans/LessonDateField.h"
 #include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
 #include "ui/plans/SkillsDialog.h"
@@ -61,7 +62,8 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
     : QWidget(parent), services_(services), document_(new PlanDocument(std::move(session), this))
 {
     setObjectName(QStringLiteral("Plan"));  // the form name
-    setWindowTitle(planWindowTitle(document_->session().student));
+    // "[*]": the caption shows when the plan has unsaved changes.
+    setWindowTitle(planWindowTitle(document_->session().student) + QStringLiteral("[*]"));
     sections_ = new SectionEditor(*this, *document_, services_);
     buildControls();
     layoutControls();
@@ -74,6 +76,9 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
         if (section == PlanSection::Spelling) showSpellingRow(unit);
     });
     connect(document_, &PlanDocument::skillsChanged, this, &PlanWindow::showSkills);
+    connect(document_, &PlanDocument::edited, this,
+            [this] { setWindowModified(document_->session().changed); });
+    setWindowModified(document_->session().changed);
     // A tutor starts with the lesson date.
     setFocusProxy(lessonDate_);
 }
@@ -183,15 +188,8 @@ void PlanWindow::buildControls()
     skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));
     connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
 
-    lessonDate_ = new QLineEdit(this);
-    lessonDate_->setObjectName(QStringLiteral("LessonDate"));
-    lessonDate_->setAccessibleName(QStringLiteral("Lesson Date"));
-    // Month, day and year; an unfilled digit shows the prompt character.
-    lessonDate_->setInputMask(QStringLiteral("00-00-00;_"));
-    lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) +
-                               16);
+    lessonDate_ = new LessonDateField(this);
     connect(lessonDate_, &QLineEdit::textChanged, this, &PlanWindow::dateEdited);
-    lessonDate_->installEventFilter(this);
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
@@ -239,6 +237,7 @@ void PlanWindow::layoutControls()
     auto* top = new QHBoxLayout;
     top->addWidget(label("Label1", QStringLiteral("Lesson Date:"), lessonDate_));
     top->addWidget(lessonDate_);
+    top->addWidget(lessonDate_->problemLabel());
     top->addSpacing(24);
     top->addWidget(label("Label3", QStringLiteral("Word List Font Size"), fontSize_));
     top->addWidget(fontSize_);
@@ -336,7 +335,7 @@ void PlanWindow::showPlan()
         const QSignalBlocker quiet(lessonDate_);
         lessonDate_->setText(fromStored(std::string(session().plan.LessonDate.bytes().data(), 8)));
     }
-    saveButton_->setEnabled(lessonDateComplete(storedLessonDate(toStored(lessonDate_->displayText()))));
+    saveButton_->setEnabled(lessonDateComplete(lessonDate_->storedDate()));
     for (PlanSection section : kPlanSections) showSection(section);
     for (int row = 0; row < kSpellingRows; ++row) showSpellingRow(row);
     showSkills();
@@ -394,7 +393,7 @@ int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }
 
 void PlanWindow::dateEdited()
 {
-    const std::string date = storedLessonDate(toStored(lessonDate_->displayText()));
+    const std::string date = lessonDate_->storedDate();
     PlanSession& s = session();
     const bool changed = date != std::string(s.plan.LessonDate.bytes().data(), 8);
     if (changed) s.changed = true;
@@ -410,7 +409,7 @@ bool PlanWindow::save()
         lessonDate_->setFocus();
         return false;
     }
-    return saveNow();
+    return !refuseImpossibleDate() && saveNow();
 }
 
 bool PlanWindow::saveNow()
@@ -446,21 +445,17 @@ bool PlanWindow::mayClose()
         return false;
     }
     // A plan that could not be written stays open, so nothing is lost.
-    return saveNow();
+    return !refuseImpossibleDate() && saveNow();
 }
 
-bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
+bool PlanWindow::refuseImpossibleDate()
 {
-    if (watched == lessonDate_ && event->type() == QEvent::FocusIn) {
-        // Typing goes into the first unfilled digit, wherever the cursor
-        // was left, unless the tutor clicked a place of their own.
-        QTimer::singleShot(0, lessonDate_, [this] {
-            const QString shown = lessonDate_->displayText();
-            const int gap = static_cast<int>(shown.indexOf(QLatin1Char('_')));
-            if (gap >= 0 && !lessonDate_->hasSelectedText()) lessonDate_->setCursorPosition(gap);
-        });
-    }
-    return QWidget::eventFilter(watched, event);
+    // The mask lets any digits in; a date the calendar lacks is never saved.
+    const std::string why = lessonDateProblem(std::string(session().plan.LessonDate.bytes().data(), 8));
+    if (why.empty()) return false;
+    services_.prompt.message(why, kSaveTitle, Icon::Exclamation, Buttons::Ok);
+    lessonDate_->setFocus();
+    return true;
 }
 
 void PlanWindow::closeEvent(QCloseEvent* event)
