@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/catalogue/Catalogue.h"
 #include "core/words/WordCheck.h"
@@ -50,9 +51,12 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     list_->setAccessibleName(QStringLiteral("Words"));
     list_->setFont(MarkFont::font(10));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list_->setFlow(QListView::TopToBottom);
+    // The words flow in rows, left to right, and the list scrolls down,
+    // never sideways (load() sets the columns' width).
+    list_->setFlow(QListView::LeftToRight);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->viewport()->installEventFilter(new SingleClicks(list_));
     instruction_->setBuddy(list_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -116,8 +120,16 @@ void WordChoiceDialog::load()
     }
     tickingByProgram_ = true;
     list_->clear();
-    for (const ListedWord& w : choice_.list()) list_->addItem(fromStored(w.text));
+    int widest = 0;
+    for (const ListedWord& w : choice_.list()) {
+        list_->addItem(fromStored(w.text));
+        widest =
+            std::max(widest, list_->fontMetrics().horizontalAdvance(list_->item(list_->count() - 1)->text()));
+    }
     tickingByProgram_ = false;
+    // Columns as wide as the longest word (20 letters at most, well inside
+    // the dialog).
+    list_->setGridSize(QSize(widest + 24, list_->fontMetrics().height() + 6));
     showCells();
     list_->scrollToTop();
     list_->setFocus();

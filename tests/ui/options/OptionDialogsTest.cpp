@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 #include <fstream>
 #include <set>
@@ -152,7 +153,10 @@ TEST(HomophoneOptionsDialog, CancelChangesNothingAndOkWritesTheMode)
     auto* dialog = open<ui::HomophoneOptionsDialog>(fx, "mnuHomoOptions");
     EXPECT_EQ(dialog->windowTitle(), "Homophone Display Options");
     EXPECT_TRUE(checked(dialog, "HomoOpt1"));
+    auto* hint = child<QLabel>(dialog, "HomoHint");  // plans made before keep their marks
+    EXPECT_FALSE(hint->isVisibleTo(dialog));
     clickOn(dialog, "HomoOpt3");
+    EXPECT_TRUE(hint->isVisibleTo(dialog));
     click(dialog, "Cancel");
     EXPECT_EQ(fx.options.values.HomophoneMode, 0);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(fx.file(kOptionFileName).string())));
