@@ -43,8 +43,8 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     // the dialog says so when the tutor picks another way of marking,
     // rather than changing plans behind the tutor's back.
     auto* hint = new QLabel(QStringLiteral("Word lists already in lesson plans keep the marks they were made "
-                                           "with. Lists made from now on, and words chosen again with a "
-                                           "list's \"...\" button, follow this choice."),
+                                           "with. Lists made from now on, and words chosen anew in a list's "
+                                           "\"...\" dialog, follow this choice."),
                             this);
     hint->setObjectName(QStringLiteral("HomoHint"));
     hint->setWordWrap(true);
