@@ -105,8 +105,13 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelNewPh"));
     f.pick(picker, 19);  // E (short e)
+    f.pick(picker, 54);  // MN: every word also needs segments not studied
     click(picker, "OK");
     EXPECT_EQ(f.listWords(w, New, 0).size(), 40u);
+    EXPECT_EQ(summary->count(1)->text(), QStringLiteral("   0"));
+    EXPECT_EQ(summary->note()->text(),
+              QStringLiteral("No word containing MN fits this student: all 11 words "
+                             "of 1 to 9 syllables also contain segments not yet studied."));
     const auto review = f.listWords(w, Review, 2);
     const auto fresh = f.listWords(w, New, 0);
 
