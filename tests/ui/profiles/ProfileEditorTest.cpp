@@ -536,19 +536,3 @@ TEST(ProfileEditor, ChoosersTakeALineSelectedThroughTheAccessibilityInterface)
     EXPECT_EQ(ed->profile().LastName.trimmed(), "Moss");
     click(ed, "Cancel");
 }
-
-TEST(ProfileEditor, EveryListHasANameAScreenReaderCanAnnounce)
-{
-    Fixture f;
-    f.addProfile("Lee", "Ann");
-    f.start();
-    f.trigger("mnuProfile_0");
-    moxlet::test::expectAccessibleNames(f.editor());
-    click(f.editor(), "Cancel");
-    f.trigger("mnuProfile_1");
-    moxlet::test::expectAccessibleNames(f.dialog<StudentChooser>());
-    click(f.dialog<StudentChooser>(), "Cancel");
-    f.trigger("mnuDelProfile");
-    moxlet::test::expectAccessibleNames(f.dialog<DeleteProfilesDialog>());
-    click(f.dialog<DeleteProfilesDialog>(), "Close");
-}

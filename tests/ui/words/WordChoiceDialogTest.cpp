@@ -183,20 +183,6 @@ TEST(WordChoiceDialog, ATutorEditsListsPicksSpellingWordsTypesOneAndFindsThemAga
     click(w, "Close");
 }
 
-TEST(WordChoiceDialog, EveryListHasANameAScreenReaderCanAnnounce)
-{
-    Fixture f;
-    f.addProfile("Lee", "Ann", kStudied);
-    f.start();
-    PlanWindow* w = f.newPlan();
-    f.choose(w, Spelling, {0});
-    click(w, "Cmd3X_0");
-    moxlet::test::expectAccessibleNames(f.dialog(w));
-    click(f.dialog(w), "Cancel");
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
-}
-
 TEST(WordChoiceScreens, SavePictures)
 {
     const QByteArray folder = qgetenv("MOXLET_SCREENSHOTS");
