@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/wordlist/WordListTool.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
 #include "ui/common/CellGrid.h"
@@ -46,6 +47,10 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     instruction_ = new QLabel(this);
     instruction_->setObjectName(QStringLiteral("Label1"));
     instruction_->setFont(MarkFont::font(10));
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("Note"));
+    note_->setWordWrap(true);
+    note_->hide();
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("WList"));
     list_->setAccessibleName(QStringLiteral("Words"));
@@ -94,6 +99,7 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     commands->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instruction_);
+    layout->addWidget(note_);
     layout->addWidget(list_, 1);
     layout->addWidget(grid_);
     layout->addLayout(commands);
@@ -117,6 +123,13 @@ void WordChoiceDialog::load()
         auto wordBase = files.open();
         unit_.load(choice_, wordBase.get(), services_.words.index, services_.random,
                    services_.options.values.HomophoneMode);
+        // An empty list says why, as the word list summary does.
+        const std::string why =
+            choice_.list().empty() ? emptyListNote(wordBase.get(), services_.words.index,
+                                                   document_.session().masks, unit_.query(), services_.random)
+                                   : std::string();
+        note_->setText(QString::fromStdString(why));
+        note_->setVisible(!why.empty());
     }
     tickingByProgram_ = true;
     list_->clear();

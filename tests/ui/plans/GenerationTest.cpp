@@ -16,6 +16,7 @@
 #include "ui/plans/SectionEditor.h"
 #include "ui/profiles/StudentChooser.h"
 #include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/WordChoiceDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -112,6 +113,11 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     EXPECT_EQ(summary->note()->text(),
               QStringLiteral("No word containing MN fits this student: all 11 words "
                              "of 1 to 9 syllables also contain segments not yet studied."));
+    click(w, "Cmd4X_1");  // the empty list's dialog says the same
+    auto* words = w->findChild<WordChoiceDialog*>();
+    ASSERT_NE(words, nullptr);
+    EXPECT_EQ(child<QLabel>(words, "Note")->text(), summary->note()->text());
+    click(words, "Cancel");
     const auto review = f.listWords(w, Review, 2);
     const auto fresh = f.listWords(w, New, 0);
 
