@@ -15,6 +15,7 @@
 #include "core/profiles/ProfileFile.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
+#include "ui/plans/PlanDocument.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/shell/MainWindow.h"
 
@@ -168,7 +169,7 @@ void StartPage::watchPlanWindow(PlanWindow* plan)
     if (plan->property("moxletStartPageWatched").toBool()) return;
     plan->setProperty("moxletStartPageWatched", true);
     remember(plan);
-    connect(plan, &PlanWindow::closed, this, [this, plan] { remember(plan); });
+    connect(&plan->document(), &PlanDocument::saved, this, [this, plan] { remember(plan); });
 }
 
 void StartPage::remember(const PlanWindow* plan)

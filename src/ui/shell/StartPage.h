@@ -14,8 +14,7 @@
 // come and go: it hides while one is open and comes back, brought up to
 // date, when the last one closes (and after any dialog of the main window
 // closes, which may have deleted a student).  A plan window that opens an
-// existing plan puts it first in the recent plans, and so does closing a
-// plan window whose plan was saved.
+// existing plan puts it first in the recent plans, and so does each save.
 
 #include <QWidget>
 #include <vector>

@@ -124,5 +124,9 @@ TEST(StartPage, APlanOpenedIsOneClickAwayAfterwards)
     ASSERT_NE(plan, nullptr);
     EXPECT_EQ(plan->session().recordNo, 1);
     EXPECT_EQ(plan->session().plan.LessonDate.trimmed(), "06-01-24");
+    // A save counts at once, before the window closes.
+    moxlet::test::typeDate(plan, QStringLiteral("061524"));
+    click(plan, "Save");
+    EXPECT_EQ(readRecentPlans(f.fs).at(0), (RecentPlan{1, 1, "06-15-24"}));
     click(plan, "Close");
 }
