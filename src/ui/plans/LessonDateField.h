@@ -31,6 +31,9 @@ public:
     QString problem() const;
     // The reason, shown beside the box while there is one.
     QLabel* problemLabel() const { return problem_; }
+    // Shows or hides the reason for the text now in the box (done on every
+    // change; call it after setting the text with signals blocked).
+    void showProblem();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -39,7 +42,6 @@ protected:
 private:
     // The caret to the first unfilled digit when it stands after it.
     void moveToFirstGap();
-    void showProblem();
 
     QLabel* problem_ = nullptr;
 };

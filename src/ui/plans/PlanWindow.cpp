@@ -335,6 +335,7 @@ void PlanWindow::showPlan()
         const QSignalBlocker quiet(lessonDate_);
         lessonDate_->setText(fromStored(std::string(session().plan.LessonDate.bytes().data(), 8)));
     }
+    lessonDate_->showProblem();
     saveButton_->setEnabled(lessonDateComplete(lessonDate_->storedDate()));
     for (PlanSection section : kPlanSections) showSection(section);
     for (int row = 0; row < kSpellingRows; ++row) showSpellingRow(row);
