@@ -47,6 +47,7 @@ GenerationSummary::GenerationSummary(QWidget* parent) : QDialog(parent)
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("Note"));
     note_->setWordWrap(true);
+    note_->setMinimumWidth(320);
     note_->setMaximumWidth(420);
     note_->hide();
     grid->addWidget(note_, 6, 0, 1, 2);
@@ -83,6 +84,7 @@ void GenerationSummary::setNote(const QString& note)
 {
     note_->setText(note);
     note_->setVisible(!note.isEmpty());
+    adjustSize();  // room for the wrapped lines
 }
 
 void GenerationSummary::finish()
