@@ -58,7 +58,10 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     const int shown = value == 0 ? 0 : value == 1 ? 1 : 2;
     mode_[shown]->setChecked(true);
     hint->setVisible(false);
-    connect(mode_[shown], &QRadioButton::toggled, hint, [hint](bool on) { hint->setVisible(!on); });
+    connect(mode_[shown], &QRadioButton::toggled, this, [this, hint](bool on) {
+        hint->setVisible(!on);
+        adjustSize();  // room for the hint's wrapped lines
+    });
     if (storedOutOfRange(services_.options, kHomophoneModeField)) mark_.changed = true;
     watchForChanges(this, mark_);
 }
