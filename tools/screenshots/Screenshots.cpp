@@ -63,7 +63,8 @@ struct Shot {
 // The help window, opened from the Help menu, its contents unfolded.
 QPixmap helpWindow(Session& s, const char* entry, const QString& lookFor = {})
 {
-    auto* help = s.open<HelpWindow>(entry);
+    s.trigger(entry);
+    HelpWindow* help = s.main().openedHelpWindow();  // a window of its own, not a child
     if (!help) return {};
     help->resize(900, 600);
     help->engine()->contentWidget()->expandToDepth(0);
