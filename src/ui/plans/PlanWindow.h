@@ -15,8 +15,8 @@
 // Closing with unsaved changes asks "Save changes to the lesson plan?":
 // Cancel keeps the window open, No closes it, Yes saves first when the
 // lesson date is complete (and otherwise says the date must be entered and
-// keeps the window open; so does a date the calendar lacks).  A save that fails keeps the window open too, so
-// nothing the tutor did is lost.
+// keeps the window open; so does a date the calendar lacks).  A save that
+// fails keeps the window open too, so nothing the tutor did is lost.
 
 #include <QWidget>
 #include <array>
