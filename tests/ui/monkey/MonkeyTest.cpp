@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <chrono>
 #include <map>
 
@@ -242,11 +243,20 @@ private:
 
     void clickList(QWidget* window)
     {
-        QListWidget* l = any(usable<QListWidget>(window));
-        if (!l || l->count() == 0) return;
-        QListWidgetItem* item = l->item(pick(l->count()));
-        l->scrollToItem(item);
-        const QPoint at = l->visualItemRect(item).center();
+        // Lists, and trees of lines under headings (a click on a heading
+        // selects or clears its group).
+        std::vector<QAbstractItemView*> lists;
+        for (QAbstractItemView* v : usable<QAbstractItemView>(window))
+            if (qobject_cast<QListWidget*>(v) || qobject_cast<QTreeWidget*>(v)) lists.push_back(v);
+        QAbstractItemView* l = any(lists);
+        if (!l) return;
+        const QAbstractItemModel* model = l->model();
+        if (model->rowCount() == 0) return;
+        QModelIndex item = model->index(pick(model->rowCount()), 0);
+        if (model->rowCount(item) > 0 && !chance(10))
+            item = model->index(pick(model->rowCount(item)), 0, item);
+        l->scrollTo(item);
+        const QPoint at = l->visualRect(item).center();
         const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier,
                                               Qt::ShiftModifier};
         if (chance(15))

@@ -5,12 +5,15 @@
 #include "ui/profiles/ProfileEditor.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QTreeWidget>
 #include <functional>
 
 #include "UiFixture.h"
 #include "ui/common/MnemonicScope.h"
 #include "ui/profiles/DeleteProfilesDialog.h"
 #include "ui/profiles/PersonalInfoDialog.h"
+#include "ui/profiles/StudiedSegmentTree.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -37,11 +40,41 @@ void doubleClickLine(QListWidget* list, int row)
     QApplication::processEvents();
 }
 
-std::vector<int> selectedRows(QListWidget* list)
+// Clicks a segment's line, or with doubled a double click; a refusal's box
+// comes after the click.
+void clickSegment(StudiedSegmentTree* tree, int segment, Qt::KeyboardModifiers mods = {},
+                  bool doubled = false)
+{
+    QTreeWidgetItem* item = tree->segmentItem(static_cast<SegmentId>(segment));
+    tree->scrollToItem(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, mods, at);
+    if (doubled) QTest::mouseDClick(tree->viewport(), Qt::LeftButton, mods, at);
+    QApplication::processEvents();
+}
+
+QTreeWidgetItem* heading(StudiedSegmentTree* tree, const std::string& title)
+{
+    for (int h = 0; h < tree->topLevelItemCount(); ++h)
+        if (tree->headings()[static_cast<std::size_t>(h)].title == title) return tree->headingItem(h);
+    ADD_FAILURE() << "no heading " << title;
+    return tree->headingItem(0);
+}
+
+void clickHeading(StudiedSegmentTree* tree, const std::string& title)
+{
+    QTreeWidgetItem* item = heading(tree, title);
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    QApplication::processEvents();
+}
+
+std::vector<int> selectedRows(StudiedSegmentTree* tree)
 {
     std::vector<int> rows;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected()) rows.push_back(i);
+    const std::vector<bool> selected = tree->selectedLines();
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        if (selected[i]) rows.push_back(static_cast<int>(i));
     return rows;
 }
 
@@ -59,7 +92,7 @@ struct Fixture : moxlet::test::UiFixture {
         doubleClickLine(child<QListWidget>(window<StudentChooser>(), "StudentList"), line);
         return editor();
     }
-    QListWidget* segmentList() { return child<QListWidget>(editor(), "PList"); }
+    StudiedSegmentTree* segmentList() { return child<StudiedSegmentTree>(editor(), "PList"); }
     void fill(QWidget* window, std::initializer_list<std::pair<const char*, const char*>> boxes)
     {
         for (const auto& [box, text] : boxes) type(window, box, QString::fromUtf8(text));
@@ -98,7 +131,6 @@ TEST(ProfileEditor, ANewProfileStartsFromTheDefaultsAndTakesTheStudentEntries)
     EXPECT_EQ(ed->windowTitle(), QStringLiteral("Student Profile"));
     EXPECT_EQ(child<QLineEdit>(ed, "SyllableMin")->text(), QStringLiteral("1"));
     EXPECT_EQ(child<QLineEdit>(ed, "SyllableMax")->text(), QStringLiteral("9"));
-    ASSERT_EQ(f.segmentList()->count(), 332);
     EXPECT_TRUE(selectedRows(f.segmentList()).empty());
     EXPECT_TRUE(f.prompt.shown().empty());  // no advice while the form fills
 }
@@ -134,7 +166,7 @@ TEST(ProfileEditor, SavesWhatTheTutorTypesAndSelects)
         {"click, Ctrl+click, click, click",
          [](Fixture& f) {
              for (int line : std::initializer_list<int>{B, L, BL, Rote})
-                 clickLine(f.segmentList(), line, line == L ? Qt::ControlModifier : Qt::NoModifier);
+                 clickSegment(f.segmentList(), line, line == L ? Qt::ControlModifier : Qt::NoModifier);
          },
          "Lee||1-9|||",
          {B, L, BL, Rote}},
@@ -142,7 +174,8 @@ TEST(ProfileEditor, SavesWhatTheTutorTypesAndSelects)
          [](Fixture& f) {
              f.segmentList()->setFocus();
              for (int line : {S, B, S, T}) {
-                 f.segmentList()->setCurrentRow(line, QItemSelectionModel::NoUpdate);
+                 f.segmentList()->setCurrentItem(f.segmentList()->segmentItem(line), 0,
+                                                 QItemSelectionModel::NoUpdate);
                  QTest::keyClick(f.segmentList(), Qt::Key_Space);
              }
          },
@@ -208,7 +241,7 @@ TEST(ProfileEditor, AStudentReopenedFromTheChooserIsChangedInItsOwnRecord)
     EXPECT_EQ(child<QLineEdit>(ed, "SyllableMin")->text(), QStringLiteral("2"));
     for (const char* e : kSevenEntries) EXPECT_FALSE(f.enabled(e)) << e;
 
-    clickLine(f.segmentList(), L, Qt::ControlModifier);
+    clickSegment(f.segmentList(), L, Qt::ControlModifier);
     type(ed, "FirstName", QStringLiteral("Anne"));
     click(ed, "OK");  // its own record is no duplicate
     EXPECT_EQ(f.editor(), nullptr);
@@ -275,11 +308,11 @@ TEST(ProfileEditor, ABlendNeedsItsConsonantsSelectedFirst)
     Fixture f;
     f.start();
     f.openNew();
-    QListWidget* list = f.segmentList();
-    clickLine(list, S);
-    clickLine(list, C_K);
+    StudiedSegmentTree* list = f.segmentList();
+    clickSegment(list, S);
+    clickSegment(list, C_K);
     f.prompt.clear();
-    clickLine(list, SCR);
+    clickSegment(list, SCR);
     EXPECT_EQ(f.prompt.shown(), (std::vector<ScriptedPrompt::Shown>{
                                     {"You may not select consonant blend SCR until its component "
                                      "consonants have been selected.",
@@ -287,13 +320,73 @@ TEST(ProfileEditor, ABlendNeedsItsConsonantsSelectedFirst)
     EXPECT_EQ(selectedRows(list), (std::vector<int>{C_K, S}));
 
     f.prompt.clear();
-    clickLine(list, R);
-    doubleClickLine(list, SCR);  // a double click selects it once
+    clickSegment(list, R);
+    clickSegment(list, SCR, {}, true);  // a double click selects it once
     EXPECT_EQ(selectedRows(list), (std::vector<int>{C_K, R, S, SCR}));
-    clickLine(list, R);  // unselecting a component leaves the blend
+    clickSegment(list, R);  // unselecting a component leaves the blend
     EXPECT_EQ(selectedRows(list), (std::vector<int>{C_K, S, SCR}));
-    clickLine(list, SC);  // S and C (k) are enough for SC
+    clickSegment(list, SC);  // S and C (k) are enough for SC
     EXPECT_TRUE(f.prompt.shown().empty());
+}
+
+// Typing in Find leaves the segments that hold the letters, under their
+// groups; a heading selects its group (leaving out blends whose consonants
+// are missing, told once) and clears it when all of it is selected; what
+// is saved is the selection, whatever the field hides.
+TEST(ProfileEditor, FindNarrowsTheSegmentsAndHeadingsSelectTheirGroup)
+{
+    Fixture f;
+    f.start();
+    f.trigger("mnuProfile_0");
+    ProfileEditor* ed = f.editor();
+    StudiedSegmentTree* tree = f.segmentList();
+    auto* count = child<QLabel>(ed, "SelectedCount");
+    const auto shown = [tree] {
+        std::vector<std::string> names;
+        for (int h = 0; h < tree->topLevelItemCount(); ++h) {
+            QTreeWidgetItem* heading = tree->headingItem(h);
+            for (int c = 0; c < heading->childCount(); ++c)
+                if (!heading->isHidden() && !heading->child(c)->isHidden())
+                    names.push_back(heading->child(c)->text(0).toStdString());
+        }
+        return names;
+    };
+    ASSERT_EQ(shown().size(), 332u);
+    type(ed, "Find", QStringLiteral("ea"));
+    const std::vector<std::string> ea = shown();
+    std::size_t holdingEa = 0;
+    for (int s = 0; s < kSegmentCount; ++s) holdingEa += segmentName(s).find("EA") != std::string::npos;
+    EXPECT_EQ(ea.size(), holdingEa);
+    for (const std::string& name : ea) EXPECT_NE(QString::fromStdString(name).indexOf("EA"), -1) << name;
+    EXPECT_EQ(count->text(), QStringLiteral("0 selected"));
+    clickSegment(tree, 24);  // EAR (ar), shown under "All EAR"
+    EXPECT_EQ(count->text(), QStringLiteral("1 selected"));
+    child<QLineEdit>(ed, "Find")->clear();
+    EXPECT_EQ(shown().size(), 332u);
+
+    clickHeading(tree, "Single Consonants");
+    EXPECT_EQ(count->text(), QStringLiteral("22 selected"));
+    f.prompt.clear();
+    clickHeading(tree, "Consonant Blends");  // SCH (sk) and THR need digraphs
+    ASSERT_EQ(f.texts().size(), 1u);
+    EXPECT_EQ(f.texts()[0], "You may not select consonant blends SCH (sk) and THR until their component "
+                            "consonants have been selected.");
+    EXPECT_EQ(count->text(), QStringLiteral("55 selected"));
+    EXPECT_EQ(heading(tree, "Consonant Blends")->checkState(0), Qt::PartiallyChecked);
+    clickHeading(tree, "Single Consonants");  // all selected: cleared
+    EXPECT_EQ(count->text(), QStringLiteral("34 selected"));
+    EXPECT_EQ(heading(tree, "Single Consonants")->checkState(0), Qt::Unchecked);
+    // A screen reader selects the first heading's row: the same request.
+    ASSERT_TRUE(QAccessible::queryAccessibleInterface(tree)->tableInterface()->selectRow(0));
+    QApplication::processEvents();
+    EXPECT_EQ(count->text(), QStringLiteral("55 selected"));
+
+    type(ed, "LastName", QStringLiteral("Lee"));
+    type(ed, "Find", QStringLiteral("zzz"));
+    const std::vector<int> chosen = selectedRows(tree);
+    click(ed, "OK");
+    EXPECT_EQ(segmentsOf(f.record(1).StudiedSegments), chosen);
+    EXPECT_EQ(chosen.size(), 55u);
 }
 
 TEST(ProfileEditor, CancelWritesNothingAndGivesTheMenuBack)

@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeView>
 #include <set>
 
 #include "UiFixture.h"
@@ -112,7 +114,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
     EXPECT_EQ(entries, 13);
 }
 
-TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
+TEST(Help, TheIndexNamesEveryWindowByItsCaption)
 {
     Manual manual;
     const std::set<QString> captions(kWindowCaptions.begin(), kWindowCaptions.end());
@@ -142,15 +144,13 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
     SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, segments);
     TypedWordsDialog typing(std::vector<WordCell>(4), false);
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
-    // Each has its caption from the list, and every list and grid in it a
-    // name a screen reader can announce.
+    // Each has its caption from the list (AccessibleNamesTest checks their
+    // controls' names, each window opened as a tutor opens it).
     for (QWidget* w : std::initializer_list<QWidget*>{
              &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
-             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check}) {
+             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
         EXPECT_TRUE(captions.count(w->windowTitle()))
             << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
-        moxlet::test::expectAccessibleNames(w);
-    }
 
     // The plan window's caption is "Lesson Plan for" and the student's name.
     PlanSession session;
@@ -160,10 +160,6 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaptionAndItsListsHaveNames)
     PlanWindow planWindow(f.services, session);
     EXPECT_TRUE(planWindow.windowTitle().startsWith(QStringLiteral("Lesson Plan for ")))
         << planWindow.windowTitle().toStdString();
-    moxlet::test::expectAccessibleNames(&planWindow);
-    for (QPushButton* b : planWindow.findChildren<QPushButton*>())
-        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty())
-            << b->objectName().toStdString();
 }
 
 TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
@@ -178,7 +174,6 @@ TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWind
     EXPECT_EQ(help->windowTitle(), QStringLiteral("Moxlet Help"));
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
     EXPECT_TRUE(f.prompt.shown().empty());
-    moxlet::test::expectAccessibleNames(help);
 
     // Contents again after reading elsewhere: back at the contents page, the
     // same window.
@@ -190,6 +185,39 @@ TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWind
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
 
     EXPECT_TRUE(f.main->close());
+    EXPECT_FALSE(help->isVisible());
+}
+
+// A screen reader announces a window; Escape and the Close button close
+// it; the contents tree marks the page shown, opening the branch above it,
+// also for the first page, shown before the tree was read.
+TEST(Help, TheHelpWindowIsAWindowThatClosesAndWhoseContentsFollowThePage)
+{
+    UiFixture f;
+    f.start();
+    f.trigger("mnuContents");
+    HelpWindow* help = helpWindowOf(f);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(help)->role(), QAccessible::Window);
+    auto* contents = help->findChild<QTreeView*>(QStringLiteral("HelpContents"));
+    const auto marked = [contents] {
+        const QModelIndex at = contents->currentIndex();
+        return at.data().toString() +
+               (at.parent().isValid() && !contents->isExpanded(at.parent()) ? " (hidden)" : "");
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return marked() == QStringLiteral("Moxlet Help"); }, 5000))
+        << marked().toStdString();
+    help->showKeyword(QStringLiteral("Your data folder"));
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
+    EXPECT_EQ(marked(), QStringLiteral("Your data folder"));
+
+    QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    f.trigger("mnuContents");
+    ASSERT_TRUE(help->isVisible());
+    auto* close = help->findChild<QAction*>(QStringLiteral("HelpClose"));
+    ASSERT_NE(close, nullptr);
+    QTest::mouseClick(help->findChild<QToolBar*>()->widgetForAction(close), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
 }
 

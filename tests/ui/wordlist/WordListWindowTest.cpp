@@ -38,6 +38,7 @@ using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::kAnnStudied;
 using moxlet::test::pickSegment;
+using moxlet::test::type;
 
 namespace {
 
@@ -171,6 +172,13 @@ TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndShowsThemWhilePicking)
     for (int id : {seg::O_Do, seg::UR, seg::H}) pickSegment(picker, id);  // out: E and M stay
     EXPECT_EQ(f.w->segmentGrid()->cell(1, 0), markedName(seg::M));
     EXPECT_EQ(f.w->segmentGrid()->cell(2, 0), QString());
+    // Find narrows the list; the chosen segments stay chosen while hidden.
+    type(picker, "Find", QStringLiteral("ea"));
+    for (int r = 0; r < picker->list()->count(); ++r)
+        EXPECT_EQ(picker->list()->isRowHidden(r),
+                  !picker->list()->item(r)->text().contains(QStringLiteral("EA")));
+    EXPECT_EQ(child<QLabel>(picker, "SelectedCount")->text(), QStringLiteral("2 selected"));
+    EXPECT_EQ(f.w->segmentGrid()->cell(1, 0), markedName(seg::M));
     click(picker, "OK");
     EXPECT_EQ(f.w->focusWidget(), child<QCheckBox>(f.w, "AutoSel"));
     EXPECT_TRUE(f.prompt.shown().empty());

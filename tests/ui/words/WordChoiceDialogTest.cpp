@@ -101,6 +101,11 @@ TEST(WordChoiceDialog, UntickingAReviewWordMovesTheRestLeftAndIsKept)
 {
     Fixture f;
     WordChoiceDialog* d = f.open("Cmd2X_0");
+    // The words flow in rows inside the list's width: it scrolls only down.
+    const QRect first = d->list()->visualItemRect(d->list()->item(0));
+    EXPECT_GT(d->list()->visualItemRect(d->list()->item(1)).left(), first.left());
+    for (int i = 0; i < d->list()->count(); ++i)
+        EXPECT_LE(d->list()->visualItemRect(d->list()->item(i)).right(), d->list()->viewport()->width()) << i;
     const std::int16_t second = f.w->session().listPos(Review, 0, 1);
     const std::int16_t third = f.w->session().listPos(Review, 0, 2);
     clickLine(d->list(), second);
