@@ -170,7 +170,7 @@ void BM_GenerateWholePlan(benchmark::State& state)
         ScriptedPrompt prompt;
         auto wb = WordBase::open(FileContext{files, prompt, rnd});
         words = 0;
-        for (int section : {Review, New})
+        for (PlanSection section : {PlanSection::Review, PlanSection::New})
             for (int slot = 0; slot < 4; ++slot)
                 words += generateSlot(plan, section, slot, wb.get(), s.index, options, rnd);
         benchmark::DoNotOptimize(plan.plan.ListWord.data());
