@@ -18,8 +18,9 @@
 //   student has not studied); the words and the grid stay as they are, so
 //   one list can be printed for several students.
 // - Generation: for each chosen segment in slot order, the candidates over
-//   the student's syllable range (words/CandidateCollector.h, runs of 1500
-//   records or more thinned, no remembered offset), each word's text with
+//   the student's syllable range and up to the offered level (words/
+//   CandidateCollector.h, runs of 1500 records or more thinned, no
+//   remembered offset), each word's text with
 //   " *" after a homophone when the homophone option is 1 or 2; then the
 //   whole table sorted and its repeats removed (wordlist/WordListSort.h),
 //   so a word two segments share is listed once.  The table is sorted for
@@ -54,13 +55,15 @@ inline constexpr int kWordListCells = 40;
 // What one chosen segment gave in a generation.
 struct SegmentYield {
     SegmentId segment = kNoSegment;
-    std::int32_t records = 0;   // records of the segment in the syllable range
-    std::int32_t eligible = 0;  // of them, words the student can decode
-    std::int32_t listed = 0;    // words added to the table (after thinning)
+    std::int32_t records = 0;      // records of the segment in the syllable range
+    std::int32_t eligible = 0;     // of them, words the student can decode, up to the level offered
+    std::int32_t beyondLevel = 0;  // with none eligible: those left out for their level only
+    std::int32_t listed = 0;       // words added to the table (after thinning)
 };
 
 struct GenerationReport {
     bool wordBaseRead = true;  // false: the word base could not be opened
+    WordLevel upTo = kDefaultOfferLevel;
     std::vector<SegmentYield> segments;
     std::size_t words = 0;  // in the list, sorted and without repeats
 };
@@ -95,6 +98,12 @@ public:
     // The chosen segments, slot order, up to the first empty slot.
     std::vector<SegmentId> chosenSegments() const;
 
+    // The level the lists offer words up to (the tutor's option), and the
+    // one the last generation used (what a check of its words asks about).
+    void setOfferedLevel(WordLevel level) { offeredLevel_ = level; }
+    WordLevel offeredLevel() const { return offeredLevel_; }
+    WordLevel generatedLevel() const { return generatedLevel_; }
+
     // Generates the list for the chosen segments: the grid is emptied, the
     // list replaced.  A null word base gives an empty list.
     GenerationReport generate(WordBase* wordBase, const OffsetIndex& index, Random& random,
@@ -123,6 +132,8 @@ private:
     std::array<std::int16_t, kWordListSegments> slots_;
     PlanSection generatedType_ = PlanSection::Review;
     std::vector<SegmentId> generatedSegments_;
+    WordLevel offeredLevel_ = kDefaultOfferLevel;
+    WordLevel generatedLevel_ = kDefaultOfferLevel;
     WordChoice grid_{kWordListCells};
 };
 
