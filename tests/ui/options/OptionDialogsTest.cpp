@@ -14,6 +14,7 @@
 #include "core/store/OptionCodec.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::test;
@@ -178,12 +179,46 @@ TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
     click(dialog, "Cancel");
 }
 
-// Every control of both dialogs has an underlined letter of its own.
+// The word level opens on Common even when OPTION.PRM holds a value out of
+// range (never on Wider by a guess); Cancel keeps the file, OK stores the
+// level beside the other dialogs' fields, a repaired value even unclicked.
+TEST(WordOptionsDialog, OkStoresTheLevelAndKeepsTheOtherOptions)
+{
+    UiFixture fx;
+    OptionRecord before = toOptionRecord(Options{});
+    before.HomophoneMode = 1;
+    before.OfferUpTo = 9;
+    putRecord(fx, before);
+    fx.start();
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Common);
+    auto* dialog = open<ui::WordOptionsDialog>(fx, "mnuWordOptions");
+    EXPECT_EQ(dialog->windowTitle(), "Word Options");
+    EXPECT_TRUE(checked(dialog, "Level2"));
+    clickOn(dialog, "Level3");
+    click(dialog, "Cancel");
+    EXPECT_EQ(storedRecord(fx), before);
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Common);
+
+    click(open<ui::WordOptionsDialog>(fx, "mnuWordOptions"), "OK");
+    EXPECT_EQ(storedRecord(fx).OfferUpTo, 0);
+
+    dialog = open<ui::WordOptionsDialog>(fx, "mnuWordOptions");
+    clickOn(dialog, "Level1");
+    click(dialog, "OK");
+    OptionRecord after = before;
+    after.OfferUpTo = 1;
+    EXPECT_EQ(storedRecord(fx), after);
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Everyday);
+    EXPECT_TRUE(checked(open<ui::WordOptionsDialog>(fx, "mnuWordOptions"), "Level1"));
+    click(QApplication::activeModalWidget(), "Cancel");
+}
+
+// Every control of the option dialogs has an underlined letter of its own.
 TEST(OptionDialogs, EveryControlHasItsOwnAccessKey)
 {
     UiFixture fx;
     fx.start();
-    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions", "mnuWordOptions"}) {
         fx.trigger(entry);
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr) << entry;
@@ -204,7 +239,7 @@ TEST(OptionScreens, SavePictures)
     if (folder.isEmpty()) GTEST_SKIP() << "MOXLET_SCREENSHOTS not set";
     UiFixture fx;
     fx.start();
-    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions", "mnuWordOptions"}) {
         fx.trigger(entry);
         QWidget* dialog = QApplication::activeModalWidget();
         QApplication::processEvents();
