@@ -1,8 +1,8 @@
 // A word base file and an offset index over it, both from the input:
 //
-//   flags              bit 0 no file at all, bit 1 New list, bit 2 thinning
-//                      always, bit 3 check without a segment, bits 4-7
-//                      the level offered (mod 3)
+//   flags              bit 0 no file at all, bit 1 New list, bit 3 check
+//                      without a segment (bit 2 unused), bits 4-7 the level
+//                      offered (mod 3)
 //   start (signed)     the first block starts at record 1 + start
 //   blocks (0..8)      then per block: segment (u16, mod 361), syllable
 //                      index (mod 9), record count (u16); blocks follow
@@ -93,7 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const StudentMasks masks = StudentMasks::fromStudied(studied);
     const bool newList = (flags & 2) != 0;
-    const ThinningMode thinning = (flags & 4) != 0 ? ThinningMode::Always : ThinningMode::LongRunsOnly;
     const auto upTo = static_cast<WordLevel>((flags >> 4) % 3);
     for (const Block& b : blocks) {
         CandidateQuery q;
@@ -101,7 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         q.syllableMin = syllableMin;
         q.syllableMax = syllableMax;
         q.newSegment = newList;
-        q.thinning = thinning;
         q.upTo = upTo;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, q, thinOffset, random);
@@ -127,7 +125,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     q.syllableMax = syllableMax;
     q.segment = (flags & 8) != 0 || blocks.empty() ? kNoSegment : static_cast<SegmentId>(blocks[0].segment);
     q.newList = newList;
-    q.thinning = thinning;
     q.thinOffset = offset;
     q.upTo = upTo;
     const WordCheckResult r = checkWord(*wordBase, index, q);
@@ -137,7 +134,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cq.syllableMin = syllableMin;
         cq.syllableMax = syllableMax;
         cq.newSegment = newList;
-        cq.thinning = thinning;
         cq.upTo = upTo;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, cq, thinOffset, random);

@@ -13,8 +13,7 @@
 // the normal or, for root-flagged words, the extended mask, segment 160
 // admitted in the list of 159, a New list's own segment admitted, the level
 // filter before thinning (a word above the level is no candidate and is
-// not counted), and thinning from 1000 candidates with step count / 750 (with
-// ThinningMode::LongRunsOnly only in runs of more than 1500 records).  A
+// not counted), and thinning from 1000 candidates with step count / 750.  A
 // word is Offered exactly when that procedure, with the same remembered
 // offset, lists it.  When the list would be thinned from a fresh random
 // offset (none remembered) its words are ThinnedAtRandom instead, each
@@ -80,7 +79,6 @@ struct WordCheckQuery {
     int syllableMax = 9;
     SegmentId segment = kNoSegment;  // the list's segment (0..331), or kNoSegment: any list
     bool newList = false;            // a New list: the segment's own bit is admitted
-    ThinningMode thinning = ThinningMode::LongRunsOnly;
     // The list's remembered offset (a plan slot's ThinOffset, a spelling
     // row's SpellingThinOffset), or -1 when the list draws a fresh one each
     // time it is made (the word list tool, a slot not generated yet).
@@ -137,7 +135,7 @@ struct WordCheckResult {
 WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query);
 
 // A query for a student's profile, as the word list tool builds its lists
-// (ThinningMode::LongRunsOnly, a fresh offset each time, words up to `upTo`).
+// (a fresh offset each time, words up to `upTo`).
 WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList,
                             WordLevel upTo);
 
