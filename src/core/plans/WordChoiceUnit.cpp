@@ -8,7 +8,8 @@ namespace moxlet {
 WordChoiceUnit::WordChoiceUnit(PlanSession& session, PlanSection section, int index, const Options& options)
     : session_(session), section_(section), index_(index),
       cells_(section == PlanSection::Spelling ? kSpellingColumns
-                                              : listLength(listSizeOption(options, section)))
+                                              : listLength(listSizeOption(options, section))),
+      upTo_(options.OfferUpTo)
 {
 }
 
@@ -47,7 +48,7 @@ void WordChoiceUnit::load(WordChoice& choice, WordBase* wordBase, const OffsetIn
                           int homophoneMode)
 {
     const CandidateQuery query{segment(), session_.plan.SyllableMin, session_.plan.SyllableMax,
-                               section_ == PlanSection::New};
+                               section_ == PlanSection::New, upTo_};
     choice.load(choiceList(wordBase, index, session_.masks, query, thinOffset(), random, homophoneMode),
                 storedCells());
 }
@@ -69,8 +70,11 @@ void WordChoiceUnit::store(const std::vector<WordCell>& cells)
 
 WordCheckQuery WordChoiceUnit::checkQuery(std::string word) const
 {
-    return section_ == PlanSection::Spelling ? spellingRowQuery(session_, index_, std::move(word))
-                                             : planListQuery(session_, section_, index_, std::move(word));
+    WordCheckQuery q = section_ == PlanSection::Spelling
+                           ? spellingRowQuery(session_, index_, std::move(word))
+                           : planListQuery(session_, section_, index_, std::move(word));
+    q.upTo = upTo_;
+    return q;
 }
 
 }  // namespace moxlet
