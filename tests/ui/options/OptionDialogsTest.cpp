@@ -1,4 +1,4 @@
-// The two option dialogs driven as a tutor drives them, with OPTION.PRM in
+// The option dialogs driven as a tutor drives them, with OPTION.PRM in
 // a real data folder: Cancel leaves the file and the options alone, OK
 // writes the whole record, a value out of range opens on the last button
 // and is stored as that button's value.
@@ -55,6 +55,16 @@ void clickOn(QWidget* dialog, const char* name)
 }
 
 bool checked(QWidget* dialog, const char* name) { return child<QAbstractButton>(dialog, name)->isChecked(); }
+
+// Checks an option button as a screen reader does: its Toggle action, which
+// emits no click.
+void toggleAccessibly(QWidget* dialog, const char* name)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QAbstractButton>(dialog, name));
+    ASSERT_TRUE(a && a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QApplication::processEvents();
+}
 
 }  // namespace
 
@@ -181,7 +191,8 @@ TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
 
 // The word level opens on Common even when OPTION.PRM holds a value out of
 // range (never on Wider by a guess); Cancel keeps the file, OK stores the
-// level beside the other dialogs' fields, a repaired value even unclicked.
+// level beside the other dialogs' fields, a repaired value even unclicked,
+// and a level a screen reader chose.
 TEST(WordOptionsDialog, OkStoresTheLevelAndKeepsTheOtherOptions)
 {
     UiFixture fx;
@@ -203,7 +214,7 @@ TEST(WordOptionsDialog, OkStoresTheLevelAndKeepsTheOtherOptions)
     EXPECT_EQ(storedRecord(fx).OfferUpTo, 0);
 
     dialog = open<ui::WordOptionsDialog>(fx, "mnuWordOptions");
-    clickOn(dialog, "Level1");
+    toggleAccessibly(dialog, "Level1");
     click(dialog, "OK");
     OptionRecord after = before;
     after.OfferUpTo = 1;
