@@ -11,6 +11,7 @@
 
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
+#include "core/words/WordLevel.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 
@@ -19,7 +20,8 @@ namespace moxlet::test {
 struct ListedWord {
     std::string text;
     int syllables = 1;
-    SegmentSet segments;  // flags included
+    SegmentSet segments;                    // flags included
+    WordLevel level = WordLevel::Everyday;  // every record of the word carries it, as the builder writes
 };
 
 inline ListedWord listedWord(std::string text, int syllables, std::initializer_list<int> ids,
@@ -53,8 +55,8 @@ struct WordListBase {
                     r.Length = static_cast<std::int16_t>(w.text.size());
                     r.Segments = w.segments;
                     r.WordText.assign(w.text);
-                    const auto raw =
-                        encodeWordRecord(r, next, static_cast<std::int16_t>((next * 7919) % 32768));
+                    const auto raw = encodeWordRecord(
+                        r, next, seedWithLevel(static_cast<std::uint32_t>(next * 7919), w.level));
                     bytes.insert(bytes.end(), raw.begin(), raw.end());
                     ++next;
                 }

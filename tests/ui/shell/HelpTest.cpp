@@ -22,6 +22,7 @@
 #include "UiFixture.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/GenerationSummary.h"
@@ -81,6 +82,7 @@ const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
                                        "Check a Word",
                                        "Lesson Print Options",
                                        "Homophone Display Options",
+                                       "Word Options",
                                        "About Moxlet",
                                        "Moxlet Help (help window)",
                                        "splash window",
@@ -134,7 +136,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
             EXPECT_TRUE(manual.hasKeyword(indexName(a->text()))) << a->text().toStdString();
         }
     }
-    EXPECT_EQ(entries, 13);
+    EXPECT_EQ(entries, 14);
 }
 
 TEST(Help, TheIndexNamesEveryWindowByItsCaption)
@@ -163,6 +165,7 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     OptionChangeMark mark;
     PrintOptionsDialog printOptions(f.services, mark);
     HomophoneOptionsDialog homophones(f.services, mark);
+    WordOptionsDialog words(f.services, mark);
     PrintStatus status;
     WordListWindow wordList(f.services, false);
     std::int16_t slots[5] = {-1, -1, -1, -1, -1};
@@ -172,7 +175,7 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
     for (QWidget* w : std::initializer_list<QWidget*>{
              &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
-             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
+             &printOptions, &homophones, &words, &status, &wordList, &picker, &typing, &check})
         EXPECT_TRUE(captions.count(w->windowTitle()))
             << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
 
