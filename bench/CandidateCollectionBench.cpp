@@ -137,7 +137,8 @@ void BM_CopyRunBytes(benchmark::State& state)
 BENCHMARK(BM_CopyRunBytes)->Unit(benchmark::kMillisecond);
 
 // A whole plan as the program makes it: the word base opened once, eight
-// slots generated with 40 words each.
+// slots generated with 40 words each, words offered up to the level of the
+// argument (0 everyday, 1 common: the default, 2 wider: no filter).
 void BM_GenerateWholePlan(benchmark::State& state)
 {
     const Setup& s = setup();
@@ -149,6 +150,7 @@ void BM_GenerateWholePlan(benchmark::State& state)
     for (int k = 4; k < 8; ++k) student.StudiedSegments.remove(s.largest[static_cast<std::size_t>(k)]);
     student.StudiedSegments.setFlagBits();
     Options options;  // 40-word lists
+    options.OfferUpTo = static_cast<WordLevel>(state.range(0));
     SeededRandom rnd(7);
     int words = 0;
     for (auto _ : state) {
@@ -170,7 +172,7 @@ void BM_GenerateWholePlan(benchmark::State& state)
         ScriptedPrompt prompt;
         auto wb = WordBase::open(FileContext{files, prompt, rnd});
         words = 0;
-        for (int section : {Review, New})
+        for (PlanSection section : {PlanSection::Review, PlanSection::New})
             for (int slot = 0; slot < 4; ++slot)
                 words += generateSlot(plan, section, slot, wb.get(), s.index, options, rnd);
         benchmark::DoNotOptimize(plan.plan.ListWord.data());
@@ -181,6 +183,6 @@ void BM_GenerateWholePlan(benchmark::State& state)
         records += recordRun(s.index, s.largest[static_cast<std::size_t>(k)], 1, 9).size();
     state.counters["records"] = static_cast<double>(records);
 }
-BENCHMARK(BM_GenerateWholePlan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateWholePlan)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

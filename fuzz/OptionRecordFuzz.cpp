@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto v : o.PrintSection)
         if (v < 0 || v > 1) __builtin_trap();
     if (o.ReviewListSize < 0 || o.ReviewListSize > 2 || o.NewListSize < 0 || o.NewListSize > 2 ||
-        o.HomophoneMode < 0 || o.HomophoneMode > 2 || o.FontSizeMode < 0 || o.FontSizeMode > 2)
+        o.HomophoneMode < 0 || o.HomophoneMode > 2 || o.FontSizeMode < 0 || o.FontSizeMode > 2 ||
+        r.OfferUpTo < 0 || r.OfferUpTo > 2)
         __builtin_trap();
     return 0;
 }

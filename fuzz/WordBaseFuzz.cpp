@@ -1,7 +1,8 @@
 // A word base file and an offset index over it, both from the input:
 //
 //   flags              bit 0 no file at all, bit 1 New list, bit 3 check
-//                      without a segment (bit 2 unused)
+//                      without a segment (bit 2 unused), bits 4-7 the level
+//                      offered (mod 3)
 //   start (signed)     the first block starts at record 1 + start
 //   blocks (0..8)      then per block: segment (u16, mod 361), syllable
 //                      index (mod 9), record count (u16); blocks follow
@@ -92,12 +93,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const StudentMasks masks = StudentMasks::fromStudied(studied);
     const bool newList = (flags & 2) != 0;
+    const auto upTo = static_cast<WordLevel>((flags >> 4) % 3);
     for (const Block& b : blocks) {
         CandidateQuery q;
         q.segment = static_cast<SegmentId>(b.segment);
         q.syllableMin = syllableMin;
         q.syllableMax = syllableMax;
         q.newSegment = newList;
+        q.upTo = upTo;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, q, thinOffset, random);
         FUZZ_CHECK(c.size() <= static_cast<std::size_t>(kMaxCandidates));
@@ -105,6 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::int32_t n = c.records[k];
             FUZZ_CHECK(n >= c.run.first && n <= c.run.last && n <= count);
             FUZZ_CHECK(k == 0 || n > c.records[k - 1]);
+            WordRecord w;
+            FUZZ_CHECK(!c.word(k, w) || offeredUpTo(w.Level, upTo));
         }
         if (!c.empty()) {
             WordRecord w;
@@ -121,6 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     q.segment = (flags & 8) != 0 || blocks.empty() ? kNoSegment : static_cast<SegmentId>(blocks[0].segment);
     q.newList = newList;
     q.thinOffset = offset;
+    q.upTo = upTo;
     const WordCheckResult r = checkWord(*wordBase, index, q);
     if (r.offered() && q.segment != kNoSegment && q.segment < seg::Count) {
         CandidateQuery cq;
@@ -128,6 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cq.syllableMin = syllableMin;
         cq.syllableMax = syllableMax;
         cq.newSegment = newList;
+        cq.upTo = upTo;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, cq, thinOffset, random);
         bool listed = false;

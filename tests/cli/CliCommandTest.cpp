@@ -151,6 +151,15 @@ void withBackups(Folder& folder, CliContext&)
     fs::resize_file(root / "2026-01-02/PROFILES.DAT", 640);
 }
 
+// The folder's options offer everyday words only (the first reserved
+// integer of OPTION.PRM, offset 26, is 1).
+void everydayWords(Folder& folder, CliContext&)
+{
+    std::fstream f(folder.path / "OPTION.PRM", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(26);
+    f.put('\x01');
+}
+
 void lockedWithBackups(Folder& folder, CliContext& ctx)
 {
     withBackups(folder, ctx);
@@ -223,11 +232,13 @@ const std::string kPlanPdf =
     usage("plan-pdf N RECORD OUT.pdf [DIR] [--font small|medium|large] [--paper a4|letter]");
 const std::string kWordListPdf =
     usage("wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new] [--seed S] "
-          "[--font small|medium|large] [--paper a4|letter]") +
+          "[--level everyday|common|wider] [--font small|medium|large] [--paper a4|letter]") +
     "  (one to five different segment ids, 0 to 331)\n";
-const std::string kWhy = usage("why N WORD [--segment S] [--new] [--offset K]");
+const std::string kWhy =
+    usage("why N WORD [--segment S] [--new] [--offset K] [--level everyday|common|wider]");
 const std::string kWords = usage("words SEGMENT [--syllables MIN-MAX]");
-const std::string kWordList = usage("wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]") +
+const std::string kWordList = usage("wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S] "
+                                    "[--level everyday|common|wider]") +
                               "  (one to five different segment ids, 0 to 331)\n";
 const std::string kRestore = usage("restore DATE [DIR] [--yes]");
 const std::string kNoFolder = "moxlet-cli: there is no folder nowhere\n";
@@ -379,6 +390,11 @@ const std::vector<Row> kRows = {
     {{"wordlist", "1", "--segments", "0,"}, 2, "", kWordList},
     {{"wordlist", "1", "--segments", "0", "--seed", "x"}, 2, "", kWordList},
     {{"wordlist", "1", "--segments", "0", "--bogus"}, 2, "", kWordList},
+    // "add" is a common word: the folder's option or --level leaves it out.
+    {{"wordlist", "1", "--segments", "0"}, 0, "bad\ndab\n", "", everydayWords},
+    {{"wordlist", "1", "--segments", "0", "--level", "common"}, 0, "add *\nbad\ndab\n", "", everydayWords},
+    {{"wordlist", "1", "--segments", "0", "--level", "everyday"}, 0, "bad\ndab\n"},
+    {{"wordlist", "1", "--segments", "0", "--level", "easy"}, 2, "", kWordList},
 
     {{"backups"}, 0, "2026-01-02\t2 file(s)\t758 bytes\n2026-01-01\t1 file(s)\t118 bytes\n", "", withBackups},
     {{"backups", "."}, 0, "", "no backups in ./Backups\n"},
@@ -402,6 +418,9 @@ const std::vector<Row> kRows = {
     {{"restore", "2026-01-02", "--force"}, 2, "", kRestore, withBackups, untouched},
 };
 
+const std::string kBeyondEveryday = "“ad” is a common word, beyond the chosen level: lists offer words up to "
+                                    "everyday (Options > Words Offered).\n";
+
 // Answers from the word base this build ships: student 1 studied A (ă), B,
 // D, Closed Syllable, BL and Rote Words.
 const std::vector<Row> kShippedRows = {
@@ -419,6 +438,18 @@ const std::vector<Row> kShippedRows = {
     {{"why", "1", "zzxq"}, 1, "“zzxq” is not in Moxlet's word base.\n"},
     {{"why", "2", "bad"}, 2, "", "moxlet-cli: there is no student 2 in PROFILES.DAT of this folder\n"},
     {{"why", "1", "bad", "--segment", "XYZ"}, 2, "", "moxlet-cli: no word segment is called \"XYZ\"\n"},
+    {{"why", "1", "ad", "--segment", "A (ă)", "--level", "everyday"}, 1, kBeyondEveryday},
+    {{"why", "1", "ad"}, 1, kBeyondEveryday, "", everydayWords},
+    {{"why", "1", "ad", "--level", "common"},
+     0,
+     "“ad” is offered in the Review lists of A (ă), D, Closed Syllable.\n",
+     "",
+     everydayWords},
+    {{"why", "1", "beer"},
+     1,
+     "“beer” needs segments this student has not studied: EE, R. It is also a wider word, beyond the chosen "
+     "level (up to common).\n"},
+    {{"why", "1", "ad", "--level", "all"}, 2, "", kWhy},
     {{"why", "1", "bad", "--offset", "1"},
      2,
      "",

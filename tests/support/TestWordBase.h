@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/words/Eligibility.h"
@@ -23,7 +24,8 @@ namespace moxlet::test {
 struct LexiconWord {
     std::string text;
     int syllables = 1;
-    SegmentSet segments;  // flags included
+    SegmentSet segments;                    // flags included
+    WordLevel level = WordLevel::Everyday;  // every record of the word carries it, as the builder writes
 };
 
 inline LexiconWord lexiconWord(std::string text, int syllables, std::initializer_list<int> ids,
@@ -67,15 +69,17 @@ struct TestWordBase {
             for (int k = 1; k <= kIndexSyllables; ++k) {
                 const std::int32_t first = next;
                 for (const auto& w : words)
-                    if (w.syllables == k && w.segments.contains(s)) addRecord(w.segments, k, w.text);
+                    if (w.syllables == k && w.segments.contains(s)) addRecord(w.segments, k, w.text, w.level);
                 index.set(s, k - 1, first, next - 1);
             }
         }
         wordBase = open();
     }
 
-    // One record; `text` defaults to "w<record number>".
-    void addRecord(const SegmentSet& segments, int syllables, std::string text = {})
+    // One record; `text` defaults to "w<record number>", the level to the
+    // one `levels` names.
+    void addRecord(const SegmentSet& segments, int syllables, std::string text = {},
+                   std::optional<WordLevel> wordLevel = {})
     {
         if (text.empty()) text = "w" + std::to_string(next);
         WordRecord w;
@@ -83,7 +87,9 @@ struct TestWordBase {
         w.Length = static_cast<std::int16_t>(text.size());
         w.Segments = segments;
         w.WordText.assign(text);
-        const auto level = levels.count(text) ? levels.at(text) : WordLevel::Everyday;
+        const auto level = wordLevel            ? *wordLevel
+                           : levels.count(text) ? levels.at(text)
+                                                : WordLevel::Everyday;
         const auto raw = encodeWordRecord(w, next, seedWithLevel(static_cast<std::uint32_t>(next), level));
         bytes.insert(bytes.end(), raw.begin(), raw.end());
         ++next;

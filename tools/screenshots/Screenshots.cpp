@@ -28,6 +28,7 @@
 #include "ui/common/Text.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/GenerationSummary.h"
 #include "ui/plans/PlanChooser.h"
@@ -207,6 +208,7 @@ const Shot kShots[] = {
     {"word-list-tool.png", wordListTool},
     {"print-options.png", [](Session& s) { return s.grab(s.open<PrintOptionsDialog>("mnuPrintOptions")); }},
     {"homophones.png", [](Session& s) { return s.grab(s.open<HomophoneOptionsDialog>("mnuHomoOptions")); }},
+    {"word-options.png", [](Session& s) { return s.grab(s.open<WordOptionsDialog>("mnuWordOptions")); }},
 };
 
 // A printout: what prints it to the PDF file the session was given.

@@ -41,6 +41,9 @@ std::optional<std::vector<std::string>> parseWordListArgs(const Args& args, Word
         } else if (a == "--seed" && i + 1 < args.size()) {
             r.seed = parseNumber(args[++i], 0, 999999999);
             if (!r.seed) return std::nullopt;
+        } else if (a == "--level" && i + 1 < args.size()) {
+            r.level = parseWordLevel(args[++i]);
+            if (!r.level) return std::nullopt;
         } else if (own != valued.end() && i + 1 < args.size()) {
             *own->second = args[++i];
         } else if (a == "--new") {
@@ -100,6 +103,7 @@ std::unique_ptr<WordListTool> generateWordList(CliContext& ctx, WordListRequest&
     if (!wb.wordBase) return nullptr;
     r.homophoneMode = options.values.HomophoneMode;
     r.fontSize = options.values.FontSizeMode;
+    tool->setOfferedLevel(r.level.value_or(options.values.OfferUpTo));
     const GenerationReport report =
         tool->generate(wb.wordBase.get(), wb.source.index, *ctx.random, r.homophoneMode);
     const StudentProfile& s = tool->student();

@@ -2,7 +2,8 @@
 // The word list tool's list as the word list commands make it (wordlist,
 // wordlist-pdf): the student of profile N, up to five segments from the
 // student's Review list or, with --new, the New list, and the tool's
-// generation with the folder's homophone option.
+// generation with the folder's homophone and word level options (--level
+// overrides the latter).
 
 #include <map>
 #include <memory>
@@ -26,12 +27,13 @@ struct WordListRequest {
     bool newList = false;
     bool automatic = false;  // --auto
     std::optional<int> seed;
+    std::optional<WordLevel> level;  // --level
     // The folder's options, once generated.
     int homophoneMode = 0;
     int fontSize = 0;  // the word list font size
 };
 
-// Reads --segments, --new, --seed, --auto, and the options named in
+// Reads --segments, --new, --seed, --auto, --level, and the options named in
 // `valued` (each with its value); returns the other arguments, in order, or
 // nothing when an option is unknown, incomplete or out of range.
 std::optional<std::vector<std::string>> parseWordListArgs(const Args& args, WordListRequest& r,

@@ -1,4 +1,4 @@
-// moxlet-cli why N WORD [--segment S] [--new] [--offset K]: why a word is or
+// moxlet-cli why N WORD [--segment S] [--new] [--offset K] [--level everyday|common|wider]: why a word is or
 // is not offered to student N (a profile record number of PROFILES.DAT in
 // the current directory), in the list of segment S (an id 0..331 or its
 // name, as stored or as displayed), as the word list tool and the word
@@ -7,7 +7,9 @@
 // segment's own bit admitted), otherwise a Review list.  --offset K (with
 // --segment) gives the list's remembered thinning offset, as a plan slot
 // keeps it; without it every long list is thinned from a fresh random
-// offset, as the word list tool does.
+// offset, as the word list tool does.  Words are offered up to the folder's
+// word level option (OPTION.PRM), or --level everyday|common|wider; a word
+// above it is said to be beyond the chosen level.
 //
 // Prints the answer in UTF-8.  Exit status: 0 the word is offered, 1 it is
 // not, 2 bad usage or no answer (no such student, no word base).
@@ -20,6 +22,7 @@
 #include "app/cli/Command.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
+#include "core/options/OptionFile.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
@@ -66,6 +69,7 @@ void runWhy(const Args& args, CliContext& ctx)
     SegmentId segment = kNoSegment;
     bool newList = false;
     std::optional<int> offset;
+    std::optional<WordLevel> level;
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--new") {
             newList = true;
@@ -74,6 +78,8 @@ void runWhy(const Args& args, CliContext& ctx)
             if (segment == kNoSegment) return ctx.fail(2, "no word segment is called \"" + args[i] + "\"");
         } else if (args[i] == "--offset" && i + 1 < args.size() &&
                    (offset = parseNumber(args[i + 1], 0, kMaxListPosition))) {
+            ++i;
+        } else if (args[i] == "--level" && i + 1 < args.size() && (level = parseWordLevel(args[i + 1]))) {
             ++i;
         } else {
             return ctx.usageError();
@@ -91,12 +97,18 @@ void runWhy(const Args& args, CliContext& ctx)
         return ctx.fail(2, "there is no student " + std::to_string(*profileNo) +
                                " in PROFILES.DAT of this folder");
 
+    if (!level) {
+        OptionSettings options;
+        loadOptions(*files, options, &ctx.problems);
+        level = options.values.OfferUpTo;
+    }
+
     CliWordBase wb(ctx);
     if (!wb.wordBase) {
         ctx.status = 2;
         return;
     }
-    WordCheckQuery query = profileQuery(*student, toWindows1252(args[1]), segment, newList);
+    WordCheckQuery query = profileQuery(*student, toWindows1252(args[1]), segment, newList, *level);
     query.thinOffset = static_cast<std::int16_t>(offset.value_or(-1));
     const WordCheckResult result = checkWord(*wb.wordBase, wb.source.index, query);
     ctx.out << displayText(wordCheckText(result)) << '\n';
@@ -104,7 +116,7 @@ void runWhy(const Args& args, CliContext& ctx)
 }
 
 const Command::Registration registration{
-    "why", "why N WORD [--segment S] [--new] [--offset K]",
+    "why", "why N WORD [--segment S] [--new] [--offset K] [--level everyday|common|wider]",
     "say why student N's lists offer a word or not (exit 0 offered, 1 not, 2 bad usage)", &runWhy};
 
 }  // namespace

@@ -1,4 +1,5 @@
-// moxlet-cli wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]:
+// moxlet-cli wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]
+// [--level everyday|common|wider]:
 // the word list tool's list for profile N of the data folder DIR (default:
 // the current directory), over up to five segments (ids 0..331) from the
 // student's Review list, or with --new from the New list.  Prints the
@@ -7,6 +8,7 @@
 // --auto then an empty line and the words automatic selection puts into the
 // grid, in cell order.  Random choices (the thinning of long runs, the
 // start of the selection) come from the clock, or repeatably from --seed.
+// Words are offered up to the folder's word level option, or --level.
 // Segments that give no words are explained on standard error.  The word
 // base is DIR's when it holds one, else the installed one.
 
@@ -40,7 +42,8 @@ void runWordList(const Args& args, CliContext& ctx)
 }
 
 const Command::Registration registration{
-    "wordlist", "wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S]",
+    "wordlist",
+    "wordlist N [DIR] --segments ID[,ID...] [--new] [--auto] [--seed S] [--level everyday|common|wider]",
     "the word list tool's list for profile N over up to five segments; --auto adds the 40 chosen words",
     &runWordList};
 

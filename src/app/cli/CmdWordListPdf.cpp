@@ -1,5 +1,5 @@
 // moxlet-cli wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new]
-// [--seed S] [--font small|medium|large] [--paper a4|letter]: the word list
+// [--seed S] [--level everyday|common|wider] [--font small|medium|large] [--paper a4|letter]: the word list
 // tool's sheet for profile N of the data folder DIR, printed into OUT.pdf
 // through the program's own print layer as "&Print..." prints it to a file:
 // the list generated as wordlist makes it, the grid filled as "Auto" fills
@@ -59,8 +59,8 @@ void runWordListPdf(const Args& args, CliContext& ctx)
 
 const Command::Registration registration{
     "wordlist-pdf",
-    "wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new] [--seed S] [--font small|medium|large] "
-    "[--paper a4|letter]",
+    "wordlist-pdf N OUT.pdf [DIR] --segments ID[,ID...] [--new] [--seed S] [--level everyday|common|wider] "
+    "[--font small|medium|large] [--paper a4|letter]",
     "print the word list tool's sheet for profile N into a PDF file, its grid filled automatically",
     &runWordListPdf};
 

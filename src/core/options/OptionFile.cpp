@@ -6,6 +6,21 @@
 
 namespace moxlet {
 
+std::int16_t storedOfferLevel(WordLevel level)
+{
+    switch (level) {
+    case WordLevel::Everyday: return 1;
+    case WordLevel::Common: return 0;
+    case WordLevel::Wider: break;
+    }
+    return 2;
+}
+
+WordLevel offerLevelOf(std::int16_t stored)
+{
+    return stored == 1 ? WordLevel::Everyday : stored == 2 ? WordLevel::Wider : kDefaultOfferLevel;
+}
+
 OptionRecord toOptionRecord(const Options& o)
 {
     OptionRecord r;
@@ -17,6 +32,7 @@ OptionRecord toOptionRecord(const Options& o)
     r.HomophoneMode = o.HomophoneMode;
     r.BlankLines = o.BlankLines;
     r.FontSizeMode = o.FontSizeMode;
+    r.OfferUpTo = storedOfferLevel(o.OfferUpTo);
     return r;
 }
 
@@ -31,6 +47,7 @@ Options fromOptionRecord(const OptionRecord& r)
     o.HomophoneMode = r.HomophoneMode;
     o.BlankLines = r.BlankLines;
     o.FontSizeMode = r.FontSizeMode;
+    o.OfferUpTo = offerLevelOf(r.OfferUpTo);
     return o;
 }
 
@@ -53,6 +70,7 @@ void checkOptions(OptionRecord& r, Problems* problems, const std::string& file)
     check(r.HomophoneMode, 2, defaults.HomophoneMode, "HomophoneMode");
     check(r.BlankLines, 1, defaults.BlankLines, "BlankLines");
     check(r.FontSizeMode, 2, defaults.FontSizeMode, "FontSizeMode");
+    check(r.OfferUpTo, 2, storedOfferLevel(defaults.OfferUpTo), "OfferUpTo");
 }
 
 bool readOptionRecord(const FileContext& ctx, const DataFile& file, std::int32_t n, OptionRecord& r)
@@ -139,7 +157,7 @@ bool storedOutOfRange(const OptionSettings& settings, unsigned fields)
     forEachField([&](unsigned field, int max, std::int16_t OptionRecord::*stored, std::int16_t Options::*) {
         any = any || ((fields & field) && outOfRange(settings.stored.*stored, max));
     });
-    return any;
+    return any || ((fields & kOfferUpToField) && outOfRange(settings.stored.OfferUpTo, 2));
 }
 
 bool saveOptions(const FileContext& ctx, OptionSettings& settings, unsigned ownedFields)
@@ -154,6 +172,7 @@ bool saveOptions(const FileContext& ctx, OptionSettings& settings, unsigned owne
     if (ownedFields & kHomophoneModeField) r.HomophoneMode = o.HomophoneMode;
     if (ownedFields & kBlankLinesField) r.BlankLines = o.BlankLines;
     if (ownedFields & kFontSizeModeField) r.FontSizeMode = o.FontSizeMode;
+    if (ownedFields & kOfferUpToField) r.OfferUpTo = storedOfferLevel(o.OfferUpTo);
     DataFile file = openDataFile(ctx, kOptionFileName, FileKind::Parameter, kOptionRecordLen);
     return writeOptionRecord(ctx, file, 1, r);
 }

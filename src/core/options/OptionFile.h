@@ -32,8 +32,22 @@ enum OptionField : unsigned {
     kHomophoneModeField = 1u << 5,
     kBlankLinesField = 1u << 6,
     kFontSizeModeField = 1u << 7,
-    kAllOptionFields = 0xFFu,
+    kOfferUpToField = 1u << 8,
+    kAllOptionFields = 0x1FFu,
 };
+
+// The word level choice as OPTION.PRM keeps it, in the first integer the
+// layout reserved (offset 26): 0 common (the default: every file written
+// before the choice holds 0 there), 1 everyday, 2 wider.  A value out of
+// 0..2 is noted when read and the default used; the word options dialog
+// opens with the default then, never with Wider, and OK stores the button
+// chosen.  The record keeps its 118 bytes and every other field; a reserved
+// integer rather than a file of its own, because the record is read and
+// written back whole (saveOptions writes settings.stored): the choice gets
+// the same crash-safe write, daily backups, check and restore as the other
+// options, with no second file to keep in step with the first.
+std::int16_t storedOfferLevel(WordLevel level);
+WordLevel offerLevelOf(std::int16_t stored);
 
 OptionRecord toOptionRecord(const Options& o);
 // The option record as read: out-of-range values take their defaults and
@@ -57,7 +71,9 @@ void loadOptions(const FileContext& ctx, OptionSettings& settings, Problems* pro
 // field (of `fields`) that OPTION.PRM holds out of its range is shown as
 // stored, so its dialog selects the last button of the group (a font of 5
 // selects "Large"), and OK stores that button's value.  The rest of the
-// program never sees such a value: it reads settings.values.
+// program never sees such a value: it reads settings.values.  The word
+// level is the exception: it opens as in force (the default), since its
+// last button, Wider, is the one choice that must never be a guess.
 Options dialogOptions(const OptionSettings& settings);
 // Whether any of `fields` is out of its range in settings.stored.
 bool storedOutOfRange(const OptionSettings& settings, unsigned fields);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/store/Records.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet {
 
@@ -17,7 +18,8 @@ struct Options {
     std::int16_t SegmentOrder = 0;   // kept and written back; nothing reads it
     std::int16_t HomophoneMode = 0;  // 0 no mark, 1 " *", 2 " *" on screen and bold in print
     std::int16_t BlankLines = 0;
-    std::int16_t FontSizeMode = 0;  // 0 small, 1 medium, 2 large
+    std::int16_t FontSizeMode = 0;             // 0 small, 1 medium, 2 large
+    WordLevel OfferUpTo = kDefaultOfferLevel;  // the most advanced words lists offer
 
     friend bool operator==(const Options&, const Options&) = default;
 };

@@ -87,6 +87,7 @@ int generateSlot(PlanSession& session, PlanSection section, int slot, WordBase* 
     query.syllableMin = session.plan.SyllableMin;
     query.syllableMax = session.plan.SyllableMax;
     query.newSegment = section == PlanSection::New;
+    query.upTo = options.OfferUpTo;
     const Candidates candidates =
         collectCandidates(*wordBase, index, session.masks, query, session.thinOffset(section, slot), random);
 

@@ -2,8 +2,10 @@
 // Word-list generation for a plan's Review and New sections: after the
 // tutor confirms the section's picker, every slot in use gets a list of 24
 // or 40 words drawn from the word base, only from words the student can
-// decode; and a plan made under other list-size options is offered new
-// lists when it is opened.
+// decode and only up to the level option ("Offer words up to", Options::
+// OfferUpTo); and a plan made under other list-size options is offered new
+// lists when it is opened.  A changed level option makes no new lists: a
+// plan keeps the words it was made with.
 //
 // The steps are separate so that the window can show each slot's count as
 // it is made:

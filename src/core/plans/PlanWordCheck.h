@@ -4,7 +4,9 @@
 // The answer comes from checkWord (words/WordCheck.h), with the plan's own
 // studied set and syllable range and the list's remembered thinning offset,
 // so it matches the list the dialog rebuilt.  A slot or row without a
-// segment gives a query without one (every list of the word).
+// segment gives a query without one (every list of the word).  The level
+// the list offers words up to is the tutor's option, not the plan's: the
+// caller sets WordCheckQuery::upTo (WordChoiceUnit::checkQuery does).
 //
 //   const WordCheckQuery q = planListQuery(session, PlanSection::New, slot, toStored(typed));
 //   const WordCheckResult r = checkWord(*wordBase, services.words.index, q);

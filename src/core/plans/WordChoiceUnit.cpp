@@ -8,7 +8,8 @@ namespace moxlet {
 WordChoiceUnit::WordChoiceUnit(PlanSession& session, PlanSection section, int index, const Options& options)
     : session_(session), section_(section), index_(index),
       cells_(section == PlanSection::Spelling ? kSpellingColumns
-                                              : listLength(listSizeOption(options, section)))
+                                              : listLength(listSizeOption(options, section))),
+      upTo_(options.OfferUpTo)
 {
 }
 
@@ -52,7 +53,8 @@ void WordChoiceUnit::load(WordChoice& choice, WordBase* wordBase, const OffsetIn
 
 CandidateQuery WordChoiceUnit::query() const
 {
-    return {segment(), session_.plan.SyllableMin, session_.plan.SyllableMax, section_ == PlanSection::New};
+    return {segment(), session_.plan.SyllableMin, session_.plan.SyllableMax, section_ == PlanSection::New,
+            upTo_};
 }
 
 void WordChoiceUnit::store(const std::vector<WordCell>& cells)
@@ -72,8 +74,11 @@ void WordChoiceUnit::store(const std::vector<WordCell>& cells)
 
 WordCheckQuery WordChoiceUnit::checkQuery(std::string word) const
 {
-    return section_ == PlanSection::Spelling ? spellingRowQuery(session_, index_, std::move(word))
-                                             : planListQuery(session_, section_, index_, std::move(word));
+    WordCheckQuery q = section_ == PlanSection::Spelling
+                           ? spellingRowQuery(session_, index_, std::move(word))
+                           : planListQuery(session_, section_, index_, std::move(word));
+    q.upTo = upTo_;
+    return q;
 }
 
 }  // namespace moxlet

@@ -7,7 +7,9 @@
 // - the unit's list is rebuilt by the one candidate procedure from the
 //   unit's remembered thinning offset (a slot's ThinOffset, a row's
 //   SpellingThinOffset; a fresh one is drawn and kept when it is -1), the
-//   New list admitting its own segment;
+//   New list admitting its own segment, words offered up to the level
+//   option in force (a word of the plan above it is kept as a typed word,
+//   so a changed option never changes the plan's words);
 // - the stored cells (word and tag) are read from the plan and checked
 //   against the rebuilt list as they are loaded (words/WordChoice.h), so
 //   every word the unit holds is either ticked at its line or kept as a
@@ -64,6 +66,7 @@ private:
     PlanSection section_;
     int index_;
     int cells_;
+    WordLevel upTo_;  // the level option: the list offers words up to it
 };
 
 }  // namespace moxlet

@@ -19,6 +19,7 @@ void optionFields(Io& io, R& r)
     io.i16(r.HomophoneMode);
     io.i16(r.BlankLines);
     io.i16(r.FontSizeMode);
+    io.i16(r.OfferUpTo);
     io.i16s(r.Reserved);
     io.i16(r.Reserved2);
 }

@@ -108,7 +108,12 @@ struct OptionRecord {
     std::int16_t HomophoneMode = 0;
     std::int16_t BlankLines = 0;
     std::int16_t FontSizeMode = 0;
-    std::array<std::int16_t, 45> Reserved{};
+    // The first integer the layout reserved: how familiar the words offered
+    // are (0 up to common, the default, so that every record written
+    // before the choice existed reads as it; 1 up to everyday, 2 up to
+    // wider).  options/OptionFile.h converts it.
+    std::int16_t OfferUpTo = 0;
+    std::array<std::int16_t, 44> Reserved{};
     std::int16_t Reserved2 = 0;
 
     friend bool operator==(const OptionRecord&, const OptionRecord&) = default;

@@ -11,8 +11,10 @@ std::string wordListCheckText(WordBase& wordBase, const OffsetIndex& index, cons
     const bool generated = !tool.generatedSegments().empty();
     const std::vector<SegmentId> segments = generated ? tool.generatedSegments() : tool.chosenSegments();
     const bool newList = (generated ? tool.generatedType() : tool.listType()) == PlanSection::New;
+    const WordLevel upTo = generated ? tool.generatedLevel() : tool.offeredLevel();
     const auto check = [&](SegmentId segment) {
-        return checkWord(wordBase, index, profileQuery(tool.student(), std::string(word), segment, newList));
+        return checkWord(wordBase, index,
+                         profileQuery(tool.student(), std::string(word), segment, newList, upTo));
     };
 
     if (segments.empty()) return wordCheckText(check(kNoSegment));

@@ -4,6 +4,7 @@
 // (its type and segments), or before any generation the chosen ones; the
 // student is the one chosen now, with their studied segments and syllable
 // range, and every list is thinned from a fresh offset as the tool does.
+// The level is the last generation's, or before any the one offered now.
 //
 // One answer covers all the list's segments: the answer of a segment that
 // offers the word; else, when the word is not in the word base or outside

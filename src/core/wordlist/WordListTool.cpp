@@ -29,6 +29,12 @@ std::string generationNote(const GenerationReport& report, int syllableMin, int 
         const std::string range = syllableRange(syllableMin, syllableMax);
         if (y.records == 0)
             note += "The word base has no words containing " + name + " of " + range + ".";
+        else if (y.eligible == 0 && y.beyondLevel > 0)
+            note += "No word containing " + name + " of " + range + " is offered at the chosen level: " +
+                    (y.beyondLevel == 1
+                         ? "the one word that fits this student is"
+                         : "all " + std::to_string(y.beyondLevel) + " words that fit this student are") +
+                    " beyond " + std::string(levelName(report.upTo)) + " (Options > Words Offered).";
         else if (y.eligible == 0)
             note += "No word containing " + name + " fits this student: " +
                     (y.records == 1
@@ -132,6 +138,8 @@ GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& i
     GenerationReport report;
     generatedType_ = type_;
     generatedSegments_ = chosenSegments();
+    generatedLevel_ = offeredLevel_;
+    report.upTo = offeredLevel_;
     std::vector<SortableWord> table;
     report.wordBaseRead = wordBase != nullptr;
     for (SegmentId s : generatedSegments_) {
@@ -140,10 +148,11 @@ GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& i
         y.records = recordRun(index, s, student_.SyllableMin, student_.SyllableMax).size();
         if (wordBase) {
             const CandidateQuery query{s, student_.SyllableMin, student_.SyllableMax,
-                                       type_ == PlanSection::New};
+                                       type_ == PlanSection::New, offeredLevel_};
             std::int16_t noOffset = -1;  // the tool remembers none: each generation draws afresh
             const Candidates found = collectCandidates(*wordBase, index, masks_, query, noOffset, random);
             y.eligible = found.eligible;
+            y.beyondLevel = found.beyondLevel;
             for (std::size_t k = 0; k < found.size(); ++k) {
                 WordRecord word;
                 if (!found.word(k, word)) continue;

@@ -20,8 +20,9 @@
 //   segments for the new student: a Review segment the student has not
 //   studied then gives no words, and the generation note says why.
 // - Generation: for each chosen segment in order, the candidates over the
-//   student's syllable range (words/CandidateCollector.h, thinned as plan
-//   lists are, from a fresh offset), each word's text with " *" after a
+//   student's syllable range and up to the offered level (words/
+//   CandidateCollector.h, thinned as plan lists are, from a fresh offset),
+//   each word's text with " *" after a
 //   homophone when the homophone option is 1 or 2.  With two or more
 //   segments the whole table is then sorted and its repeats removed
 //   (wordlist/WordListSort.h), so a word two segments share is listed
@@ -59,13 +60,15 @@ inline constexpr int kWordListCells = 40;
 // What one chosen segment gave in a generation.
 struct SegmentYield {
     SegmentId segment = kNoSegment;
-    std::int32_t records = 0;   // records of the segment in the syllable range
-    std::int32_t eligible = 0;  // of them, words the student can decode
-    std::int32_t listed = 0;    // words added to the table (after thinning)
+    std::int32_t records = 0;      // records of the segment in the syllable range
+    std::int32_t eligible = 0;     // of them, words the student can decode, up to the level offered
+    std::int32_t beyondLevel = 0;  // with none eligible: those left out for their level only
+    std::int32_t listed = 0;       // words added to the table (after thinning)
 };
 
 struct GenerationReport {
     bool wordBaseRead = true;  // false: the word base could not be opened
+    WordLevel upTo = kDefaultOfferLevel;
     std::vector<SegmentYield> segments;
     std::size_t words = 0;  // in the list, sorted and without repeats
 };
@@ -116,6 +119,12 @@ public:
     // OK in the picker: its segments become the chosen ones.
     void keepPicked();
 
+    // The level the lists offer words up to (the tutor's option), and the
+    // one the last generation used (what a check of its words asks about).
+    void setOfferedLevel(WordLevel level) { offeredLevel_ = level; }
+    WordLevel offeredLevel() const { return offeredLevel_; }
+    WordLevel generatedLevel() const { return generatedLevel_; }
+
     // Generates the list for the chosen segments: the grid is emptied, the
     // list replaced.  A null word base gives an empty list.
     GenerationReport generate(WordBase* wordBase, const OffsetIndex& index, Random& random,
@@ -146,6 +155,8 @@ private:
     std::unique_ptr<SegmentPicker> picker_;
     PlanSection generatedType_ = PlanSection::Review;
     std::vector<SegmentId> generatedSegments_;
+    WordLevel offeredLevel_ = kDefaultOfferLevel;
+    WordLevel generatedLevel_ = kDefaultOfferLevel;
     WordChoice grid_{kWordListCells};
 };
 

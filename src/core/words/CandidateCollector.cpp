@@ -68,15 +68,26 @@ Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const
         effective.studentRootSet.add(seg::Rule211);
     }
     const SegmentId admitted = query.newSegment ? query.segment : kNoSegment;
-    SegmentSet segments;
+    const auto fits = [&](std::int32_t i) {
+        SegmentSet segments;
+        return decodeWordSegments(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength,
+                                  run.first + i, segments) &&
+               isEligible(segments, effective, admitted);
+    };
+    const auto offered = [&](std::int32_t i) {
+        return offeredUpTo(
+            levelOfRecord(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength), query.upTo);
+    };
+    bool leftOut = false;
     for (std::int32_t i = 0; i < readable; ++i) {
-        const std::int32_t n = run.first + i;
-        if (decodeWordSegments(result.bytes.data() + static_cast<std::size_t>(i) * kWordRecordLength, n,
-                               segments) &&
-            isEligible(segments, effective, admitted))
-            result.records.push_back(n);
+        if (!offered(i))
+            leftOut = true;
+        else if (fits(i))
+            result.records.push_back(run.first + i);
     }
     result.eligible = static_cast<std::int32_t>(result.records.size());
+    if (result.records.empty() && leftOut)
+        for (std::int32_t i = 0; i < readable; ++i) result.beyondLevel += !offered(i) && fits(i) ? 1 : 0;
     thinCandidates(result.records, thinOffset, random);
     if (result.eligible >= kThinningThreshold) result.step = result.eligible / kThinningDivisor;
     return result;

@@ -6,7 +6,10 @@
 // 1. The run FirstRecord(s, min - 1) .. LastRecord(s, max - 1) is read in
 //    record order; every record that passes the eligibility test is a
 //    candidate.  For the 1-1-1 Rule the 2-1-1 Rule is admitted as well, for
-//    this collection only.  A New segment admits its own bit.
+//    this collection only.  A New segment admits its own bit.  A word above
+//    the level the tutor offers (query.upTo, words/WordLevel.h) is no
+//    candidate; its level is read before its segments, so the filter saves
+//    the decoding of every word it leaves out.
 // 2. Thinning: with fewer than 1000 candidates all are kept and the
 //    remembered offset becomes 0.  From 1000 on the step is count / 750; a
 //    negative remembered offset becomes a random offset in [0, step) (one of
@@ -19,6 +22,14 @@
 // run of up to 1500 records whole, as the dialogs once did, differed from
 // generation only for a run of exactly 1500 records all eligible, and there
 // it put every stored position of the slot out of step.)
+//
+// The level filter comes before thinning, so thinning counts only the words
+// offered: a list at Common is as full as a list at Wider whenever the
+// segment has enough common words, and a long list thinned at Common keeps
+// one in `step` of the common words rather than losing the wider ones from
+// an already thinned list.  Positions are positions in the filtered list:
+// a plan made at another level keeps its words, and the word dialogs find
+// them again by position or by text.
 //
 // The result's position k is a word's position in its list, the value a plan
 // stores for a chosen word.  The run is read once, whole, and kept with the
@@ -39,6 +50,7 @@
 #include "core/words/Eligibility.h"
 #include "core/words/OffsetIndex.h"
 #include "core/words/WordBase.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet {
 
@@ -51,7 +63,8 @@ struct CandidateQuery {
     SegmentId segment = kNoSegment;
     int syllableMin = 1;
     int syllableMax = 9;
-    bool newSegment = false;  // the segment's own bit is admitted (a New list)
+    bool newSegment = false;              // the segment's own bit is admitted (a New list)
+    WordLevel upTo = kDefaultOfferLevel;  // the most advanced level offered
 };
 
 // The record run of a segment over a syllable range (first > last: empty).
@@ -69,6 +82,10 @@ public:
     std::vector<std::int32_t> records;  // position k -> record number
     std::int32_t eligible = 0;          // candidates before thinning
     std::int32_t step = 1;              // the thinning step (1: not thinned)
+    // When no candidate is left: the words the student could decode that
+    // were left out for their level (0 otherwise; counting them costs the
+    // decoding the filter saves, and only an empty list needs the reason).
+    std::int32_t beyondLevel = 0;
 
     std::size_t size() const { return records.size(); }
     bool empty() const { return records.empty(); }

@@ -80,21 +80,23 @@ struct RunScan {
         std::int32_t record = 0;
         WordRecord word;
         std::int32_t position = 0;  // 1-based place among the candidates; 0: not a candidate
+        bool eligible = false;      // in the range and decodable by the student, whatever its level
     };
     std::int32_t candidates = 0;
     std::vector<Match> matches;
 };
 
 bool scanRun(WordBase& wordBase, RecordRun whole, RecordRun run, const StudentMasks& masks,
-             SegmentId admitted, const FixedText<kWordTextLength>& target, RunScan& scan,
+             SegmentId admitted, WordLevel upTo, const FixedText<kWordTextLength>& target, RunScan& scan,
              std::int32_t& recordsRead)
 {
     if (whole.size() == 0) return true;
     return wordBase.readRun(whole.first, whole.last, [&](std::int32_t n, const WordRecord& w) {
         ++recordsRead;
-        const bool candidate = n >= run.first && n <= run.last && isEligible(w.Segments, masks, admitted);
+        const bool eligible = n >= run.first && n <= run.last && isEligible(w.Segments, masks, admitted);
+        const bool candidate = eligible && offeredUpTo(w.Level, upTo);
         if (candidate) ++scan.candidates;
-        if (w.WordText == target) scan.matches.push_back({n, w, candidate ? scan.candidates : 0});
+        if (w.WordText == target) scan.matches.push_back({n, w, candidate ? scan.candidates : 0, eligible});
     });
 }
 
@@ -127,9 +129,10 @@ int rank(WordVerdict v)
     case WordVerdict::Offered: return 0;
     case WordVerdict::ThinnedAtRandom: return 1;
     case WordVerdict::ThinnedOut: return 2;
-    case WordVerdict::NeedsUnstudied: return 3;
-    case WordVerdict::OutsideSyllableRange: return 4;
-    default: return 5;
+    case WordVerdict::BeyondLevel: return 3;
+    case WordVerdict::NeedsUnstudied: return 4;
+    case WordVerdict::OutsideSyllableRange: return 5;
+    default: return 6;
     }
 }
 
@@ -139,6 +142,7 @@ void takeWord(WordCheckResult& r, const WordRecord& w, int syllables)
     r.word = w.WordText.trimmed();
     r.syllables = syllables;
     r.segments = w.Segments;
+    r.level = w.Level;
     r.inRange = syllables >= r.syllableMin && syllables <= r.syllableMax;
 }
 
@@ -153,8 +157,8 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
     const SegmentId admitted = q.newList ? s : kNoSegment;
     const RecordRun run = recordRun(index, s, q.syllableMin, q.syllableMax);
     RunScan scan;
-    if (!scanRun(wordBase, recordRun(index, s, 1, kIndexSyllables), run, masks, admitted, target, scan,
-                 r.recordsRead)) {
+    if (!scanRun(wordBase, recordRun(index, s, 1, kIndexSyllables), run, masks, admitted, q.upTo, target,
+                 scan, r.recordsRead)) {
         r.verdict = WordVerdict::Unreadable;
         return;
     }
@@ -185,7 +189,10 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
         ThinningDetail t;
         if (m.record >= run.first && m.record <= run.last) {
             v = WordVerdict::NeedsUnstudied;
-            if (m.position > 0) t = thinningAt(scan.candidates, m.position, q.thinOffset, v);
+            if (m.position > 0)
+                t = thinningAt(scan.candidates, m.position, q.thinOffset, v);
+            else if (m.eligible)
+                v = WordVerdict::BeyondLevel;
         }
         if (first || rank(v) < rank(r.verdict)) {
             takeWord(r, m.word, blockOf(index, s, m.record));
@@ -231,13 +238,15 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
         if (!isEligible(r.segments, tm, admitted)) {
             lv.verdict = WordVerdict::NeedsUnstudied;
             lv.unstudied = outsideMask(r.segments, tm, admitted);
+        } else if (!offeredUpTo(r.level, q.upTo)) {
+            lv.verdict = WordVerdict::BeyondLevel;
         } else {
             // Only a run that could hold 1000 candidates and is thinned is read:
             // the word's place in it decides.
             const RecordRun run = recordRun(index, t, q.syllableMin, q.syllableMax);
             if (run.size() >= kThinningThreshold) {
                 RunScan scan;
-                if (!scanRun(wordBase, run, run, tm, admitted, target, scan, r.recordsRead)) {
+                if (!scanRun(wordBase, run, run, tm, admitted, q.upTo, target, scan, r.recordsRead)) {
                     r.verdict = WordVerdict::Unreadable;
                     return;
                 }
@@ -337,6 +346,7 @@ WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const Wo
     r.newList = query.newList;
     r.syllableMin = query.syllableMin;
     r.syllableMax = query.syllableMax;
+    r.upTo = query.upTo;
     r.verdict = WordVerdict::NotInWordBase;
     if (r.word.empty() || r.word.size() > kWordTextLength) return r;
     const std::string word = r.word;
@@ -347,7 +357,8 @@ WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const Wo
     return r;
 }
 
-WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList)
+WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList,
+                            WordLevel upTo)
 {
     WordCheckQuery q;
     q.word = std::move(word);
@@ -357,6 +368,7 @@ WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, Seg
     q.segment = segment;
     q.newList = newList;
     q.thinOffset = -1;
+    q.upTo = upTo;
     return q;
 }
 

@@ -4,14 +4,16 @@
 // segment and a word, says whether the word is offered in that segment's
 // list and, when it is not, why: it is not in the word base; its syllable
 // count is outside the range; it does not contain the segment; it contains
-// segments the student has not studied (named); or it fell out when a long
-// list was thinned (and which offset would keep it).
+// segments the student has not studied (named); it is above the level of
+// words offered (everyday, common, wider: the tutor's choice); or it fell
+// out when a long list was thinned (and which offset would keep it).
 //
 // The answer follows the candidate procedure itself (collectCandidates):
 // the segment's record run over the range, the eligibility test against
 // the normal or, for root-flagged words, the extended mask, segment 160
-// admitted in the list of 159, a New list's own segment admitted, and
-// thinning from 1000 candidates with step count / 750.  A
+// admitted in the list of 159, a New list's own segment admitted, the level
+// filter before thinning (a word above the level is no candidate and is
+// not counted), and thinning from 1000 candidates with step count / 750.  A
 // word is Offered exactly when that procedure, with the same remembered
 // offset, lists it.  When the list would be thinned from a fresh random
 // offset (none remembered) its words are ThinnedAtRandom instead, each
@@ -63,6 +65,7 @@ enum class WordVerdict {
     OutsideSyllableRange,  // its syllable count is outside the student's range
     LacksSegment,          // it does not contain the list's segment
     NeedsUnstudied,        // it contains segments the student has not studied
+    BeyondLevel,           // its level is above the level offered (it fits the student otherwise)
     ThinnedOut,            // the long list was thinned from the remembered offset without it
     ThinnedAtRandom,       // the long list is thinned from a fresh random offset: only some lists hold it
     NoListSegment,         // without a segment: none of its segments carries a list of this kind
@@ -81,6 +84,7 @@ struct WordCheckQuery {
     // time it is made (the word list tool, a slot not generated yet).
     // Without a segment it is not used: every list is taken as fresh.
     std::int16_t thinOffset = -1;
+    WordLevel upTo = kDefaultOfferLevel;  // the level words are offered up to
 };
 
 // How a long list was or would be thinned around the word.
@@ -109,9 +113,11 @@ struct WordCheckResult {
     int syllableMin = 1;
     int syllableMax = 9;
 
-    bool found = false;   // the word base holds the word
-    int syllables = 0;    // its syllable count (its block in the index)
-    SegmentSet segments;  // its segments and flags
+    bool found = false;                     // the word base holds the word
+    int syllables = 0;                      // its syllable count (its block in the index)
+    SegmentSet segments;                    // its segments and flags
+    WordLevel level = WordLevel::Everyday;  // its level
+    WordLevel upTo = kDefaultOfferLevel;    // the level asked about
     bool inRange = false;
     bool containsSegment = false;
     std::vector<SegmentId> unstudied;  // segments outside the student's mask (with the list's admissions)
@@ -129,8 +135,9 @@ struct WordCheckResult {
 WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query);
 
 // A query for a student's profile, as the word list tool builds its lists
-// (a fresh offset each time).
-WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList);
+// (a fresh offset each time, words up to `upTo`).
+WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList,
+                            WordLevel upTo);
 
 // The word as the word base would hold it: blanks around it and a
 // homophone mark (" *", as lists show homophones) removed, A..Z lowered.

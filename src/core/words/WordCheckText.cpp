@@ -78,6 +78,11 @@ std::string thinnedOutSentence(const std::string& subject, SegmentId s, const Th
            " (this plan uses offset " + std::to_string(t.offset) + ").";
 }
 
+std::string levelArticle(WordLevel level)
+{
+    return (level == WordLevel::Everyday ? "an " : "a ") + std::string(levelName(level));
+}
+
 std::string kindOf(bool newList) { return newList ? "New" : "Review"; }
 
 // Without a segment: the lists that offer the word, then the long lists
@@ -122,7 +127,14 @@ std::string wordCheckText(const WordCheckResult& r)
     const bool anyList = r.segment == kNoSegment;
     std::string lacks =
         !anyList && !r.containsSegment ? " It does not contain " + nameOf(r.segment) + " either." : "";
+    // A word above the level offered is told so after the reason that decides.
+    const std::string alsoBeyond = r.found && !offeredUpTo(r.level, r.upTo)
+                                       ? " It is also " + levelArticle(r.level) +
+                                             " word, beyond the chosen level (up to " +
+                                             std::string(levelName(r.upTo)) + ")."
+                                       : "";
     std::string alsoNeeds = r.unstudied.empty() ? "" : " " + needsSentence("It", r.unstudied, true);
+    alsoNeeds += alsoBeyond;
 
     switch (r.verdict) {
     case WordVerdict::NotInWordBase: return q + " is not in Moxlet's word base.";
@@ -141,18 +153,27 @@ std::string wordCheckText(const WordCheckResult& r)
             text += " A New list of " + nameOf(r.segment) + " would admit " + nameOf(r.segment) + " itself.";
         if (anyList && r.newList && r.unstudied.size() > 1)
             text += " A New list admits only its own segment.";
-        return text;
+        return text + alsoBeyond;
     }
+    case WordVerdict::BeyondLevel: return beyondLevelText(r.word, r.level, r.upTo);
+    case WordVerdict::NoListSegment:
+        return q +
+               (r.newList ? " contains no segment this student has not studied, so no New list offers it."
+                          : " contains no segment this student has studied, so no Review list offers it.") +
+               alsoBeyond;
     case WordVerdict::ThinnedOut: return thinnedOutSentence(q, r.segment, r.thinning);
     case WordVerdict::ThinnedAtRandom:
         return anyList ? allListsText(r, q) : atRandomSentence(q, r.segment, r.thinning);
-    case WordVerdict::NoListSegment:
-        return q + (r.newList ? " contains no segment this student has not studied, so no New list offers it."
-                              : " contains no segment this student has studied, so no Review list offers "
-                                "it.");
     case WordVerdict::Offered: return anyList ? allListsText(r, q) : q + " is offered.";
     }
     return q;
+}
+
+std::string beyondLevelText(const std::string& word, WordLevel level, WordLevel upTo)
+{
+    return quoted(word) + " is " + levelArticle(level) +
+           " word, beyond the chosen level: lists offer words up to " + std::string(levelName(upTo)) +
+           " (Options > Words Offered).";
 }
 
 }  // namespace moxlet

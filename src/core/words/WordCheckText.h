@@ -5,6 +5,8 @@
 //   "transport" has 2 syllables; this student's range is 1 to 1.
 //   "cat" does not contain TR.
 //   "stripe" needs segments this student has not studied: STR, Silent E.
+//   "casino" is a wider word, beyond the chosen level: lists offer words
+//   up to common (Options > Words Offered).
 //   "bat" was left out when the long list of Closed Syllable words (1,532
 //   words) was thinned to every 2nd word; it is in the list that starts at
 //   offset 1 (this plan uses offset 0).
@@ -24,5 +26,9 @@
 namespace moxlet {
 
 std::string wordCheckText(const WordCheckResult& result);
+
+// The sentence for a word above the level offered, as above: `word` as the
+// word base holds it, `level` its level, `upTo` the level chosen.
+std::string beyondLevelText(const std::string& word, WordLevel level, WordLevel upTo);
 
 }  // namespace moxlet

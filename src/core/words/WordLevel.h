@@ -35,6 +35,9 @@ WordLevel levelOfRecord(const std::uint8_t* raw);
 
 inline WordLevel levelOf(const WordRecord& word) { return word.Level; }
 
+// The level lists are offered up to until the tutor chooses another.
+inline constexpr WordLevel kDefaultOfferLevel = WordLevel::Common;
+
 // Whether a word of level `word` belongs in a list offered up to `upTo`.
 constexpr bool offeredUpTo(WordLevel word, WordLevel upTo) { return word <= upTo; }
 

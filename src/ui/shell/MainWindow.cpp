@@ -23,6 +23,7 @@
 #include "ui/common/Text.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/PlanChooser.h"
 #include "ui/plans/PlanDocument.h"
@@ -97,6 +98,8 @@ void MainWindow::buildMenu()
                                  &MainWindow::editHomophoneOptions);
     printOptions_ = addEntry(options, "mnuPrintOptions", QStringLiteral("Lesson &Print..."),
                              &MainWindow::editPrintOptions);
+    wordOptions_ = addEntry(options, "mnuWordOptions", QStringLiteral("&Words Offered..."),
+                            &MainWindow::editWordOptions);
 
     auto* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -214,8 +217,9 @@ void MainWindow::showSplash()
 
 void MainWindow::restoreMenus()
 {
-    for (QAction* a : {newPlan_, openPlan_, wordList_, deletePlans_, exit_, newProfile_, openProfile_,
-                       deleteProfiles_, homophoneOptions_, printOptions_, helpContents_, helpSearch_, about_})
+    for (QAction* a :
+         {newPlan_, openPlan_, wordList_, deletePlans_, exit_, newProfile_, openProfile_, deleteProfiles_,
+          homophoneOptions_, printOptions_, wordOptions_, helpContents_, helpSearch_, about_})
         a->setEnabled(true);
     if (activeProfileCount_ == 0) {
         for (QAction* a : {newPlan_, openPlan_, wordList_, openProfile_, deletePlans_, deleteProfiles_})
@@ -322,6 +326,7 @@ void MainWindow::openPlanWindow(PlanSession session)
     // word lists and its printout.
     homophoneOptions_->setEnabled(false);
     printOptions_->setEnabled(false);
+    wordOptions_->setEnabled(false);
     connect(window, &PlanWindow::closed, this, &MainWindow::restoreMenus);
     // A save says that it worked (the caption's "*" goes too).
     connect(&window->document(), &PlanDocument::saved, this, [this, window] {
@@ -436,6 +441,13 @@ void MainWindow::editHomophoneOptions()
 void MainWindow::editPrintOptions()
 {
     auto* dialog = new PrintOptionsDialog(services_, optionChangeMark_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::editWordOptions()
+{
+    auto* dialog = new WordOptionsDialog(services_, optionChangeMark_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -88,6 +88,7 @@ public Q_SLOTS:
     void deleteStudentProfiles();
     void editHomophoneOptions();
     void editPrintOptions();
+    void editWordOptions();
     void showHelpContents();
     void searchHelp();
     // The manual's page for a window (F1): its index keyword.
@@ -133,7 +134,7 @@ private:
     bool smallScreen_ = false;
     int activeProfileCount_ = 0;
     Problems loadProblems_;
-    OptionChangeMark optionChangeMark_;  // shared by the two option dialogs
+    OptionChangeMark optionChangeMark_;  // shared by the option dialogs
 
     QAction* newPlan_ = nullptr;
     QAction* openPlan_ = nullptr;
@@ -145,6 +146,7 @@ private:
     QAction* deleteProfiles_ = nullptr;
     QAction* homophoneOptions_ = nullptr;
     QAction* printOptions_ = nullptr;
+    QAction* wordOptions_ = nullptr;
     QAction* helpContents_ = nullptr;
     QAction* helpSearch_ = nullptr;
     QAction* about_ = nullptr;

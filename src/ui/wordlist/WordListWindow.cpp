@@ -366,6 +366,7 @@ void WordListWindow::generate()
     {
         WordBaseFiles files(services_);
         auto wordBase = files.open();
+        tool_.setOfferedLevel(services_.options.values.OfferUpTo);
         report = tool_.generate(wordBase.get(), services_.words.index, services_.random,
                                 services_.options.values.HomophoneMode);
     }
@@ -410,6 +411,7 @@ void WordListWindow::checkWord()
     // The word under the cursor, if any, to begin with.
     const QListWidgetItem* current = words_->currentItem();
     QString word = current ? current->text() : QString();
+    tool_.setOfferedLevel(services_.options.values.OfferUpTo);  // for a list not generated yet
     auto* dialog = new WordCheckDialog(
         [this](const std::string& typed) {
             WordBaseFiles files(services_);

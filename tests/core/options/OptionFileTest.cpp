@@ -52,6 +52,47 @@ TEST(OptionFile, SavingFromOneDialogKeepsTheOtherDialogsValues)
     EXPECT_EQ(d.fs.get(kOptionFileName)->size(), 118u);
 }
 
+// How familiar the offered words are lives in the first reserved integer
+// (offset 26): 0, which every file from before the choice holds, is the
+// default Common; a value out of range is noted and Common used.  Saved by
+// its own dialog it survives another dialog's save.
+TEST(OptionFile, TheWordLevelLivesInTheFirstReservedInteger)
+{
+    const struct {
+        std::uint8_t low, high;
+        WordLevel level;
+        bool noted;
+    } rows[] = {{0, 0, WordLevel::Common, false},
+                {1, 0, WordLevel::Everyday, false},
+                {2, 0, WordLevel::Wider, false},
+                {3, 0, WordLevel::Common, true},
+                {0xFF, 0xFF, WordLevel::Common, true}};
+    for (const auto& row : rows) {
+        DataDir d;
+        std::vector<std::uint8_t> bytes(118, 0);
+        bytes[26] = row.low;
+        bytes[27] = row.high;
+        d.fs.put(kOptionFileName, bytes);
+        Problems problems;
+        loadOptions(d.ctx, d.options, &problems);
+        EXPECT_EQ(d.options.values.OfferUpTo, row.level) << int{row.low};
+        EXPECT_EQ(problems.size(), row.noted ? 1u : 0u) << int{row.low};
+    }
+    for (WordLevel level : {WordLevel::Everyday, WordLevel::Common, WordLevel::Wider}) {
+        DataDir d;
+        loadOptions(d.ctx, d.options);
+        d.options.values.OfferUpTo = level;
+        ASSERT_TRUE(saveOptions(d.ctx, d.options, kOfferUpToField));
+        d.options.values.OfferUpTo = WordLevel::Everyday;  // not the homophone dialog's to save
+        d.options.values.HomophoneMode = 1;
+        ASSERT_TRUE(saveOptions(d.ctx, d.options, kHomophoneModeField));
+        OptionSettings fresh;
+        loadOptions(d.ctx, fresh);
+        EXPECT_EQ(fresh.values.OfferUpTo, level);
+        EXPECT_EQ(fresh.values.HomophoneMode, 1);
+    }
+}
+
 TEST(OptionFile, AFailedWriteIsReportedAndTheFileKept)
 {
     DataDir d;

@@ -113,6 +113,33 @@ TEST(ListGeneration, LongListsAreThinnedFromAnOffsetThePlanRemembers)
     }
 }
 
+// The level filter comes before thinning and picking: 60 everyday and 60
+// common words among 1380 wider ones still make full lists of 40 at
+// Everyday and Common (filtering the list thinned at Wider would leave about
+// 30 everyday words), and no word above the level.
+TEST(ListGeneration, AListAtALevelIsFullWhenTheLevelHasWordsEnough)
+{
+    test::TestWordBase tb;
+    for (int n = 1; n <= 1500; ++n)
+        tb.levels["w" + std::to_string(n)] = n % 25 == 0   ? WordLevel::Everyday
+                                             : n % 25 == 1 ? WordLevel::Common
+                                                           : WordLevel::Wider;
+    tb.addBlock(kSeg, 2, 1500, 0);
+    tb.closeIndex();
+    auto wb = tb.open();
+    for (WordLevel upTo : {WordLevel::Everyday, WordLevel::Common, WordLevel::Wider}) {
+        PlanSession s = reviewPlan();
+        Options o;  // 40 words
+        o.OfferUpTo = upTo;
+        SeededRandom random(3);
+        ASSERT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, o, random), 40) << levelName(upTo);
+        for (int k = 0; k < 40; ++k) {
+            const std::string word = s.listWord(Review, 0, k).trimmed();
+            EXPECT_TRUE(offeredUpTo(tb.levels.at(word), upTo)) << word << " at " << levelName(upTo);
+        }
+    }
+}
+
 TEST(ListGeneration, HomophoneMarksAreCutToTwentyCharacters)
 {
     SegmentSet homophone = test::segmentSet({kSeg, seg::A_Short, seg::HomophoneFlag});
@@ -252,9 +279,10 @@ TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
               std::string::npos);
 }
 
-// Over the shipped word base: for random students, ranges and segments,
-// every generated word passes the eligibility test and fits the range.
-TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
+// Over the shipped word base: for random students, ranges, segments and
+// levels offered, every generated word passes the eligibility test, fits
+// the range and is no more advanced than the level.
+TEST(ListGeneration, EveryGeneratedWordFitsTheStudentAndTheLevel)
 {
     DiskFileSystem files(MOXLET_WORDBASE_DIR);
     ScriptedPrompt prompt;
@@ -264,6 +292,7 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
     OffsetIndex index;
     fillOffsetIndex(index);
     int words = 0;
+    std::array<int, 3> byLevel{};
     for (int trial = 0; trial < 60; ++trial) {
         StudentProfile student;
         student.ProfileNo = 1;
@@ -283,14 +312,16 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                 sectionSlots(s.plan, section)[static_cast<std::size_t>(slot)] =
                     static_cast<std::int16_t>(random.below(static_cast<int>(list.size())));
             Options o;
+            o.OfferUpTo = static_cast<WordLevel>(trial % 3);
             for (int slot = 0; slot < 4; ++slot) {
                 const int n = generateSlot(s, section, slot, wb.get(), index, o, random);
                 const SegmentId segment = s.slotSegment(section, slot);
                 // Rebuild the same list and check every chosen word.
                 std::int16_t offset = s.thinOffset(section, slot);
                 const Candidates c = collectCandidates(
-                    *wb, index, s.masks, {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New},
-                    offset, random);
+                    *wb, index, s.masks,
+                    {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, o.OfferUpTo}, offset,
+                    random);
                 for (int k = 0; k < n; ++k) {
                     const std::int16_t pos = s.listPos(section, slot, k);
                     WordRecord w;
@@ -299,12 +330,15 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                     EXPECT_TRUE(test::fitsList(w, s.masks, segment, section == New)) << w.WordText.trimmed();
                     EXPECT_GE(w.OrderKey, s.plan.SyllableMin);
                     EXPECT_LE(w.OrderKey, s.plan.SyllableMax);
+                    EXPECT_TRUE(offeredUpTo(w.Level, o.OfferUpTo)) << w.WordText.trimmed();
+                    ++byLevel[static_cast<std::size_t>(w.Level)];
                     ++words;
                 }
             }
         }
     }
-    EXPECT_GT(words, 1000);
+    EXPECT_GT(words, 900);
+    EXPECT_GT(byLevel[static_cast<std::size_t>(WordLevel::Wider)], 0);  // the filter had words to leave out
     EXPECT_TRUE(prompt.shown().empty());
 }
 

@@ -8,8 +8,9 @@
 // step each slot's and each spelling row's rebuilt dialog list ticks
 // exactly the words the unit holds, every one at its stored position.
 //
-// Then a plan saved against one word base and opened against a changed one
-// keeps its words in their cells, ticked where they now stand.
+// Then a plan saved against one word base and opened against a changed one,
+// or under a lower level option, keeps its words in their cells, ticked
+// where they now stand.
 
 #include <gtest/gtest.h>
 #include <random>
@@ -186,7 +187,9 @@ TEST(PlanEditingProperty, EveryDialogTicksExactlyItsUnitsWords)
     EXPECT_EQ(steps, 100);
 }
 
-TEST(PlanEditingProperty, APlanKeepsItsWordsWhenTheWordBaseChanges)
+// The same when the tutor lowers the level option: a plan made at Wider,
+// opened at Common, whose every fifth word is a wider one.
+TEST(PlanEditingProperty, APlanKeepsItsWordsWhenTheWordBaseOrTheLevelChanges)
 {
     constexpr SegmentId kT = 93;
     // The second word base lacks every fifth word of the first and has three
@@ -199,67 +202,74 @@ TEST(PlanEditingProperty, APlanKeepsItsWordsWhenTheWordBaseChanges)
         std::vector<std::pair<std::string, SegmentSet>> words;
         if (changed)
             for (const char* w : {"new1", "new2", "new3"}) words.emplace_back(w, t);
-        for (int i = 0; i < 60; ++i)
+        for (int i = 0; i < 60; ++i) {
+            if (i % 5 == 2) tb->levels["t" + std::to_string(i)] = WordLevel::Wider;
             if (!changed || i % 5 != 2) words.emplace_back("t" + std::to_string(i), t);
+        }
         tb->addWords(kT, 1, words);
         tb->closeIndex();
         return tb;
     };
-    auto before = wordBase(false);
-    auto after = wordBase(true);
+    for (const bool byLevel : {false, true}) {
+        SCOPED_TRACE(byLevel ? "the level lowered" : "the word base changed");
+        auto before = wordBase(false);
+        auto after = byLevel ? wordBase(false) : wordBase(true);
 
-    test::DataDir d;
-    d.putProfiles({test::DataDir::profile(1, "Lee", "Ann", {0, kT})});
-    PlanSession s;
-    ASSERT_EQ(beginStudentPlan(d.ctx, 1, s), PlanStart::Ready);
-    {
-        SectionEdit edit(s, Review);
-        ScriptedPrompt prompt;
-        edit.picker().toggle(1, true, prompt);  // T (line 1 after A)
-        ASSERT_EQ(edit.accept(d.options.values), 1);
-    }
-    auto wb = before->open();
-    ASSERT_EQ(generateSlot(s, Review, 0, wb.get(), before->index, d.options.values, d.random), 40);
-    {
-        WordChoiceUnit unit(s, Review, 0, d.options.values);  // the tutor types a word in place of one
+        test::DataDir d;
+        d.options.values.OfferUpTo = WordLevel::Wider;
+        d.putProfiles({test::DataDir::profile(1, "Lee", "Ann", {0, kT})});
+        PlanSession s;
+        ASSERT_EQ(beginStudentPlan(d.ctx, 1, s), PlanStart::Ready);
+        {
+            SectionEdit edit(s, Review);
+            ScriptedPrompt prompt;
+            edit.picker().toggle(1, true, prompt);  // T (line 1 after A)
+            ASSERT_EQ(edit.accept(d.options.values), 1);
+        }
+        auto wb = before->open();
+        ASSERT_EQ(generateSlot(s, Review, 0, wb.get(), before->index, d.options.values, d.random), 40);
+        {
+            WordChoiceUnit unit(s, Review, 0, d.options.values);  // the tutor types a word in place of one
+            WordChoice choice(unit.cellCount());
+            unit.load(choice, wb.get(), before->index, d.random, 0);
+            choice.toggle(39, false);
+            std::vector<std::string> typed(40);
+            typed[39] = "zip";
+            choice.applyTyped(typed);
+            unit.store(choice.cells());
+        }
+        s.plan.LessonDate.assign("06-11-26");
+        ASSERT_TRUE(savePlan(d.ctx, s, d.options.values));
+
+        if (byLevel) d.options.values.OfferUpTo = WordLevel::Common;
+        PlanSession opened;
+        ASSERT_EQ(openStudentPlan(d.ctx, 1, 1, opened), PlanStart::Ready);
+        WordChoiceUnit unit(opened, Review, 0, d.options.values);
+        const std::vector<WordCell> stored = unit.storedCells();
+        auto changedBase = after->open();
         WordChoice choice(unit.cellCount());
-        unit.load(choice, wb.get(), before->index, d.random, 0);
-        choice.toggle(39, false);
-        choice.applyTyped({"", "", "", "", "", "", "", "", "", "", "", "",   "", "",
-                           "", "", "", "", "", "", "", "", "", "", "", "",   "", "",
-                           "", "", "", "", "", "", "", "", "", "", "", "zip"});
+        unit.load(choice, changedBase.get(), after->index, d.random, 0);
+        int ticked = 0;
+        for (std::size_t k = 0; k < stored.size(); ++k) {
+            const WordCell& cell = choice.cells()[k];
+            EXPECT_EQ(cell.text, stored[k].text) << k;  // every word stays in its cell
+            const int i = k < 39 ? std::stoi(stored[k].text.substr(1)) : -1;
+            if (k == 39)
+                EXPECT_EQ(cell.tag, kCellTyped);
+            else if (i % 5 == 2)
+                EXPECT_EQ(cell.tag, kCellTyped) << stored[k].text;  // no longer a candidate: kept as typed
+            else
+                EXPECT_EQ(choice.list()[static_cast<std::size_t>(cell.tag)].text, stored[k].text);
+            ticked += cell.tag >= 0;
+        }
+        EXPECT_EQ(ticked, 39 - 8);
+        // OK stores the checked positions: the next dialog finds every word in place.
         unit.store(choice.cells());
+        const std::vector<WordCell> fixed = unit.storedCells();
+        WordChoice again(unit.cellCount());
+        unit.load(again, changedBase.get(), after->index, d.random, 0);
+        EXPECT_EQ(again.cells(), fixed);
     }
-    s.plan.LessonDate.assign("06-11-26");
-    ASSERT_TRUE(savePlan(d.ctx, s, d.options.values));
-
-    PlanSession opened;
-    ASSERT_EQ(openStudentPlan(d.ctx, 1, 1, opened), PlanStart::Ready);
-    WordChoiceUnit unit(opened, Review, 0, d.options.values);
-    const std::vector<WordCell> stored = unit.storedCells();
-    auto changedBase = after->open();
-    WordChoice choice(unit.cellCount());
-    unit.load(choice, changedBase.get(), after->index, d.random, 0);
-    int ticked = 0;
-    for (std::size_t k = 0; k < stored.size(); ++k) {
-        const WordCell& cell = choice.cells()[k];
-        EXPECT_EQ(cell.text, stored[k].text) << k;  // every word stays in its cell
-        const int i = k < 39 ? std::stoi(stored[k].text.substr(1)) : -1;
-        if (k == 39)
-            EXPECT_EQ(cell.tag, kCellTyped);
-        else if (i % 5 == 2)
-            EXPECT_EQ(cell.tag, kCellTyped) << stored[k].text;  // no longer a candidate: kept as typed
-        else
-            EXPECT_EQ(choice.list()[static_cast<std::size_t>(cell.tag)].text, stored[k].text);
-        ticked += cell.tag >= 0;
-    }
-    EXPECT_EQ(ticked, 39 - 8);
-    // OK stores the checked positions: the next dialog finds every word in place.
-    unit.store(choice.cells());
-    const std::vector<WordCell> fixed = unit.storedCells();
-    WordChoice again(unit.cellCount());
-    unit.load(again, changedBase.get(), after->index, d.random, 0);
-    EXPECT_EQ(again.cells(), fixed);
 }
 
 }  // namespace

@@ -74,7 +74,8 @@ std::vector<Case> cases()
          },
          [](DataDir& d) {
              d.options.values.HomophoneMode = 2;
-             saveOptions(d.ctx, d.options, kHomophoneModeField);
+             d.options.values.OfferUpTo = WordLevel::Wider;
+             saveOptions(d.ctx, d.options, kHomophoneModeField | kOfferUpToField);
          }},
         {"save a plan",
          [](DataDir& d) {

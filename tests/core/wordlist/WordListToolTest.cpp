@@ -191,18 +191,29 @@ TEST(WordListTool, SegmentsThatGiveNoWordsAreExplained)
     const SegmentSet te = segmentSet({kT, kE});  // E is not studied
     g.base.addWords(kT, 2, {{"ten", te}, {"tent", te}, {"test", te}, {"text", te}});
     g.base.addBlock(kD, 1, 3, 0);
+    g.base.levels = {{"tat", WordLevel::Wider}, {"at", WordLevel::Common}};
+    g.base.addWords(kA, 1, {{"at", segmentSet({kA, kT})}, {"tat", segmentSet({kA, kT})}});
     g.tool.chooseStudent(studentWith({kA, kT, kD, kB}, 1, 3));
-    choose(g.tool, {kB, kT, kD});  // B has no words at all
+    choose(g.tool, {kB, kT, kD, kA});  // B has no words at all
+    g.tool.setOfferedLevel(WordLevel::Everyday);
     g.run();
     EXPECT_EQ(g.tool.words().size(), 3u);
-    const std::string b = displayText(segmentName(kB)), t = displayText(segmentName(kT));
+    const std::string b = displayText(segmentName(kB)), t = displayText(segmentName(kT)),
+                      a = displayText(segmentName(kA));
     EXPECT_EQ(generationNote(g.report, 1, 3),
               "The word base has no words containing " + b +
                   " of 1 to 3 syllables.\n"
                   "No word containing " +
                   t +
                   " fits this student: all 4 words of 1 to 3 syllables also contain "
-                  "segments not yet studied.");
+                  "segments not yet studied.\n"
+                  "No word containing " +
+                  a +
+                  " of 1 to 3 syllables is offered at the chosen level: all 2 words that fit this "
+                  "student are beyond everyday (Options > Words Offered).");
+    g.tool.setOfferedLevel(WordLevel::Common);
+    g.run();
+    EXPECT_EQ(g.tool.words().size(), 4u);  // "at"
 
     GenerationReport one;
     one.segments.push_back({kT, 1, 0, 0});

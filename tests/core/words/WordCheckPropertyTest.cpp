@@ -1,5 +1,5 @@
 // checkWord agrees with the candidate procedure: over many random students,
-// segments, ranges, list kinds and offsets, a word is
+// segments, ranges, list kinds, offsets and levels, a word is
 // Offered exactly when collectCandidates lists it (and, for a list thinned
 // from a fresh offset, exactly when the drawn offset is the one checkWord
 // names).  Then the same on the shipped word base for a few real words, and
@@ -59,6 +59,8 @@ std::vector<LexiconWord> randomLexicon(std::mt19937& rng, int count)
         }
         if (u(rng) < 0.4) w.segments.add(seg::RootFlag);
         if (u(rng) < 0.1) w.segments.add(seg::HomophoneFlag);
+        const double level = u(rng);
+        w.level = level < 0.6 ? WordLevel::Everyday : level < 0.85 ? WordLevel::Common : WordLevel::Wider;
         // Unique: three letters that no part uses, numbering the word.
         static constexpr char kDigits[] = "bcdfghjklmnpqrvwxyz";
         for (int n = i, k = 0; k < 3; ++k, n /= 19) w.text += kDigits[n % 19];
@@ -78,7 +80,7 @@ Listing collect(WordBase& wb, const OffsetIndex& index, const WordCheckQuery& q,
 {
     Listing l;
     l.offset = q.segment == kNoSegment ? std::int16_t{-1} : q.thinOffset;
-    const CandidateQuery cq{segment, q.syllableMin, q.syllableMax, q.newList};
+    const CandidateQuery cq{segment, q.syllableMin, q.syllableMax, q.newList, q.upTo};
     const Candidates c =
         collectCandidates(wb, index, StudentMasks::fromStudied(q.studied), cq, l.offset, random);
     for (std::size_t k = 0; k < c.size(); ++k) {
@@ -125,6 +127,7 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
         if (q.segment == seg::Rule111) q.studied.remove(seg::Rule211);  // so that its admission counts
         q.newList = u(rng) < 0.3;
         q.thinOffset = static_cast<std::int16_t>(trial % 3 - 1);  // -1 .. 1
+        q.upTo = static_cast<WordLevel>(trial / 2 % 3);
         const Listing listing = collect(*base.wordBase, base.index, q, q.segment, random);
         const std::string context =
             "trial " + std::to_string(trial) + " segment " + std::to_string(q.segment);
@@ -155,8 +158,8 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
     }
     // The answers covered every kind of reason.
     for (WordVerdict v : {WordVerdict::Offered, WordVerdict::NotInWordBase, WordVerdict::OutsideSyllableRange,
-                          WordVerdict::LacksSegment, WordVerdict::NeedsUnstudied, WordVerdict::ThinnedOut,
-                          WordVerdict::ThinnedAtRandom})
+                          WordVerdict::LacksSegment, WordVerdict::NeedsUnstudied, WordVerdict::BeyondLevel,
+                          WordVerdict::ThinnedOut, WordVerdict::ThinnedAtRandom})
         EXPECT_GT(seen[v], 0) << static_cast<int>(v);
 }
 

@@ -75,9 +75,10 @@ SegmentSet student(const std::string& name)
     return studied({seg::OpenSyllable});
 }
 
-const char* const kVerdicts[] = {"Offered",         "NotInWordBase",  "OutsideSyllableRange",
-                                 "LacksSegment",    "NeedsUnstudied", "ThinnedOut",
-                                 "ThinnedAtRandom", "NoListSegment",  "Unreadable"};
+// In the order of WordVerdict.
+const char* const kVerdicts[] = {"Offered",        "NotInWordBase", "OutsideSyllableRange", "LacksSegment",
+                                 "NeedsUnstudied", "BeyondLevel",   "ThinnedOut",           "ThinnedAtRandom",
+                                 "NoListSegment",  "Unreadable"};
 
 // Every question of tests/data/word-check/answers.tsv, answered as the
 // table says: the verdict, the unstudied segments named, the text.

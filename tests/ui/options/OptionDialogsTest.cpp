@@ -1,4 +1,4 @@
-// The two option dialogs driven as a tutor drives them, with OPTION.PRM in
+// The option dialogs driven as a tutor drives them, with OPTION.PRM in
 // a real data folder: Cancel leaves the file and the options alone, OK
 // writes the whole record, a value out of range opens on the last button
 // and is stored as that button's value.
@@ -13,6 +13,7 @@
 #include "core/store/OptionCodec.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::test;
@@ -53,6 +54,16 @@ void clickOn(QWidget* dialog, const char* name)
 }
 
 bool checked(QWidget* dialog, const char* name) { return child<QAbstractButton>(dialog, name)->isChecked(); }
+
+// Checks an option button as a screen reader does: its Toggle action, which
+// emits no click.
+void toggleAccessibly(QWidget* dialog, const char* name)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QAbstractButton>(dialog, name));
+    ASSERT_TRUE(a && a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QApplication::processEvents();
+}
 
 }  // namespace
 
@@ -182,13 +193,13 @@ TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
 
 // A screen reader, switch access or voice control changes an option
 // through the accessibility interface's Toggle action, which clicks
-// nothing: every control of both dialogs, toggled that way and confirmed
+// nothing: every control of the option dialogs, toggled that way and confirmed
 // with OK, is stored and shows so when the dialog opens again.
 TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
 {
     UiFixture fx;
     fx.start();
-    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions", "mnuWordOptions"}) {
         std::set<QString> toggled, controls;
         // Twice round: an option button that was on at first is off the
         // second time, and can be toggled on.
@@ -227,12 +238,47 @@ TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
     }
 }
 
-// Every control of both dialogs has an underlined letter of its own.
+// The word level opens on Common even when OPTION.PRM holds a value out of
+// range (never on Wider by a guess); Cancel keeps the file, OK stores the
+// level beside the other dialogs' fields, a repaired value even unclicked,
+// and a level a screen reader chose.
+TEST(WordOptionsDialog, OkStoresTheLevelAndKeepsTheOtherOptions)
+{
+    UiFixture fx;
+    OptionRecord before = toOptionRecord(Options{});
+    before.HomophoneMode = 1;
+    before.OfferUpTo = 9;
+    putRecord(fx, before);
+    fx.start();
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Common);
+    auto* dialog = open<ui::WordOptionsDialog>(fx, "mnuWordOptions");
+    EXPECT_EQ(dialog->windowTitle(), "Word Options");
+    EXPECT_TRUE(checked(dialog, "Level2"));
+    clickOn(dialog, "Level3");
+    click(dialog, "Cancel");
+    EXPECT_EQ(storedRecord(fx), before);
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Common);
+
+    click(open<ui::WordOptionsDialog>(fx, "mnuWordOptions"), "OK");
+    EXPECT_EQ(storedRecord(fx).OfferUpTo, 0);
+
+    dialog = open<ui::WordOptionsDialog>(fx, "mnuWordOptions");
+    toggleAccessibly(dialog, "Level1");
+    click(dialog, "OK");
+    OptionRecord after = before;
+    after.OfferUpTo = 1;
+    EXPECT_EQ(storedRecord(fx), after);
+    EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Everyday);
+    EXPECT_TRUE(checked(open<ui::WordOptionsDialog>(fx, "mnuWordOptions"), "Level1"));
+    click(QApplication::activeModalWidget(), "Cancel");
+}
+
+// Every control of the option dialogs has an underlined letter of its own.
 TEST(OptionDialogs, EveryControlHasItsOwnAccessKey)
 {
     UiFixture fx;
     fx.start();
-    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions", "mnuWordOptions"}) {
         fx.trigger(entry);
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr) << entry;

@@ -95,6 +95,7 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
          }},
         {"PrntOpts", [](Fixture& f) { f.trigger("mnuPrintOptions"); }},
         {"HomoOpts", [](Fixture& f) { f.trigger("mnuHomoOptions"); }},
+        {"WordOpts", [](Fixture& f) { f.trigger("mnuWordOptions"); }},
         {"CnclPrnt", [](Fixture& f) { (new PrintStatus(f.main.get()))->show(); }},
         {"About", [](Fixture& f) { f.trigger("mnuAbout"); }},
         {"HelpWindow", [](Fixture& f) { f.trigger("mnuContents"); }},

@@ -22,6 +22,7 @@
 #include "UiFixture.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
+#include "ui/options/WordOptionsDialog.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/GenerationSummary.h"
@@ -60,7 +61,8 @@ const QStringList kWindowCaptions =
         "Type in Unlisted Words|Skills Application|Delete Lesson Plans|Print Lesson Plan|"
         "Lesson Plan Preview|Print Status|Create Word List|Select Word Segment|"
         "Select Up to  5 Review Word Segments|Select Up to  5 New Word Segments|Print Word List|"
-        "Word List Preview|Check a Word|Lesson Print Options|Homophone Display Options|About Moxlet|"
+        "Word List Preview|Check a Word|Lesson Print Options|Homophone Display Options|Word Options|"
+        "About Moxlet|"
         "Moxlet Help (help window)|splash window|File Error|Printer Error")
         .split(QLatin1Char('|'));
 
@@ -111,7 +113,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
             EXPECT_TRUE(manual.hasKeyword(indexName(a->text()))) << a->text().toStdString();
         }
     }
-    EXPECT_EQ(entries, 13);
+    EXPECT_EQ(entries, 14);
 }
 
 TEST(Help, TheIndexNamesEveryWindowByItsCaption)
@@ -137,6 +139,7 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     OptionChangeMark mark;
     PrintOptionsDialog printOptions(f.services, mark);
     HomophoneOptionsDialog homophones(f.services, mark);
+    WordOptionsDialog words(f.services, mark);
     PrintStatus status;
     WordListWindow wordList(f.services, false);
     std::int16_t slots[5] = {-1, -1, -1, -1, -1};
@@ -148,7 +151,7 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     // controls' names, each window opened as a tutor opens it).
     for (QWidget* w : std::initializer_list<QWidget*>{
              &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
-             &printOptions, &homophones, &status, &wordList, &picker, &typing, &check})
+             &printOptions, &homophones, &words, &status, &wordList, &picker, &typing, &check})
         EXPECT_TRUE(captions.count(w->windowTitle()))
             << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
 

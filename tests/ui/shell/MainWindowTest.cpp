@@ -17,8 +17,8 @@ using moxlet::test::UiFixture;
 namespace {
 const char* const kNeedAStudent[] = {"mnuPlan_0",    "mnuPlan_1",  "mnuPlan_2",
                                      "mnuProfile_1", "mnuDelPlan", "mnuDelProfile"};
-const char* const kAlwaysUsable[] = {"mnuExit",     "mnuProfile_0",  "mnuHomoOptions", "mnuPrintOptions",
-                                     "mnuContents", "mnuSearchHelp", "mnuAbout"};
+const char* const kAlwaysUsable[] = {"mnuExit",        "mnuProfile_0", "mnuHomoOptions", "mnuPrintOptions",
+                                     "mnuWordOptions", "mnuContents",  "mnuSearchHelp",  "mnuAbout"};
 }  // namespace
 
 TEST(MainWindow, WithoutStudentsOnlyProfileCreationOptionsHelpAndExitAreUsable)
