@@ -17,6 +17,7 @@
 #include "FuzzSupport.h"
 #include "core/store/KeyTables.h"
 #include "core/words/WordCodec.h"
+#include "core/words/WordLevel.h"
 
 using namespace moxlet;
 
@@ -55,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(word == untouched);
     } else {
         FUZZ_CHECK(word.WordSeed == 0);
+        FUZZ_CHECK(word.Level == levelOfRecord(raw.data()));
         FUZZ_CHECK(segments == word.Segments);
         WordRecord again;
         FUZZ_CHECK(decodeWordRecord(encodeWordRecord(word, recordNo, seed), recordNo, again));
@@ -75,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     built.WordText.assign(std::string_view(text, static_cast<std::size_t>(used)));
     const auto builtSeed = static_cast<std::int16_t>(static_cast<std::uint16_t>(recordNo) & 0x7FFF);
     const std::int32_t builtNo = recordNo < 0 ? -(recordNo + 1) : recordNo;
+    built.Level = levelOfSeed(builtSeed);
     WordRecord back;
     FUZZ_CHECK(decodeWordRecord(encodeWordRecord(built, builtNo, builtSeed), builtNo, back));
     FUZZ_CHECK(back == built);

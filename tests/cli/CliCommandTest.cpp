@@ -90,6 +90,7 @@ SegmentSet segments(std::initializer_list<int> ids, std::int16_t flags = 0)
 void writeSmallWordBase(const fs::path& dir, CliContext& ctx)
 {
     test::TestWordBase wb;
+    wb.levels = {{"add", WordLevel::Common}, {"cab", WordLevel::Wider}};
     const SegmentSet bad = segments({0, 10, 17, 121}), cab = segments({0, 10, 11, 121});
     wb.addWords(0, 1,
                 {{"add", segments({0, 17, 121}, kHomophoneFlag)}, {"bad", bad}, {"cab", cab}, {"dab", bad}});
@@ -387,7 +388,10 @@ const std::vector<Row> kRows = {
     {{"catalogue"}, 0, "~@catalogue-lines.txt"},
     {{"catalogue", "0"}, 2, "", usage("catalogue")},
 
-    {{"word", "bad", "ADD", "zzz"}, 0, "bad\t1\t0,10,17,121\t-\nadd\t1\t0,17,121\tH\nzzz\tnot found\n"},
+    {{"word", "bad", "ADD", "cab", "zzz"},
+     0,
+     "bad\t1\t0,10,17,121\t-\teveryday\nadd\t1\t0,17,121\tH\tcommon\ncab\t1\t0,10,11,121\t-\twider\n"
+     "zzz\tnot found\n"},
     {{"word", "bad"}, 1, "", kNoWordBase, noWordBase},
     {{"word"}, 2, "", usage("word WORD...")},
 

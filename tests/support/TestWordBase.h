@@ -2,14 +2,16 @@
 // A word base built in memory for a test: blocks of records for a segment
 // and syllable count, with an offset index that covers them.  Record n's
 // word is "w<n>" unless a block names its words, so a test can tell which
-// records a list holds.
+// records a list holds.  Words are Everyday unless `levels` names them.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
+#include "core/words/WordLevel.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
 
@@ -22,6 +24,7 @@ struct TestWordBase {
     ScriptedPrompt prompt;
     SeededRandom random{1};
     std::int32_t next = 1;
+    std::map<std::string, WordLevel> levels;
 
     // One record; `text` defaults to "w<record number>".
     void addRecord(const SegmentSet& segments, int syllables, std::string text = {})
@@ -32,7 +35,8 @@ struct TestWordBase {
         w.Length = static_cast<std::int16_t>(text.size());
         w.Segments = segments;
         w.WordText.assign(text);
-        const auto raw = encodeWordRecord(w, next, static_cast<std::int16_t>(next % 32768));
+        const auto level = levels.count(text) ? levels.at(text) : WordLevel::Everyday;
+        const auto raw = encodeWordRecord(w, next, seedWithLevel(static_cast<std::uint32_t>(next), level));
         bytes.insert(bytes.end(), raw.begin(), raw.end());
         ++next;
     }

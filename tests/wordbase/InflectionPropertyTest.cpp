@@ -137,6 +137,7 @@ const std::set<std::string> kNotInflections = {
     "offer",    "patter", "tanner", "trigger",  // aft, fore, lit ...
     "feed",     "seed",   "weed",               // fee, see, wee + d
     "stocking",                                 // the garment
+    "shilling",                                 // the coin
 };
 
 std::vector<Inflection> inflections()

@@ -13,6 +13,7 @@
 #include "core/store/DiskFileSystem.h"
 #include "core/words/OffsetIndex.h"
 #include "core/words/WordBase.h"
+#include "core/words/WordLevel.h"
 #include "core/words/WordListing.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
@@ -33,7 +34,7 @@ WordBaseImage buildFixture(std::vector<BuiltWord>* words = nullptr)
     return layOutWordBase(built);
 }
 
-// The listing as word -> "syllables<TAB>ids<TAB>flags".
+// The listing as word -> "syllables<TAB>ids<TAB>flags<TAB>level".
 std::map<std::string, std::string> parseListing(std::istream& in)
 {
     std::map<std::string, std::string> out;
@@ -76,7 +77,7 @@ void expectRecordsMatchListing(WordBase& wb, const std::map<std::string, std::st
         auto it = listing.find(text);
         ASSERT_NE(it, listing.end()) << text;
         EXPECT_EQ(std::to_string(w.OrderKey) + "\t" + segmentIdList(w.Segments) + "\t" +
-                      wordFlags(w.Segments),
+                      wordFlags(w.Segments) + "\t" + std::string(levelName(w.Level)),
                   it->second)
             << text;
         ++records[text];

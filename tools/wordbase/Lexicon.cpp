@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/words/WordLevel.h"
+
 namespace moxlet::wordbase {
 
 namespace {
@@ -59,7 +61,7 @@ Lexicon Lexicon::load(const std::filesystem::path& lexiconFile)
         auto bad = [&](const std::string& why) {
             return std::runtime_error(lexiconFile.string() + ":" + std::to_string(lineNo) + ": " + why);
         };
-        if (f.size() < 4) throw bad("expected word, rank, pronunciations, syllables");
+        if (f.size() < 6) throw bad("expected word, rank, pronunciations, syllables, syllabified, level");
         LexiconEntry e;
         e.word = f[0];
         if (e.word.empty() || e.word.size() > 20) throw bad("word must have 1 to 20 letters");
@@ -72,7 +74,10 @@ Lexicon Lexicon::load(const std::filesystem::path& lexiconFile)
         }
         if (e.pronunciations.empty()) throw bad("no pronunciation");
         e.syllables = std::stoi(f[3]);
-        if (f.size() > 4) e.syllabified = f[4];
+        e.syllabified = f[4];
+        const auto level = parseWordLevel(f[5]);
+        if (!level) throw bad("level must be everyday, common or wider");
+        e.level = *level;
         if (lex.byWord_.count(e.word)) continue;  // first entry wins
         lex.byWord_[e.word] = lex.entries_.size();
         lex.entries_.push_back(std::move(e));

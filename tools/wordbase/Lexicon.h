@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Pronunciation.h"
+#include "core/store/Records.h"
 
 namespace moxlet::wordbase {
 
@@ -17,6 +18,7 @@ struct LexiconEntry {
     std::vector<Phones> pronunciations;  // first = main
     int syllables = 0;                   // count after the syllable policy
     std::string syllabified;             // "K AE1 . T IH0 NG" or empty
+    WordLevel level = WordLevel::Wider;  // everyday, common or wider
     std::vector<std::string> bases;      // base forms (baseforms.tsv), may be empty
     std::string partsOfSpeech;           // "n", "v", "nv", ... from baseforms.tsv
 

@@ -1,7 +1,7 @@
 #pragma once
 // The review listing: one line per word, tab-separated: word, syllables,
 // segment ids (comma-separated, ascending, flags excluded), flags (H
-// homophone, R root flag, HR both, - none).
+// homophone, R root flag, HR both, - none), level (everyday, common, wider).
 
 #include <string>
 #include <vector>

@@ -75,8 +75,10 @@ std::vector<Stem> Morphology::basesFor(const std::string& word, const std::strin
         }
         if (!listed.empty() && std::find(listed.begin(), listed.end(), c.base) == listed.end()) {
             // forgotten lists forget; its stem forgot counts because forgot lists forget too.
+            // So do the past tenses under the -en of strong participles: broke-n,
+            // spoke-n, stole-n (broken lists break, broke lists break too).
             bool shares = false;
-            if (c.change != StemChange::Doubled) continue;
+            if (c.change != StemChange::Doubled && suffix != "en") continue;
             for (const auto& b : lex_.baseForms(c.base))
                 shares = shares || std::find(listed.begin(), listed.end(), b) != listed.end();
             if (!shares) continue;

@@ -218,7 +218,25 @@ AffixMatch Affixes::pastTense(const std::string& word) const
         "indeed",  "embed",  "infrared", "bobsled", "seaweed", "bloodshed", "deathbed", "hundred"};
     if (word.size() < 4 || word.compare(word.size() - 2, 2, "ed") != 0 || notPast.count(word)) return {};
     auto stems = morph_.basesFor(word, "ed");
-    if (stems.empty()) return {};
+    if (stems.empty()) {
+        // A compound or prefixed past form whose base the lexicon lacks ends
+        // in a past form the lexicon has: land-locked, mis-diagnosed,
+        // under-developed, un-inspired.  Its own ending's sound decides.
+        for (std::size_t cut = 2; word.size() - cut >= 6; ++cut) {
+            const std::string tail = word.substr(cut);
+            const auto tailBases = morph_.lexicon().baseForms(tail);
+            if (!morph_.lexicon().contains(tail) || tailBases.empty()) continue;
+            const std::string base = word.substr(0, cut) + tailBases.front();
+            const bool dental = base.back() == 't' || base.back() == 'd';
+            for (const auto& p : morph_.allPhones(word)) {
+                if (dental && phonesEndWith(p, "AH0 D|IH0 D")) return {229, base, StemChange::None};
+                if (!dental && phonesEndWith(p, "D")) return {230, base, StemChange::None};
+                if (!dental && phonesEndWith(p, "T")) return {231, base, StemChange::None};
+            }
+            return {};
+        }
+        return {};
+    }
     const auto& stem = stems.front();
     if (!morph_.lexicon().contains(stem.base)) {
         // A base only the inflection list knows (erupted): the word's own ending decides.

@@ -87,6 +87,7 @@ std::vector<BuiltWord> buildWords(const Lexicon& lexicon, const std::filesystem:
         w.word = e.word;
         w.syllables = a.syllables;
         w.segments = a.segments;
+        w.level = e.level;
         rootFlag[i] = a.rootFlag;
         out.push_back(std::move(w));
     }

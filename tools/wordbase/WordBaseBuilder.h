@@ -16,6 +16,7 @@ struct BuiltWord {
     std::string word;
     int syllables = 1;
     SegmentSet segments;  // flags in word 24
+    WordLevel level = WordLevel::Wider;
 };
 
 // Words in lexicon order.  `curatedDir` may hold rote-words.txt: sight words

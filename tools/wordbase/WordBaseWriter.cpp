@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/words/WordCodec.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet::wordbase {
 
@@ -55,8 +56,10 @@ WordBaseImage layOutWordBase(const std::vector<BuiltWord>& words)
                 rec.Length = static_cast<std::int16_t>(w.word.size());
                 rec.Segments = w.segments;
                 rec.WordText.assign(w.word);
-                const auto seed = static_cast<std::int16_t>(
-                    stableHash(w.word, 0x5EED0000ULL + static_cast<std::uint64_t>(next)) & 0x7FFF);
+                const auto seed =
+                    seedWithLevel(static_cast<std::uint32_t>(
+                                      stableHash(w.word, 0x5EED0000ULL + static_cast<std::uint64_t>(next))),
+                                  w.level);
                 const RawWordRecord raw = encodeWordRecord(rec, next, seed);
                 image.bytes.insert(image.bytes.end(), raw.begin(), raw.end());
                 ++next;

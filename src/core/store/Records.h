@@ -114,6 +114,12 @@ struct OptionRecord {
     friend bool operator==(const OptionRecord&, const OptionRecord&) = default;
 };
 
+// How familiar a word is to a child (words/WordLevel.h): Everyday words a
+// beginner meets daily, Common words, and Wider ones (rare words and words of
+// adult domains such as medicine, law or alcohol).  Ordered: a list offered
+// "up to Common" holds Everyday and Common words.
+enum class WordLevel : std::uint8_t { Everyday = 0, Common = 1, Wider = 2 };
+
 // One word of the word base, decoded (WORDBASE.WDB, 74 bytes a record).
 struct WordRecord {
     std::int16_t WordSeed = 0;
@@ -121,6 +127,7 @@ struct WordRecord {
     std::int16_t Length = 0;
     SegmentSet Segments;  // plus the two word flags in word 24
     FixedText<20> WordText;
+    WordLevel Level = WordLevel::Everyday;  // carried by the stored seed, not a field of its own
 
     friend bool operator==(const WordRecord&, const WordRecord&) = default;
 };

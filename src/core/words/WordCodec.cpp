@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/store/KeyTables.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet {
 
@@ -82,6 +83,7 @@ bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecor
 
     WordRecord out;
     out.WordSeed = 0;
+    out.Level = levelOfSeed(seed);
     out.OrderKey = x(key(a, 1), w[1]);
     out.Length = x(key(a, 2), w[2]);
     for (int i = 3; i <= 26; ++i) out.Segments.word(i - 2) = x(key(a, i), w[static_cast<std::size_t>(i)]);

@@ -21,8 +21,9 @@ inline constexpr int kMaxWordLength = 20;
 
 using RawWordRecord = std::array<std::uint8_t, kWordRecordLength>;
 
-// Decodes record n into `word`.  WordSeed becomes 0; the text is the Length
-// characters of the word, blank-padded to 20.  Returns false, leaving `word`
+// Decodes record n into `word`.  WordSeed becomes 0 and Level is the level
+// the seed carries (WordLevel.h); the text is the Length characters of the
+// word, blank-padded to 20.  Returns false, leaving `word`
 // unchanged, for bytes no builder writes (a negative seed), which would
 // otherwise select a key row outside the table.  A Length above 20 decodes
 // the ten text words and no more.
@@ -34,9 +35,10 @@ bool decodeWordRecord(const RawWordRecord& raw, std::int32_t recordNo, WordRecor
 // decodeWordRecord.  raw points at kWordRecordLength bytes.
 bool decodeWordSegments(const std::uint8_t* raw, std::int32_t recordNo, SegmentSet& segments);
 
-// Scrambles `word` as record n with the given seed (0..32767).  Text bytes
-// past Length are blanks, so a word of odd length decodes to exactly Length
-// characters.
+// Scrambles `word` as record n with the given seed (0..32767), written as
+// given: the word's level is whatever the seed carries (a builder makes the
+// seed with seedWithLevel).  Text bytes past Length are blanks, so a word of
+// odd length decodes to exactly Length characters.
 RawWordRecord encodeWordRecord(const WordRecord& word, std::int32_t recordNo, std::int16_t seed);
 
 }  // namespace moxlet

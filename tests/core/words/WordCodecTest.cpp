@@ -1,10 +1,12 @@
 // The word base record codec: encoding is the exact inverse of decoding, the
-// decoding depends on the record number, and odd lengths keep their length
-// whatever the padding byte holds.
+// decoding depends on the record number, odd lengths keep their length
+// whatever the padding byte holds, and the seed carries the word's level.
 
 #include "core/words/WordCodec.h"
 
 #include <gtest/gtest.h>
+
+#include "core/words/WordLevel.h"
 
 namespace moxlet {
 namespace {
@@ -32,7 +34,8 @@ class WordCodecRoundTrip : public ::testing::TestWithParam<CodecCase> {};
 TEST_P(WordCodecRoundTrip, DecodesWhatWasEncoded)
 {
     const auto& c = GetParam();
-    const WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
+    WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
+    w.Level = levelOfSeed(c.seed);
     WordRecord out;
     out.WordSeed = 99;
     ASSERT_TRUE(decodeWordRecord(encodeWordRecord(w, c.recordNo, c.seed), c.recordNo, out));
@@ -47,6 +50,33 @@ INSTANTIATE_TEST_SUITE_P(LengthsSeedsAndRecords, WordCodecRoundTrip,
                                            CodecCase{"notwithstanding", 7, 20},
                                            CodecCase{"internationalization", 100000, 5},  // 20 letters
                                            CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
+
+// The level rides in the seed's bits 13-14, whatever the hash and the
+// record number choose for the key and permutation rows; reading it from
+// the raw record agrees with the full decoding, and the bits 3 that no
+// builder writes read as Wider.
+TEST(WordCodec, SeedCarriesTheLevel)
+{
+    const WordRecord w = makeWord("hummed", 1, {52, 99});
+    for (const std::uint32_t hash : {0U, 1U, 0x1FFFU, 0xDEADBEEFU, 41U, 20U})
+        for (const auto level : {WordLevel::Everyday, WordLevel::Common, WordLevel::Wider})
+            for (const std::int32_t n : {1, 20, 90516}) {
+                const auto seed = seedWithLevel(hash, level);
+                ASSERT_GE(seed, 0);
+                const RawWordRecord raw = encodeWordRecord(w, n, seed);
+                WordRecord out;
+                ASSERT_TRUE(decodeWordRecord(raw, n, out));
+                EXPECT_EQ(levelOf(out), level) << hash << " " << n;
+                EXPECT_EQ(levelOfRecord(raw.data()), level);
+                EXPECT_EQ(out.WordText.trimmed(), "hummed");
+            }
+    EXPECT_EQ(levelOfSeed(0x7FFF), WordLevel::Wider);
+    EXPECT_TRUE(offeredUpTo(WordLevel::Common, WordLevel::Wider));
+    EXPECT_FALSE(offeredUpTo(WordLevel::Wider, WordLevel::Common));
+    for (const auto level : {WordLevel::Everyday, WordLevel::Common, WordLevel::Wider})
+        EXPECT_EQ(parseWordLevel(levelName(level)), level);
+    EXPECT_EQ(parseWordLevel("rare"), std::nullopt);
+}
 
 TEST(WordCodec, OddLengthDecodesToExactlyLengthCharacters)
 {
