@@ -4,6 +4,7 @@
 
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
+#include "core/words/WordLevel.h"
 
 namespace moxlet {
 
@@ -80,6 +81,20 @@ PassageStudent passageStudent(const StudentProfile& profile)
     s.syllableMin = profile.SyllableMin;
     s.syllableMax = profile.SyllableMax;
     return s;
+}
+
+std::function<std::optional<std::string>(const WordRecord&)> wordLevelLimit(WordLevel upTo)
+{
+    return [upTo](const WordRecord& word) -> std::optional<std::string> {
+        if (offeredUpTo(levelOf(word), upTo)) return std::nullopt;
+        auto named = [](WordLevel level) {
+            std::string name(levelName(level));
+            name[0] = static_cast<char>(name[0] - 'a' + 'A');
+            return name;
+        };
+        return inQuotes(word.WordText.trimmed()) + " is a " + named(levelOf(word)) +
+               " word; this student's lists offer words up to " + named(upTo) + ".";
+    };
 }
 
 PassageReport checkPassage(WordBase& wordBase, const OffsetIndex& index, const WordTextIndex& texts,

@@ -65,6 +65,11 @@ struct PassageStudent {
 // A profile's student (its studied segments and syllable range).
 PassageStudent passageStudent(const StudentProfile& profile);
 
+// The test for words offered up to a level (WordLevel.h): a word above it
+// is held back with the reason
+//   "anemone" is a Wider word; this student's lists offer words up to Common.
+std::function<std::optional<std::string>(const WordRecord&)> wordLevelLimit(WordLevel upTo);
+
 struct PassageWord {
     std::string text;  // a word: as looked up (lower case); a name or a number: as first written
     PassageVerdict verdict = PassageVerdict::NotInWordBase;

@@ -37,7 +37,8 @@ TEST(PassageReading, WordsAsATutorReadsThem)
          "|^a well known #1,000 year old tree #3.5 m tall in the #1990s #4th"},
         {"Mr. Smith met Dr. Jones. \"Run,\" said Tom. (Go!) \x93Yes?\x94 Ok",
          "|^mr ^smith met ^dr ^jones |^run said ^tom |^go |^yes |^ok"},
-        {"hap\xADpy o'clock 'tis A4 covid19 ZO\xCB \xC9" "cole caf\xE9",
+        {"hap\xADpy o'clock 'tis A4 covid19 ZO\xCB \xC9"
+         "cole caf\xE9",
          "|happy oclock tis #A4 #covid19 ^zo\xEB ^\xE9"
          "cole caf\xE9"},
         {"", ""},
@@ -165,22 +166,23 @@ TEST(PassageCheck, NamesNumbersAndTheirPlaces)
     EXPECT_EQ(r.words[3].verdict, PassageVerdict::Number);
 }
 
-// Until the tutor's word level is chosen in the options, the check takes it
-// as a test on the word's record.
+// A word the student can decode may be beyond the word level the tutor
+// chose; one that needs unstudied segments says that first.
 TEST(PassageCheck, AWordBeyondTheChosenLevelIsMarkedWithItsReason)
 {
     test::ShippedWordBase shipped;
     PassageStudent s = everything(9);
-    s.beyondLevel = [](const WordRecord& w) -> std::optional<std::string> {
-        if (w.WordText.trimmed() != "giraffe") return std::nullopt;
-        return "giraffe is beyond the chosen level";
-    };
-    const PassageReport r =
-        checkPassage(*shipped.wordBase, shipped.index, shipped.texts(), "The giraffe ran.", s);
-    ASSERT_EQ(r.words.size(), 3U);
-    EXPECT_EQ(r.words[1].verdict, PassageVerdict::BeyondLevel);
-    EXPECT_EQ(r.words[1].reason, "giraffe is beyond the chosen level");
-    EXPECT_EQ(passageSummary(r, s.name), "1 word beyond Sam: giraffe");
+    s.beyondLevel = wordLevelLimit(WordLevel::Common);
+    s.studied.remove(seg::PH);
+    const PassageReport r = checkPassage(*shipped.wordBase, shipped.index, shipped.texts(),
+                                         "The giraffe saw an anemone and a lymph.", s);
+    ASSERT_EQ(r.words.size(), 8U);
+    EXPECT_EQ(r.words[1].verdict, PassageVerdict::Decodable);
+    EXPECT_EQ(r.words[4].verdict, PassageVerdict::BeyondLevel);
+    EXPECT_EQ(r.words[4].reason,
+              "\x93"
+              "anemone\x94 is a Wider word; this student's lists offer words up to Common.");
+    EXPECT_EQ(displayText(passageSummary(r, s.name)), "2 words beyond Sam: anemone, lymph (PH)");
 }
 
 // ---- What the student needs, segment by segment --------------------
