@@ -1,7 +1,7 @@
 // A word base file and an offset index over it, both from the input:
 //
-//   flags              bit 0 no file at all, bit 1 New list, bit 2 thinning
-//                      always, bit 3 check without a segment
+//   flags              bit 0 no file at all, bit 1 New list, bit 3 check
+//                      without a segment (bit 2 unused)
 //   start (signed)     the first block starts at record 1 + start
 //   blocks (0..8)      then per block: segment (u16, mod 361), syllable
 //                      index (mod 9), record count (u16); blocks follow
@@ -95,14 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const StudentMasks masks = StudentMasks::fromStudied(studied);
     const bool newList = (flags & 2) != 0;
-    const ThinningMode thinning = (flags & 4) != 0 ? ThinningMode::Always : ThinningMode::LongRunsOnly;
     for (const Block& b : blocks) {
         CandidateQuery q;
         q.segment = static_cast<SegmentId>(b.segment);
         q.syllableMin = syllableMin;
         q.syllableMax = syllableMax;
         q.newSegment = newList;
-        q.thinning = thinning;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, q, thinOffset, random);
         FUZZ_CHECK(c.size() <= static_cast<std::size_t>(kMaxCandidates));
@@ -125,7 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     q.syllableMax = syllableMax;
     q.segment = (flags & 8) != 0 || blocks.empty() ? kNoSegment : static_cast<SegmentId>(blocks[0].segment);
     q.newList = newList;
-    q.thinning = thinning;
     q.thinOffset = offset;
     const std::size_t reported = prompt.shown();
     const WordCheckResult r = checkWord(*wordBase, index, q);
@@ -149,7 +146,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cq.syllableMin = syllableMin;
         cq.syllableMax = syllableMax;
         cq.newSegment = newList;
-        cq.thinning = thinning;
         std::int16_t thinOffset = offset;
         const Candidates c = collectCandidates(*wordBase, index, masks, cq, thinOffset, random);
         bool listed = false;

@@ -3,8 +3,6 @@
 #include "app/cli/CliArgs.h"
 #include "app/cli/CliContext.h"
 #include "core/options/OptionFile.h"
-#include "core/plans/PlanFile.h"
-#include "core/profiles/ProfileFile.h"
 
 namespace moxlet::cli {
 
@@ -25,23 +23,15 @@ std::optional<PlanSession> loadCliPlan(CliContext& ctx, const std::string& profi
     const FileContext* files = ctx.dataFolder(dir);
     if (!files) return std::nullopt;
     PlanSession session;
-    bool live = false;
-    for (const auto& e : listProfiles(*files, &ctx.problems)) {
-        if (e.record != *profile) continue;
-        session.student = e.profile;
-        live = true;
-    }
-    if (!live) {
+    switch (openStudentPlan(*files, *profile, *record, session, &ctx.problems)) {
+    case PlanStart::Ready: return session;
+    case PlanStart::NoStudent:
         ctx.fail(1, "profile " + std::to_string(*profile) + " is not a live profile in " + dir);
         return std::nullopt;
+    case PlanStart::NoPlan: break;
     }
-    // A record past the end is not asked for: the file routines would
-    // report it as a damaged file.
-    if (*record > planCount(*files, *profile) || !openPlan(*files, session, *record, &ctx.problems)) {
-        ctx.fail(1, "profile " + std::to_string(*profile) + " has no plan record " + std::to_string(*record));
-        return std::nullopt;
-    }
-    return session;
+    ctx.fail(1, "profile " + std::to_string(*profile) + " has no plan record " + std::to_string(*record));
+    return std::nullopt;
 }
 
 OptionSettings loadCliOptions(CliContext& ctx, const std::string& dir)

@@ -86,16 +86,14 @@ std::unique_ptr<WordListTool> generateWordList(CliContext& ctx, WordListRequest&
 
     tool->setListType(r.newList ? PlanSection::New : PlanSection::Review);
     const std::vector<SegmentId>& lines = tool->candidates();
-    for (std::size_t p = 0; p < r.segments.size(); ++p) {
-        const SegmentId s = r.segments[p];
-        const auto at = std::find(lines.begin(), lines.end(), s);
-        if (at == lines.end()) {
+    for (const SegmentId s : r.segments) {
+        if (std::find(lines.begin(), lines.end(), s) == lines.end()) {
             ctx.fail(2, "segment " + std::to_string(s) + " is not among the student's " +
                             (r.newList ? "New (not yet studied)" : "Review (studied)") + " segments");
             return nullptr;
         }
-        tool->slots()[p] = static_cast<std::int16_t>(at - lines.begin());
     }
+    tool->chooseSegments(r.segments);
 
     if (r.seed) ctx.random = std::make_unique<SeededRandom>(*r.seed);
     CliWordBase wb(ctx, r.dir);

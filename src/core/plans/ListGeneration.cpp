@@ -1,5 +1,6 @@
 #include "core/plans/ListGeneration.h"
 
+#include "core/plans/SectionEdit.h"
 #include "core/words/CandidateCollector.h"
 
 namespace moxlet {
@@ -38,14 +39,18 @@ void keepMovedLists(PlanSession& session, PlanSection section, const std::array<
         for (int j = i + 1; j < kListSlots && from < 0; ++j)
             if (previous[static_cast<std::size_t>(j)] == now) from = j;
         if (from < 0) {
+            // A new segment: a new list, thinned from an offset of its own.
             blankList(session, section, i);
+            session.thinOffset(section, i) = -1;
             continue;
         }
         for (int k = 0; k < kListPositions; ++k) {
             session.listWord(section, i, k) = session.listWord(section, from, k);
             session.listPos(section, i, k) = session.listPos(section, from, k);
         }
+        session.thinOffset(section, i) = session.thinOffset(section, from);
         blankList(session, section, from);
+        session.thinOffset(section, from) = -1;
     }
 }
 
@@ -74,7 +79,7 @@ int generateSlot(PlanSession& session, PlanSection section, int slot, WordBase* 
                  const OffsetIndex& index, const Options& options, Random& random)
 {
     const int n = listLength(listSizeOption(options, section));
-    if (session.listPos(section, slot, 0) != kEmptyCell) return countOf(session, section, slot, n);
+    if (!needsList(session, section, slot, options)) return countOf(session, section, slot, n);
     if (!wordBase) return 0;
 
     CandidateQuery query;
@@ -82,7 +87,6 @@ int generateSlot(PlanSession& session, PlanSection section, int slot, WordBase* 
     query.syllableMin = session.plan.SyllableMin;
     query.syllableMax = session.plan.SyllableMax;
     query.newSegment = section == PlanSection::New;
-    query.thinning = ThinningMode::Always;
     const Candidates candidates =
         collectCandidates(*wordBase, index, session.masks, query, session.thinOffset(section, slot), random);
 

@@ -43,7 +43,10 @@ int slotsInUse(const PlanSession& session, PlanSection section, const Options& o
 
 // Moves lists whose segments moved to earlier slots and blanks the lists of
 // other changed slots.  `previous` holds the section's slots as they were
-// when the picker opened.  Thinning offsets stay with their slot numbers.
+// when the picker opened.  A thinning offset belongs to its list: it moves
+// with the list, and a slot that gets a new segment starts again from -1
+// (a fresh offset), so its list is never thinned from another segment's
+// offset.
 void keepMovedLists(PlanSession& session, PlanSection section, const std::array<std::int16_t, 4>& previous);
 
 // Empties a Review or New slot's list (every entry a blank word with

@@ -74,6 +74,39 @@ bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record,
     return true;
 }
 
+namespace {
+bool readStudent(const FileContext& ctx, std::int32_t profileRecord, StudentProfile& student,
+                 Problems* problems)
+{
+    if (profileRecord < 1 || profileRecord > profileCount(ctx)) return false;
+    DataFile file = openProfileFile(ctx);
+    return readProfileRecord(ctx, file, profileRecord, student) &&
+           checkProfile(student, profileRecord, problems) == RecordState::Live;
+}
+}  // namespace
+
+PlanStart beginStudentPlan(const FileContext& ctx, std::int32_t profileRecord, PlanSession& session,
+                           Problems* problems)
+{
+    PlanSession s;
+    if (!readStudent(ctx, profileRecord, s.student, problems)) return PlanStart::NoStudent;
+    if (!beginNewPlan(ctx, s)) return PlanStart::NoPlan;
+    session = std::move(s);
+    return PlanStart::Ready;
+}
+
+PlanStart openStudentPlan(const FileContext& ctx, std::int32_t profileRecord, std::int32_t planRecord,
+                          PlanSession& session, Problems* problems)
+{
+    PlanSession s;
+    if (!readStudent(ctx, profileRecord, s.student, problems)) return PlanStart::NoStudent;
+    if (planRecord < 1 || planRecord > planCount(ctx, s.student.ProfileNo) ||
+        !openPlan(ctx, s, planRecord, problems))
+        return PlanStart::NoPlan;
+    session = std::move(s);
+    return PlanStart::Ready;
+}
+
 bool savePlan(const FileContext& ctx, PlanSession& session, const Options& options)
 {
     session.changed = false;

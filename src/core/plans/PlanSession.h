@@ -101,6 +101,22 @@ bool beginNewPlan(const FileContext& ctx, PlanSession& session);
 bool openPlan(const FileContext& ctx, PlanSession& session, std::int32_t record,
               Problems* problems = nullptr);
 
+// The two ways a plan is opened, as the main window's Plan menu and
+// moxlet-cli both do it: the student is profile record `profileRecord`
+// (read and checked; a deleted or unreadable one is NoStudent).
+enum class PlanStart {
+    Ready,      // `session` holds the plan, ready for a window
+    NoStudent,  // no live student at that record (a read error was reported)
+    NoPlan,     // "Open": no such plan record or one that is not a plan; "New": refused
+};
+// "New Lesson Plan": a blank plan for the student (beginNewPlan).
+PlanStart beginStudentPlan(const FileContext& ctx, std::int32_t profileRecord, PlanSession& session,
+                           Problems* problems = nullptr);
+// "Open Lesson Plan": the student's plan `planRecord` (openPlan); a record
+// past the end of the plan file is NoPlan without a word.
+PlanStart openStudentPlan(const FileContext& ctx, std::int32_t profileRecord, std::int32_t planRecord,
+                          PlanSession& session, Problems* problems = nullptr);
+
 // Saves the plan as record recordNo, reads it back, adds the New section's
 // segments to the student's studied segments and writes the profile back.
 // The list sizes of the options in force are stored with the plan.  The

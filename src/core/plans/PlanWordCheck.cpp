@@ -10,7 +10,6 @@ WordCheckQuery planQuery(const PlanSession& session, std::string word)
     q.studied = session.plan.PlanStudiedSegments;
     q.syllableMin = session.plan.SyllableMin;
     q.syllableMax = session.plan.SyllableMax;
-    q.thinning = ThinningMode::LongRunsOnly;  // the word choice dialogs' lists
     return q;
 }
 }  // namespace

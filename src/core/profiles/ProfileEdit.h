@@ -86,7 +86,7 @@ std::optional<std::string> blendSelectionRefusal(int line, const std::vector<boo
 // ---- Student lists -------------------------------------------------------
 
 struct StudentListEntry {
-    std::string text;       // studentListText: "Last, First" or "Last" (Windows-1252)
+    std::string text;       // studentListText: "Last, First", "Last" or "First" (Windows-1252)
     std::int32_t recordNo;  // the record in PROFILES.DAT
 };
 

@@ -103,10 +103,10 @@ std::int32_t newProfileSlot(const FileContext& ctx)
 
 std::string studentListText(const StudentProfile& p)
 {
-    std::string text = p.LastName.trimmed();
-    std::string first = p.FirstName.trimmed();
-    if (!first.empty()) text += ", " + first;
-    return text;
+    const std::string last = p.LastName.trimmed();
+    const std::string first = p.FirstName.trimmed();
+    if (last.empty()) return first;
+    return first.empty() ? last : last + ", " + first;
 }
 
 StudentProfile newProfileDefaults()

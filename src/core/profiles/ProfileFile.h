@@ -48,7 +48,8 @@ std::int32_t profileCount(const FileContext& ctx);
 std::vector<ProfileEntry> listProfiles(const FileContext& ctx, Problems* problems = nullptr);
 // Where a new profile goes: the lowest free slot (InUse 0), else count + 1.
 std::int32_t newProfileSlot(const FileContext& ctx);
-// "Last, First", or "Last" alone when the first name is empty.
+// "Last, First", or either name alone when the other is empty ("Ann", not
+// ", Ann"), in every list of students.
 std::string studentListText(const StudentProfile& p);
 
 // A fresh profile for the editor: all texts blank, syllables 1..9.

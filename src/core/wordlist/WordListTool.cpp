@@ -59,42 +59,54 @@ WordListTool::WordListTool() { slots_.fill(-1); }
 
 void WordListTool::chooseStudent(const StudentProfile& student)
 {
-    // Keep the chosen segments the new student's list has, in their order.
-    const std::vector<SegmentId> chosen = chosenSegments();
     student_ = student;
     student_.StudiedSegments.setFlagBits();
     hasStudent_ = true;
     lists_ = planSegmentLists(student_.StudiedSegments);
     masks_ = StudentMasks::fromStudied(student_.StudiedSegments);
-    slots_.fill(-1);
-    const std::vector<SegmentId>& lines = candidates();
-    std::size_t p = 0;
-    for (SegmentId s : chosen) {
-        const auto at = std::find(lines.begin(), lines.end(), s);
-        if (at != lines.end()) slots_[p++] = static_cast<std::int16_t>(at - lines.begin());
-    }
 }
 
 bool WordListTool::setListType(PlanSection type)
 {
     if (type == type_) return false;
     type_ = type;
-    slots_.fill(-1);
+    chosen_.clear();
     return true;
 }
 
 const std::vector<SegmentId>& WordListTool::candidates() const { return lists_.forSection(type_); }
 
-std::vector<SegmentId> WordListTool::chosenSegments() const
+void WordListTool::chooseSegments(std::vector<SegmentId> segments)
 {
-    std::vector<SegmentId> chosen;
+    if (segments.size() > kWordListSegments) segments.resize(kWordListSegments);
+    chosen_ = std::move(segments);
+}
+
+SegmentPicker& WordListTool::startPicking()
+{
+    slots_.fill(-1);
+    const std::vector<SegmentId>& lines = candidates();
+    std::size_t p = 0;
+    for (SegmentId s : chosen_) {
+        const auto at = std::find(lines.begin(), lines.end(), s);
+        if (at != lines.end()) slots_[p++] = static_cast<std::int16_t>(at - lines.begin());
+    }
+    picker_ = std::make_unique<SegmentPicker>(slots_, lines, SegmentPicker::Rules{});
+    return *picker_;
+}
+
+std::vector<SegmentId> WordListTool::pickedSegments() const
+{
+    std::vector<SegmentId> picked;
     const std::vector<SegmentId>& lines = candidates();
     for (std::int16_t x : slots_) {
         if (x < 0 || static_cast<std::size_t>(x) >= lines.size()) break;
-        chosen.push_back(lines[static_cast<std::size_t>(x)]);
+        picked.push_back(lines[static_cast<std::size_t>(x)]);
     }
-    return chosen;
+    return picked;
 }
+
+void WordListTool::keepPicked() { chosen_ = pickedSegments(); }
 
 GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& index, Random& random,
                                         int homophoneMode)
@@ -110,7 +122,7 @@ GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& i
         y.records = recordRun(index, s, student_.SyllableMin, student_.SyllableMax).size();
         if (wordBase) {
             const CandidateQuery query{s, student_.SyllableMin, student_.SyllableMax,
-                                       type_ == PlanSection::New, ThinningMode::LongRunsOnly};
+                                       type_ == PlanSection::New};
             std::int16_t noOffset = -1;  // the tool remembers none: each generation draws afresh
             const Candidates found = collectCandidates(*wordBase, index, masks_, query, noOffset, random);
             y.eligible = found.eligible;
@@ -128,8 +140,10 @@ GenerationReport WordListTool::generate(WordBase* wordBase, const OffsetIndex& i
         }
         report.segments.push_back(y);
     }
-    sortWords(table);
-    removeRepeatedWords(table);
+    if (generatedSegments_.size() > 1) {
+        sortWords(table);
+        removeRepeatedWords(table);
+    }
     std::vector<ListedWord> list;
     list.reserve(table.size());
     for (SortableWord& w : table) list.push_back({std::move(w.text), w.homophone});

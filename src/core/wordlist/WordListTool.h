@@ -10,23 +10,26 @@
 // - The list type, Review or New: which candidate list the picker shows,
 //   and whether a segment's own bit is admitted when its words are
 //   collected.  Changing it empties the chosen segments.
-// - The chosen segments: five slots holding positions in the candidate list
-//   of the current type, -1 when empty, filled from the first (the picker's
-//   slots, words/SegmentPicker.h).  Choosing another student keeps them
-//   when the new student's list has them too (a segment it lacks is taken
-//   out and the later ones move up: a Review list cannot review what the
-//   student has not studied); the words and the grid stay as they are, so
-//   one list can be printed for several students.
-// - Generation: for each chosen segment in slot order, the candidates over
-//   the student's syllable range (words/CandidateCollector.h, runs of 1500
-//   records or more thinned, no remembered offset), each word's text with
-//   " *" after a homophone when the homophone option is 1 or 2; then the
-//   whole table sorted and its repeats removed (wordlist/WordListSort.h),
-//   so a word two segments share is listed once.  The table is sorted for
-//   one segment too: the word base keeps a block's words in no particular
-//   order, and a tutor looks a word up by its syllable count and spelling.
-//   Each segment contributes at most kMaxCandidates words, so the table
-//   holds at most 5 x 1500.
+// - The chosen segments: up to five, in order.  The picker (words/
+//   SegmentPicker.h, startPicking()) works on positions in the candidate
+//   list of the current type, starting from the chosen segments that list
+//   has; OK makes its picks the chosen segments (keepPicked()), Cancel
+//   leaves them as they were.  Choosing another student keeps the chosen
+//   segments, the words and the grid as they are, so one list can be
+//   printed for several students, and the next generation draws the same
+//   segments for the new student: a Review segment the student has not
+//   studied then gives no words, and the generation note says why.
+// - Generation: for each chosen segment in order, the candidates over the
+//   student's syllable range (words/CandidateCollector.h, thinned as plan
+//   lists are, from a fresh offset), each word's text with " *" after a
+//   homophone when the homophone option is 1 or 2.  With two or more
+//   segments the whole table is then sorted and its repeats removed
+//   (wordlist/WordListSort.h), so a word two segments share is listed
+//   once.  A single segment's words stay in word-base order: the word base
+//   keeps a block's words in a fixed random order, so that a list drawn at
+//   an even step (automatic selection) comes out mixed, as tutors want it
+//   on a page for a child.  Each segment contributes at most kMaxCandidates
+//   words, so the table holds at most 5 x 1500.
 // - The grid: 40 cells over the generated list, a WordChoice (words/
 //   WordChoice.h): a ticked word goes to the first empty cell, a 41st is
 //   refused, an unticked word's cell is taken out and the later cells move
@@ -36,6 +39,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,6 +48,7 @@
 #include "core/store/Random.h"
 #include "core/store/Records.h"
 #include "core/words/CandidateCollector.h"
+#include "core/words/SegmentPicker.h"
 #include "core/words/WordChoice.h"
 
 namespace moxlet {
@@ -88,12 +93,20 @@ public:
     // whether it changed.
     bool setListType(PlanSection type);
 
-    // The picker's lines (the candidate list of the current type) and its
-    // slots.
+    // The candidate list of the current type (the picker's lines).
     const std::vector<SegmentId>& candidates() const;
-    std::span<std::int16_t> slots() { return slots_; }
-    // The chosen segments, slot order, up to the first empty slot.
-    std::vector<SegmentId> chosenSegments() const;
+    // The chosen segments, in order.
+    const std::vector<SegmentId>& chosenSegments() const { return chosen_; }
+    // Chooses segments directly (at most five are kept).
+    void chooseSegments(std::vector<SegmentId> segments);
+
+    // A picker over the candidate list, holding the chosen segments the
+    // list has (valid until the next startPicking, student or type).
+    SegmentPicker& startPicking();
+    // What the picker holds now, in order.
+    std::vector<SegmentId> pickedSegments() const;
+    // OK in the picker: its segments become the chosen ones.
+    void keepPicked();
 
     // Generates the list for the chosen segments: the grid is emptied, the
     // list replaced.  A null word base gives an empty list.
@@ -120,7 +133,9 @@ private:
     PlanSegmentLists lists_;
     StudentMasks masks_;
     PlanSection type_ = PlanSection::Review;
-    std::array<std::int16_t, kWordListSegments> slots_;
+    std::vector<SegmentId> chosen_;
+    std::array<std::int16_t, kWordListSegments> slots_;  // the picker's
+    std::unique_ptr<SegmentPicker> picker_;
     PlanSection generatedType_ = PlanSection::Review;
     std::vector<SegmentId> generatedSegments_;
     WordChoice grid_{kWordListCells};

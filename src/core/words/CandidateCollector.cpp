@@ -48,9 +48,8 @@ Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const
 {
     Candidates result;
     RecordRun run = recordRun(index, query.segment, query.syllableMin, query.syllableMax);
-    const bool thin = query.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
     if (run.size() == 0) {
-        if (thin) thinOffset = 0;
+        thinOffset = 0;
         return result;
     }
     if (run.last > wordBase.recordCount()) {
@@ -78,10 +77,8 @@ Candidates collectCandidates(WordBase& wordBase, const OffsetIndex& index, const
             result.records.push_back(n);
     }
     result.eligible = static_cast<std::int32_t>(result.records.size());
-    if (thin) {
-        thinCandidates(result.records, thinOffset, random);
-        if (result.eligible >= kThinningThreshold) result.step = result.eligible / kThinningDivisor;
-    }
+    thinCandidates(result.records, thinOffset, random);
+    if (result.eligible >= kThinningThreshold) result.step = result.eligible / kThinningDivisor;
     return result;
 }
 

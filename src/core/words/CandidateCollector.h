@@ -12,9 +12,13 @@
 //    negative remembered offset becomes a random offset in [0, step) (one of
 //    0 or more is kept, so a rebuilt list is the same list) and the
 //    candidates at 0-based indexes offset, offset + step, ... are kept.
-//    With ThinningMode::LongRunsOnly (word choice dialogs, word list tool) a
-//    run of at most 1500 records (last - first < 1500) is never thinned and
-//    the offset is left alone.
+//
+// Plan generation, the word choice dialogs and the word list tool all thin
+// by this one rule, so a list generated for a plan slot and the list its
+// word dialog rebuilds from the same offset are the same list.  (Listing a
+// run of up to 1500 records whole, as the dialogs once did, differed from
+// generation only for a run of exactly 1500 records all eligible, and there
+// it put every stored position of the slot out of step.)
 //
 // The result's position k is a word's position in its list, the value a plan
 // stores for a chosen word.  The run is read once, whole, and kept with the
@@ -24,8 +28,7 @@
 // Bound.  The thinned list never holds more than kMaxCandidates (1500)
 // entries: below 1000 candidates nothing is dropped; from 1000 to 1499 the
 // step is 1; from 1500 on a step of k = count / 750 >= 2 keeps at most
-// ceil(count / k) <= 750 + 375 entries; and an unthinned run of at most 1500
-// records has at most 1500 candidates.  So a stored position always fits
+// ceil(count / k) <= 750 + 375 entries.  So a stored position always fits
 // the plan's 16-bit fields and never exceeds kMaxListPosition, whatever the
 // word base holds.
 
@@ -41,21 +44,14 @@ namespace moxlet {
 
 inline constexpr std::int32_t kThinningThreshold = 1000;  // candidates from which lists are thinned
 inline constexpr std::int32_t kThinningDivisor = 750;     // step = count / 750
-inline constexpr std::int32_t kDirectRunLimit = 1500;  // runs with last - first below this are listed whole
-inline constexpr std::int32_t kMaxCandidates = 1500;   // most candidates ever listed
+inline constexpr std::int32_t kMaxCandidates = 1500;      // most candidates ever listed
 static_assert(kMaxCandidates <= kMaxListPosition);
-
-enum class ThinningMode {
-    Always,        // plan word-list generation
-    LongRunsOnly,  // word choice dialogs and the word list tool
-};
 
 struct CandidateQuery {
     SegmentId segment = kNoSegment;
     int syllableMin = 1;
     int syllableMax = 9;
     bool newSegment = false;  // the segment's own bit is admitted (a New list)
-    ThinningMode thinning = ThinningMode::Always;
 };
 
 // The record run of a segment over a syllable range (first > last: empty).

@@ -60,6 +60,7 @@ bool SegmentPicker::add(int line, Prompt& prompt)
     }
     const auto p = static_cast<std::size_t>(std::find(slots_.begin(), slots_.end(), -1) - slots_.begin());
     slots_[p] = static_cast<std::int16_t>(line);
+    if (onSlotMoved) onSlotMoved(-1, static_cast<int>(p));
     return true;
 }
 

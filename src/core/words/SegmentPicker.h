@@ -20,8 +20,8 @@
 //   of the first three slots, with a message saying so.
 //
 // A slot may carry more than its segment (a Spelling row's words): the
-// owner is told of every move and every emptied slot so that it can move
-// what it keeps with the slot.  Cancel restores the slots as they were when
+// owner is told of every move, every emptied slot and every filled one so
+// that it can move what it keeps with the slot.  Cancel restores the slots as they were when
 // the picker opened; what the owner keeps is its own to restore.
 
 #include <cstdint>
@@ -49,7 +49,8 @@ public:
     SegmentPicker(std::span<std::int16_t> slots, std::vector<SegmentId> lines, Rules rules);
 
     // Called with (from, to) for every slot whose content moves to another,
-    // and with (slot, -1) when a slot is emptied.
+    // with (slot, -1) when a slot is emptied and with (-1, slot) when an
+    // empty slot is given a line.
     std::function<void(int from, int to)> onSlotMoved;
 
     // One toggle of line x.  nowSelected is the line's state after the
@@ -70,6 +71,8 @@ public:
     // selected[x] is true when a slot holds line x.
     std::vector<bool> selectedLines() const;
     std::span<const std::int16_t> slots() const { return slots_; }
+    // The segment of each line.
+    const std::vector<SegmentId>& lines() const { return lines_; }
 
 private:
     bool add(int line, Prompt& prompt);

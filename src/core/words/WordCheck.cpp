@@ -101,16 +101,15 @@ bool scanRun(WordBase& wordBase, RecordRun whole, RecordRun run, const StudentMa
 
 // Whether thinning keeps the candidate at `position`, exactly as
 // thinCandidates does.
-ThinningDetail thinningAt(RecordRun run, ThinningMode mode, std::int32_t candidates, std::int32_t position,
-                          std::int16_t offset, WordVerdict& verdict)
+ThinningDetail thinningAt(std::int32_t candidates, std::int32_t position, std::int16_t offset,
+                          WordVerdict& verdict)
 {
     ThinningDetail t;
     t.candidates = candidates;
     t.position = position;
     t.offset = offset;
     verdict = WordVerdict::Offered;
-    const bool thins = mode == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
-    if (!thins || candidates < kThinningThreshold) return t;
+    if (candidates < kThinningThreshold) return t;
     t.thinned = true;
     t.step = candidates / kThinningDivisor;
     t.includingOffset = static_cast<std::int16_t>((position - 1) % t.step);
@@ -187,7 +186,7 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
         ThinningDetail t;
         if (m.record >= run.first && m.record <= run.last) {
             v = WordVerdict::NeedsUnstudied;
-            if (m.position > 0) t = thinningAt(run, q.thinning, scan.candidates, m.position, q.thinOffset, v);
+            if (m.position > 0) t = thinningAt(scan.candidates, m.position, q.thinOffset, v);
         }
         if (first || rank(v) < rank(r.verdict)) {
             takeWord(r, m.word, blockOf(index, s, m.record));
@@ -237,8 +236,7 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
             // Only a run that could hold 1000 candidates and is thinned is read:
             // the word's place in it decides.
             const RecordRun run = recordRun(index, t, q.syllableMin, q.syllableMax);
-            const bool thins = q.thinning == ThinningMode::Always || run.last - run.first >= kDirectRunLimit;
-            if (thins && run.size() >= kThinningThreshold && !q.eligibilityOnly) {
+            if (run.size() >= kThinningThreshold && !q.eligibilityOnly) {
                 RunScan scan;
                 if (!scanRun(wordBase, run, run, tm, admitted, target, scan, r.recordsRead)) {
                     r.verdict = WordVerdict::Unreadable;
@@ -248,7 +246,7 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
                 for (const auto& m : scan.matches) {
                     if (m.position == 0) continue;
                     WordVerdict v;
-                    const ThinningDetail d = thinningAt(run, q.thinning, scan.candidates, m.position, -1, v);
+                    const ThinningDetail d = thinningAt(scan.candidates, m.position, -1, v);
                     if (rank(v) < rank(lv.verdict)) {
                         lv.verdict = v;
                         lv.thinning = d;
@@ -388,7 +386,6 @@ WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, Seg
     q.syllableMax = profile.SyllableMax;
     q.segment = segment;
     q.newList = newList;
-    q.thinning = ThinningMode::LongRunsOnly;
     q.thinOffset = -1;
     return q;
 }

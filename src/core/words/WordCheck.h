@@ -11,8 +11,7 @@
 // the segment's record run over the range, the eligibility test against
 // the normal or, for root-flagged words, the extended mask, segment 160
 // admitted in the list of 159, a New list's own segment admitted, and
-// thinning from 1000 candidates with step count / 750 (with
-// ThinningMode::LongRunsOnly only in runs of more than 1500 records).  A
+// thinning from 1000 candidates with step count / 750.  A
 // word is Offered exactly when that procedure, with the same remembered
 // offset, lists it.  When the list would be thinned from a fresh random
 // offset (none remembered) its words are ThinnedAtRandom instead, each
@@ -80,7 +79,6 @@ struct WordCheckQuery {
     int syllableMax = 9;
     SegmentId segment = kNoSegment;  // the list's segment (0..331), or kNoSegment: any list
     bool newList = false;            // a New list: the segment's own bit is admitted
-    ThinningMode thinning = ThinningMode::LongRunsOnly;
     // The list's remembered offset (a plan slot's ThinOffset, a spelling
     // row's SpellingThinOffset), or -1 when the list draws a fresh one each
     // time it is made (the word list tool, a slot not generated yet).
@@ -142,7 +140,7 @@ WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const Wo
                           const WordTextIndex* texts = nullptr);
 
 // A query for a student's profile, as the word list tool builds its lists
-// (ThinningMode::LongRunsOnly, a fresh offset each time).
+// (a fresh offset each time).
 WordCheckQuery profileQuery(const StudentProfile& profile, std::string word, SegmentId segment, bool newList);
 
 // The word as the word base would hold it: blanks around it and a

@@ -5,12 +5,11 @@
 namespace moxlet {
 
 std::vector<ListedWord> choiceList(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
-                                   CandidateQuery query, std::int16_t& thinOffset, Random& random,
+                                   const CandidateQuery& query, std::int16_t& thinOffset, Random& random,
                                    int homophoneMode)
 {
     std::vector<ListedWord> list;
     if (!wordBase) return list;
-    query.thinning = ThinningMode::LongRunsOnly;
     const Candidates candidates = collectCandidates(*wordBase, index, masks, query, thinOffset, random);
     list.reserve(candidates.size());
     for (std::size_t k = 0; k < candidates.size(); ++k) {
@@ -25,11 +24,47 @@ std::vector<ListedWord> choiceList(WordBase* wordBase, const OffsetIndex& index,
     return list;
 }
 
+std::string bareWord(std::string_view text)
+{
+    if (text.ends_with(" *")) text.remove_suffix(2);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
 void WordChoice::load(std::vector<ListedWord> list, std::vector<WordCell> cells)
 {
     list_ = std::move(list);
     cells.resize(cells_.size());
     cells_ = std::move(cells);
+
+    // The position check.  First every cell whose stored position still
+    // holds its word claims that line; then the others look their word up
+    // by text among the lines not claimed (two cells never share a line, so
+    // unticking a line takes out exactly one cell); a word the list no
+    // longer has stays where it is as a typed word.
+    std::vector<bool> claimed(list_.size(), false);
+    std::vector<bool> settled(cells_.size(), false);
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        WordCell& c = cells_[k];
+        if (c.tag < 0) continue;
+        const auto line = static_cast<std::size_t>(c.tag);
+        if (line < list_.size() && !claimed[line] && bareWord(list_[line].text) == bareWord(c.text)) {
+            claimed[line] = true;
+            settled[k] = true;
+        }
+    }
+    for (std::size_t k = 0; k < cells_.size(); ++k) {
+        WordCell& c = cells_[k];
+        if (c.tag < 0 || settled[k]) continue;
+        const std::string word = bareWord(c.text);
+        c.tag = word.empty() ? kCellEmpty : kCellTyped;
+        for (std::size_t line = 0; line < list_.size() && !word.empty(); ++line) {
+            if (claimed[line] || bareWord(list_[line].text) != word) continue;
+            claimed[line] = true;
+            c.tag = static_cast<std::int16_t>(line);
+            break;
+        }
+    }
 }
 
 std::vector<bool> WordChoice::tickedLines() const

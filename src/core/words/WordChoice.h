@@ -11,12 +11,20 @@
 // moves every later cell one to the left.  Typed words keep the cell they
 // were typed into.
 //
-// The list is rebuilt exactly as generation built it (the same candidates,
-// thinned from the same remembered offset), so a stored position selects
-// the same word; a position beyond the rebuilt list selects nothing.
+// The list is rebuilt by the procedure generation used (the same
+// candidates, thinned from the same remembered offset), so a freshly
+// generated list rebuilds to itself.  Stored positions are still checked
+// against the stored words when a list is loaded, because the list may have
+// changed since they were stored (a new word base, other studied segments
+// in an older plan): a position counts only when the rebuilt list has the
+// cell's word there (compared without the " *" mark); otherwise the word is
+// looked up by its text in the rebuilt list; and a word the list no longer
+// has keeps its cell as a typed word.  Nothing the tutor chose is silently
+// replaced or dropped.
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/store/Random.h"
@@ -40,12 +48,16 @@ struct ListedWord {
     bool homophone = false;
 };
 
-// The words of `query` as the word choice dialogs list them: runs of up to
-// 1500 records whole, longer ones thinned from `thinOffset` (in/out).  A
-// missing word base (nullptr) gives an empty list.
+// The words of `query` as the word choice dialogs list them, thinned from
+// `thinOffset` (in/out) as generation thins.  A missing word base (nullptr)
+// gives an empty list.
 std::vector<ListedWord> choiceList(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
-                                   CandidateQuery query, std::int16_t& thinOffset, Random& random,
+                                   const CandidateQuery& query, std::int16_t& thinOffset, Random& random,
                                    int homophoneMode);
+
+// A listed or stored word without its homophone mark (" *", or what is left
+// of it after a cut to 20 characters) and trailing blanks.
+std::string bareWord(std::string_view text);
 
 class WordChoice {
 public:
@@ -54,7 +66,8 @@ public:
     int cellCount() const { return static_cast<int>(cells_.size()); }
     const std::vector<WordCell>& cells() const { return cells_; }
 
-    // A new list and the cells to show with it (a row or slot loaded).
+    // A new list and the cells to show with it (a row or slot loaded); the
+    // cells' positions are checked against their words (see above).
     void load(std::vector<ListedWord> list, std::vector<WordCell> cells);
     const std::vector<ListedWord>& list() const { return list_; }
 

@@ -17,6 +17,7 @@
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/output/PlanPrinting.h"
+#include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
 #include "ui/plans/SkillsDialog.h"
 #include "ui/words/WordChoiceDialog.h"
@@ -56,17 +57,28 @@ QString planWindowTitle(const StudentProfile& student)
 }
 
 PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
-    : QWidget(parent), services_(services), session_(std::move(session))
+    : QWidget(parent), services_(services), document_(new PlanDocument(std::move(session), this))
 {
     setObjectName(QStringLiteral("Plan"));  // the form name
-    setWindowTitle(planWindowTitle(session_.student));
-    sections_ = new SectionEditor(*this, services_);
+    setWindowTitle(planWindowTitle(document_->session().student));
+    sections_ = new SectionEditor(*this, *document_, services_);
     buildControls();
     layoutControls();
     showPlan();
+    connect(document_, &PlanDocument::sectionChanged, this, [this](PlanSection section) {
+        showSection(section);
+        updateWordButtons();
+    });
+    connect(document_, &PlanDocument::wordsChanged, this, [this](PlanSection section, int unit) {
+        if (section == PlanSection::Spelling) showSpellingRow(unit);
+    });
+    connect(document_, &PlanDocument::skillsChanged, this, &PlanWindow::showSkills);
     // A tutor starts with the lesson date.
     setFocusProxy(lessonDate_);
 }
+
+PlanSession& PlanWindow::session() { return document_->session(); }
+const PlanSession& PlanWindow::session() const { return document_->session(); }
 
 CellGrid* PlanWindow::slotGrid(PlanSection section, int slot) const
 {
@@ -93,38 +105,36 @@ void PlanWindow::openWordChoice(QDialog* dialog, int topTwips)
 
 void PlanWindow::editList(PlanSection section, int slot)
 {
-    if (session_.slotSegment(section, slot) == kNoSegment) return;
+    if (session().slotSegment(section, slot) == kNoSegment) return;
     WaitCursor wait;
     const int size = section == PlanSection::New ? services_.options.values.NewListSize
                                                  : services_.options.values.ReviewListSize;
-    openWordChoice(new WordChoiceDialog(*this, services_, section, slot), size == 1 ? 1000 : 900);
+    openWordChoice(new WordChoiceDialog(*document_, services_, section, slot, this), size == 1 ? 1000 : 900);
 }
 
 void PlanWindow::chooseSpellingWords(int row)
 {
-    if (session_.slotSegment(PlanSection::Spelling, row) == kNoSegment) return;
-    openWordChoice(new WordChoiceDialog(*this, services_, PlanSection::Spelling, row), 1060);
+    if (session().slotSegment(PlanSection::Spelling, row) == kNoSegment) return;
+    auto* dialog = new WordChoiceDialog(*document_, services_, PlanSection::Spelling, row, this);
+    // The row being edited is marked in the segment grid.
+    connect(dialog, &WordChoiceDialog::unitShown, this,
+            [this](int unit) { segmentGrids_[2]->markRow(unit); });
+    segmentGrids_[2]->markRow(row);
+    openWordChoice(dialog, 1060);
 }
 
-void PlanWindow::print()
+PlanOutput PlanWindow::output() const
 {
-    printPlan(this, services_,
-              {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
-               services_.options.values, wordListFontSize()});
+    const PlanSession& s = session();
+    return {s.student.FirstName.trimmed(), s.student.LastName.trimmed(), s.plan, services_.options.values,
+            wordListFontSize()};
 }
 
-void PlanWindow::preview()
-{
-    previewPlan(this, services_,
-                {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(), session_.plan,
-                 services_.options.values, wordListFontSize()});
-}
+void PlanWindow::print() { printPlan(this, services_, output()); }
 
-void PlanWindow::copy()
-{
-    copyPlan(services_, {session_.student.FirstName.trimmed(), session_.student.LastName.trimmed(),
-                         session_.plan, services_.options.values, wordListFontSize()});
-}
+void PlanWindow::preview() { previewPlan(this, services_, output()); }
+
+void PlanWindow::copy() { copyPlan(services_, output()); }
 
 void PlanWindow::buildControls()
 {
@@ -305,32 +315,17 @@ void PlanWindow::layoutControls()
     layout->addLayout(lower, 1);
 
     // Keyboard order follows the printed plan.
-    QWidget* order[] = {lessonDate_,
-                        fontSize_,
-                        sectionButton(PlanSection::Auditory),
-                        sectionButton(PlanSection::Review),
-                        reviewListButtons_[0],
-                        reviewListButtons_[1],
-                        reviewListButtons_[2],
-                        reviewListButtons_[3],
-                        sectionButton(PlanSection::New),
-                        newListButtons_[0],
-                        newListButtons_[1],
-                        newListButtons_[2],
-                        newListButtons_[3],
-                        sectionButton(PlanSection::Spelling)};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    QWidget* previous = sectionButton(PlanSection::Spelling);
-    for (QPushButton* b : spellingButtons_) {
-        setTabOrder(previous, b);
-        previous = b;
+    std::vector<QWidget*> order{lessonDate_, fontSize_};
+    for (PlanSection kind : {PlanSection::Auditory, PlanSection::Review, PlanSection::New}) {
+        order.push_back(sectionButton(kind));
+        if (kind != PlanSection::Auditory)
+            for (int slot = 0; slot < kListSlots; ++slot) order.push_back(listButton(kind, slot));
     }
-    for (QWidget* w : {static_cast<QWidget*>(skillsButton_), static_cast<QWidget*>(saveButton_),
-                       static_cast<QWidget*>(printButton_), static_cast<QWidget*>(previewButton_),
-                       static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(exitButton_)}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+    order.push_back(sectionButton(PlanSection::Spelling));
+    order.insert(order.end(), spellingButtons_.begin(), spellingButtons_.end());
+    order.insert(order.end(),
+                 {skillsButton_, saveButton_, printButton_, previewButton_, copyButton_, exitButton_});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void PlanWindow::showPlan()
@@ -338,7 +333,7 @@ void PlanWindow::showPlan()
     fontSize_->setCurrentIndex(std::clamp<int>(services_.options.values.FontSizeMode, 0, 2));
     {
         const QSignalBlocker quiet(lessonDate_);
-        lessonDate_->setText(fromStored(std::string(session_.plan.LessonDate.bytes().data(), 8)));
+        lessonDate_->setText(fromStored(std::string(session().plan.LessonDate.bytes().data(), 8)));
     }
     saveButton_->setEnabled(lessonDateComplete(storedLessonDate(toStored(lessonDate_->displayText()))));
     for (PlanSection section : kPlanSections) showSection(section);
@@ -352,16 +347,16 @@ void PlanWindow::showSection(PlanSection section)
     switch (section) {
     case PlanSection::Auditory:
         for (int slot = 0; slot < kSectionSlots[sectionIndex(section)]; ++slot)
-            segmentGrids_[0]->setCell(slot / 5, slot % 5, markedText(session_.slotName(section, slot)));
+            segmentGrids_[0]->setCell(slot / 5, slot % 5, markedText(session().slotName(section, slot)));
         break;
     case PlanSection::Spelling:
         for (int row = 0; row < kSpellingRows; ++row)
-            segmentGrids_[2]->setCell(row, 0, markedText(session_.slotName(section, row)));
+            segmentGrids_[2]->setCell(row, 0, markedText(session().slotName(section, row)));
         break;
     case PlanSection::Review:
     case PlanSection::New:
         for (int slot = 0; slot < kListSlots; ++slot)
-            slotGrid(section, slot)->setCell(0, 0, markedText(session_.slotName(section, slot)));
+            slotGrid(section, slot)->setCell(0, 0, markedText(session().slotName(section, slot)));
         break;
     }
 }
@@ -369,15 +364,15 @@ void PlanWindow::showSection(PlanSection section)
 void PlanWindow::showSpellingRow(int row)
 {
     for (int column = 0; column < kSpellingColumns; ++column)
-        wordGrid_->setCell(row, column, fromStored(session_.spellWord(row, column).trimmed()));
+        wordGrid_->setCell(row, column, fromStored(session().spellWord(row, column).trimmed()));
 }
 
 void PlanWindow::showSkills()
 {
     for (int row = 0; row < 9; ++row)
         readGrid_->setCell(row, 0,
-                           fromStored(session_.plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
-    readGrid_->setCell(9, 0, fromStored(session_.plan.Sentence[kReadingLine].trimmed()));
+                           fromStored(session().plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
+    readGrid_->setCell(9, 0, fromStored(session().plan.Sentence[kReadingLine].trimmed()));
 }
 
 void PlanWindow::updateWordButtons()
@@ -385,30 +380,31 @@ void PlanWindow::updateWordButtons()
     const Options& o = services_.options.values;
     for (int slot = 0; slot < kListSlots; ++slot) {
         reviewListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
-            o.ReviewListSize > 0 && session_.slotSegment(PlanSection::Review, slot) != kNoSegment);
+            o.ReviewListSize > 0 && session().slotSegment(PlanSection::Review, slot) != kNoSegment);
         newListButtons_[static_cast<std::size_t>(slot)]->setEnabled(
-            o.NewListSize > 0 && session_.slotSegment(PlanSection::New, slot) != kNoSegment);
+            o.NewListSize > 0 && session().slotSegment(PlanSection::New, slot) != kNoSegment);
     }
     for (int row = 0; row < kSpellingRows; ++row)
         spellingButtons_[static_cast<std::size_t>(row)]->setEnabled(
-            session_.slotSegment(PlanSection::Spelling, row) != kNoSegment);
+            session().slotSegment(PlanSection::Spelling, row) != kNoSegment);
 }
 
 int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }
 
-void PlanWindow::markChanged() { session_.changed = true; }
-
 void PlanWindow::dateEdited()
 {
     const std::string date = storedLessonDate(toStored(lessonDate_->displayText()));
-    if (date != std::string(session_.plan.LessonDate.bytes().data(), 8)) session_.changed = true;
+    PlanSession& s = session();
+    const bool changed = date != std::string(s.plan.LessonDate.bytes().data(), 8);
+    if (changed) s.changed = true;
     saveButton_->setEnabled(lessonDateComplete(date));
-    session_.plan.LessonDate.assign(date);
+    s.plan.LessonDate.assign(date);
+    if (changed) document_->dateEdited();
 }
 
 bool PlanWindow::save()
 {
-    if (lessonDateEmpty(std::string(session_.plan.LessonDate.bytes().data(), 8))) {
+    if (lessonDateEmpty(std::string(session().plan.LessonDate.bytes().data(), 8))) {
         services_.prompt.message(kDateMissing, kSaveTitle, Icon::None, Buttons::Ok);
         lessonDate_->setFocus();
         return false;
@@ -420,30 +416,30 @@ bool PlanWindow::saveNow()
 {
     WaitCursor wait;
     DataFiles files(services_);
-    return savePlan(files.context(), session_, services_.options.values);
+    return document_->save(files.context(), services_.options.values);
 }
 
 void PlanWindow::editSkills()
 {
-    auto* dialog = new SkillsDialog(session_.plan, this);
+    auto* dialog = new SkillsDialog(session().plan, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // An inch to the right of the plan window's left edge.
     dialog->move(mapToGlobal(QPoint(logicalDpiX(), 40)));
     connect(dialog, &QDialog::accepted, this, [this] {
-        session_.changed = true;  // OK marks the plan changed, edited or not
-        showSkills();
+        session().changed = true;  // OK marks the plan changed, edited or not
+        document_->skillsEdited();
     });
     dialog->open();
 }
 
 bool PlanWindow::mayClose()
 {
-    if (!session_.changed) return true;
+    if (!session().changed) return true;
     const Answer a = services_.prompt.message("Save changes to the lesson plan?", "Close Lesson Plan",
                                               Icon::Question, Buttons::YesNoCancel);
     if (a == Answer::No) return true;
     if (a != Answer::Yes) return false;
-    if (!lessonDateComplete(std::string(session_.plan.LessonDate.bytes().data(), 8))) {
+    if (!lessonDateComplete(std::string(session().plan.LessonDate.bytes().data(), 8))) {
         services_.prompt.message(kDateMissing, kSaveTitle, Icon::None, Buttons::Ok);
         lessonDate_->setFocus();
         return false;

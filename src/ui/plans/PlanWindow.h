@@ -4,10 +4,12 @@
 // on top; then Auditory; Review and New with their four slots and word list
 // buttons; Spelling Dictation with its 15 rows; and the skills application.
 //
-// The window shows and edits the PlanSession it is given; every grid is
-// redrawn from the session, which is what a save writes.  It is a child of
-// the main window's MDI area and exists once; the main window opens it and
-// learns through closed() when it is gone.
+// The window shows the PlanSession it is given, held by its PlanDocument;
+// every grid is redrawn from the session, which is what a save writes, when
+// the document says that part changed (whoever changed it: a picker, a word
+// dialog, the skills dialog).  It is a child of the main window's MDI area
+// and exists once; the main window opens it and learns through closed()
+// when it is gone.
 //
 // Closing with unsaved changes asks "Save changes to the lesson plan?":
 // Cancel keeps the window open, No closes it, Yes saves first when the
@@ -18,6 +20,7 @@
 #include <QWidget>
 #include <array>
 
+#include "core/output/PlanOutput.h"
 #include "core/plans/PlanSession.h"
 #include "ui/common/Services.h"
 
@@ -28,6 +31,7 @@ class QPushButton;
 namespace moxlet::ui {
 
 class CellGrid;
+class PlanDocument;
 class SectionEditor;
 
 class PlanWindow : public QWidget {
@@ -35,8 +39,9 @@ class PlanWindow : public QWidget {
 public:
     PlanWindow(Services& services, PlanSession session, QWidget* parent = nullptr);
 
-    PlanSession& session() { return session_; }
-    const PlanSession& session() const { return session_; }
+    PlanDocument& document() { return *document_; }
+    PlanSession& session();
+    const PlanSession& session() const;
 
     // PhnGrid(index), index 0..9: 0 Auditory, 2 Spelling, 1/4/5/6 Review
     // slots 0..3, 3/7/8/9 New slots 0..3.
@@ -60,8 +65,6 @@ public:
     void showSkills();
     // Enables the word list and spelling buttons from what the slots hold.
     void updateWordButtons();
-    // The plan has changes to save.
-    void markChanged();
 
 Q_SIGNALS:
     void closed();
@@ -93,11 +96,12 @@ private:
     void showPlan();
     void dateEdited();
     void openWordChoice(QDialog* dialog, int topTwips);
+    PlanOutput output() const;
     bool saveNow();
     bool mayClose();
 
     Services& services_;
-    PlanSession session_;
+    PlanDocument* document_ = nullptr;
     std::array<CellGrid*, 10> segmentGrids_{};
     CellGrid* wordGrid_ = nullptr;
     CellGrid* readGrid_ = nullptr;

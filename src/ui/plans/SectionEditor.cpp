@@ -5,10 +5,12 @@
 #include <QTimer>
 
 #include "core/plans/ListGeneration.h"
+#include "core/plans/SectionEdit.h"
 #include "core/shell/WindowSize.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/plans/GenerationSummary.h"
+#include "ui/plans/PlanDocument.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/words/SegmentPickerDialog.h"
 
@@ -22,16 +24,10 @@ const char* const kPickerTitles[] = {"Select Auditory-Kinesthetic Word Segments"
 // Where each section's picker opens, in twips from the plan window's corner.
 const int kPickerOffsets[4][2] = {{1440, 2350}, {1440, 2700}, {3100, 1960}, {1440, 1140}};
 
-// The spelling words of every row, kept while the Spelling picker is open.
-struct SpellingWords {
-    std::array<FixedText<20>, 61> words;
-    std::array<std::int16_t, 61> tags;
-};
-
 }  // namespace
 
-SectionEditor::SectionEditor(PlanWindow& window, Services& services)
-    : QObject(&window), window_(window), services_(services)
+SectionEditor::SectionEditor(PlanWindow& window, PlanDocument& document, Services& services)
+    : QObject(&window), window_(window), document_(document), services_(services)
 {
 }
 
@@ -50,73 +46,41 @@ void SectionEditor::placePicker(QWidget* picker, PlanSection section)
 
 void SectionEditor::chooseSegments(PlanSection section)
 {
-    PlanSession& s = window_.session();
-    std::array<std::int16_t, 4> previous{};
-    const auto slots = sectionSlots(s.plan, section);
-    std::copy_n(slots.begin(), 4, previous.begin());
-    auto backup = std::make_shared<SpellingWords>(SpellingWords{s.plan.SpellWord, s.plan.SpellWordTag});
-
-    SegmentPicker::Rules rules;
-    rules.repeats = section == PlanSection::Spelling;
-    rules.repeatTitle = "Spelling Dictation Word Segments";
-    rules.blendsNeedComponents = section == PlanSection::New;
-    rules.studied = s.plan.PlanStudiedSegments;
     WaitCursor wait;
-    auto* picker = new SegmentPickerDialog(
-        section == PlanSection::New ? SegmentPickerDialog::Kind::NewSegments
-                                    : SegmentPickerDialog::Kind::StudiedSegments,
-        services_, sectionSlots(s.plan, section), s.lists.forSection(section), rules, &window_);
+    // The edit lives as long as the picker's connections, that is as long
+    // as the picker.
+    auto edit = std::make_shared<SectionEdit>(document_.session(), section);
+    auto* picker =
+        new SegmentPickerDialog(section == PlanSection::New ? SegmentPickerDialog::Kind::NewSegments
+                                                            : SegmentPickerDialog::Kind::StudiedSegments,
+                                services_, edit->picker(), &window_);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     picker->setWindowTitle(QString::fromLatin1(kPickerTitles[sectionIndex(section)]));
     placePicker(picker, section);
-    if (section == PlanSection::Spelling) {
-        // A spelling row's words move with its segment.
-        picker->picker().onSlotMoved = [&s](int from, int to) {
-            for (int c = 0; c < kSpellingColumns; ++c) {
-                if (to >= 0) {
-                    s.spellWord(to, c) = s.spellWord(from, c);
-                    s.spellTag(to, c) = s.spellTag(from, c);
-                } else {
-                    s.spellWord(from, c).assign("");
-                    s.spellTag(from, c) = kEmptyCell;
-                }
-            }
-        };
-    }
-    connect(picker, &SegmentPickerDialog::slotsChanged, &window_, [this, section] {
-        window_.showSection(section);
-        if (section == PlanSection::Spelling)
-            for (int row = 0; row < kSpellingRows; ++row) window_.showSpellingRow(row);
-    });
-    connect(picker, &QDialog::rejected, &window_, [this, section, backup] {
-        if (section != PlanSection::Spelling) return;
-        window_.session().plan.SpellWord = backup->words;
-        window_.session().plan.SpellWordTag = backup->tags;
-        for (int row = 0; row < kSpellingRows; ++row) window_.showSpellingRow(row);
-    });
-    connect(picker, &QDialog::finished, &window_, [this, section, previous](int result) {
-        window_.updateWordButtons();
-        if (result == QDialog::Accepted) window_.markChanged();
+    connect(picker, &SegmentPickerDialog::slotsChanged, &document_,
+            [this, section] { document_.sectionEdited(section); });
+    connect(picker, &QDialog::finished, this, [this, section, edit](int result) {
+        int used = 0;
+        if (result == QDialog::Accepted)
+            used = edit->accept(services_.options.values);
+        else
+            edit->cancel();
+        document_.sectionEdited(section);
         if (section == PlanSection::Auditory) window_.sectionButton(PlanSection::Review)->setFocus();
         if (section == PlanSection::Spelling && window_.spellingButton(0)->isEnabled())
             window_.spellingButton(0)->setFocus();
+        if (used > 0) window_.listButton(section, 0)->setFocus();
         // Generation starts once the picker has gone, from the event loop.
-        if ((section == PlanSection::Review || section == PlanSection::New) && result == QDialog::Accepted)
-            QTimer::singleShot(0, this, [this, section, previous] { generate(section, previous); });
+        if (used > 0) QTimer::singleShot(0, this, [this, section, used] { generate(section, used); });
     });
     picker->open();
 }
 
-void SectionEditor::generate(PlanSection section, const std::array<std::int16_t, 4>& previous)
+void SectionEditor::generate(PlanSection section, int used)
 {
-    PlanSession& s = window_.session();
+    PlanSession& s = document_.session();
     const Options& options = services_.options.values;
     WaitCursor wait;
-    const int used = slotsInUse(s, section, options);
-    window_.updateWordButtons();
-    if (used > 0) window_.listButton(section, 0)->setFocus();
-    if (used == 0) return;
-
     WordBaseFiles files(services_);
     auto wordBase = files.open();
     if (!summary_) summary_ = new GenerationSummary(&window_);
@@ -126,10 +90,10 @@ void SectionEditor::generate(PlanSection section, const std::array<std::int16_t,
     summary_->raise();
     for (int slot = 0; slot < used; ++slot) summary_->setName(slot, markedText(s.slotName(section, slot)));
     QApplication::processEvents();  // let the window appear before the work starts
-    keepMovedLists(s, section, previous);
     for (int slot = 0; slot < used; ++slot) {
         const int count =
             generateSlot(s, section, slot, wordBase.get(), services_.words.index, options, services_.random);
+        document_.wordsEdited(section, slot);
         summary_->setCount(slot, QString::fromLatin1(countText(count).c_str()));
         summary_->repaint();  // the summary shows each count as it comes
         QApplication::processEvents();
@@ -140,7 +104,7 @@ void SectionEditor::generate(PlanSection section, const std::array<std::int16_t,
 
 void SectionEditor::offerRegeneration()
 {
-    PlanSession& s = window_.session();
+    PlanSession& s = document_.session();
     if (s.isNew || offering_) return;
     offering_ = true;
     const Options& options = services_.options.values;
@@ -150,12 +114,9 @@ void SectionEditor::offerRegeneration()
         const bool yes =
             services_.prompt.message(q.text, q.title, Icon::Question, Buttons::YesNo) == Answer::Yes;
         answerRegeneration(s, section, yes);
-        if (yes) {
-            std::array<std::int16_t, 4> unchanged{};
-            const auto slots = sectionSlots(s.plan, section);
-            std::copy_n(slots.begin(), 4, unchanged.begin());
-            generate(section, unchanged);
-        }
+        document_.sectionEdited(section);
+        const int used = slotsInUse(s, section, options);
+        if (yes && used > 0) generate(section, used);
     }
     noteListSizes(s, options);
     offering_ = false;

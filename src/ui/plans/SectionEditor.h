@@ -1,16 +1,16 @@
 #pragma once
 // The plan window's section commands: the four section buttons open their
-// segment pickers; for Review and New a confirmed picker is followed by
-// word-list generation, shown slot by slot in the summary window; and a plan
-// opened from the file whose lists were made under other list sizes is
-// offered new lists.
+// segment pickers over a core SectionEdit (plans/SectionEdit.h: the rules);
+// for Review and New a confirmed picker is followed by word-list generation,
+// shown slot by slot in the summary window; and a plan opened from the file
+// whose lists were made under other list sizes is offered new lists.
 //
 // Pickers and the summary are shown window-modal/modeless (open(), show()),
-// so the event loop keeps running and the grids repaint as the tutor picks.
+// so the event loop keeps running; the plan document tells the window of
+// every change, so the grids repaint as the tutor picks.
 
 #include <QObject>
 #include <QPointer>
-#include <array>
 
 #include "core/store/Records.h"
 #include "ui/common/Services.h"
@@ -19,12 +19,13 @@
 namespace moxlet::ui {
 
 class GenerationSummary;
+class PlanDocument;
 class PlanWindow;
 
 class SectionEditor : public QObject {
     Q_OBJECT
 public:
-    SectionEditor(PlanWindow& window, Services& services);
+    SectionEditor(PlanWindow& window, PlanDocument& document, Services& services);
 
     // The summary window of the last generation (nullptr before one).
     GenerationSummary* summary() const { return summary_; }
@@ -38,10 +39,13 @@ public Q_SLOTS:
     void offerRegeneration();
 
 private:
-    void generate(PlanSection section, const std::array<std::int16_t, 4>& previous);
+    // Makes the lists of the first `used` slots that have none, showing
+    // each slot's count in the summary.
+    void generate(PlanSection section, int used);
     void placePicker(QWidget* picker, PlanSection section);
 
     PlanWindow& window_;
+    PlanDocument& document_;
     Services& services_;
     QPointer<GenerationSummary> summary_;
     bool offering_ = false;

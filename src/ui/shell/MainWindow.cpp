@@ -244,9 +244,11 @@ void MainWindow::showInMdiArea(QWidget* window, int widthTwips, int heightTwips)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Every child gets its closing step; a child that refuses (Cancel in a
-    // plan's save question) keeps the program running, unless it is exiting.
+    // plan's save question, a plan that could not be saved) keeps the
+    // program running with the child and its work, whether the tutor chose
+    // E&xit or closed the window.
     mdi_->closeAllSubWindows();
-    if (!exiting_ && !mdi_->subWindowList().isEmpty()) {
+    if (!mdi_->subWindowList().isEmpty()) {
         event->ignore();
         return;
     }
@@ -256,9 +258,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::exitProgram()
 {
-    exiting_ = true;
-    close();
-    QApplication::exit(0);
+    if (close()) QApplication::exit(0);
 }
 
 void MainWindow::openProfileEditor(const StudentProfile& profile, std::int32_t recordNo)
@@ -344,10 +344,8 @@ void MainWindow::newLessonPlan()
         }
         WaitCursor wait;
         DataFiles files(services_);
-        DataFile file = openProfileFile(files.context());
         PlanSession session;
-        if (!readProfileRecord(files.context(), file, chooser->chosenRecord(), session.student) ||
-            !beginNewPlan(files.context(), session)) {
+        if (beginStudentPlan(files.context(), chooser->chosenRecord(), session) != PlanStart::Ready) {
             restoreMenus();
             return;
         }
@@ -368,11 +366,10 @@ void MainWindow::openLessonPlan()
         }
         WaitCursor wait;
         DataFiles files(services_);
-        DataFile file = openProfileFile(files.context());
         PlanSession session;
         Problems problems;
-        if (!readProfileRecord(files.context(), file, chooser->chosenProfile(), session.student) ||
-            !openPlan(files.context(), session, chooser->chosenPlan(), &problems)) {
+        if (openStudentPlan(files.context(), chooser->chosenProfile(), chooser->chosenPlan(), session,
+                            &problems) != PlanStart::Ready) {
             restoreMenus();
             return;
         }

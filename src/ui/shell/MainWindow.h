@@ -16,6 +16,10 @@
 // window is open the plan and profile entries are disabled, and when it
 // closes every entry is enabled again, except those that need a student
 // profile while there is none.
+//
+// Ending: E&xit and the close box both give every child its closing step;
+// a child that stays open (Cancel at a plan's save question, a save that
+// failed) keeps the program running with it, so no work is lost.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -119,7 +123,6 @@ private:
     QString helpFile_;  // the compiled manual, set by the help set-up
     QPointer<HelpWindow> help_;
     QMdiArea* mdi_ = nullptr;
-    bool exiting_ = false;
     bool smallScreen_ = false;
     int activeProfileCount_ = 0;
     Problems loadProblems_;

@@ -255,9 +255,10 @@ void WordListWindow::showNote()
         note_->setText(generationNote_);
 }
 
-void WordListWindow::showSegments()
+void WordListWindow::showSegments() { showSegments(tool_.chosenSegments()); }
+
+void WordListWindow::showSegments(const std::vector<SegmentId>& chosen)
 {
-    const std::vector<SegmentId> chosen = tool_.chosenSegments();
     for (int row = 0; row < kWordListSegments; ++row)
         segments_->setCell(row, 0,
                            static_cast<std::size_t>(row) < chosen.size()
@@ -314,8 +315,8 @@ void WordListWindow::chooseSegments()
         return;
     }
     WaitCursor wait;
-    auto* picker = new SegmentPickerDialog(SegmentPickerDialog::Kind::WordList, services_, tool_.slots(),
-                                           tool_.candidates(), {}, this);
+    auto* picker =
+        new SegmentPickerDialog(SegmentPickerDialog::Kind::WordList, services_, tool_.startPicking(), this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     // The caption keeps its blank before the number: "Select Up to  5 ...".
     picker->setWindowTitle(tool_.listType() == PlanSection::New
@@ -327,8 +328,13 @@ void WordListWindow::chooseSegments()
     const QPoint offset(pixelsFromTwips(smallScreen_ ? 2900 : 3000, logicalDpiX()),
                         pixelsFromTwips(smallScreen_ ? 1000 : 1450, logicalDpiY()));
     picker->move(main->geometry().topLeft() + offset);
-    connect(picker, &SegmentPickerDialog::slotsChanged, this, &WordListWindow::showSegments);
-    connect(picker, &QDialog::finished, this, [this] { automatic_->setFocus(); });
+    connect(picker, &SegmentPickerDialog::slotsChanged, this,
+            [this] { showSegments(tool_.pickedSegments()); });
+    connect(picker, &QDialog::finished, this, [this](int result) {
+        if (result == QDialog::Accepted) tool_.keepPicked();
+        showSegments();
+        automatic_->setFocus();
+    });
     picker->open();
 }
 

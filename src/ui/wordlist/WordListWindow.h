@@ -87,6 +87,7 @@ private:
     void studentChosen();
     void listTypeChosen();
     void showSegments();
+    void showSegments(const std::vector<SegmentId>& segments);
     void showWords();
     void showCells();
     void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);

@@ -13,10 +13,9 @@
 
 namespace moxlet::ui {
 
-SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots,
-                                         std::vector<SegmentId> lines, SegmentPicker::Rules rules,
+SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, SegmentPicker& picker,
                                          QWidget* parent)
-    : QDialog(parent), services_(services)
+    : QDialog(parent), services_(services), picker_(picker)
 {
     const char* names[] = {"SelOldPh", "SelNewPh", "SelPhn"};
     setObjectName(QString::fromLatin1(names[static_cast<int>(kind)]));  // the form name
@@ -28,10 +27,9 @@ SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::spa
     list_->setAccessibleName(QStringLiteral("Word segments"));
     list_->setFont(MarkFont::font(10));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (SegmentId s : lines) list_->addItem(markedText(segmentName(s)));
+    for (SegmentId s : picker_.lines()) list_->addItem(markedText(segmentName(s)));
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
-    picker_ = std::make_unique<SegmentPicker>(slots, std::move(lines), std::move(rules));
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SegmentPickerDialog::selectionEdited);
 
@@ -62,7 +60,7 @@ SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, std::spa
 void SegmentPickerDialog::showSlots()
 {
     selectingByProgram_ = true;
-    const std::vector<bool> selected = picker_->selectedLines();
+    const std::vector<bool> selected = picker_.selectedLines();
     for (int i = 0; i < list_->count(); ++i)
         list_->item(i)->setSelected(selected[static_cast<std::size_t>(i)]);
     selectingByProgram_ = false;
@@ -70,7 +68,7 @@ void SegmentPickerDialog::showSlots()
 
 void SegmentPickerDialog::toggle(int line, bool nowSelected)
 {
-    const bool changed = picker_->toggle(line, nowSelected, services_.prompt);
+    const bool changed = picker_.toggle(line, nowSelected, services_.prompt);
     showSlots();  // a refused line is unselected again, a kept repeat stays selected
     if (changed) Q_EMIT slotsChanged();
 }
@@ -89,7 +87,7 @@ bool SegmentPickerDialog::eventFilter(QObject* watched, QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex at = list_->indexAt(mouse->position().toPoint());
         if (at.isValid() && mouse->button() == Qt::LeftButton && mouse->modifiers() == Qt::ControlModifier &&
-            picker_->addsRepeat(at.row())) {
+            picker_.addsRepeat(at.row())) {
             // Ctrl+click on a chosen line: one more occurrence, not a removal.
             list_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
             toggle(at.row(), true);
@@ -103,7 +101,7 @@ bool SegmentPickerDialog::eventFilter(QObject* watched, QEvent* event)
 
 void SegmentPickerDialog::clearSlots()
 {
-    picker_->clear();
+    picker_.clear();
     showSlots();
     Q_EMIT slotsChanged();
     list_->setFocus();
@@ -111,7 +109,7 @@ void SegmentPickerDialog::clearSlots()
 
 void SegmentPickerDialog::reject()
 {
-    picker_->cancel();
+    picker_.cancel();
     showSlots();
     Q_EMIT slotsChanged();
     QDialog::reject();

@@ -1,10 +1,10 @@
 #pragma once
 // A segment picker: a list of segment names in which every click (or the
 // space bar) chooses or unchooses one line, filling the caller's slots in
-// order, with OK, Clear and Cancel.  The caller fills the list, gives the
-// slots and rules (words/SegmentPicker.h), sets the caption and places it;
-// the chosen names appear in the caller's grids at once through
-// slotsChanged().
+// order, with OK, Clear and Cancel.  The caller gives the picker (words/
+// SegmentPicker.h: lines, slots and rules; a plan section's comes with its
+// SectionEdit), sets the caption and places it; the chosen names appear in
+// the caller's grids at once through slotsChanged().
 //
 // Object names: SelOldPh (a plan's studied segments), SelNewPh (a plan's
 // New segments) and SelPhn (the word list tool).  A double click counts as
@@ -13,7 +13,6 @@
 // refused click, on Clear) are never taken for the tutor's clicks.
 
 #include <QDialog>
-#include <memory>
 
 #include "core/words/SegmentPicker.h"
 #include "ui/common/Services.h"
@@ -28,12 +27,10 @@ class SegmentPickerDialog : public QDialog {
 public:
     enum class Kind { StudiedSegments, NewSegments, WordList };
 
-    // lines: the segment of each list line, in order; slots and rules as
-    // for SegmentPicker.
-    SegmentPickerDialog(Kind kind, Services& services, std::span<std::int16_t> slots,
-                        std::vector<SegmentId> lines, SegmentPicker::Rules rules, QWidget* parent = nullptr);
+    // picker: its lines fill the list; it must outlive the dialog.
+    SegmentPickerDialog(Kind kind, Services& services, SegmentPicker& picker, QWidget* parent = nullptr);
 
-    SegmentPicker& picker() { return *picker_; }
+    SegmentPicker& picker() { return picker_; }
     QListWidget* list() const { return list_; }
 
 Q_SIGNALS:
@@ -55,7 +52,7 @@ private:
     void showSlots();
 
     Services& services_;
-    std::unique_ptr<SegmentPicker> picker_;
+    SegmentPicker& picker_;
     QListWidget* list_ = nullptr;
     bool selectingByProgram_ = false;
 };

@@ -9,30 +9,19 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/plans/ListGeneration.h"
-#include "core/plans/PlanWordCheck.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
-#include "ui/plans/PlanWindow.h"
+#include "ui/plans/PlanDocument.h"
 #include "ui/words/TypedWordsDialog.h"
 #include "ui/words/WordCheckDialog.h"
 
 namespace moxlet::ui {
 
 namespace {
-int cellsFor(PlanSection section, const Options& o)
-{
-    switch (section) {
-    case PlanSection::Spelling: return kSpellingColumns;
-    case PlanSection::Review: return listEditorCells(o.ReviewListSize);
-    default: return listEditorCells(o.NewListSize);
-    }
-}
-
 // Eats the second click of a double click: a double click counts once.
 class SingleClicks : public QObject {
 public:
@@ -41,11 +30,10 @@ public:
 };
 }  // namespace
 
-int listEditorCells(int sizeOption) { return sizeOption == 1 ? 40 : 24; }
-
-WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, PlanSection section, int index)
-    : QDialog(&window), window_(window), services_(services), section_(section), index_(index),
-      choice_(cellsFor(section, services.options.values))
+WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, PlanSection section, int index,
+                                   QWidget* parent)
+    : QDialog(parent), document_(document), services_(services),
+      unit_(document.session(), section, index, services.options.values), choice_(unit_.cellCount())
 {
     const int cells = choice_.cellCount();
     const bool spelling = section == PlanSection::Spelling;
@@ -110,49 +98,22 @@ WordChoiceDialog::WordChoiceDialog(PlanWindow& window, Services& services, PlanS
     load();
 }
 
-int WordChoiceDialog::unitCount() const
-{
-    return section_ == PlanSection::Spelling ? kSpellingRows : kListSlots;
-}
-
-bool WordChoiceDialog::unitHasSegment(int index) const
-{
-    return window_.session().slotSegment(section_, index) != kNoSegment;
-}
-
 void WordChoiceDialog::load()
 {
     WaitCursor wait;
-    PlanSession& s = window_.session();
-    const SegmentId segment = s.slotSegment(section_, index_);
-    const QString name = markedText(segmentName(segment));
+    const QString name = markedText(segmentName(unit_.segment()));
     const int cells = choice_.cellCount();
     instruction_->setText((cells == 4 ? QStringLiteral("Select up to four words containing ")
                                       : QStringLiteral("Select up to %1 words containing ").arg(cells)) +
                           name + QLatin1Char(':'));
-    previous_->setEnabled(index_ > 0);
-    next_->setEnabled(index_ + 1 < unitCount() && unitHasSegment(index_ + 1));
-    if (section_ == PlanSection::Spelling) window_.segmentGrid(2)->markRow(index_);
-
-    std::vector<WordCell> stored;
-    std::int16_t* offset = nullptr;
-    if (section_ == PlanSection::Spelling) {
-        for (int c = 0; c < kSpellingColumns; ++c)
-            stored.push_back({s.spellWord(index_, c).trimmed(), s.spellTag(index_, c)});
-        offset = &s.plan.SpellingThinOffset[static_cast<std::size_t>(index_)];
-    } else {
-        for (int k = 0; k < cells; ++k)
-            stored.push_back({s.listWord(section_, index_, k).trimmed(), s.listPos(section_, index_, k)});
-        offset = &s.thinOffset(section_, index_);
+    previous_->setEnabled(unit_.hasPrevious());
+    next_->setEnabled(unit_.hasNext());
+    {
+        WordBaseFiles files(services_);
+        auto wordBase = files.open();
+        unit_.load(choice_, wordBase.get(), services_.words.index, services_.random,
+                   services_.options.values.HomophoneMode);
     }
-    WordBaseFiles files(services_);
-    auto wordBase = files.open();
-    CandidateQuery query{segment, s.plan.SyllableMin, s.plan.SyllableMax, section_ == PlanSection::New,
-                         ThinningMode::LongRunsOnly};
-    choice_.load(choiceList(wordBase.get(), services_.words.index, s.masks, query, *offset, services_.random,
-                            services_.options.values.HomophoneMode),
-                 std::move(stored));
-
     tickingByProgram_ = true;
     list_->clear();
     for (const ListedWord& w : choice_.list()) list_->addItem(fromStored(w.text));
@@ -160,6 +121,7 @@ void WordChoiceDialog::load()
     showCells();
     list_->scrollToTop();
     list_->setFocus();
+    Q_EMIT unitShown(unit_.index());
 }
 
 void WordChoiceDialog::showCells()
@@ -183,21 +145,8 @@ void WordChoiceDialog::selectionEdited(const QItemSelection& selected, const QIt
 
 void WordChoiceDialog::acceptUnit()
 {
-    PlanSession& s = window_.session();
-    const auto& cells = choice_.cells();
-    if (section_ == PlanSection::Spelling) {
-        for (int c = 0; c < kSpellingColumns; ++c) {
-            s.spellWord(index_, c).assign(cells[static_cast<std::size_t>(c)].text);
-            s.spellTag(index_, c) = cells[static_cast<std::size_t>(c)].tag;
-        }
-        window_.showSpellingRow(index_);
-    } else {
-        for (std::size_t k = 0; k < cells.size(); ++k) {
-            s.listWord(section_, index_, static_cast<int>(k)).assign(cells[k].text);
-            s.listPos(section_, index_, static_cast<int>(k)) = cells[k].tag;
-        }
-    }
-    window_.markChanged();
+    unit_.store(choice_.cells());
+    document_.wordsEdited(unit_.section(), unit_.index());
 }
 
 void WordChoiceDialog::accept()
@@ -206,21 +155,17 @@ void WordChoiceDialog::accept()
     QDialog::accept();
 }
 
-void WordChoiceDialog::previousUnit()
+void WordChoiceDialog::step(int delta)
 {
-    if (index_ == 0) return;
+    if (!(delta < 0 ? unit_.hasPrevious() : unit_.hasNext())) return;
     acceptUnit();
-    --index_;
+    unit_.step(delta);
     load();
 }
 
-void WordChoiceDialog::nextUnit()
-{
-    if (index_ + 1 >= unitCount() || !unitHasSegment(index_ + 1)) return;
-    acceptUnit();
-    ++index_;
-    load();
-}
+void WordChoiceDialog::previousUnit() { step(-1); }
+
+void WordChoiceDialog::nextUnit() { step(+1); }
 
 void WordChoiceDialog::clearCells()
 {
@@ -237,10 +182,7 @@ void WordChoiceDialog::checkWord()
     if (word.endsWith(QStringLiteral(" *"))) word.chop(2);
     auto* dialog = new WordCheckDialog(
         [this](const std::string& typed) {
-            const PlanSession& s = window_.session();
-            const WordCheckQuery q = section_ == PlanSection::Spelling
-                                         ? spellingRowQuery(s, index_, typed)
-                                         : planListQuery(s, section_, index_, typed);
+            const WordCheckQuery q = unit_.checkQuery(typed);
             WordBaseFiles files(services_);
             auto wordBase = files.open();
             if (!wordBase) return std::string();

@@ -4,17 +4,22 @@
 // "Select Words for Spelling Dictation"), SelWrd24 and SelWrd40 ("Edit
 // Review Word List" or "Edit New Word List", by the list size option).
 //
-// The list shows the words of the unit's segment that the student can
-// decode, rebuilt as generation built it; the tutor ticks words into the
-// grid (a click, the space bar; a double click counts once), types words
-// the list lacks ("&Type..."), empties the grid ("C&lear") and steps to the
-// previous or next unit that holds a segment, which accepts the unit left.
-// OK accepts the unit shown; Cancel leaves it as it was when it was shown.
-// Units accepted on the way stay accepted.
+// What is edited and how it is read and written is core's WordChoiceUnit
+// (plans/WordChoiceUnit.h): the list shows the words of the unit's segment
+// that the student can decode, rebuilt as generation built it, with the
+// unit's words ticked where the list has them (and kept as typed words
+// where it no longer does).  The tutor ticks words into the grid (a click,
+// the space bar; a double click counts once), types words the list lacks
+// ("&Type..."), empties the grid ("C&lear") and steps to the previous or
+// next unit that holds a segment, which accepts the unit left.  OK accepts
+// the unit shown; Cancel leaves it as it was when it was shown.  Units
+// accepted on the way stay accepted.  Every accepted unit is told to the
+// plan document, which has the plan window repaint it.
 
 #include <QDialog>
 #include <memory>
 
+#include "core/plans/WordChoiceUnit.h"
 #include "core/words/WordChoice.h"
 #include "ui/common/Services.h"
 
@@ -26,19 +31,24 @@ class QPushButton;
 namespace moxlet::ui {
 
 class CellGrid;
-class PlanWindow;
+class PlanDocument;
 
 class WordChoiceDialog : public QDialog {
     Q_OBJECT
 public:
     // What is edited: row `index` of the Spelling section, or the list of
     // slot `index` of the Review or New section.
-    WordChoiceDialog(PlanWindow& window, Services& services, PlanSection section, int index);
+    WordChoiceDialog(PlanDocument& document, Services& services, PlanSection section, int index,
+                     QWidget* parent);
 
-    int index() const { return index_; }
+    int index() const { return unit_.index(); }
     WordChoice& choice() { return choice_; }
     QListWidget* list() const { return list_; }
     CellGrid* grid() const { return grid_; }
+
+Q_SIGNALS:
+    // A unit is shown (on opening and after Prev or Next).
+    void unitShown(int index);
 
 public Q_SLOTS:
     void accept() override;
@@ -52,15 +62,13 @@ public Q_SLOTS:
 private:
     void load();
     void acceptUnit();
+    void step(int delta);
     void showCells();
     void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
-    bool unitHasSegment(int index) const;
-    int unitCount() const;
 
-    PlanWindow& window_;
+    PlanDocument& document_;
     Services& services_;
-    PlanSection section_;
-    int index_;
+    WordChoiceUnit unit_;
     WordChoice choice_;
     QLabel* instruction_ = nullptr;
     QListWidget* list_ = nullptr;
@@ -69,9 +77,5 @@ private:
     QPushButton* next_ = nullptr;
     bool tickingByProgram_ = false;
 };
-
-// The cell count of a list editor for a list size option: 40 for option 1,
-// otherwise 24.
-int listEditorCells(int sizeOption);
 
 }  // namespace moxlet::ui

@@ -162,25 +162,30 @@ TEST(ListGeneration, TheOneOneOneRuleAlsoTakesTwoOneOneWords)
     EXPECT_FALSE(s.masks.studentSet.contains(seg::Rule211));
 }
 
-TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
+TEST(ListGeneration, ReorderedSegmentsKeepTheirListsAndOffsetsOnlyWhenMovedEarlier)
 {
     PlanSession s = reviewPlan();
     auto mark = [&](int slot, const char* word) {
         blankList(s, Review, slot);
         s.listWord(Review, slot, 0).assign(word);
         s.listPos(Review, slot, 0) = 0;
+        s.thinOffset(Review, slot) = static_cast<std::int16_t>(slot + 1);
     };
     struct Case {
         std::array<std::int16_t, 4> previous;
         std::array<std::int16_t, 4> now;
         std::array<const char*, 4> lists;  // "" for a blank list
+        std::array<std::int16_t, 4> offsets;
     };
     const Case cases[] = {
-        {{10, 11, 12, 13}, {11, 12, 13, -1}, {"b", "c", "d", ""}},  // the first removed: all move up
-        {{10, 11, 12, 13}, {10, 12, 13, -1}, {"a", "c", "d", ""}},
-        {{10, 11, 12, -1}, {11, 10, 12, -1}, {"b", "", "c", "d"}},   // 10 moved later: a new list
-        {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}},   // an added segment: a new list
-        {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}},  // nothing moved
+        {{10, 11, 12, 13}, {11, 12, 13, -1}, {"b", "c", "d", ""}, {2, 3, 4, -1}},  // the first removed
+        {{10, 11, 12, 13}, {10, 12, 13, -1}, {"a", "c", "d", ""}, {1, 3, 4, -1}},
+        {{10, 11, 12, -1},
+         {11, 10, 12, -1},
+         {"b", "", "c", "d"},
+         {2, -1, 3, 4}},  // 10 moved later: a new list
+        {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}, {1, 2, -1, 4}},  // an added segment
+        {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}, {1, 2, 3, 4}},  // nothing moved
     };
     for (const Case& c : cases) {
         mark(0, "a");
@@ -188,12 +193,12 @@ TEST(ListGeneration, ReorderedSegmentsKeepTheirListsOnlyWhenMovedEarlier)
         mark(2, "c");
         mark(3, "d");
         std::copy(c.now.begin(), c.now.end(), s.plan.ReviewSegments.begin());
-        s.thinOffset(Review, 0) = 5;
         keepMovedLists(s, Review, c.previous);
-        for (int slot = 0; slot < 4; ++slot)
-            EXPECT_EQ(s.listWord(Review, slot, 0).trimmed(), c.lists[static_cast<std::size_t>(slot)])
-                << slot << " of " << c.now[0] << "," << c.now[1] << "," << c.now[2] << "," << c.now[3];
-        EXPECT_EQ(s.thinOffset(Review, 0), 5);  // offsets stay with their slots
+        for (int slot = 0; slot < 4; ++slot) {
+            const auto at = static_cast<std::size_t>(slot);
+            EXPECT_EQ(s.listWord(Review, slot, 0).trimmed(), c.lists[at]) << slot << " of case " << c.now[0];
+            EXPECT_EQ(s.thinOffset(Review, slot), c.offsets[at]) << slot << " of case " << c.now[0];
+        }
     }
 }
 
@@ -287,8 +292,7 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudent)
                 // Rebuild the same list and check every chosen word.
                 std::int16_t offset = s.thinOffset(section, slot);
                 const Candidates c = collectCandidates(
-                    *wb, index, s.masks,
-                    {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, ThinningMode::Always},
+                    *wb, index, s.masks, {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New},
                     offset, random);
                 for (int k = 0; k < n; ++k) {
                     const std::int16_t pos = s.listPos(section, slot, k);

@@ -34,7 +34,6 @@ TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
     EXPECT_EQ(review.syllableMin, 2);
     EXPECT_EQ(review.syllableMax, 3);
     EXPECT_EQ(review.studied, s.plan.PlanStudiedSegments);
-    EXPECT_EQ(review.thinning, ThinningMode::LongRunsOnly);
 
     const WordCheckQuery fresh = planListQuery(s, New, 0, "cat");
     EXPECT_EQ(fresh.segment, 5);

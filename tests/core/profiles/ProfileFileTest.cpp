@@ -160,8 +160,9 @@ TEST(ProfileFile, SaveNewProfileRefusesNumbersBeyond9999)
     EXPECT_FALSE(d.fs.exists(kProfileFileName));
 }
 
-TEST(ProfileFile, StudentListTextLeavesOutAnEmptyFirstName)
+TEST(ProfileFile, StudentListTextLeavesOutAnEmptyName)
 {
     EXPECT_EQ(studentListText(DataDir::profile(1, "Ames", "Ann")), "Ames, Ann");
     EXPECT_EQ(studentListText(DataDir::profile(1, "Ames", "")), "Ames");
+    EXPECT_EQ(studentListText(DataDir::profile(1, "", "Ann")), "Ann");
 }

@@ -36,18 +36,7 @@ StudentProfile ava()
     return p;
 }
 
-void choose(WordListTool& tool, std::initializer_list<SegmentId> ids)
-{
-    auto slots = tool.slots();
-    std::fill(slots.begin(), slots.end(), -1);
-    std::size_t p = 0;
-    for (SegmentId id : ids) {
-        const auto& lines = tool.candidates();
-        const auto at = std::find(lines.begin(), lines.end(), id);
-        ASSERT_NE(at, lines.end()) << id;
-        slots[p++] = static_cast<std::int16_t>(at - lines.begin());
-    }
-}
+void choose(WordListTool& tool, std::initializer_list<SegmentId> ids) { tool.chooseSegments(ids); }
 
 TEST(WordListCheck, OneAnswerForTheListsSegments)
 {

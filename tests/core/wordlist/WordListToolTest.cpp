@@ -40,19 +40,8 @@ SegmentSet segments(std::initializer_list<int> ids)
     return s;
 }
 
-// Chooses the given segments in the picker's slots, in order.
-void choose(WordListTool& tool, std::initializer_list<SegmentId> ids)
-{
-    auto slots = tool.slots();
-    std::fill(slots.begin(), slots.end(), -1);
-    std::size_t p = 0;
-    for (SegmentId id : ids) {
-        const auto& lines = tool.candidates();
-        const auto at = std::find(lines.begin(), lines.end(), id);
-        ASSERT_NE(at, lines.end()) << id;
-        slots[p++] = static_cast<std::int16_t>(at - lines.begin());
-    }
-}
+// Chooses the given segments, in order.
+void choose(WordListTool& tool, std::initializer_list<SegmentId> ids) { tool.chooseSegments(ids); }
 
 std::vector<std::string> listed(const WordListTool& tool)
 {
@@ -95,10 +84,18 @@ TEST(WordListTool, ChosenSegmentsFollowTheTypeAndTheStudent)
     EXPECT_FALSE(tool.setListType(PlanSection::Review));  // no change: kept
     EXPECT_EQ(tool.chosenSegments().size(), 3u);
 
-    // Another student who has not studied B: B goes, D moves up.
+    // Another student who has not studied B: the chosen segments stay; the
+    // picker starts from those the student's list has, and Cancel (no
+    // keepPicked) leaves B chosen.
     tool.chooseStudent(studentWith({kD, kT, kI}));
-    EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kD}));
-    EXPECT_EQ(tool.slots()[2], -1);
+    EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kB, kD}));
+    SegmentPicker& picker = tool.startPicking();
+    EXPECT_EQ(tool.pickedSegments(), (std::vector<SegmentId>{kT, kD}));
+    ScriptedPrompt prompt;
+    picker.toggle(1, true, prompt);  // I
+    EXPECT_EQ(tool.chosenSegments(), (std::vector<SegmentId>{kT, kB, kD}));
+    tool.keepPicked();  // OK
+    EXPECT_EQ(tool.chosenSegments(), tool.pickedSegments());
 
     EXPECT_TRUE(tool.setListType(PlanSection::New));
     EXPECT_TRUE(tool.chosenSegments().empty());
@@ -148,11 +145,11 @@ TEST(WordListTool, LongRunsAreThinnedAndEveryRunIsBounded)
         const char* dropped;  // a word it has not
     };
     // Test blocks put the unfit records first, one before each fit one, so
-    // "w2" is the first fit word.  A run below 1500 records is listed
-    // whole; from 1500 records and 1000 accepted words on, every step-th
-    // word from a random start in [0, step), step = accepted / 750.  7000
-    // accepted is past the 6000 the tool was once limited to, and still
-    // bounded.
+    // "w2" is the first fit word.  Below 1000 accepted words all are
+    // listed; from 1000 on every step-th word from a random start in
+    // [0, step), step = accepted / 750.  7000 accepted is past the 6000 the
+    // tool was once limited to, and still bounded.  One segment's words
+    // keep their word-base order.
     const Case cases[] = {
         {1100, 100, 0.0, 1100, "w2", "w1"},  // 1200 records: all 1100
         {1600, 1400, 0.0, 800, "w2", "w4"},  // step 2, from the first
@@ -173,7 +170,9 @@ TEST(WordListTool, LongRunsAreThinnedAndEveryRunIsBounded)
         const auto words = listed(g.tool);
         EXPECT_NE(std::find(words.begin(), words.end(), c.kept), words.end());
         EXPECT_EQ(std::find(words.begin(), words.end(), c.dropped), words.end());
-        EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));  // one syllable count, small letters
+        std::vector<int> records;
+        for (const std::string& w : words) records.push_back(std::stoi(w.substr(1)));
+        EXPECT_TRUE(std::is_sorted(records.begin(), records.end()));
     }
 }
 
@@ -220,10 +219,10 @@ TEST(WordListTool, NewListsAdmitTheSegmentAndMarkHomophones)
         choose(g.tool, {kT});
         g.run(mode);
         SCOPED_TRACE(mode);
-        EXPECT_EQ(listed(g.tool), (std::vector<std::string>{mode ? "tint *" : "tint", "tit"}));
+        EXPECT_EQ(listed(g.tool), (std::vector<std::string>{"tit", mode ? "tint *" : "tint"}));
         EXPECT_EQ(g.tool.generatedType(), PlanSection::New);
-        g.tool.grid().toggle(1, true);
         g.tool.grid().toggle(0, true);
+        g.tool.grid().toggle(1, true);
         EXPECT_FALSE(g.tool.cellIsHomophone(0));
         EXPECT_TRUE(g.tool.cellIsHomophone(1));
     }
@@ -350,11 +349,10 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
         tool.chooseStudent(student);
         const auto& lines = tool.candidates();
         if (lines.empty()) continue;
-        const int n = 1 + random.below(5);
-        for (int p = 0; p < n; ++p)
-            tool.slots()[static_cast<std::size_t>(p)] =
-                static_cast<std::int16_t>(random.below(static_cast<int>(lines.size())));
-        const std::vector<SegmentId> chosen = tool.chosenSegments();
+        std::vector<SegmentId> chosen;
+        for (int n = 1 + random.below(5); n > 0; --n)
+            chosen.push_back(lines[static_cast<std::size_t>(random.below(static_cast<int>(lines.size())))]);
+        tool.chooseSegments(chosen);
         tool.generate(wb.get(), index, random, 0);
         const StudentMasks masks = StudentMasks::fromStudied(tool.student().StudiedSegments);
         for (const ListedWord& listedWord : tool.words()) {

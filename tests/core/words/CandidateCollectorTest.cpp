@@ -138,22 +138,6 @@ TEST(CandidateCollector, ThinningTable)
     }
 }
 
-TEST(CandidateCollector, LongRunsOnlyListsRunsOfUpTo1500RecordsWhole)
-{
-    for (const auto& [records, thinned] : {std::pair{1500, false}, std::pair{1501, true}}) {
-        TestBase tb;
-        tb.addBlock(kSeg, 1, records - 300, 300);  // 1200 or 1201 eligible
-        tb.closeIndex();
-        ScriptedRandom rnd({0.9});
-        std::int16_t offset = -1;
-        const Candidates c =
-            collect(tb, masksWith({kSeg}), {kSeg, 1, 9, false, ThinningMode::LongRunsOnly}, offset, rnd);
-        EXPECT_EQ(c.size(),
-                  static_cast<std::size_t>(records - 300));  // 1000..1499 candidates: step 1 keeps all
-        EXPECT_EQ(offset, thinned ? 0 : -1) << records;      // a directly listed run leaves the offset alone
-    }
-}
-
 TEST(CandidateCollector, NeverListsMoreThanTheBound)
 {
     TestBase tb;

@@ -52,6 +52,8 @@ TEST(SegmentPicker, RemovingMovesTheLaterSlotsUpWithWhatTheyCarry)
     EXPECT_EQ(slots, (std::array<std::int16_t, 4>{5, 7, 8, -1}));
     EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{2, 1}, {3, 2}, {3, -1}}));
     EXPECT_FALSE(picker.toggle(12, false, prompt));  // not held: nothing changes
+    EXPECT_TRUE(picker.toggle(12, true, prompt));    // an empty slot filled: the owner starts it afresh
+    EXPECT_EQ(moves.back(), (std::pair{-1, 3}));
 }
 
 TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)

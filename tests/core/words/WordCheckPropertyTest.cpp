@@ -1,5 +1,5 @@
 // checkWord agrees with the candidate procedure: over many random students,
-// segments, ranges, list kinds, thinning modes and offsets, a word is
+// segments, ranges, list kinds and offsets, a word is
 // Offered exactly when collectCandidates lists it (and, for a list thinned
 // from a fresh offset, exactly when the drawn offset is the one checkWord
 // names).  Then the same on the shipped word base for a few real words, and
@@ -83,7 +83,7 @@ Listing collect(WordBase& wb, const OffsetIndex& index, const WordCheckQuery& q,
 {
     Listing l;
     l.offset = q.segment == kNoSegment ? std::int16_t{-1} : q.thinOffset;
-    const CandidateQuery cq{segment, q.syllableMin, q.syllableMax, q.newList, q.thinning};
+    const CandidateQuery cq{segment, q.syllableMin, q.syllableMax, q.newList};
     const Candidates c =
         collectCandidates(wb, index, StudentMasks::fromStudied(q.studied), cq, l.offset, random);
     for (std::size_t k = 0; k < c.size(); ++k) {
@@ -129,7 +129,6 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
                                                     : kParts[trial / 2 % std::size(kParts)].segment);
         if (q.segment == seg::Rule111) q.studied.remove(seg::Rule211);  // so that its admission counts
         q.newList = u(rng) < 0.3;
-        q.thinning = u(rng) < 0.5 ? ThinningMode::Always : ThinningMode::LongRunsOnly;
         q.thinOffset = static_cast<std::int16_t>(trial % 3 - 1);  // -1 .. 1
         const Listing listing = collect(*base.wordBase, base.index, q, q.segment, random);
         const std::string context =
@@ -190,7 +189,7 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
         {noRoots, {"transport", "audience"}},
     };
     for (std::size_t who = 0; who < std::size(students); ++who) {
-        std::map<std::tuple<SegmentId, ThinningMode, int>, Listing> listings;  // each list collected once
+        std::map<std::pair<SegmentId, int>, Listing> listings;  // each list collected once
         for (const char* word : students[who].second) {
             WordCheckQuery q;
             q.word = word;
@@ -199,13 +198,11 @@ TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
             q.syllableMax = 2;
             const WordCheckResult any = checkWord(*shipped.wordBase, shipped.index, q);
             for (const auto& l : any.lists) {
-                for (const auto& [mode, offset] :
-                     {std::pair{ThinningMode::LongRunsOnly, -1}, std::pair{ThinningMode::Always, 1}}) {
+                for (const int offset : {-1, 1}) {
                     q.segment = l.segment;
-                    q.thinning = mode;
                     q.thinOffset = static_cast<std::int16_t>(offset);
                     const WordCheckResult r = checkWord(*shipped.wordBase, shipped.index, q);
-                    const auto key = std::tuple{l.segment, mode, offset};
+                    const auto key = std::pair{l.segment, offset};
                     if (!listings.count(key))
                         listings[key] =
                             collect(*shipped.wordBase, shipped.index, q, l.segment, shipped.random);

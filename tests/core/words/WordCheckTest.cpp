@@ -301,32 +301,17 @@ TEST(WordCheck, ThinnedLongLists)
                                 "is made.");
 }
 
-TEST(WordCheck, RunsOfUpTo1500RecordsAreThinnedOnlyByPlanGeneration)
+TEST(WordCheck, ARememberedOffsetBeyondTheStepStillApplies)
 {
     WordListBase base(longLexicon(1199));  // 1200 candidates in a run of 1200 records
     auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
-    q.thinOffset = 3;  // a remembered offset beyond the step of 1 still applies
-    q.word = "taaa";   // candidate 1
-    q.thinning = ThinningMode::LongRunsOnly;
-    EXPECT_EQ(checkWord(*base.wordBase, base.index, q).verdict, WordVerdict::Offered);
-    q.thinning = ThinningMode::Always;
+    q.thinOffset = 3;
+    q.word = "taaa";  // candidate 1
     const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
     EXPECT_EQ(r.verdict, WordVerdict::ThinnedOut);
     EXPECT_EQ(wordCheckText(r), "\x93taaa\x94 was left out of the long list of T words (1,200 "
                                 "words) because this plan's list starts at "
                                 "offset 3; it is in the list that starts at offset 0.");
-}
-
-TEST(WordCheck, TheWordChoiceDialogsThinRunsOfMoreThan1500Records)
-{
-    for (const auto& [fillers, thinned] : {std::pair{1499, false}, std::pair{1500, true}}) {
-        WordListBase base(longLexicon(fillers));  // "bat" is record and candidate 1500 or 1501 of the run
-        auto q = query("bat", studied({seg::A_Short, seg::B, seg::T, seg::ClosedSyllable}), 1, 1, seg::T);
-        q.thinOffset = 1;  // keeps the even candidates of a list thinned to every 2nd
-        const WordCheckResult r = checkWord(*base.wordBase, base.index, q);
-        EXPECT_EQ(r.verdict, thinned ? WordVerdict::ThinnedOut : WordVerdict::Offered) << fillers;
-        EXPECT_EQ(r.thinning.thinned, thinned) << fillers;
-    }
 }
 
 TEST(WordCheck, ReadsOnlyTheSegmentsRunWhenTheWordIsInIt)

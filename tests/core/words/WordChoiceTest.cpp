@@ -1,7 +1,7 @@
 // The word choice cells: ticking and unticking with later cells moving
 // left, a full grid (judged by its last cell) refusing silently, typed
-// words keeping their cells, Clear, and the lists the dialogs show, whole
-// up to 1500 records and thinned beyond.
+// words keeping their cells, Clear, the position check of stored cells, and
+// the lists the dialogs show.
 
 #include "core/words/WordChoice.h"
 
@@ -61,13 +61,35 @@ TEST(WordChoice, ATypedWordInTheLastCellFillsTheGrid)
     EXPECT_EQ(tags(c), (std::vector<std::int16_t>{-1, -1, -1, -1}));
 }
 
-TEST(WordChoice, StoredPositionsBeyondTheListSelectNothing)
+// A stored position counts only where the rebuilt list has the cell's word;
+// otherwise the word is found by its text; a word the list lacks is kept
+// as a typed word.
+TEST(WordChoice, StoredPositionsAreCheckedAgainstTheirWords)
 {
-    WordChoice c(24);
-    c.load(words(5), {{"gone", 40}, {"w1", 1}});
-    EXPECT_EQ(c.tickedLines(), (std::vector<bool>{false, true, false, false, false}));
-    EXPECT_FALSE(c.toggle(40, false));
-    EXPECT_FALSE(c.toggle(-1, true));
+    std::vector<ListedWord> list = words(6);  // w0 .. w5
+    list[4].text = "pair *";
+    list.push_back({"w2", false});  // a second record with the same text, line 6
+    struct Case {
+        std::vector<WordCell> stored;
+        std::vector<std::int16_t> expected;
+    };
+    const Case cases[] = {
+        {{{"w1", 1}, {"w3", 3}}, {1, 3, -1, -1}},                 // every position holds its word
+        {{{"w3", 1}, {"w1", 3}}, {3, 1, -1, -1}},                 // moved: found by text
+        {{{"gone", 2}, {"w5", 40}}, {kCellTyped, 5, -1, -1}},     // no longer listed; beyond the list
+        {{{"pair", 4}, {"pair *", 0}}, {4, kCellTyped, -1, -1}},  // the mark does not count; one line each
+        {{{"w2", 6}, {"w2", 6}, {"w2", 2}}, {6, kCellTyped, 2, -1}},  // two cells never share a line
+        {{{"w4", kCellTyped}, {"", 3}, {}, {"x", kCellTyped}},
+         {kCellTyped, -1, -1, kCellTyped}},  // typed stay
+    };
+    for (const Case& c : cases) {
+        WordChoice choice(4);
+        choice.load(list, c.stored);
+        EXPECT_EQ(tags(choice), c.expected) << c.stored[0].text;
+        for (std::size_t k = 0; k < c.stored.size(); ++k)
+            EXPECT_EQ(choice.cells()[k].text, c.stored[k].text);  // words stay as they were
+    }
+    EXPECT_EQ(bareWord("abcdefghijklmnopqrs "), "abcdefghijklmnopqrs");  // a mark cut to 20 characters
 }
 
 TEST(WordChoice, TypedWordsAreCleanedAndCut)
@@ -83,13 +105,12 @@ TEST(WordChoice, TypedWordsAreCleanedAndCut)
     EXPECT_EQ(typedWord("\x7f"), "");
 }
 
-TEST(WordChoice, RunsOfUpTo1500RecordsAreListedWholeAndLongerOnesThinned)
+TEST(WordChoice, ChoiceListsAreThinnedAsGenerationThins)
 {
     const SegmentId kSeg = 43;
-    for (const auto& [records, eligible, listed] :
-         {std::tuple{1500, 1200, 1200}, std::tuple{1501, 1201, 1201}, std::tuple{3000, 2000, 1000}}) {
+    for (const auto& [eligible, listed, offsetAfter] : {std::tuple{999, 999, 0}, std::tuple{1500, 750, 1}}) {
         test::TestWordBase tb;
-        tb.addBlock(kSeg, 1, eligible, records - eligible);
+        tb.addBlock(kSeg, 1, eligible, 0);  // a run of 1500 records or fewer: thinned all the same
         tb.closeIndex();
         auto wb = tb.open();
         SegmentSet studied;
@@ -98,9 +119,9 @@ TEST(WordChoice, RunsOfUpTo1500RecordsAreListedWholeAndLongerOnesThinned)
         std::int16_t offset = -1;
         ScriptedRandom rnd({0.6});
         const auto list = choiceList(wb.get(), tb.index, StudentMasks::fromStudied(studied),
-                                     {kSeg, 1, 9, false, ThinningMode::Always}, offset, rnd, 0);
-        EXPECT_EQ(static_cast<int>(list.size()), listed) << records;
-        EXPECT_EQ(offset, records <= 1500 ? -1 : (eligible >= 1500 ? 1 : 0)) << records;
+                                     {kSeg, 1, 9, false}, offset, rnd, 0);
+        EXPECT_EQ(static_cast<int>(list.size()), listed) << eligible;
+        EXPECT_EQ(offset, offsetAfter) << eligible;
     }
     std::int16_t offset = -1;
     ScriptedRandom rnd({0.0});

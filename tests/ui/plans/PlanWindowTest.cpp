@@ -184,6 +184,35 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     EXPECT_EQ(f.plans(1)[0].date, "10-01-26");
 }
 
+// Cancel at the save question cancels E&xit and the close box alike: the
+// program runs on with the plan and the change in it.
+TEST(PlanWindow, CancelAtTheSaveQuestionKeepsTheProgramAndThePlan)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    f.typeDate(w, QStringLiteral("0611"));
+    for (bool exit : {true, false}) {
+        f.prompt.clear();
+        f.prompt.answer(Answer::Cancel);
+        if (exit)
+            f.trigger("mnuExit");
+        else
+            EXPECT_FALSE(f.main->close());
+        EXPECT_EQ(f.texts(), std::vector<std::string>{"Save changes to the lesson plan?"});
+        EXPECT_TRUE(f.main->isVisible());
+        ASSERT_EQ(f.plan(), w);
+        EXPECT_TRUE(w->session().changed);
+        EXPECT_EQ(child<QLineEdit>(w, "LessonDate")->displayText(), QStringLiteral("06-11-__"));
+    }
+    f.prompt.answer(Answer::No);  // No still ends the program, without saving
+    f.trigger("mnuExit");
+    EXPECT_FALSE(f.main->isVisible());
+    EXPECT_TRUE(f.plans(1).empty());
+}
+
 TEST(PlanWindow, SkillsOkMarksThePlanChangedAndCancelDoesNot)
 {
     Fixture f;

@@ -164,7 +164,8 @@ TEST(Help, TheIndexNamesEveryWindowByItsCaption)
     PrintStatus status;
     WordListWindow wordList(f.services, false);
     std::int16_t slots[5] = {-1, -1, -1, -1, -1};
-    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, slots, {}, {});
+    SegmentPicker segments(slots, {}, {});
+    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, segments);
     TypedWordsDialog typing(std::vector<WordCell>(4), false);
     WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
     for (QWidget* w : std::initializer_list<QWidget*>{

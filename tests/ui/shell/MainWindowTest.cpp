@@ -1,7 +1,6 @@
 // The main window: which entries a tutor can use with and without students,
 // how windows that work on a student take the menu away and give it back,
 // closing and exiting, and the one box that tells of damaged files.
-#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -87,29 +86,6 @@ TEST(MainWindow, SavingTheFirstProfileMakesTheStudentEntriesUsable)
     EXPECT_EQ(f.window<ProfileEditor>(), nullptr);
     EXPECT_EQ(f.main->activeProfileCount(), 1);
     for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
-}
-
-namespace {
-// A child window that refuses to close, as a plan window does when the tutor
-// answers Cancel to its save question.
-class StubbornChild : public QWidget {
-protected:
-    void closeEvent(QCloseEvent* e) override { e->ignore(); }
-};
-}  // namespace
-
-TEST(MainWindow, CloseBoxKeepsRunningWhenAChildRefusesButExitEndsAnyway)
-{
-    UiFixture f;
-    f.start();
-    auto* sub = f.main->mdiArea()->addSubWindow(new StubbornChild);
-    sub->show();
-
-    EXPECT_FALSE(f.main->close());
-    EXPECT_TRUE(f.main->isVisible());
-
-    f.trigger("mnuExit");
-    EXPECT_FALSE(f.main->isVisible());
 }
 
 TEST(MarkFont, TheLiteracyFontIsFoundOnThisMachine)
