@@ -11,7 +11,8 @@
 // reason is Check a Word's sentence; then a summary line: the share of
 // decodable words and the plan window's one-line summary ("All words
 // decodable", "3 words beyond Sam: ...").  The word base is DIR's when it
-// holds one, else the installed one.
+// holds one, else the installed one.  Words are offered up to Common: a
+// Wider word the student can decode is beyond-word-level.
 //
 // Exit status: 0 the text was checked (whatever it holds); 1 the input, the
 // student or the word base cannot be read, or the input is not text; 2 bad
@@ -95,7 +96,11 @@ void runPassage(const Args& args, CliContext& ctx)
     const WordTextIndex* texts = textIndexOf(wb.source, *wb.wordBase);
     if (!texts) return ctx.fail(1, "the word base could not be read");
 
-    const PassageStudent reader = passageStudent(*student);
+    // Words are offered up to Common, as the windows offer them
+    // (offeredWordLevel, ui/words/PassageChecker.h) until the options hold
+    // the tutor's "Offer words up to".
+    PassageStudent reader = passageStudent(*student);
+    reader.beyondLevel = wordLevelLimit(WordLevel::Common);
     const PassageReport report = checkPassage(*wb.wordBase, wb.source.index, *texts, input.text, reader);
     for (const PassageWord& w : report.words)
         ctx.out << cp1252ToUtf8(w.text) << '\t' << verdictName(w.verdict) << '\t' << displayText(w.reason)
