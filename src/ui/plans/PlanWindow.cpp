@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/plans/LessonDate.h"
+#include "core/plans/PlanWordCheck.h"
 #include "core/shell/WindowSize.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
@@ -20,6 +21,7 @@
 #include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
 #include "ui/plans/SkillsDialog.h"
+#include "ui/words/PassageChecker.h"
 #include "ui/words/WordChoiceDialog.h"
 
 namespace moxlet::ui {
@@ -423,6 +425,7 @@ void PlanWindow::editSkills()
 {
     auto* dialog = new SkillsDialog(session().plan, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->checkSentences(services_, planSentenceReader(session()), offeredWordLevel(services_));
     // An inch to the right of the plan window's left edge.
     dialog->move(mapToGlobal(QPoint(logicalDpiX(), 40)));
     connect(dialog, &QDialog::accepted, this, [this] {

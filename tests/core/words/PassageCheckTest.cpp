@@ -9,6 +9,7 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/words/PassageSummary.h"
+#include "support/PassageStudents.h"
 #include "support/ShippedWordBase.h"
 
 namespace moxlet {
@@ -54,7 +55,7 @@ TEST(PassageReading, WordsAsATutorReadsThem)
 
 // ---- Known sentences on the shipped word base ----------------------
 
-PassageStudent student(std::initializer_list<int> studied, int syllableMax)
+PassageStudent student(const std::vector<int>& studied, int syllableMax)
 {
     PassageStudent s;
     s.name = "Sam";
@@ -63,19 +64,10 @@ PassageStudent student(std::initializer_list<int> studied, int syllableMax)
     return s;
 }
 
-// Short vowels, single consonants, SH and -CK in closed syllables.
-const std::initializer_list<int> kBeginner = {0,  19, 43, 58, 99, 10, 11,  17,  36,  37,  42,  48, 49, 51, 52,
-                                              55, 79, 84, 86, 87, 93, 103, 104, 110, 115, 116, 89, 16, 121};
+const std::vector<int>& kBeginner = test::kBeginnerSegments;
 
-// The beginner who also reads TH both ways and the sight words the, I and
-// was (E (schwa), Open Syllable, WA, Rote Words), one syllable at a time.
-PassageStudent sam()
-{
-    PassageStudent s = student(kBeginner, 1);
-    for (int id : {seg::TH, seg::TH_Voiced, seg::E_Schwa, seg::OpenSyllable, seg::WA, seg::RoteWords})
-        s.studied.add(id);
-    return s;
-}
+// One syllable at a time.
+PassageStudent sam() { return student(test::samSegments(), 1); }
 
 PassageStudent everything(int syllableMax)
 {
