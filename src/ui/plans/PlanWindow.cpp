@@ -20,6 +20,7 @@
 #include "ui/output/PlanPrinting.h"
 #include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
+#include "ui/plans/SentenceSummary.h"
 #include "ui/plans/SkillsDialog.h"
 #include "ui/words/PassageChecker.h"
 #include "ui/words/WordChoiceDialog.h"
@@ -182,6 +183,7 @@ void PlanWindow::buildControls()
     readGrid_ = new CellGrid(10, 1, QStringLiteral("ReadGrid"),
                              QStringLiteral("Sentences for dictation and book for vocal reading"), this);
     skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));
+    sentenceSummary_ = new SentenceSummary(services_, this);
     connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
 
     lessonDate_ = new QLineEdit(this);
@@ -300,6 +302,7 @@ void PlanWindow::layoutControls()
     commands->addWidget(exitButton_, 1, 2);
     auto* right = new QVBoxLayout;
     right->addLayout(section(QStringLiteral("Sentence Dictation and Vocal Reading"), skills));
+    right->addWidget(sentenceSummary_);
     right->addStretch();
     right->addLayout(commands);
 
@@ -375,6 +378,7 @@ void PlanWindow::showSkills()
         readGrid_->setCell(row, 0,
                            fromStored(session().plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
     readGrid_->setCell(9, 0, fromStored(session().plan.Sentence[kReadingLine].trimmed()));
+    sentenceSummary_->showFor(session());
 }
 
 void PlanWindow::updateWordButtons()

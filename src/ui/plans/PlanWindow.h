@@ -33,6 +33,7 @@ namespace moxlet::ui {
 class CellGrid;
 class PlanDocument;
 class SectionEditor;
+class SentenceSummary;
 
 class PlanWindow : public QWidget {
     Q_OBJECT
@@ -118,6 +119,7 @@ private:
     QLineEdit* lessonDate_ = nullptr;
     QComboBox* fontSize_ = nullptr;
     SectionEditor* sections_ = nullptr;
+    SentenceSummary* sentenceSummary_ = nullptr;
     bool closed_ = false;
 };
 

@@ -80,9 +80,17 @@ TEST(SentenceCheck, MarksWhatThePlansStudentCannotReadYetAsTheTutorTypes)
     // Between the marks there is nothing to say.
     EXPECT_EQ(d->sentence(2)->markTipAt(QPoint(d->sentence(2)->xOfPosition(11), 5)), QString());
 
-    // The sentence goes into the plan as typed.
+    // The sentence goes into the plan as typed; the plan window sums it up too.
+    const QString summary = d->summary()->text();
     click(d, "OK");
     EXPECT_EQ(f.window<PlanWindow>()->session().plan.Sentence[2].trimmed(), "I thought it was great");
+    EXPECT_EQ(child<QLabel>(f.window<PlanWindow>(), "SentenceSummary")->text(), summary);
+
+    // The Plan menu's passage check stays usable beside the plan, for its student.
+    f.trigger("mnuPassage");
+    ASSERT_NE(f.window<PassageWindow>(), nullptr);
+    EXPECT_EQ(f.window<PassageWindow>()->students()->currentText(), QStringLiteral("Lee, Sam"));
+    click(f.window<PassageWindow>(), "Close");
     f.prompt.answer(Answer::No);
     click(f.window<PlanWindow>(), "Close");
 }
@@ -142,6 +150,11 @@ TEST(PassageScreens, SavePictures)
     type(d, "Sent_1", QStringLiteral("I thought it was great"));
     ASSERT_TRUE(settled(d->summary(), "2 words beyond Sam: thought (OUGH (aw)), great (EA (ā))"));
     save(d, "READING-checked.png");
+    click(d, "OK");
+    f.main->resize(1024, 768);
+    save(f.main.get(), "Plan-checked.png");
+    click(f.window<PlanWindow>(), "ReadCmd");
+    d = f.window<SkillsDialog>();
     click(d, "CheckPassage");
     auto* w = d->findChild<PassageWindow*>();
     w->text()->setPlainText(

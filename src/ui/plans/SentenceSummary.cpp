@@ -1,0 +1,42 @@
+#include "ui/plans/SentenceSummary.h"
+
+#include "core/plans/PlanWordCheck.h"
+#include "core/words/PassageSummary.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/Text.h"
+#include "ui/words/PassageChecker.h"
+
+namespace moxlet::ui {
+
+SentenceSummary::SentenceSummary(Services& services, QWidget* parent) : QLabel(parent), services_(services)
+{
+    setObjectName(QStringLiteral("SentenceSummary"));
+    setAccessibleName(QStringLiteral("Words the student cannot read yet"));
+    setFont(MarkFont::font());
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+SentenceSummary::~SentenceSummary() = default;
+
+void SentenceSummary::showFor(const PlanSession& session)
+{
+    QStringList lines;
+    for (int k = 0; k < kDictationSentences; ++k)
+        lines.append(fromStored(session.plan.Sentence[static_cast<std::size_t>(k)].trimmed()));
+    clear();
+    setToolTip({});
+    if (lines.join(QString()).trimmed().isEmpty()) return;
+    if (!checker_) checker_ = std::make_unique<PassageChecker>(services_, offeredWordLevel(services_));
+    const PassageStudent reader = planSentenceReader(session);
+    const auto checked =
+        checker_->check(lines.join(QLatin1Char('\n')), reader, SentenceStarts::AlsoAtLineStarts);
+    if (!checked) return;
+    setText(markedText(passageSummary(checked->report, reader.name)));
+    QStringList reasons;
+    for (const PassageWord& word : checked->report.words)
+        if (isMarked(word.verdict)) reasons.append(markedText(word.reason));
+    setToolTip(reasons.join(QLatin1Char('\n')));
+}
+
+}  // namespace moxlet::ui
