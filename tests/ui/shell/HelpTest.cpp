@@ -77,6 +77,8 @@ const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
                                        "Print Word List",
                                        "Word List Preview",
                                        "Check a Word",
+                                       "Check a Passage",
+                                       "Print Passage Check",
                                        "Lesson Print Options",
                                        "Homophone Display Options",
                                        "About Moxlet",
@@ -132,7 +134,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
             EXPECT_TRUE(manual.hasKeyword(indexName(a->text()))) << a->text().toStdString();
         }
     }
-    EXPECT_EQ(entries, 13);
+    EXPECT_EQ(entries, 14);
 }
 
 TEST(Help, TheIndexNamesEveryWindowByItsCaption)
