@@ -131,6 +131,8 @@ TEST(PassageWindow, GroupsTheWordsByWhatTheStudentNeedsAndCopiesTheReport)
         << f.clipboard.text.toStdString();
     EXPECT_TRUE(f.clipboard.text.endsWith(QStringLiteral("The text\r\nSam bought a fish. I thought\r\n"
                                                          "it was great, but Brixa ate 3 cakes.\r\n")));
+    click(w, "Print");  // the one print flow: its dialog, cancelled here
+    EXPECT_EQ(f.printDialogs.shown, 1);
     click(w, "Close");
     click(d, "Cancel");
     click(f.window<PlanWindow>(), "Close");
