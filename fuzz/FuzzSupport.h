@@ -36,10 +36,12 @@ public:
         return static_cast<std::uint16_t>(lo | (byte() << 8));
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
+    // Copied as one range: a data folder input is tens of kilobytes.
     std::vector<std::uint8_t> bytes(std::size_t n)
     {
-        std::vector<std::uint8_t> out;
-        while (n-- > 0 && at_ < size_) out.push_back(data_[at_++]);
+        const std::size_t take = n < left() ? n : left();
+        std::vector<std::uint8_t> out(data_ + at_, data_ + at_ + take);
+        at_ += take;
         return out;
     }
     std::vector<std::uint8_t> rest() { return bytes(size_ - at_); }

@@ -7,7 +7,9 @@
 // finds nothing more to repair, and its section entries name only listed
 // segments.
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/plans/PlanFile.h"
@@ -19,7 +21,8 @@ using namespace moxlet;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::vector<std::uint8_t> bytes(data, data + size);
+    std::span<const std::uint8_t> bytes(data, size);
+    std::vector<std::uint8_t> patched;
     if (size < kPlanRecordLen) {
         static const std::vector<std::uint8_t> base = [] {
             StudentProfile owner;
@@ -30,17 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             SeededRandom random(7);
             return encodePlanRecord(newPlanRecord(owner), random);
         }();
-        bytes = base;
+        patched = base;
         for (std::size_t i = 0; i + 4 <= size; i += 4) {
             std::size_t offset = (data[i] | (data[i + 1] << 8)) % (kPlanRecordLen - 1);
-            bytes[offset] = data[i + 2];
-            bytes[offset + 1] = data[i + 3];
+            patched[offset] = data[i + 2];
+            patched[offset + 1] = data[i + 3];
         }
-    }
-    LessonPlan raw = PlanCodec::decode(bytes);
-    if (size >= kPlanRecordLen) {
-        std::vector<std::uint8_t> record(data, data + kPlanRecordLen);
-        if (PlanCodec::encode(raw) != record) __builtin_trap();
+        bytes = patched;
+    } else {
+        const std::vector<std::uint8_t> again = PlanCodec::encode(PlanCodec::decode(bytes));
+        if (!std::equal(again.begin(), again.end(), data, data + kPlanRecordLen)) __builtin_trap();
     }
     LessonPlan p = decodePlanRecord(bytes);
     if (size < kPlanRecordLen && p.InUse != 1) return 0;
