@@ -29,7 +29,8 @@ bool endsSentence(char c) { return c == '.' || c == '!' || c == '?' || c == '\x8
 // the first word of the next sentence.
 bool betweenSentences(char c)
 {
-    constexpr std::string_view kQuotesAndBrackets = " \t\r\n\f\v\xA0\"'()[]{}\x91\x92\x93\x94\x84\x8B\x9B\xAB\xBB";
+    constexpr std::string_view kQuotesAndBrackets =
+        " \t\r\n\f\v\xA0\"'()[]{}\x91\x92\x93\x94\x84\x8B\x9B\xAB\xBB";
     return kQuotesAndBrackets.find(c) != std::string_view::npos;
 }
 
