@@ -183,7 +183,7 @@ void PlanWindow::buildControls()
     readGrid_ = new CellGrid(10, 1, QStringLiteral("ReadGrid"),
                              QStringLiteral("Sentences for dictation and book for vocal reading"), this);
     skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));
-    sentenceSummary_ = new SentenceSummary(services_, this);
+    sentenceSummary_ = new SentenceSummary(services_, readGrid_, this);
     connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
 
     lessonDate_ = new QLineEdit(this);

@@ -136,17 +136,8 @@ void SkillsDialog::showCheck()
     for (const MarkedLineEdit* box : sentences_) lines.append(box->text());
     const auto checked =
         checker_->check(lines.join(QLatin1Char('\n')), reader_, SentenceStarts::AlsoAtLineStarts);
-    int lineStart = 0;
-    for (MarkedLineEdit* box : sentences_) {
-        std::vector<TextMark> marks;
-        const int lineEnd = lineStart + static_cast<int>(box->text().size());
-        if (checked)
-            for (const TextMark& m : checked->marks)
-                if (m.begin >= lineStart && m.end <= lineEnd)
-                    marks.push_back({m.begin - lineStart, m.end - lineStart, m.tip});
-        box->setMarks(std::move(marks));
-        lineStart = lineEnd + 1;
-    }
+    auto marks = marksByLine(checked ? checked->marks : std::vector<TextMark>{}, lines);
+    for (std::size_t k = 0; k < sentences_.size(); ++k) sentences_[k]->setMarks(std::move(marks[k]));
     summary_->setText(checked ? markedText(passageSummary(checked->report, reader_.name)) : QString());
 }
 

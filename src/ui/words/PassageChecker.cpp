@@ -33,6 +33,20 @@ void storeText(const QString& text, std::string& stored, std::vector<int>& posit
 
 }  // namespace
 
+std::vector<std::vector<TextMark>> marksByLine(const std::vector<TextMark>& marks, const QStringList& lines)
+{
+    std::vector<std::vector<TextMark>> byLine(static_cast<std::size_t>(lines.size()));
+    int lineStart = 0;
+    for (std::size_t k = 0; k < byLine.size(); ++k) {
+        const int lineEnd = lineStart + static_cast<int>(lines[static_cast<qsizetype>(k)].size());
+        for (const TextMark& m : marks)
+            if (m.begin >= lineStart && m.end <= lineEnd)
+                byLine[k].push_back({m.begin - lineStart, m.end - lineStart, m.tip});
+        lineStart = lineEnd + 1;
+    }
+    return byLine;
+}
+
 PassageChecker::PassageChecker(Services& services, WordLevel offerUpTo)
     : services_(services), offerUpTo_(offerUpTo)
 {

@@ -14,6 +14,7 @@
 // line by line where the caller asks for it.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,6 +40,10 @@ struct CheckedText {
     // why in the words of Check a Word (pronunciation marks drawn).
     std::vector<TextMark> marks;
 };
+
+// The marks of a text made of `lines` joined by line breaks, line by line
+// in each line's own positions.
+std::vector<std::vector<TextMark>> marksByLine(const std::vector<TextMark>& marks, const QStringList& lines);
 
 class PassageChecker {
 public:

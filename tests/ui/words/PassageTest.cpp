@@ -8,6 +8,8 @@
 
 #include "UiFixture.h"
 #include "support/PassageStudents.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/MarkedCellDelegate.h"
 #include "ui/common/MarkedLineEdit.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/plans/SkillsDialog.h"
@@ -85,6 +87,12 @@ TEST(SentenceCheck, MarksWhatThePlansStudentCannotReadYetAsTheTutorTypes)
     click(d, "OK");
     EXPECT_EQ(f.window<PlanWindow>()->session().plan.Sentence[2].trimmed(), "I thought it was great");
     EXPECT_EQ(child<QLabel>(f.window<PlanWindow>(), "SentenceSummary")->text(), summary);
+    const QTableWidgetItem* line = f.window<PlanWindow>()->readGrid()->item(2, 0);
+    EXPECT_EQ(line->data(kTextMarksRole).toList(), QVariantList({QPoint(2, 9), QPoint(17, 22)}));
+    EXPECT_EQ(line->toolTip().toStdString(),
+              "I thought it was great\n"
+              "“thought” needs a segment this student has not studied: OUGH (aw).\n"
+              "“great” needs a segment this student has not studied: EA (ā).");
 
     // The Plan menu's passage check stays usable beside the plan, for its student.
     f.trigger("mnuPassage");
