@@ -23,6 +23,11 @@ void paintWavyLine(QPainter& painter, int x1, int x2, int y)
 void MarkedLineEdit::setMarks(std::vector<TextMark> marks)
 {
     marks_ = std::move(marks);
+    // A screen reader cannot see the lines: it is told why instead.
+    QStringList tips;
+    for (const TextMark& mark : marks_)
+        if (!tips.contains(mark.tip)) tips.append(mark.tip);
+    setAccessibleDescription(tips.join(QLatin1Char(' ')));
     update();
 }
 

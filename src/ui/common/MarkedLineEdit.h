@@ -4,7 +4,9 @@
 // them.  The marks are drawn over the ordinary box, on screen only: the
 // text itself is untouched, so what is saved, printed or copied never
 // carries them.  Marks are given in the text's character positions and are
-// the caller's to keep current (setMarks after a change of the text).
+// the caller's to keep current (setMarks after a change of the text).  A
+// screen reader hears the marks' reasons as the box's accessible
+// description.
 
 #include <QLineEdit>
 #include <vector>

@@ -79,6 +79,7 @@ TEST(SentenceCheck, MarksWhatThePlansStudentCannotReadYetAsTheTutorTypes)
     EXPECT_EQ(marked(d->sentence(2)),
               "thought=“thought” needs a segment this student has not studied: OUGH (aw).\n"
               "great=“great” needs a segment this student has not studied: EA (ā).\n");
+    EXPECT_TRUE(d->sentence(2)->accessibleDescription().contains(QStringLiteral("OUGH (aw)")));
     // Between the marks there is nothing to say.
     EXPECT_EQ(d->sentence(2)->markTipAt(QPoint(d->sentence(2)->xOfPosition(11), 5)), QString());
 
