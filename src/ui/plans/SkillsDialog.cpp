@@ -121,8 +121,12 @@ void SkillsDialog::checkSentences(Services& services, PassageStudent reader, Wor
     checkTimer_->setSingleShot(true);
     checkTimer_->setInterval(150);
     connect(checkTimer_, &QTimer::timeout, this, &SkillsDialog::showCheck);
-    for (MarkedLineEdit* box : sentences_)
+    for (MarkedLineEdit* box : sentences_) {
+        // A line being typed drops its marks (they would no longer sit
+        // under their words) until the check after the last key.
+        connect(box, &QLineEdit::textChanged, box, [box] { box->setMarks({}); });
         connect(box, &QLineEdit::textChanged, checkTimer_, qOverload<>(&QTimer::start));
+    }
     summary_->show();
     passageButton_->show();
     showCheck();
