@@ -6,10 +6,13 @@
 // click, type and find widgets by their object names as a tutor's actions
 // reach them.
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -174,19 +177,37 @@ inline void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers mods = Q
     QApplication::processEvents();  // a refusal's box comes after the click
 }
 
-// Every list and grid of a window has a name a screen reader can announce.
+// Every control, list and grid that a window shows (a combo box's
+// drop-down list too) has a name a screen reader can announce, not just "...", and a group
+// box is announced by its own title rather than by a group around it.
 inline void expectAccessibleNames(QWidget* window)
 {
-    for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
-        // A combo box's drop-down list is announced with the combo box.
-        if (view->parentWidget() && view->parentWidget()->inherits("QComboBoxPrivateContainer")) continue;
-        // A grid's headers are part of the grid.
-        if (view->inherits("QHeaderView")) continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(view);
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->inherits("QHeaderView") || w->inherits("QComboBoxPrivateContainer"))
+            continue;  // part of their view
+        if (auto* combo = qobject_cast<QComboBox*>(w)) controls << combo->view();
+        if (!w->isVisibleTo(window)) continue;
+        if (w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractItemView*>(w)) controls << w;
+    }
+    for (QWidget* w : controls) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         ASSERT_NE(a, nullptr);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
-            << view->objectName().toStdString() << " " << view->metaObject()->className() << " in "
-            << (view->parentWidget() ? view->parentWidget()->metaObject()->className() : "");
+        QString name = a->text(QAccessible::Name);
+        EXPECT_FALSE(name.remove(QLatin1Char('.')).trimmed().isEmpty())
+            << w->objectName().toStdString() << " " << w->metaObject()->className() << " in "
+            << (w->parentWidget() ? w->parentWidget()->metaObject()->className() : "");
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->text().remove(QLatin1Char('.')).isEmpty()) {
+            EXPECT_FALSE(b->toolTip().isEmpty())
+                << "a button without a caption needs a tooltip: " << b->objectName().toStdString();
+        }
+    }
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        for (const auto& [label, relation] :
+             QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label))
+            EXPECT_EQ(label->text(QAccessible::Name).toStdString(),
+                      box->title().remove(QLatin1Char('&')).toStdString())
+                << box->objectName().toStdString();
     }
 }
 

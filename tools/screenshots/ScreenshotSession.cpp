@@ -85,14 +85,14 @@ public:
     }
 };
 
-Session::Session(const QString& installDir)
+Session::Session(const QString& installDir, bool withStudents)
 {
     clipboard_ = std::make_unique<NoClipboard>();
     printDialogs_ = std::make_unique<PdfPrintDialogs>();
     services_ =
         std::make_unique<ui::Services>(ui::Services{prompt_, random_, *clipboard_, *printDialogs_, options_,
                                                     words_, data_.path().toStdString(), installDir});
-    addSampleStudents();
+    if (withStudents) addSampleStudents();
     main_ = std::make_unique<ui::MainWindow>(*services_);
     ui::ShellSeams seams;
     seams.splashDuration = {};

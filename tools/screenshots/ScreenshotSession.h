@@ -23,8 +23,9 @@ class PdfPrintDialogs;
 
 class Session {
 public:
-    // installDir: where the word base and the compiled manual are.
-    explicit Session(const QString& installDir);
+    // installDir: where the word base and the compiled manual are;
+    // withStudents false: an empty data folder, as on the first start.
+    explicit Session(const QString& installDir, bool withStudents = true);
     ~Session();
 
     ui::MainWindow& main() { return *main_; }

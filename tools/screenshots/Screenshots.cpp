@@ -38,6 +38,7 @@
 #include "ui/profiles/PersonalInfoDialog.h"
 #include "ui/profiles/ProfileEditor.h"
 #include "ui/profiles/StudentChooser.h"
+#include "ui/profiles/StudiedSegmentTree.h"
 #include "ui/shell/AboutDialog.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/ProductPicture.h"
@@ -56,12 +57,14 @@ namespace {
 struct Shot {
     const char* file;
     std::function<QPixmap(Session&)> take;
+    bool students = true;  // false: a first start, no students yet
 };
 
 // The help window, opened from the Help menu, its contents unfolded.
 QPixmap helpWindow(Session& s, const char* entry, const QString& lookFor = {})
 {
-    auto* help = s.open<HelpWindow>(entry);
+    s.trigger(entry);
+    HelpWindow* help = s.main().openedHelpWindow();  // a window of its own, not a child
     if (!help) return {};
     help->resize(900, 600);
     help->engine()->contentWidget()->expandToDepth(0);
@@ -142,7 +145,12 @@ const Shot kShots[] = {
          splash.show();
          return s.grab(&splash);
      }},
-    {"main-window.png", [](Session& s) { return s.grab(&s.main()); }},
+    {"main-window.png", [](Session& s) { return s.grab(&s.main()); }, false},
+    {"start-page.png",
+     [](Session& s) {
+         addSamplePlans(s);  // made, saved and closed: the plans opened last
+         return s.grab(&s.main());
+     }},
     {"menu-plan.png", [](Session& s) { return s.grab(s.popUpMenu("mnuLPlan")); }},
     {"menu-profile.png", [](Session& s) { return s.grab(s.popUpMenu("mnuSProfile")); }},
     {"menu-options.png", [](Session& s) { return s.grab(s.popUpMenu("mnuOptions")); }},
@@ -155,6 +163,19 @@ const Shot kShots[] = {
     {"profile-editor-studied.png",
      [](Session& s) {
          s.openProfile("Rivera, Sam");
+         auto* tree = s.find<StudiedSegmentTree>();
+         for (std::size_t h = 0; h < tree->headings().size(); ++h)
+             if (tree->headings()[h].title == "Short Vowels" ||
+                 tree->headings()[h].title == "Consonant Blends")
+                 tree->expandItem(tree->headingItem(static_cast<int>(h)));
+         return s.grab(&s.main());
+     }},
+    {"profile-editor-find.png",
+     [](Session& s) {
+         s.openProfile("Rivera, Sam");
+         s.find<ProfileEditor>()
+             ->findChild<QLineEdit*>(QStringLiteral("Find"))
+             ->setText(QStringLiteral("ea"));
          return s.grab(&s.main());
      }},
     {"student-chooser.png", [](Session& s) { return s.grab(s.open<StudentChooser>("mnuProfile_1")); }},
@@ -248,7 +269,7 @@ int main(int argc, char** argv)
     int failed = 0;
     for (const Shot& shot : kShots) {
         if (!wanted(names, shot.file)) continue;
-        Session session(installDir);
+        Session session(installDir, shot.students);
         const QPixmap picture = fitPage(shot.take(session));
         reportMessages(session, shot.file);
         if (picture.isNull() || !picture.save(out.filePath(QString::fromLatin1(shot.file)), "PNG")) {

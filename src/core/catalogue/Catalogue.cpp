@@ -76,6 +76,39 @@ CollapsedSet collapseGroups(SegmentSet p)
     return result;
 }
 
+std::vector<SegmentHeading> segmentHeadings()
+{
+    // The heading of the segments no group holds: after which group it
+    // stands, by the kind of segment.
+    struct Others {
+        const char* title;
+        int afterGroup;
+        SegmentHeading heading;
+    };
+    std::array<Others, 4> others = {{{"Other Phonograms", 6, {}},    // after "All OUGH"
+                                     {"Other Prefixes", 16, {}},     // after "Level III Prefixes"
+                                     {"Other Suffixes", 19, {}},     // after "Connective I Suffixes"
+                                     {"Word Categories", 20, {}}}};  // last
+    for (SegmentId id : listAllSegments()) {
+        if (groupOf(id) >= 0) continue;
+        const std::size_t kind = id <= seg::LastPhonogram                             ? 0
+                                 : id >= seg::FirstPrefix && id <= seg::LastChameleon ? 1
+                                 : id >= seg::FirstSuffix && id <= seg::LastSuffix    ? 2
+                                                                                      : 3;
+        others[kind].heading.members.push_back(id);
+    }
+    std::vector<SegmentHeading> headings;
+    for (int g = 0; g < static_cast<int>(kGroupCount); ++g) {
+        headings.push_back({groupTitle(g), g, listSet(GroupMask[static_cast<std::size_t>(g)])});
+        for (Others& o : others) {
+            if (o.afterGroup != g || o.heading.members.empty()) continue;
+            o.heading.title = o.title;
+            headings.push_back(std::move(o.heading));
+        }
+    }
+    return headings;
+}
+
 bool isBlend(int id) { return id >= kFirstBlend && id <= kLastBlend; }
 
 bool blendComponentsPresent(int blend, const SegmentSet& have)

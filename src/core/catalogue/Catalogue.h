@@ -95,6 +95,21 @@ struct CollapsedSet {
 // matter.
 CollapsedSet collapseGroups(SegmentSet p);
 
+// A heading of a list of every segment: one of the 21 groups, or the
+// segments of one kind that no group holds.
+struct SegmentHeading {
+    std::string title;
+    int group = -1;                  // 0..20, or -1 for segments no group holds
+    std::vector<SegmentId> members;  // id order
+};
+
+// Every named segment once, under headings in the order a course teaches
+// them: the groups in their order, the phonograms, prefixes and suffixes
+// that no group holds after the last group of their kind ("Other
+// Phonograms", "Other Prefixes", "Other Suffixes"), and the word
+// categories ("Kind Old Words", "Rote Words") last.
+std::vector<SegmentHeading> segmentHeadings();
+
 // Whether id is a consonant blend (124..158), the only segments with
 // components.
 bool isBlend(int id);

@@ -7,6 +7,12 @@
 // is Save enabled, and only a complete date is saved when the window is
 // closed.  (A blank counts as unfilled just like "_", so a date of blanks is
 // never saved.)
+//
+// A complete date must also be a date of the calendar: month 01 to 12 and a
+// day that month has.  The box's mask only asks for digits, so "02-31-24"
+// or "13-05-24" could be typed; such a date is never saved (the window says
+// why).  The two-digit year is read as 20yy, so "00" and every year
+// divisible by four are leap years.
 
 #include <string>
 #include <string_view>
@@ -22,5 +28,10 @@ bool lessonDateComplete(std::string_view date);
 
 // Nothing entered at all.
 bool lessonDateEmpty(std::string_view date);
+
+// Why a complete date is no date, in one sentence for the tutor ("02-30-24
+// is not a date: the day must be 01 to 29 in February 2024."); empty for a
+// date of the calendar and for a date not yet complete.
+std::string lessonDateProblem(std::string_view date);
 
 }  // namespace moxlet

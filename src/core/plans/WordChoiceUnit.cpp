@@ -46,10 +46,13 @@ std::vector<WordCell> WordChoiceUnit::storedCells() const
 void WordChoiceUnit::load(WordChoice& choice, WordBase* wordBase, const OffsetIndex& index, Random& random,
                           int homophoneMode)
 {
-    const CandidateQuery query{segment(), session_.plan.SyllableMin, session_.plan.SyllableMax,
-                               section_ == PlanSection::New};
-    choice.load(choiceList(wordBase, index, session_.masks, query, thinOffset(), random, homophoneMode),
+    choice.load(choiceList(wordBase, index, session_.masks, query(), thinOffset(), random, homophoneMode),
                 storedCells());
+}
+
+CandidateQuery WordChoiceUnit::query() const
+{
+    return {segment(), session_.plan.SyllableMin, session_.plan.SyllableMax, section_ == PlanSection::New};
 }
 
 void WordChoiceUnit::store(const std::vector<WordCell>& cells)

@@ -52,6 +52,8 @@ public:
     // Writes the cells into the plan and marks it changed.
     void store(const std::vector<WordCell>& cells);
 
+    // The candidate procedure's question for this unit's list.
+    CandidateQuery query() const;
     // "Why is this word not in the list?" for this unit's list.
     WordCheckQuery checkQuery(std::string word) const;
 

@@ -111,6 +111,37 @@ std::optional<std::string> blendSelectionRefusal(int line, const std::vector<boo
            " until its component consonants have been selected.";
 }
 
+GroupSelection groupSelection(const std::vector<SegmentId>& members, const std::vector<bool>& selected)
+{
+    // What is selected once the members that are no blends are: a blend's
+    // components are single consonants and digraphs, never blends.
+    std::vector<bool> after = selected;
+    for (SegmentId m : members)
+        if (!isBlend(m) && m >= 0 && static_cast<std::size_t>(m) < after.size())
+            after[static_cast<std::size_t>(m)] = true;
+    GroupSelection result;
+    std::vector<SegmentId> refused;
+    for (SegmentId m : members) {
+        if (m < 0 || static_cast<std::size_t>(m) >= selected.size() || selected[static_cast<std::size_t>(m)])
+            continue;
+        if (blendSelectionRefusal(m, after))
+            refused.push_back(m);
+        else
+            result.lines.push_back(m);
+    }
+    if (refused.size() == 1) result.refusal = blendSelectionRefusal(refused.front(), after);
+    if (refused.size() > 1) {
+        std::string names;
+        for (std::size_t i = 0; i < refused.size(); ++i) {
+            if (i > 0) names += i + 1 == refused.size() ? " and " : ", ";
+            names += segmentName(refused[i]);
+        }
+        result.refusal = "You may not select consonant blends " + names +
+                         " until their component consonants have been selected.";
+    }
+    return result;
+}
+
 std::vector<StudentListEntry> studentList(const std::vector<ProfileEntry>& live)
 {
     std::vector<StudentListEntry> lines;

@@ -83,6 +83,17 @@ std::vector<bool> selectionFromStudied(const SegmentSet& studied, int listSize);
 // whose components are not all selected, otherwise nothing.
 std::optional<std::string> blendSelectionRefusal(int line, const std::vector<bool>& selected);
 
+// Selecting a whole group of lines at once (a heading of the list): the
+// members to select, in their order, and the refusal for the consonant
+// blends left out because their components are not all selected (one
+// message for all of them), or nothing.  Members already selected are not
+// listed.
+struct GroupSelection {
+    std::vector<int> lines;
+    std::optional<std::string> refusal;
+};
+GroupSelection groupSelection(const std::vector<SegmentId>& members, const std::vector<bool>& selected);
+
 // ---- Student lists -------------------------------------------------------
 
 struct StudentListEntry {

@@ -26,7 +26,7 @@ std::optional<std::int32_t> planFileNumber(const std::string& fileName)
 
 bool isTutorDataFileName(const std::string& fileName)
 {
-    return fileName == kProfileFileName || fileName == kOptionFileName ||
+    return fileName == kProfileFileName || fileName == kOptionFileName || fileName == kRecentPlansFileName ||
            planFileNumber(fileName).has_value();
 }
 

@@ -12,6 +12,8 @@ namespace moxlet {
 inline const std::string kProfileFileName = "PROFILES.DAT";
 inline const std::string kOptionFileName = "OPTION.PRM";
 inline const std::string kWordBaseFileName = "WORDBASE.WDB";
+// The plans the tutor opened last (core/shell/RecentPlans.h).
+inline const std::string kRecentPlansFileName = "RECENT.TXT";
 // Where the plans a tutor keeps are written while others are deleted.
 inline const std::string kPlanTempFileName = "PLNSTEMP.DAT";
 
@@ -28,8 +30,9 @@ std::optional<std::string> planFileName(std::int32_t profileNo);
 // other name, PLNSTEMP.DAT among them.
 std::optional<std::int32_t> planFileNumber(const std::string& fileName);
 
-// The files a data folder keeps for the tutor: the profiles, the options
-// and the plan files (not the word base, which the program only reads).
+// The files a data folder keeps for the tutor: the profiles, the options,
+// the plan files and the list of plans opened last (not the word base,
+// which the program only reads).
 bool isTutorDataFileName(const std::string& fileName);
 
 }  // namespace moxlet

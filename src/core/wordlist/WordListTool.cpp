@@ -41,6 +41,24 @@ std::string generationNote(const GenerationReport& report, int syllableMin, int 
     return note;
 }
 
+std::string emptyListNote(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
+                          const CandidateQuery& query, Random& random)
+{
+    GenerationReport report;
+    report.wordBaseRead = wordBase != nullptr;
+    SegmentYield y;
+    y.segment = query.segment;
+    y.records = recordRun(index, query.segment, query.syllableMin, query.syllableMax).size();
+    if (wordBase) {
+        std::int16_t noOffset = -1;
+        const Candidates found = collectCandidates(*wordBase, index, masks, query, noOffset, random);
+        y.eligible = found.eligible;
+        y.listed = static_cast<std::int32_t>(found.size());
+    }
+    report.segments.push_back(y);
+    return generationNote(report, query.syllableMin, query.syllableMax);
+}
+
 std::vector<int> automaticSelection(std::size_t count, Random& random)
 {
     std::vector<int> picked;

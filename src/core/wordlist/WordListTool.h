@@ -74,6 +74,14 @@ struct GenerationReport {
 // gave some): why, in one sentence per segment.  UTF-8.
 std::string generationNote(const GenerationReport& report, int syllableMin, int syllableMax);
 
+// Why the list of one segment for a student came out empty, in the words
+// of generationNote, for the plan window's Review and New lists: it reads
+// the segment's run again (short work, since an empty list comes from a
+// small run or from words the student cannot decode).  Empty when the list
+// has words after all.
+std::string emptyListNote(WordBase* wordBase, const OffsetIndex& index, const StudentMasks& masks,
+                          const CandidateQuery& query, Random& random);
+
 // The positions automatic selection takes from a list of `count` words.
 std::vector<int> automaticSelection(std::size_t count, Random& random);
 

@@ -39,6 +39,16 @@ std::string toStored(const QString& text)
     return out;
 }
 
+QString unstorableCharacters(const QString& text)
+{
+    QString out;
+    for (char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c != U'?' && toStored(one) == "?") out += one;
+    }
+    return out;
+}
+
 QString markedText(const std::string& bytes) { return QString::fromStdString(displayText(bytes)); }
 
 }  // namespace moxlet::ui

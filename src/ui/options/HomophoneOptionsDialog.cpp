@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -27,7 +28,6 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
         mode_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
         mode_[i]->setObjectName(QStringLiteral("HomoOpt%1").arg(i + 1));
         frameLayout->addWidget(mode_[i]);
-        connect(mode_[i], &QAbstractButton::clicked, this, [this] { mark_.changed = true; });
     }
 
     auto* buttons = new QDialogButtonBox(this);
@@ -39,13 +39,31 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
     connect(buttons, &QDialogButtonBox::accepted, this, &HomophoneOptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &HomophoneOptionsDialog::reject);
 
+    // Lists are stored with their marks, so a plan made before keeps them:
+    // the dialog says so when the tutor picks another way of marking,
+    // rather than changing plans behind the tutor's back.
+    auto* hint = new QLabel(QStringLiteral("Word lists already in lesson plans keep the marks they were made "
+                                           "with. Lists made from now on, and words chosen anew in a list's "
+                                           "\"...\" dialog, follow this choice."),
+                            this);
+    hint->setObjectName(QStringLiteral("HomoHint"));
+    hint->setWordWrap(true);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addWidget(hint);
     layout->addWidget(buttons);
 
     const std::int16_t value = dialogOptions(services_.options).HomophoneMode;
-    mode_[value == 0 ? 0 : value == 1 ? 1 : 2]->setChecked(true);
+    const int shown = value == 0 ? 0 : value == 1 ? 1 : 2;
+    mode_[shown]->setChecked(true);
+    hint->setVisible(false);
+    connect(mode_[shown], &QRadioButton::toggled, this, [this, hint](bool on) {
+        hint->setVisible(!on);
+        adjustSize();  // room for the hint's wrapped lines
+    });
     if (storedOutOfRange(services_.options, kHomophoneModeField)) mark_.changed = true;
+    watchForChanges(this, mark_);
 }
 
 void HomophoneOptionsDialog::accept()

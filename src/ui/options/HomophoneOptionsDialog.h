@@ -5,6 +5,11 @@
 // OPTION.PRM like the print options dialog (only the homophone field is
 // this dialog's); a stored value out of range opens with the last button
 // and the change mark set, so OK stores 2.
+//
+// A change applies to lists made afterwards: the lists stored in plans keep
+// the marks they were made with (printing and copying show them as
+// stored).  Choosing another way of marking shows a hint saying so (object
+// name HomoHint) and how to bring a plan's words in line.
 
 #include <QDialog>
 

@@ -102,14 +102,8 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     layout->addWidget(blanks_);
     layout->addWidget(buttons);
 
-    for (QAbstractButton* c : findChildren<QAbstractButton*>())
-        if (c->parent() != buttons) watch(c);
     fillFromOptions();
-}
-
-void PrintOptionsDialog::watch(QAbstractButton* c)
-{
-    connect(c, &QAbstractButton::clicked, this, [this] { mark_.changed = true; });
+    watchForChanges(this, mark_);
 }
 
 void PrintOptionsDialog::fillFromOptions()

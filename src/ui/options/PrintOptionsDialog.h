@@ -6,7 +6,7 @@
 // into the options in force and writes OPTION.PRM (the fields this dialog
 // owns); Cancel changes nothing.
 //
-// Opening sets the controls from the options without counting as a click,
+// Opening sets the controls from the options without counting as a change,
 // except when OPTION.PRM holds one of this dialog's values out of its range:
 // the dialog then shows the last button of that group and sets the change
 // mark, so that OK stores what the tutor sees.
@@ -16,7 +16,6 @@
 #include "ui/common/Services.h"
 #include "ui/options/OptionChangeMark.h"
 
-class QAbstractButton;
 class QCheckBox;
 class QRadioButton;
 
@@ -37,8 +36,6 @@ public Q_SLOTS:
 private:
     void fillFromOptions();
     void storeIntoOptions();
-    // Every click of a control sets the change mark.
-    void watch(QAbstractButton* control);
 
     Services& services_;
     OptionChangeMark& mark_;

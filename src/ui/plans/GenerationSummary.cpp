@@ -44,11 +44,18 @@ GenerationSummary::GenerationSummary(QWidget* parent) : QDialog(parent)
     status_ = new QLabel(QStringLiteral("Generating Word Lists..."), this);
     status_->setObjectName(QStringLiteral("Status"));
     grid->addWidget(status_, 5, 0, 1, 2);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("Note"));
+    note_->setWordWrap(true);
+    note_->setMinimumWidth(320);
+    note_->setMaximumWidth(420);
+    note_->hide();
+    grid->addWidget(note_, 6, 0, 1, 2);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &GenerationSummary::close);
-    grid->addWidget(ok_, 6, 1);
+    grid->addWidget(ok_, 7, 1);
 }
 
 void GenerationSummary::begin(const QString& caption)
@@ -59,6 +66,7 @@ void GenerationSummary::begin(const QString& caption)
         counts_[static_cast<std::size_t>(i)]->clear();
     }
     status_->setText(QStringLiteral("Generating Word Lists..."));
+    setNote({});
     ok_->setEnabled(false);
 }
 
@@ -70,6 +78,13 @@ void GenerationSummary::setName(int slot, const QString& name)
 void GenerationSummary::setCount(int slot, const QString& count)
 {
     counts_[static_cast<std::size_t>(slot)]->setText(count);
+}
+
+void GenerationSummary::setNote(const QString& note)
+{
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
+    adjustSize();  // room for the wrapped lines
 }
 
 void GenerationSummary::finish()

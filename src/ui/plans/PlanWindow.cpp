@@ -14,10 +14,12 @@
 #include "core/plans/LessonDate.h"
 #include "core/plans/PlanWordCheck.h"
 #include "core/shell/WindowSize.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/output/PlanPrinting.h"
+#include "ui/plans/LessonDateField.h"
 #include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
 #include "ui/plans/SentenceSummary.h"
@@ -36,7 +38,7 @@ QPushButton* button(QWidget* parent, const QString& caption, const QString& name
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    if (!accessible.isEmpty()) b->setAccessibleName(accessible);
+    if (!accessible.isEmpty()) nameEllipsisButton(b, accessible);
     return b;
 }
 
@@ -63,7 +65,8 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
     : QWidget(parent), services_(services), document_(new PlanDocument(std::move(session), this))
 {
     setObjectName(QStringLiteral("Plan"));  // the form name
-    setWindowTitle(planWindowTitle(document_->session().student));
+    // "[*]": the caption shows when the plan has unsaved changes.
+    setWindowTitle(planWindowTitle(document_->session().student) + QStringLiteral("[*]"));
     sections_ = new SectionEditor(*this, *document_, services_);
     buildControls();
     layoutControls();
@@ -76,6 +79,9 @@ PlanWindow::PlanWindow(Services& services, PlanSession session, QWidget* parent)
         if (section == PlanSection::Spelling) showSpellingRow(unit);
     });
     connect(document_, &PlanDocument::skillsChanged, this, &PlanWindow::showSkills);
+    connect(document_, &PlanDocument::edited, this,
+            [this] { setWindowModified(document_->session().changed); });
+    setWindowModified(document_->session().changed);
     // A tutor starts with the lesson date.
     setFocusProxy(lessonDate_);
 }
@@ -186,19 +192,12 @@ void PlanWindow::buildControls()
     sentenceSummary_ = new SentenceSummary(services_, readGrid_, this);
     connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
 
-    lessonDate_ = new QLineEdit(this);
-    lessonDate_->setObjectName(QStringLiteral("LessonDate"));
-    lessonDate_->setAccessibleName(QStringLiteral("Lesson Date"));
-    // Month, day and year; an unfilled digit shows the prompt character.
-    lessonDate_->setInputMask(QStringLiteral("00-00-00;_"));
-    lessonDate_->setFixedWidth(lessonDate_->fontMetrics().horizontalAdvance(QStringLiteral("00-00-000")) +
-                               16);
+    lessonDate_ = new LessonDateField(this);
     connect(lessonDate_, &QLineEdit::textChanged, this, &PlanWindow::dateEdited);
-    lessonDate_->installEventFilter(this);
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
-    fontSize_->setAccessibleName(QStringLiteral("Word List Font Size"));
+    nameComboBox(fontSize_, QStringLiteral("Word List Font Size"));
     fontSize_->addItems({QStringLiteral("Small"), QStringLiteral("Medium"), QStringLiteral("Large")});
 
     saveButton_ = button(this, QStringLiteral("&Save"), QStringLiteral("Save"));
@@ -242,6 +241,7 @@ void PlanWindow::layoutControls()
     auto* top = new QHBoxLayout;
     top->addWidget(label("Label1", QStringLiteral("Lesson Date:"), lessonDate_));
     top->addWidget(lessonDate_);
+    top->addWidget(lessonDate_->problemLabel());
     top->addSpacing(24);
     top->addWidget(label("Label3", QStringLiteral("Word List Font Size"), fontSize_));
     top->addWidget(fontSize_);
@@ -340,7 +340,8 @@ void PlanWindow::showPlan()
         const QSignalBlocker quiet(lessonDate_);
         lessonDate_->setText(fromStored(std::string(session().plan.LessonDate.bytes().data(), 8)));
     }
-    saveButton_->setEnabled(lessonDateComplete(storedLessonDate(toStored(lessonDate_->displayText()))));
+    lessonDate_->showProblem();
+    saveButton_->setEnabled(lessonDateComplete(lessonDate_->storedDate()));
     for (PlanSection section : kPlanSections) showSection(section);
     for (int row = 0; row < kSpellingRows; ++row) showSpellingRow(row);
     showSkills();
@@ -399,7 +400,7 @@ int PlanWindow::wordListFontSize() const { return fontSize_->currentIndex(); }
 
 void PlanWindow::dateEdited()
 {
-    const std::string date = storedLessonDate(toStored(lessonDate_->displayText()));
+    const std::string date = lessonDate_->storedDate();
     PlanSession& s = session();
     const bool changed = date != std::string(s.plan.LessonDate.bytes().data(), 8);
     if (changed) s.changed = true;
@@ -415,7 +416,7 @@ bool PlanWindow::save()
         lessonDate_->setFocus();
         return false;
     }
-    return saveNow();
+    return !refuseImpossibleDate() && saveNow();
 }
 
 bool PlanWindow::saveNow()
@@ -452,21 +453,17 @@ bool PlanWindow::mayClose()
         return false;
     }
     // A plan that could not be written stays open, so nothing is lost.
-    return saveNow();
+    return !refuseImpossibleDate() && saveNow();
 }
 
-bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
+bool PlanWindow::refuseImpossibleDate()
 {
-    if (watched == lessonDate_ && event->type() == QEvent::FocusIn) {
-        // Typing goes into the first unfilled digit, wherever the cursor
-        // was left, unless the tutor clicked a place of their own.
-        QTimer::singleShot(0, lessonDate_, [this] {
-            const QString shown = lessonDate_->displayText();
-            const int gap = static_cast<int>(shown.indexOf(QLatin1Char('_')));
-            if (gap >= 0 && !lessonDate_->hasSelectedText()) lessonDate_->setCursorPosition(gap);
-        });
-    }
-    return QWidget::eventFilter(watched, event);
+    // The mask lets any digits in; a date the calendar lacks is never saved.
+    const std::string why = lessonDateProblem(std::string(session().plan.LessonDate.bytes().data(), 8));
+    if (why.empty()) return false;
+    services_.prompt.message(why, kSaveTitle, Icon::Exclamation, Buttons::Ok);
+    lessonDate_->setFocus();
+    return true;
 }
 
 void PlanWindow::closeEvent(QCloseEvent* event)

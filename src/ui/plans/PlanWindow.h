@@ -11,11 +11,12 @@
 // and exists once; the main window opens it and learns through closed()
 // when it is gone.
 //
+// The caption carries Qt's "[*]" mark while the plan has unsaved changes.
 // Closing with unsaved changes asks "Save changes to the lesson plan?":
 // Cancel keeps the window open, No closes it, Yes saves first when the
 // lesson date is complete (and otherwise says the date must be entered and
-// keeps the window open).  A save that fails keeps the window open too, so
-// nothing the tutor did is lost.
+// keeps the window open; so does a date the calendar lacks).  A save that
+// fails keeps the window open too, so nothing the tutor did is lost.
 
 #include <QWidget>
 #include <array>
@@ -31,6 +32,7 @@ class QPushButton;
 namespace moxlet::ui {
 
 class CellGrid;
+class LessonDateField;
 class PlanDocument;
 class SectionEditor;
 class SentenceSummary;
@@ -89,7 +91,6 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -100,6 +101,8 @@ private:
     PlanOutput output() const;
     bool saveNow();
     bool mayClose();
+    // Says why the lesson date is no date, if it is not, and keeps it.
+    bool refuseImpossibleDate();
 
     Services& services_;
     PlanDocument* document_ = nullptr;
@@ -116,7 +119,7 @@ private:
     QPushButton* printButton_ = nullptr;
     QPushButton* previewButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;
-    QLineEdit* lessonDate_ = nullptr;
+    LessonDateField* lessonDate_ = nullptr;
     QComboBox* fontSize_ = nullptr;
     SectionEditor* sections_ = nullptr;
     SentenceSummary* sentenceSummary_ = nullptr;

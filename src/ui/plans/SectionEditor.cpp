@@ -7,6 +7,7 @@
 #include "core/plans/ListGeneration.h"
 #include "core/plans/SectionEdit.h"
 #include "core/shell/WindowSize.h"
+#include "core/wordlist/WordListTool.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/Text.h"
 #include "ui/plans/GenerationSummary.h"
@@ -90,14 +91,23 @@ void SectionEditor::generate(PlanSection section, int used)
     summary_->raise();
     for (int slot = 0; slot < used; ++slot) summary_->setName(slot, markedText(s.slotName(section, slot)));
     QApplication::processEvents();  // let the window appear before the work starts
+    QStringList notes;
     for (int slot = 0; slot < used; ++slot) {
         const int count =
             generateSlot(s, section, slot, wordBase.get(), services_.words.index, options, services_.random);
         document_.wordsEdited(section, slot);
         summary_->setCount(slot, QString::fromLatin1(countText(count).c_str()));
+        // A list of no words says why, as the word list tool does.
+        if (count == 0)
+            notes << QString::fromStdString(emptyListNote(wordBase.get(), services_.words.index, s.masks,
+                                                          {s.slotSegment(section, slot), s.plan.SyllableMin,
+                                                           s.plan.SyllableMax, section == PlanSection::New},
+                                                          services_.random));
         summary_->repaint();  // the summary shows each count as it comes
         QApplication::processEvents();
     }
+    notes.removeDuplicates();
+    summary_->setNote(notes.join(QLatin1Char('\n')));
     summary_->finish();
     summary_->update();
 }

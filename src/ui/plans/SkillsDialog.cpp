@@ -13,6 +13,7 @@
 #include "core/words/PassageSummary.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/MarkedLineEdit.h"
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 #include "ui/words/PassageChecker.h"
 #include "ui/words/PassageWindow.h"
@@ -41,6 +42,7 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
         box->setObjectName(QStringLiteral("Sent_%1").arg(k));
         box->setAccessibleName(QStringLiteral("Sentence %1").arg(k + 1));
         box->setMaxLength(80);
+        refuseUnstorableCharacters({box});
         box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 70);
         box->setText(fromStored(plan_.Sentence[static_cast<std::size_t>(k)].trimmed()));
         sentences_[static_cast<std::size_t>(k)] = box;
@@ -62,6 +64,7 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     bookPage_ = new QLineEdit(this);
     bookPage_->setObjectName(QStringLiteral("BookPage"));
     bookPage_->setMaxLength(15);
+    refuseUnstorableCharacters({bookName_, bookPage_});
     auto* label2 = new QLabel(QStringLiteral("Book for Vocal Reading:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setBuddy(bookName_);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 
 namespace moxlet::ui {
@@ -68,6 +69,7 @@ PersonalInfoDialog::PersonalInfoDialog(StudentProfile& profile, QWidget* parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(f.name));
         edit->setMaxLength(f.width);
+        refuseUnstorableCharacters({edit});
         if (cell[k][2] > 1)
             edit->setMinimumWidth(fm.averageCharWidth() * 50);
         else

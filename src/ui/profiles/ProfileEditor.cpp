@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
@@ -16,9 +15,11 @@
 #include "core/profiles/ProfileEdit.h"
 #include "core/profiles/ProfileFile.h"
 #include "ui/common/DataFiles.h"
-#include "ui/common/MarkFont.h"
+#include "ui/common/FindField.h"
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 #include "ui/profiles/PersonalInfoDialog.h"
+#include "ui/profiles/StudiedSegmentTree.h"
 
 namespace moxlet::ui {
 
@@ -35,31 +36,18 @@ ProfileEditor::ProfileEditor(Services& services, const StudentProfile& profile, 
     firstName_ = new QLineEdit(this);
     firstName_->setObjectName(QStringLiteral("FirstName"));
     firstName_->setMaxLength(25);
+    refuseUnstorableCharacters({lastName_, firstName_});
     syllableMin_ = syllableField("SyllableMin");
     syllableMax_ = syllableField("SyllableMax");
     connect(syllableMin_, &QLineEdit::textChanged, this, &ProfileEditor::adviseOnMinimum);
     connect(syllableMax_, &QLineEdit::textChanged, this, &ProfileEditor::adviseOnMaximum);
 
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("PList"));
-    list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list_->setFont(MarkFont::font());
-    list_->setFlow(QListView::TopToBottom);
-    list_->setWrapping(true);
-    list_->setResizeMode(QListView::Adjust);
-    list_->setUniformItemSizes(true);
-    int widest = 0;
-    const QFontMetrics marks(list_->font());
-    for (SegmentId id : listAllSegments()) {
-        const QString name = markedText(segmentName(id));
-        widest = std::max(widest, marks.horizontalAdvance(name));
-        list_->addItem(name);
-    }
-    // Columns as wide as the longest name, so that no name is cut short.
-    list_->setGridSize(QSize(widest + 12, marks.height() + 4));
+    list_ = new StudiedSegmentTree(this);
     connect(
         list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         [this](const QItemSelection& selected, const QItemSelection&) { refuseIncompleteBlends(selected); });
+    connect(list_, &StudiedSegmentTree::headingToggled, this, &ProfileEditor::toggleHeading);
+    find_ = new FindField(list_, this);
 
     personalInfo_ = new QPushButton(QStringLiteral("&Personal Info..."), this);
     personalInfo_->setObjectName(QStringLiteral("Personal_Info"));
@@ -101,6 +89,7 @@ ProfileEditor::ProfileEditor(Services& services, const StudentProfile& profile, 
     layout->addWidget(label("Previously Studied Word Segments (Phonograms, Blends, Rules, Affixes, "
                             "and Roots):",
                             list_));
+    layout->addWidget(find_);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
 
@@ -147,13 +136,15 @@ void ProfileEditor::fillFromProfile()
     syllableMax_->setText(QString::number(p.SyllableMax));
 
     selectingByProgram_ = true;
-    const std::vector<bool> selected = selectionFromStudied(p.StudiedSegments, list_->count());
+    const std::vector<bool> selected = selectionFromStudied(p.StudiedSegments, kSegmentCount);
+    std::vector<int> lines;
+    for (int i = 0; i < kSegmentCount; ++i)
+        if (selected[static_cast<std::size_t>(i)]) lines.push_back(i);
     list_->clearSelection();
-    for (int i = 0; i < list_->count(); ++i)
-        if (selected[static_cast<std::size_t>(i)]) list_->item(i)->setSelected(true);
+    list_->setSegmentsSelected(lines, true);
     selectingByProgram_ = false;
+    list_->setCurrentItem(list_->headingItem(0), 0, QItemSelectionModel::NoUpdate);
     list_->scrollToTop();
-    list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 void ProfileEditor::paintEvent(QPaintEvent* event)
@@ -178,30 +169,41 @@ void ProfileEditor::adviseOnMaximum()
         services_.prompt.message(advice->text, advice->title, Icon::Information, Buttons::Ok);
 }
 
-std::vector<bool> ProfileEditor::selectedLines() const
-{
-    std::vector<bool> selected(static_cast<std::size_t>(list_->count()), false);
-    for (const QModelIndex& index : list_->selectionModel()->selectedIndexes())
-        selected[static_cast<std::size_t>(index.row())] = true;
-    return selected;
-}
+std::vector<bool> ProfileEditor::selectedLines() const { return list_->selectedLines(); }
 
 void ProfileEditor::refuseIncompleteBlends(const QItemSelection& selected)
 {
     if (selectingByProgram_) return;
     for (const QModelIndex& index : selected.indexes()) {
-        auto refusal = blendSelectionRefusal(index.row(), selectedLines());
+        const SegmentId segment = StudiedSegmentTree::segmentOf(index);
+        if (segment < 0) continue;  // a heading: the tree asks for its group
+        auto refusal = blendSelectionRefusal(segment, selectedLines());
         if (!refusal) continue;
         selectingByProgram_ = true;
-        list_->item(index.row())->setSelected(false);
+        list_->setSegmentsSelected({segment}, false);
         selectingByProgram_ = false;
-        // The box is shown once the click or key press that selected the
-        // line has been handled, so the list is not left mid-click.  It has
-        // no title of its own; the program's name serves.
-        QTimer::singleShot(0, this, [this, text = *refusal] {
-            services_.prompt.message(text, "Moxlet", Icon::Exclamation, Buttons::Ok);
-        });
+        tellRefusal(*refusal);
     }
+}
+
+void ProfileEditor::toggleHeading(int heading, bool select)
+{
+    const auto& members = list_->headings()[static_cast<std::size_t>(heading)].members;
+    const GroupSelection group = select ? groupSelection(members, selectedLines())
+                                        : GroupSelection{{members.begin(), members.end()}, {}};
+    selectingByProgram_ = true;
+    list_->setSegmentsSelected(group.lines, select);
+    selectingByProgram_ = false;
+    if (group.refusal) tellRefusal(*group.refusal);
+}
+
+void ProfileEditor::tellRefusal(const std::string& text)
+{
+    // The box is shown once the click or key press that selected the line
+    // has been handled, so the list is not left mid-click.  It has no title
+    // of its own; the program's name serves.
+    QTimer::singleShot(
+        0, this, [this, text] { services_.prompt.message(text, "Moxlet", Icon::Exclamation, Buttons::Ok); });
 }
 
 void ProfileEditor::showPersonalInfo()

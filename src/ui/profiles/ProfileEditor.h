@@ -7,11 +7,14 @@
 // the first free slot) and "&Open Student Profile..." (the chosen student),
 // and learns through saved() and closed() what happened.
 //
-// PList lists all 332 segments (line i is segment i) in the mark font; a
-// click, Ctrl+click or space toggles one line, and a double click toggles it
-// once.  A consonant blend can be selected only when its component
-// consonants are selected: otherwise the line is unselected again and the
-// tutor is told why.
+// PList (StudiedSegmentTree) lists all 332 segments under their catalogue
+// groups in the mark font, with a "&Find:" field above it that narrows it
+// as the tutor types and shows how many are selected; a click, Ctrl+click
+// or space toggles one line, and a double click toggles it once.  A
+// group's heading selects the whole group, or clears it when all of it is
+// selected.  A consonant blend can be selected only when its component
+// consonants are selected: otherwise the line is unselected again (or, when
+// a whole group is selected, left out) and the tutor is told why.
 //
 // The syllable fields take one digit ("_" when empty); on receiving the
 // focus, and on every click, the digit is selected so a typed digit
@@ -26,13 +29,14 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QItemSelection;
 
 namespace moxlet::ui {
 
+class FindField;
 class PersonalInfoDialog;
+class StudiedSegmentTree;
 
 class ProfileEditor : public QWidget {
     Q_OBJECT
@@ -72,6 +76,8 @@ private:
     void adviseOnMinimum();
     void adviseOnMaximum();
     void refuseIncompleteBlends(const QItemSelection& selected);
+    void toggleHeading(int heading, bool select);
+    void tellRefusal(const std::string& text);
     std::vector<bool> selectedLines() const;
     void closeWindow();
 
@@ -82,7 +88,8 @@ private:
     QLineEdit* firstName_ = nullptr;
     QLineEdit* syllableMin_ = nullptr;
     QLineEdit* syllableMax_ = nullptr;
-    QListWidget* list_ = nullptr;
+    StudiedSegmentTree* list_ = nullptr;
+    FindField* find_ = nullptr;
     QPushButton* personalInfo_ = nullptr;
     PersonalInfoDialog* personal_ = nullptr;
     bool loading_ = true;              // until the first paint

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -19,9 +20,12 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/common/AccessibleNames.h"
 #include "ui/shell/HelpBrowser.h"
 #include "ui/shell/ProductPicture.h"
 
@@ -43,7 +47,7 @@ QString manualStamp(const QFileInfo& file)
 
 HelpWindow::HelpWindow(const QString& helpFile, const QString& collectionDir, UrlOpener openUrl,
                        QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : QMainWindow(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Moxlet Help"));
@@ -90,6 +94,7 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("HelpTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Contents, index and search"));
     QHelpContentWidget* contents = engine_->contentWidget();
     contents->setObjectName(QStringLiteral("HelpContents"));
     contents->setAccessibleName(QStringLiteral("Contents"));
@@ -119,15 +124,21 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
         [this] { showTopic(kHelpContentsTopic); });
     add(QStringLiteral("&Larger Print"), QKeySequence::ZoomIn, [this] { browser_->zoomIn(2); });
     add(QStringLiteral("S&maller Print"), QKeySequence::ZoomOut, [this] { browser_->zoomOut(2); });
+    bar->addSeparator();
+    QAction* closeAction =
+        add(QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), [this] { this->close(); });
+    closeAction->setObjectName(QStringLiteral("HelpClose"));
+    closeAction->setShortcutContext(Qt::WindowShortcut);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    // The contents follow the page shown.
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this, contents](const QUrl& url) {
-        const QModelIndex at = contents->indexOf(url);
-        if (at.isValid()) contents->setCurrentIndex(at);
-    });
+    // The contents follow the page shown, also once they have been read
+    // in the background after the first page was shown.
+    // (The browser tells of a new page before source() returns it.)
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::followPage);
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { followPage(browser_->source()); });
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(tabs_);
@@ -135,10 +146,9 @@ void HelpWindow::buildWindow(const UrlOpener& openUrl)
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({280, 680});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(bar);
-    layout->addWidget(splitter, 1);
+    bar->setMovable(false);
+    addToolBar(bar);
+    setCentralWidget(splitter);
     resize(960, 680);
 }
 
@@ -181,10 +191,31 @@ QWidget* HelpWindow::buildSearchTab()
             [search, query] { search->search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showPage);
 
+    // The search widgets come with unnamed parts: a field, a page, and the
+    // result pages' four arrow buttons, which show only a picture (made in
+    // this order: first, previous, next, last).
+    if (auto* field = query->findChild<QLineEdit*>()) field->setAccessibleName(QStringLiteral("Search for"));
+    if (auto* found = results->findChild<QTextBrowser*>())
+        found->setAccessibleName(QStringLiteral("Pages found"));
+    const QList<QToolButton*> arrows = results->findChildren<QToolButton*>();
+    const char* const arrowNames[] = {"First page of results", "Previous page of results",
+                                      "Next page of results", "Last page of results"};
+    for (qsizetype i = 0; i < arrows.size() && i < 4; ++i)
+        if (arrows[i]->text().isEmpty()) nameEllipsisButton(arrows[i], QString::fromLatin1(arrowNames[i]));
+
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(query);
     layout->addWidget(results, 1);
     return tab;
+}
+
+void HelpWindow::followPage(const QUrl& page)
+{
+    QHelpContentWidget* contents = engine_->contentWidget();
+    const QModelIndex at = contents->indexOf(page);
+    if (!at.isValid()) return;
+    contents->setCurrentIndex(at);
+    contents->scrollTo(at);  // opens the branches above it
 }
 
 void HelpWindow::showPage(const QUrl& url)

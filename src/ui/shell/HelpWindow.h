@@ -4,7 +4,10 @@
 // owns it, opens it from its Help menu and F1 (shell/ContextHelp) and
 // closes it when it closes.  It is a window of its own, without a parent, so
 // that a dialog waiting for an answer does not block it: the tutor reads
-// the page while the dialog stays open.
+// the page while the dialog stays open.  It is a main window of its own
+// (announced as a window, not as a pane): its tool bar ends with Close,
+// and Escape closes it too.  The contents tree follows the page shown,
+// opening the branch that holds it.
 //
 // The manual is the compiled Qt help file moxlet.qch that the build makes
 // from manual/ and installs with the program.  It is read only; the window
@@ -17,7 +20,7 @@
 // "moxlet.topic.n" (manual/moxlet.qhp), so "&Contents" (context 10) shows
 // the manual's contents page.
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include "ui/shell/ShellSeams.h"
 
@@ -33,7 +36,7 @@ class HelpBrowser;
 // The context number of the manual's contents page.
 inline constexpr int kHelpContentsTopic = 10;
 
-class HelpWindow : public QWidget {
+class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Opens the manual helpFile with its collection in collectionDir;
@@ -68,6 +71,8 @@ private:
     void showPage(const QUrl& url);
     void showOneOf(const QList<QHelpLink>& documents);
     void present(int tab);
+    // Marks the page shown in the contents tree.
+    void followPage(const QUrl& page);
 
     QHelpEngine* engine_ = nullptr;
     bool ready_ = false;

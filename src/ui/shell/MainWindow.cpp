@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "core/options/OptionFile.h"
@@ -19,10 +20,12 @@
 #include "core/words/OffsetIndex.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MnemonicScope.h"
+#include "ui/common/Text.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/options/PrintOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
 #include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanDocument.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/profiles/DeleteProfilesDialog.h"
 #include "ui/profiles/ProfileEditor.h"
@@ -31,6 +34,7 @@
 #include "ui/shell/ContextHelp.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/Splash.h"
+#include "ui/shell/StartPage.h"
 #include "ui/wordlist/WordListWindow.h"
 #include "ui/words/PassageChecker.h"
 #include "ui/words/PassageWindow.h"
@@ -45,6 +49,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
     buildMenu();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    startPage_ = new StartPage(*this);
     new ContextHelp(this, mdi_, [this](const QString& keyword) { showHelpFor(keyword); });
 }
 
@@ -322,6 +328,14 @@ void MainWindow::openPlanWindow(PlanSession session)
     homophoneOptions_->setEnabled(false);
     printOptions_->setEnabled(false);
     connect(window, &PlanWindow::closed, this, &MainWindow::restoreMenus);
+    // A save says that it worked (the caption's "*" goes too).
+    connect(&window->document(), &PlanDocument::saved, this, [this, window] {
+        const PlanSession& s = window->session();
+        statusBar()->showMessage(
+            QStringLiteral("Saved the lesson plan of %1 (%2).")
+                .arg(fromStored(s.plan.LessonDate.trimmed()), fromStored(studentListText(s.student))),
+            10000);
+    });
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(window->windowTitle());
@@ -381,6 +395,20 @@ void MainWindow::openLessonPlan()
         openPlanWindow(std::move(session));
     });
     chooser->open();
+}
+
+void MainWindow::openLessonPlanAt(std::int32_t profile, std::int32_t record)
+{
+    disablePlanAndProfileMenus();
+    WaitCursor wait;
+    DataFiles files(services_);
+    PlanSession session;
+    Problems problems;
+    if (openStudentPlan(files.context(), profile, record, session, &problems) != PlanStart::Ready) {
+        restoreMenus();
+        return;
+    }
+    openPlanWindow(std::move(session));
 }
 
 void MainWindow::checkPassage()

@@ -39,6 +39,7 @@ namespace moxlet::ui {
 class PlanWindow;
 class HelpWindow;
 class ProfileEditor;
+class StartPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -70,6 +71,11 @@ public:
     // Shows a window inside the MDI area: maximised on a small screen,
     // otherwise at the area's top left with the given size in twips.
     void showInMdiArea(QWidget* window, int widthTwips, int heightTwips);
+
+    // Opens plan `record` of the student in profile record `profile` (the
+    // start page's recent plans), as "&Open Lesson Plan..." does once the
+    // tutor has chosen.
+    void openLessonPlanAt(std::int32_t profile, std::int32_t record);
 
 public Q_SLOTS:
     void newLessonPlan();
@@ -125,6 +131,7 @@ private:
     QString helpFile_;  // the compiled manual, set by the help set-up
     QPointer<HelpWindow> help_;
     QMdiArea* mdi_ = nullptr;
+    StartPage* startPage_ = nullptr;  // on the MDI area while no window is open
     bool smallScreen_ = false;
     int activeProfileCount_ = 0;
     Problems loadProblems_;

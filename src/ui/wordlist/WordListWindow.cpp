@@ -19,6 +19,7 @@
 #include "core/shell/WindowSize.h"
 #include "core/wordlist/WordListCheck.h"
 #include "core/wordlist/WordListText.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
@@ -78,7 +79,11 @@ void WordListWindow::buildControls()
 
     criteriaFrame_ = new QGroupBox(QStringLiteral("Select Word List Criteria"), this);
     criteriaFrame_->setObjectName(QStringLiteral("Frame1"));
-    typeFrame_ = new QGroupBox(QStringLiteral("Word List Type"), criteriaFrame_);
+    // A group box directly inside another is announced by screen readers
+    // with the outer one's title (the outer one labels its children), so
+    // the list type's group stands in a plain holder.
+    typeHolder_ = new QWidget(criteriaFrame_);
+    typeFrame_ = new QGroupBox(QStringLiteral("Word List Type"), typeHolder_);
     typeFrame_->setObjectName(QStringLiteral("SegType"));
     review_ = new QRadioButton(QStringLiteral("&Review"), typeFrame_);
     review_->setObjectName(QStringLiteral("RevPhoneme"));
@@ -121,7 +126,7 @@ void WordListWindow::buildControls()
 
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName(QStringLiteral("ComboFontSize"));
-    fontSize_->setAccessibleName(QStringLiteral("Font Size"));
+    nameComboBox(fontSize_, QStringLiteral("Font Size"));
     fontSize_->addItems({QStringLiteral("Small"), QStringLiteral("Medium"), QStringLiteral("Large")});
 
     type_ = button(this, QStringLiteral("&Type..."), "Type");
@@ -164,13 +169,16 @@ void WordListWindow::layoutControls()
     auto* typeBox = new QVBoxLayout(typeFrame_);
     typeBox->addWidget(review_);
     typeBox->addWidget(newList_);
+    auto* holder = new QVBoxLayout(typeHolder_);
+    holder->setContentsMargins(0, 0, 0, 0);
+    holder->addWidget(typeFrame_);
     // Wide enough for the longest segment name.
     segments_->setMinimumWidth(
         segments_->fontMetrics().horizontalAdvance(QStringLiteral("Consonant-le (x)")) + 40);
     // The chosen names stand at the right, where the picker (which opens
     // near the main window's top left corner) leaves them in view.
     auto* criteria = new QGridLayout(criteriaFrame_);
-    criteria->addWidget(typeFrame_, 0, 0, 2, 1);
+    criteria->addWidget(typeHolder_, 0, 0, 2, 1);
     criteria->addWidget(chooseSegments_, 2, 0);
     criteria->addWidget(automatic_, 0, 1);
     criteria->addWidget(generate_, 1, 1);

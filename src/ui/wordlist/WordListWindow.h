@@ -106,6 +106,7 @@ private:
     QCheckBox* automatic_ = nullptr;
     QPushButton* generate_ = nullptr;
     QGroupBox* criteriaFrame_ = nullptr;
+    QWidget* typeHolder_ = nullptr;
     QGroupBox* typeFrame_ = nullptr;
     QGroupBox* wordFrame_ = nullptr;
     QListWidget* words_ = nullptr;

@@ -14,6 +14,7 @@
 
 #include "core/profiles/ProfileEdit.h"
 #include "core/words/PassageSummary.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
@@ -57,7 +58,7 @@ PassageWindow::PassageWindow(Services& services, WordLevel offerUpTo, std::int32
 
     students_ = new QComboBox(this);
     students_->setObjectName(QStringLiteral("StudentList"));
-    students_->setAccessibleName(QStringLiteral("Student"));
+    nameComboBox(students_, QStringLiteral("Student"));
     for (const StudentListEntry& line : studentList(profiles_)) {
         students_->addItem(fromStored(line.text), line.recordNo);
         if (line.recordNo == profileNo) students_->setCurrentIndex(students_->count() - 1);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/Catalogue.h"
+#include "ui/common/FindField.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
 
@@ -47,8 +48,12 @@ SegmentPickerDialog::SegmentPickerDialog(Kind kind, Services& services, SegmentP
     connect(buttons, &QDialogButtonBox::rejected, this, &SegmentPickerDialog::reject);
     connect(clear, &QPushButton::clicked, this, &SegmentPickerDialog::clearSlots);
 
+    auto* find = new FindField(list_, this);
+    auto* column = new QVBoxLayout;
+    column->addWidget(find);
+    column->addWidget(list_, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
+    layout->addLayout(column, 1);
     layout->addWidget(buttons);
     resize(360, 420);
 
@@ -97,6 +102,20 @@ bool SegmentPickerDialog::eventFilter(QObject* watched, QEvent* event)
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick)
         return true;  // one click
     return QDialog::eventFilter(watched, event);
+}
+
+void SegmentPickerDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowTitleChange) {
+        // The title bar's font is the window system's; the dialog's bold
+        // font with room for the icon and the window buttons is near it.
+        QFont bold = font();
+        bold.setBold(true);
+        const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 160;
+        setMinimumWidth(std::max(minimumWidth(), wanted));
+        if (width() < wanted) resize(wanted, height());
+    }
+    QDialog::changeEvent(event);
 }
 
 void SegmentPickerDialog::clearSlots()

@@ -6,6 +6,9 @@
 // SectionEdit), sets the caption and places it; the chosen names appear in
 // the caller's grids at once through slotsChanged().
 //
+// A "&Find:" field above the list narrows it as the tutor types and shows
+// how many lines are chosen; the slots and rules are untouched by it.
+//
 // Object names: SelOldPh (a plan's studied segments), SelNewPh (a plan's
 // New segments) and SelPhn (the word list tool).  A double click counts as
 // one click; a Ctrl+click on a chosen line adds it once more where repeats
@@ -45,6 +48,9 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A caption set by the caller widens the dialog so that the title bar
+    // shows it whole ("Select Spelling Dictation Word Segments").
+    void changeEvent(QEvent* event) override;
 
 private:
     void selectionEdited(const QItemSelection& selected, const QItemSelection& deselected);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/MarkFont.h"
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 
 namespace moxlet::ui {
@@ -27,6 +28,7 @@ TypedWordsDialog::TypedWordsDialog(const std::vector<WordCell>& cells, bool forW
         box->setAccessibleName(QStringLiteral("Word %1").arg(k + 1));
         box->setFont(MarkFont::font(10));
         box->setMaxLength(20);  // a plan keeps 20 characters of a word
+        refuseUnstorableCharacters({box});
         box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 16);
         if (cells[k].tag != kCellEmpty) box->setText(fromStored(cells[k].text));
         box->setEnabled(cells[k].tag < 0);  // a word chosen from the list stays as it is

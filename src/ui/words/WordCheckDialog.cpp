@@ -9,6 +9,7 @@
 
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
+#include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 
 namespace moxlet::ui {
@@ -22,6 +23,7 @@ WordCheckDialog::WordCheckDialog(Answerer answer, const QString& word, QWidget* 
     word_ = new QLineEdit(word, this);
     word_->setObjectName(QStringLiteral("Word"));
     word_->setMaxLength(20);
+    refuseUnstorableCharacters({word_});
     auto* label = new QLabel(QStringLiteral("&Word:"), this);
     label->setBuddy(word_);
     auto* checkButton = new QPushButton(QStringLiteral("C&heck"), this);

@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/wordlist/WordListTool.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
 #include "ui/common/CellGrid.h"
@@ -45,14 +47,21 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     instruction_ = new QLabel(this);
     instruction_->setObjectName(QStringLiteral("Label1"));
     instruction_->setFont(MarkFont::font(10));
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("Note"));
+    note_->setWordWrap(true);
+    note_->hide();
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("WList"));
     list_->setAccessibleName(QStringLiteral("Words"));
     list_->setFont(MarkFont::font(10));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list_->setFlow(QListView::TopToBottom);
+    // The words flow in rows, left to right, and the list scrolls down,
+    // never sideways (load() sets the columns' width).
+    list_->setFlow(QListView::LeftToRight);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->viewport()->installEventFilter(new SingleClicks(list_));
     instruction_->setBuddy(list_);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -90,6 +99,7 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     commands->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instruction_);
+    layout->addWidget(note_);
     layout->addWidget(list_, 1);
     layout->addWidget(grid_);
     layout->addLayout(commands);
@@ -113,11 +123,26 @@ void WordChoiceDialog::load()
         auto wordBase = files.open();
         unit_.load(choice_, wordBase.get(), services_.words.index, services_.random,
                    services_.options.values.HomophoneMode);
+        // An empty list says why, as the word list summary does.
+        const std::string why =
+            choice_.list().empty() ? emptyListNote(wordBase.get(), services_.words.index,
+                                                   document_.session().masks, unit_.query(), services_.random)
+                                   : std::string();
+        note_->setText(QString::fromStdString(why));
+        note_->setVisible(!why.empty());
     }
     tickingByProgram_ = true;
     list_->clear();
-    for (const ListedWord& w : choice_.list()) list_->addItem(fromStored(w.text));
+    int widest = 0;
+    for (const ListedWord& w : choice_.list()) {
+        list_->addItem(fromStored(w.text));
+        widest =
+            std::max(widest, list_->fontMetrics().horizontalAdvance(list_->item(list_->count() - 1)->text()));
+    }
     tickingByProgram_ = false;
+    // Columns as wide as the longest word (20 letters at most, well inside
+    // the dialog).
+    list_->setGridSize(QSize(widest + 24, list_->fontMetrics().height() + 6));
     showCells();
     list_->scrollToTop();
     list_->setFocus();

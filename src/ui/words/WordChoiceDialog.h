@@ -71,6 +71,7 @@ private:
     WordChoiceUnit unit_;
     WordChoice choice_;
     QLabel* instruction_ = nullptr;
+    QLabel* note_ = nullptr;  // why the list is empty, when it is
     QListWidget* list_ = nullptr;
     CellGrid* grid_ = nullptr;
     QPushButton* previous_ = nullptr;

@@ -243,3 +243,34 @@ TEST(Catalogue, CollapseOfEverySegmentNamesAllGroupsAndListsTheUngrouped)
     EXPECT_EQ(out.segments.size(), 50u);
     for (SegmentId s : out.segments) EXPECT_EQ(groupOf(s), -1) << s;
 }
+
+// The headings of a list of every segment hold each segment once, a group's
+// heading exactly that group, and each other heading segments of one kind.
+TEST(Catalogue, HeadingsHoldEverySegmentOnceWithGroupsWhole)
+{
+    std::map<int, int> seen;
+    std::vector<std::string> titles;
+    for (const SegmentHeading& h : segmentHeadings()) {
+        titles.push_back(h.title);
+        EXPECT_TRUE(std::is_sorted(h.members.begin(), h.members.end())) << h.title;
+        for (SegmentId s : h.members) ++seen[s];
+        if (h.group >= 0) {
+            EXPECT_EQ(h.title, groupTitle(h.group));
+            EXPECT_EQ(h.members, listSet(GroupMask[static_cast<std::size_t>(h.group)]));
+        } else {
+            ASSERT_FALSE(h.members.empty()) << h.title;
+            for (SegmentId s : h.members) EXPECT_EQ(groupOf(s), -1) << h.title << " " << s;
+        }
+    }
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSegmentCount));
+    for (const auto& [segment, count] : seen) EXPECT_EQ(count, 1) << segment;
+    // The others stand after their kind's last group; the categories last.
+    const auto at = [&](const char* t) {
+        return std::find(titles.begin(), titles.end(), t) - titles.begin();
+    };
+    EXPECT_EQ(at("Other Phonograms"), at("All OUGH") + 1);
+    EXPECT_EQ(at("Other Prefixes"), at("Level III Prefixes") + 1);
+    EXPECT_EQ(at("Other Suffixes"), at("Connective I Suffixes") + 1);
+    EXPECT_EQ(titles.back(), "Word Categories");
+    EXPECT_EQ(segmentHeadings().back().members, ids({seg::KindOldWords, seg::RoteWords}));
+}

@@ -201,6 +201,23 @@ TEST(LessonDate, UnfilledPositionsAreBlanksWhateverTheBoxShows)
     }
 }
 
+TEST(LessonDate, ACompleteDateMustBeOnTheCalendar)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"02-29-24", ""},
+        {"02-29-00", ""},
+        {"12-31-99", ""},
+        {"02-3 -23", ""},  // not complete yet
+        {"13-05-24", "13-05-24 is not a date: the month comes first and must be 01 to 12."},
+        {"00-05-24", "00-05-24 is not a date: the month comes first and must be 01 to 12."},
+        {"06-31-24", "06-31-24 is not a date: the day must be 01 to 30 in June."},
+        {"01-00-24", "01-00-24 is not a date: the day must be 01 to 31 in January."},
+        {"02-29-23", "02-29-23 is not a date: the day must be 01 to 28 in February 2023."},
+        {"02-30-24", "02-30-24 is not a date: the day must be 01 to 29 in February 2024."},
+    };
+    for (const auto& [date, problem] : cases) EXPECT_EQ(lessonDateProblem(date), problem) << date;
+}
+
 TEST(ReadingLine, ComposedAndParsedBackAsTheDialogShowsIt)
 {
     struct Case {

@@ -109,6 +109,38 @@ TEST(ProfileEdit, BlendNeedsAllItsComponentsSelected)
     EXPECT_TRUE(blendSelectionRefusal(124, std::vector<bool>(kSegmentCount, false)));
 }
 
+// A heading selects the members not yet selected, leaving out the blends
+// whose consonants are missing with one message for all of them.
+TEST(ProfileEdit, GroupSelectionLeavesOutBlendsWithoutTheirConsonants)
+{
+    const int B = 10, L = 51, R = 84, BL = 124, BR = 125, CL = 126, SCR = 143;
+    const std::string one =
+        "You may not select consonant blend CL until its component consonants have been selected.";
+    struct Row {
+        std::vector<SegmentId> members;
+        std::vector<int> before;
+        std::vector<int> lines;
+        std::string refusal;
+    } rows[] = {
+        {{B, L, R}, {L}, {B, R}, ""},              // the selected member is not listed
+        {{BL, BR, CL}, {B, L, R}, {BL, BR}, one},  // C (k) is missing
+        {{BL, BR, CL},
+         {},
+         {},
+         "You may not select consonant blends BL, BR and CL until their component "
+         "consonants have been selected."},
+        {{B, L, BL}, {}, {B, L, BL}, ""},    // consonants chosen with the blend
+        {{SCR}, {86, 11, 84, SCR}, {}, ""},  // all there already
+    };
+    for (const Row& row : rows) {
+        std::vector<bool> selected(kSegmentCount, false);
+        for (int s : row.before) selected[static_cast<std::size_t>(s)] = true;
+        const GroupSelection got = groupSelection(row.members, selected);
+        EXPECT_EQ(got.lines, row.lines) << row.refusal;
+        EXPECT_EQ(got.refusal.value_or(""), row.refusal);
+    }
+}
+
 TEST(ProfileEdit, StudiedSegmentsMapToListPositions)
 {
     SegmentSet s;

@@ -35,9 +35,9 @@ TEST(DataFileNames, OnlyFourDigitsBetweenPlnsAndDatNameAPlanFile)
     for (const auto& c : cases) EXPECT_EQ(planFileNumber(c.name), c.number) << c.name;
 }
 
-TEST(DataFileNames, TheTutorsFilesAreTheProfilesTheOptionsAndThePlanFiles)
+TEST(DataFileNames, TheTutorsFilesAreTheProfilesTheOptionsThePlanFilesAndTheRecentPlans)
 {
-    for (const char* name : {"PROFILES.DAT", "OPTION.PRM", "PLNS0007.DAT"})
+    for (const char* name : {"PROFILES.DAT", "OPTION.PRM", "PLNS0007.DAT", "RECENT.TXT"})
         EXPECT_TRUE(isTutorDataFileName(name)) << name;
     for (const char* name :
          {"PLNSTEMP.DAT", "PLNS00A7.DAT", "WORDBASE.WDB", "PROFILES.DAT.NEW", "profiles.dat", "MOXLET.DIR"})

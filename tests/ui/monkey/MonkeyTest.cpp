@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <chrono>
 #include <map>
 
@@ -256,13 +257,20 @@ private:
 
     void clickList(QWidget* window)
     {
-        auto lists = usable<QListWidget>(window);
+        // Lists, and trees of lines under headings (a click on a heading
+        // selects or clears its group).
+        std::vector<QAbstractItemView*> lists;
+        for (QAbstractItemView* v : usable<QAbstractItemView>(window))
+            if (qobject_cast<QListWidget*>(v) || qobject_cast<QTreeWidget*>(v)) lists.push_back(v);
         if (lists.empty()) return;
-        QListWidget* l = lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
-        if (l->count() == 0) return;
-        QListWidgetItem* item = l->item(pick(l->count()));
-        l->scrollToItem(item);
-        const QPoint at = l->visualItemRect(item).center();
+        QAbstractItemView* l = lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
+        const QAbstractItemModel* model = l->model();
+        if (model->rowCount() == 0) return;
+        QModelIndex item = model->index(pick(model->rowCount()), 0);
+        if (model->rowCount(item) > 0 && !chance(10))
+            item = model->index(pick(model->rowCount(item)), 0, item);
+        l->scrollTo(item);
+        const QPoint at = l->visualRect(item).center();
         const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier,
                                               Qt::ShiftModifier};
         if (chance(15))

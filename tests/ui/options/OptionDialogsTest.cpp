@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 #include <fstream>
 #include <set>
@@ -152,7 +153,10 @@ TEST(HomophoneOptionsDialog, CancelChangesNothingAndOkWritesTheMode)
     auto* dialog = open<ui::HomophoneOptionsDialog>(fx, "mnuHomoOptions");
     EXPECT_EQ(dialog->windowTitle(), "Homophone Display Options");
     EXPECT_TRUE(checked(dialog, "HomoOpt1"));
+    auto* hint = child<QLabel>(dialog, "HomoHint");  // plans made before keep their marks
+    EXPECT_FALSE(hint->isVisibleTo(dialog));
     clickOn(dialog, "HomoOpt3");
+    EXPECT_TRUE(hint->isVisibleTo(dialog));
     click(dialog, "Cancel");
     EXPECT_EQ(fx.options.values.HomophoneMode, 0);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(fx.file(kOptionFileName).string())));
@@ -176,6 +180,53 @@ TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
     auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
     EXPECT_TRUE(checked(dialog, "PageBreak"));
     click(dialog, "Cancel");
+}
+
+// A screen reader, switch access or voice control changes an option
+// through the accessibility interface's Toggle action, which clicks
+// nothing: every control of both dialogs, toggled that way and confirmed
+// with OK, is stored and shows so when the dialog opens again.
+TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
+{
+    UiFixture fx;
+    fx.start();
+    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions"}) {
+        std::set<QString> toggled, controls;
+        // Twice round: an option button that was on at first is off the
+        // second time, and can be toggled on.
+        for (int round = 0; round < 2; ++round) {
+            fx.trigger(entry);
+            QStringList names;
+            for (QAbstractButton* b : QApplication::activeModalWidget()->findChildren<QAbstractButton*>())
+                if (b->isCheckable()) names << b->objectName();
+            click(QApplication::activeModalWidget(), "Cancel");
+            for (const QString& name : names) {
+                controls.insert(name);
+                fx.trigger(entry);
+                QWidget* dialog = QApplication::activeModalWidget();
+                auto* button = child<QAbstractButton>(dialog, name.toLatin1().constData());
+                if (button->isChecked() && qobject_cast<QRadioButton*>(button)) {
+                    click(dialog, "Cancel");
+                    continue;
+                }
+                const bool wanted = !button->isChecked();
+                QAccessibleActionInterface* actions =
+                    QAccessible::queryAccessibleInterface(button)->actionInterface();
+                ASSERT_NE(actions, nullptr);
+                ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+                actions->doAction(QAccessibleActionInterface::toggleAction());
+                click(dialog, "OK");
+                toggled.insert(name);
+
+                EXPECT_EQ(fromOptionRecord(storedRecord(fx)), fx.options.values) << name.toStdString();
+                fx.trigger(entry);
+                dialog = QApplication::activeModalWidget();
+                EXPECT_EQ(checked(dialog, name.toLatin1().constData()), wanted) << name.toStdString();
+                click(dialog, "Cancel");
+            }
+        }
+        EXPECT_EQ(toggled, controls) << entry;
+    }
 }
 
 // Every control of both dialogs has an underlined letter of its own.

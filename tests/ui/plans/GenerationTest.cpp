@@ -16,6 +16,7 @@
 #include "ui/plans/SectionEditor.h"
 #include "ui/profiles/StudentChooser.h"
 #include "ui/words/SegmentPickerDialog.h"
+#include "ui/words/WordChoiceDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -105,8 +106,18 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelNewPh"));
     f.pick(picker, 19);  // E (short e)
+    f.pick(picker, 54);  // MN: every word also needs segments not studied
     click(picker, "OK");
     EXPECT_EQ(f.listWords(w, New, 0).size(), 40u);
+    EXPECT_EQ(summary->count(1)->text(), QStringLiteral("   0"));
+    EXPECT_EQ(summary->note()->text(),
+              QStringLiteral("No word containing MN fits this student: all 11 words "
+                             "of 1 to 9 syllables also contain segments not yet studied."));
+    click(w, "Cmd4X_1");  // the empty list's dialog says the same
+    auto* words = w->findChild<WordChoiceDialog*>();
+    ASSERT_NE(words, nullptr);
+    EXPECT_EQ(child<QLabel>(words, "Note")->text(), summary->note()->text());
+    click(words, "Cancel");
     const auto review = f.listWords(w, Review, 2);
     const auto fresh = f.listWords(w, New, 0);
 

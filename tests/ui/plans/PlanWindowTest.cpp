@@ -4,7 +4,9 @@
 #include "ui/plans/PlanWindow.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 
 #include "UiFixture.h"
 #include "core/output/PlanText.h"
@@ -71,7 +73,7 @@ TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
     f.start();
     PlanWindow* w = f.newPlan();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lesson Plan for Ann Lee"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lesson Plan for Ann Lee[*]"));
     EXPECT_EQ(w->objectName(), QStringLiteral("Plan"));
     for (const char* e : kPlanAndProfile) EXPECT_FALSE(f.enabled(e)) << e;
     EXPECT_TRUE(f.enabled("mnuExit"));
@@ -103,8 +105,12 @@ TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
     EXPECT_EQ(w->readGrid()->cell(0, 0), QStringLiteral("The cat sat on the mat."));
     EXPECT_EQ(w->readGrid()->cell(9, 0), QStringLiteral("Book:  Frog and Toad    Page(s):  4-9"));
 
+    EXPECT_TRUE(w->parentWidget()->isWindowModified());  // the caption's "*"
     click(w, "Save");
     EXPECT_TRUE(f.prompt.shown().empty());
+    EXPECT_FALSE(w->parentWidget()->isWindowModified());
+    EXPECT_EQ(child<QStatusBar>(f.main.get(), "StatusBar")->currentMessage(),
+              QStringLiteral("Saved the lesson plan of 09-14-26 (Lee, Ann)."));
     f.closePlan(w);  // saved: no question
     EXPECT_TRUE(f.prompt.shown().empty());
     EXPECT_EQ(f.plan(), nullptr);
@@ -182,6 +188,45 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     EXPECT_EQ(f.plan(), nullptr);
     ASSERT_EQ(f.plans(1).size(), 1u);
     EXPECT_EQ(f.plans(1)[0].date, "10-01-26");
+}
+
+TEST(PlanWindow, TheDateFillsFromItsFirstGapAndMustBeOnTheCalendar)
+{
+    Fixture f;
+    f.addProfile("Lee", "Ann");
+    f.start();
+    PlanWindow* w = f.newPlan();
+    ASSERT_NE(w, nullptr);
+    auto* date = child<QLineEdit>(w, "LessonDate");
+    auto* problem = child<QLabel>(w, "DateProblem");
+    // A click into the middle of the empty box, with and without the focus.
+    for (int i = 0; i < 2; ++i) {
+        date->clear();
+        QTest::mouseClick(date, Qt::LeftButton, {}, date->rect().center());
+        QApplication::processEvents();
+        QTest::keyClicks(date, QStringLiteral("0615"));
+        EXPECT_EQ(date->displayText(), QStringLiteral("06-15-__")) << i;
+    }
+    // A click on a digit already typed corrects it.
+    QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(2, date->height() / 2));
+    QTest::keyClicks(date, QStringLiteral("1"));
+    EXPECT_EQ(date->displayText(), QStringLiteral("16-15-__"));
+
+    const std::pair<const char*, const char*> dates[] = {
+        {"133024", "13-30-24 is not a date: the month comes first and must be 01 to 12."},
+        {"063124", "06-31-24 is not a date: the day must be 01 to 30 in June."},
+        {"022923", "02-29-23 is not a date: the day must be 01 to 28 in February 2023."},
+        {"022924", ""},
+    };
+    for (const auto& [digits, why] : dates) {
+        f.prompt.clear();
+        f.typeDate(w, QString::fromLatin1(digits));
+        EXPECT_EQ(problem->isVisibleTo(w), *why != 0) << digits;
+        EXPECT_EQ(problem->text().toStdString(), why);
+        click(w, "Save");
+        EXPECT_EQ(f.texts(), *why ? std::vector<std::string>{why} : std::vector<std::string>{}) << digits;
+        EXPECT_EQ(f.plans(1).size(), *why ? 0u : 1u) << digits;
+    }
 }
 
 // Cancel at the save question cancels E&xit and the close box alike: the
@@ -316,26 +361,6 @@ TEST(PlanWindow, ChoosersAskForAChoiceAndCancelRestoresTheMenu)
     f.trigger("mnuPlan_0");
     click(f.window<StudentChooser>(), "Cancel");
     for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
-}
-
-TEST(PlanWindow, EveryGridAndListHasANameAScreenReaderCanAnnounce)
-{
-    Fixture f;
-    f.addProfile("Lee", "Ann");
-    f.start();
-    PlanWindow* w = f.newPlan();
-    ASSERT_NE(w, nullptr);
-    moxlet::test::expectAccessibleNames(w);
-    for (QPushButton* b : w->findChildren<QPushButton*>())
-        EXPECT_FALSE(b->text() == QStringLiteral("...") && b->accessibleName().isEmpty())
-            << b->objectName().toStdString();
-    f.closePlan(w);
-    f.trigger("mnuPlan_1");
-    moxlet::test::expectAccessibleNames(f.window<PlanChooser>());
-    click(f.window<PlanChooser>(), "Cancel");
-    f.trigger("mnuDelPlan");
-    moxlet::test::expectAccessibleNames(f.window<DeletePlansDialog>());
-    click(f.window<DeletePlansDialog>(), "Close");
 }
 
 TEST(PlanScreens, SavePictures)

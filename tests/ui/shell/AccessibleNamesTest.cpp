@@ -1,0 +1,120 @@
+// Every window a tutor can reach, opened as a tutor opens it, and every
+// control in it checked for a name a screen reader announces (the shared
+// expectAccessibleNames: focusable controls, lists and grids, combo boxes'
+// drop-down lists, caption-less buttons' tooltips, group titles).  A new
+// window gets a new row.
+#include <functional>
+
+#include "UiFixture.h"
+#include "ui/output/PrintStatus.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/words/SegmentPickerDialog.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::click;
+using moxlet::test::clickLine;
+
+namespace {
+
+struct Fixture : moxlet::test::UiFixture {
+    Fixture()
+    {
+        addProfile("Lee", "Ann", {0, 43, 10, 11, 17, 51, 55, 79, 86, 93, 121, 153});
+        start();
+    }
+    PlanWindow* newPlan()
+    {
+        trigger("mnuPlan_0");
+        clickLine(moxlet::test::child<QListWidget>(window<StudentChooser>(), "StudentList"), 0);
+        click(window<StudentChooser>(), "OK");
+        return window<PlanWindow>();
+    }
+    // A plan whose first Review slot (and Spelling row) holds a segment.
+    PlanWindow* planWithLists()
+    {
+        PlanWindow* w = newPlan();
+        for (const char* section : {"Cmd_1", "Cmd_2"}) {
+            click(w, section);
+            auto* picker = w->findChild<SegmentPickerDialog*>();
+            clickLine(picker->list(), 0);
+            click(picker, "OK");
+        }
+        return w;
+    }
+    QWidget* shown(const QString& form)
+    {
+        QApplication::processEvents();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == form && top->isVisible()) return top;
+            for (QWidget* w : top->findChildren<QWidget*>(form))
+                if (w->isVisible()) return w;
+        }
+        return nullptr;
+    }
+};
+
+struct Row {
+    const char* form;
+    std::function<void(Fixture&)> open;
+};
+
+}  // namespace
+
+TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
+{
+    const Row rows[] = {
+        {"MDIForm1", [](Fixture&) {}},  // with the start page
+        {"Profile", [](Fixture& f) { f.trigger("mnuProfile_0"); }},
+        {"Personal",
+         [](Fixture& f) {
+             f.trigger("mnuProfile_0");
+             click(f.shown(QStringLiteral("Profile")), "Personal_Info");
+         }},
+        {"GetName", [](Fixture& f) { f.trigger("mnuProfile_1"); }},
+        {"DelName", [](Fixture& f) { f.trigger("mnuDelProfile"); }},
+        {"Plan", [](Fixture& f) { f.newPlan(); }},
+        {"GetPlan", [](Fixture& f) { f.trigger("mnuPlan_1"); }},
+        {"DelPlan", [](Fixture& f) { f.trigger("mnuDelPlan"); }},
+        {"READING", [](Fixture& f) { click(f.newPlan(), "ReadCmd"); }},
+        {"SelOldPh", [](Fixture& f) { click(f.newPlan(), "Cmd_1"); }},
+        {"SelNewPh", [](Fixture& f) { click(f.newPlan(), "Cmd_3"); }},
+        {"WordCnt", [](Fixture& f) { f.planWithLists(); }},
+        {"SelWrd40", [](Fixture& f) { click(f.planWithLists(), "Cmd2X_0"); }},
+        {"SelWord", [](Fixture& f) { click(f.planWithLists(), "Cmd3X_0"); }},
+        {"EntrWord",
+         [](Fixture& f) {
+             click(f.planWithLists(), "Cmd3X_0");
+             click(f.shown(QStringLiteral("SelWord")), "Type");
+         }},
+        {"WordCheck",
+         [](Fixture& f) {
+             click(f.planWithLists(), "Cmd3X_0");
+             click(f.shown(QStringLiteral("SelWord")), "CheckWord");
+         }},
+        {"WordList", [](Fixture& f) { f.trigger("mnuPlan_2"); }},
+        {"SelPhn",
+         [](Fixture& f) {
+             f.trigger("mnuPlan_2");
+             QWidget* tool = f.shown(QStringLiteral("WordList"));
+             clickLine(moxlet::test::child<QListWidget>(tool, "StudentList"), 0);
+             click(tool, "PhnCmd");
+         }},
+        {"PrntOpts", [](Fixture& f) { f.trigger("mnuPrintOptions"); }},
+        {"HomoOpts", [](Fixture& f) { f.trigger("mnuHomoOptions"); }},
+        {"CnclPrnt", [](Fixture& f) { (new PrintStatus(f.main.get()))->show(); }},
+        {"About", [](Fixture& f) { f.trigger("mnuAbout"); }},
+        {"HelpWindow", [](Fixture& f) { f.trigger("mnuContents"); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.form);
+        Fixture f;
+        row.open(f);
+        QWidget* window = f.shown(QString::fromLatin1(row.form));
+        ASSERT_NE(window, nullptr);
+        moxlet::test::expectAccessibleNames(window);
+        f.prompt.answerOthersWith([](Buttons) { return Answer::No; });  // a plan closes unsaved
+    }
+}
