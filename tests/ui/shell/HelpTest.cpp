@@ -80,6 +80,8 @@ const char* const kWindowCaptions[] = {"Quillory Moxlet (main window)",
                                        "Print Word List",
                                        "Word List Preview",
                                        "Check a Word",
+                                       "Check a Passage",
+                                       "Print Passage Check",
                                        "Lesson Print Options",
                                        "Homophone Display Options",
                                        "Word Options",
@@ -136,7 +138,7 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
             EXPECT_TRUE(manual.hasKeyword(indexName(a->text()))) << a->text().toStdString();
         }
     }
-    EXPECT_EQ(entries, 14);
+    EXPECT_EQ(entries, 15);
 }
 
 TEST(Help, TheIndexNamesEveryWindowByItsCaption)
