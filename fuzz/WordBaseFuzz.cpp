@@ -19,7 +19,9 @@
 // nothing faults, no read asks for more than a data file could hold, every
 // listed candidate lies in its run and decodes, a list never exceeds
 // kMaxCandidates, and a word the check calls Offered is in the list the
-// collection makes from the same remembered offset.
+// collection makes from the same remembered offset.  The word base by text
+// answers the check as reading runs does (where nothing was reported), and
+// a passage made of the word's bytes is read within its bounds.
 
 #include <cstdint>
 #include <string>
@@ -27,6 +29,7 @@
 
 #include "FuzzSupport.h"
 #include "core/words/CandidateCollector.h"
+#include "core/words/PassageCheck.h"
 #include "core/words/WordCheck.h"
 
 using namespace moxlet;
@@ -127,7 +130,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     q.newList = newList;
     q.thinOffset = offset;
     q.upTo = upTo;
+    const std::size_t reported = prompt.shown();
     const WordCheckResult r = checkWord(*wordBase, index, q);
+    if (const auto texts = WordTextIndex::build(*wordBase, index)) {
+        const WordCheckResult byText = checkWord(*wordBase, index, q, texts.get());
+        if (prompt.shown() == reported)
+            FUZZ_CHECK(byText.verdict == r.verdict && byText.word == r.word &&
+                       byText.syllables == r.syllables && byText.unstudied == r.unstudied);
+        PassageStudent student;
+        student.studied = studied;
+        student.syllableMin = syllableMin;
+        student.syllableMax = syllableMax;
+        const PassageReport p = checkPassage(*wordBase, index, *texts, q.word, student);
+        for (const auto& place : p.places)
+            FUZZ_CHECK(place.begin < place.end && place.end <= q.word.size() && place.word < p.words.size());
+        FUZZ_CHECK(p.decodableWords <= p.runningWords);
+    }
     if (r.offered() && q.segment != kNoSegment && q.segment < seg::Count) {
         CandidateQuery cq;
         cq.segment = q.segment;

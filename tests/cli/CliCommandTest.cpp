@@ -18,6 +18,7 @@
 #include "app/cli/CliContext.h"
 #include "app/cli/Command.h"
 #include "core/shell/InstanceLock.h"
+#include "support/DataDirFixture.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TestWordBase.h"
 
@@ -138,6 +139,29 @@ void refusingDisk(Folder&, CliContext& ctx)
     };
 }
 
+// Sam, record 4: the short vowels, the single consonants, SH, -CK, Closed
+// Syllable, both TH and the parts of the sight words the, I and was (E (ə),
+// Open Syllable, WA, Rote Words); one syllable.
+void withSam(Folder& folder, CliContext&)
+{
+    StudentProfile sam = test::DataDir::profile(
+        4, "Sample", "Sam", {0,  19, 43, 58,  99,  10,  11,  17,  36, 37, 42,  48, 49, 51, 52,  55,  79, 84,
+                             86, 87, 93, 103, 104, 110, 115, 116, 89, 16, 121, 95, 96, 20, 120, 105, 331});
+    sam.SyllableMin = sam.SyllableMax = 1;
+    SeededRandom random(4);
+    const auto bytes = encodeProfileRecord(sam, random);
+    std::ofstream(folder.path / "PROFILES.DAT", std::ios::binary | std::ios::app)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A text file in UTF-8 with a byte-order mark, curly quotes, a ligature
+// and a letter Windows-1252 lacks.
+void withStory(Folder& folder, CliContext&)
+{
+    std::ofstream(folder.path / "story.txt")
+        << "\xEF\xBB\xBF\u201CAdd a \uFB01g,\u201D bad Dab said to \u0174ade.\n";
+}
+
 // Backups of three days: the 2nd with Ann alone and the options, the 1st
 // with the options; a backup of the 3rd that was never finished.
 void withBackups(Folder& folder, CliContext&)
@@ -241,6 +265,7 @@ const std::string kWordList = usage("wordlist N [DIR] --segments ID[,ID...] [--n
                                     "[--level everyday|common|wider]") +
                               "  (one to five different segment ids, 0 to 331)\n";
 const std::string kRestore = usage("restore DATE [DIR] [--yes]");
+const std::string kPassage = usage("passage N [FILE|-] [DIR]") + "  (N is a profile number, 1 to 9999)\n";
 const std::string kNoFolder = "moxlet-cli: there is no folder nowhere\n";
 const std::string kNoWordBase =
     "Unable to open WordBase file, WORDBASE.WDB.  File not found.\n(looked for DIR/./WORDBASE.WDB)\n";
@@ -396,6 +421,53 @@ const std::vector<Row> kRows = {
     {{"wordlist", "1", "--segments", "0", "--level", "everyday"}, 0, "bad\ndab\n"},
     {{"wordlist", "1", "--segments", "0", "--level", "easy"}, 2, "", kWordList},
 
+    // The small word base lacks "had" and "cabs"; Ann has not studied C (k).
+    {{"passage", "1", "-"}, 0, "@passage-ann.txt", "", nullptr, nullptr, "Bad Dab had 2 cabs; Dab's cab.\n"},
+    {{"passage", "1", "story.txt"},
+     0,
+     "~add\tdecodable\t“add” is offered in the Review lists of A (ă), D, Closed Syllable.\n"
+     "fig\tnot-in-word-base\t“fig” is not in Moxlet's word base.\n"
+     "ade\tnot-in-word-base\t“ade” is not in Moxlet's word base.\n"
+     "3 of 8 words decodable (37%). 5 words beyond Ann: a, fig, said, to, ade\n",
+     "moxlet-cli: line 1 of story.txt: Moxlet cannot hold “Ŵ” (U+0174) and reads it as a blank\n",
+     withStory},
+    {{"passage", "1", "-", "other"},
+     0,
+     "~bad\tdecodable\t“bad” is offered in the Review lists of A (ă), B, D, "
+     "Closed Syllable.\n",
+     "",
+     allInOther,
+     nullptr,
+     "bad"},
+    {{"passage", "1"},
+     0,
+     "7\tnumber\t“7” is a number.\nNo words to check\n",
+     "",
+     nullptr,
+     nullptr,
+     " \r\n... 7\n"},
+    {{"passage", "1", "-"},
+     1,
+     "",
+     "moxlet-cli: the input is not text: it holds a NUL byte\n",
+     nullptr,
+     nullptr,
+     std::string("bad\0", 4)},
+    {{"passage", "1", "-"},
+     1,
+     "",
+     "moxlet-cli: the input is not UTF-8 text (line 2): save it as UTF-8\n",
+     nullptr,
+     nullptr,
+     "bad\ncaf\xE9"},
+    {{"passage", "1", "none.txt"}, 1, "", "moxlet-cli: cannot read none.txt\n"},
+    {{"passage", "2"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"passage", "1", "-", "nowhere"}, 1, "", kNoFolder},
+    {{"passage", "1"}, 1, "", kNoWordBase, noWordBase, nullptr, "bad"},
+    {{"passage"}, 2, "", kPassage},
+    {{"passage", "one"}, 2, "", kPassage},
+    {{"passage", "1", "-", ".", "."}, 2, "", kPassage},
+
     {{"backups"}, 0, "2026-01-02\t2 file(s)\t758 bytes\n2026-01-01\t1 file(s)\t118 bytes\n", "", withBackups},
     {{"backups", "."}, 0, "", "no backups in ./Backups\n"},
     {{"backups", "nowhere"}, 1, "", kNoFolder},
@@ -459,6 +531,15 @@ const std::vector<Row> kShippedRows = {
     {{"why", "1x", "bad"}, 2, "", kWhy},
     {{"why", "1", "bad", "--offset", "-1", "--segment", "0"}, 2, "", kWhy},
     {{"why", "1", "bad", "--segment"}, 2, "", kWhy},
+
+    // A beginner reads the first sentence whole, not two words of the second.
+    {{"passage", "4"},
+     0,
+     "@passage-sam.txt",
+     "",
+     withSam,
+     nullptr,
+     "The ship is in the dock.\nI thought it was great\n"},
 };
 
 // ---- Running a row ---------------------------------------------------

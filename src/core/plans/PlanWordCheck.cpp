@@ -33,4 +33,15 @@ WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string
     return q;
 }
 
+PassageStudent planSentenceReader(const PlanSession& session)
+{
+    PassageStudent s;
+    s.name = session.student.FirstName.trimmed();
+    s.studied = session.plan.PlanStudiedSegments;
+    for (int slot = 0; slot < kListSlots; ++slot) s.studied.add(session.slotSegment(PlanSection::New, slot));
+    s.syllableMin = session.plan.SyllableMin;
+    s.syllableMax = session.plan.SyllableMax;
+    return s;
+}
+
 }  // namespace moxlet

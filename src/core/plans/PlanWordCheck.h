@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/plans/PlanSession.h"
+#include "core/words/PassageCheck.h"
 #include "core/words/WordCheck.h"
 
 namespace moxlet {
@@ -26,5 +27,10 @@ WordCheckQuery planListQuery(const PlanSession& session, PlanSection list, int s
 // Spelling row `row` (0..14): a studied segment, the row's
 // SpellingThinOffset.
 WordCheckQuery spellingRowQuery(const PlanSession& session, int row, std::string word);
+
+// The student the plan's sentence lines are written for: the plan's studied
+// set and syllable range, as its Review lists, together with the plan's New
+// segments: the sentences are dictated in the lesson that teaches them.
+PassageStudent planSentenceReader(const PlanSession& session);
 
 }  // namespace moxlet

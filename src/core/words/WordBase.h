@@ -23,6 +23,8 @@
 
 namespace moxlet {
 
+class WordTextIndex;
+
 inline constexpr const char* kWordBaseReadMessage = "Unable to read WordBase file, WORDBASE.WDB.";
 
 class WordBase {
@@ -64,10 +66,12 @@ private:
 };
 
 // Where words come from: the compiled-in offset index and the folder that
-// holds WORDBASE.WDB.
+// holds WORDBASE.WDB, and the word base by text once it has been built
+// (textIndexOf, WordTextIndex.h).
 struct WordSource {
     OffsetIndex index;
     std::filesystem::path directory;
+    std::shared_ptr<const WordTextIndex> texts = {};
 };
 
 // The folder the program reads WORDBASE.WDB from: the data directory when it

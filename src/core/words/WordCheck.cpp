@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "core/catalogue/Catalogue.h"
 
@@ -149,7 +150,7 @@ void takeWord(WordCheckResult& r, const WordRecord& w, int syllables)
 // The check for one list segment: its run over syllables 1..9 is read, the
 // word looked for elsewhere only when that run does not hold it.
 void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& q,
-                      const std::string& word, WordCheckResult& r)
+                      const std::string& word, const WordTextIndex* texts, WordCheckResult& r)
 {
     const FixedText<kWordTextLength> target(word);
     const SegmentId s = q.segment;
@@ -165,7 +166,7 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
 
     if (scan.matches.empty()) {
         FoundWord f;
-        if (!findWord(wordBase, index, word, s, f, r.recordsRead)) {
+        if (!findWord(wordBase, index, word, s, f, r.recordsRead, texts)) {
             r.verdict = WordVerdict::Unreadable;
             return;
         }
@@ -209,11 +210,11 @@ void checkListSegment(WordBase& wordBase, const OffsetIndex& index, const WordCh
 // The check without a segment: every segment of the word that could carry
 // a list of the kind asked (Review: the studied ones; New: the others).
 void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& q,
-                   const std::string& word, WordCheckResult& r)
+                   const std::string& word, const WordTextIndex* texts, WordCheckResult& r)
 {
     const FixedText<kWordTextLength> target(word);
     FoundWord f;
-    if (!findWord(wordBase, index, word, kNoSegment, f, r.recordsRead)) {
+    if (!findWord(wordBase, index, word, kNoSegment, f, r.recordsRead, texts)) {
         r.verdict = WordVerdict::Unreadable;
         return;
     }
@@ -244,7 +245,7 @@ void checkAllLists(WordBase& wordBase, const OffsetIndex& index, const WordCheck
             // Only a run that could hold 1000 candidates and is thinned is read:
             // the word's place in it decides.
             const RecordRun run = recordRun(index, t, q.syllableMin, q.syllableMax);
-            if (run.size() >= kThinningThreshold) {
+            if (run.size() >= kThinningThreshold && !q.eligibilityOnly) {
                 RunScan scan;
                 if (!scanRun(wordBase, run, run, tm, admitted, q.upTo, target, scan, r.recordsRead)) {
                     r.verdict = WordVerdict::Unreadable;
@@ -309,17 +310,45 @@ std::vector<SegmentId> keySegments(std::string_view word)
     return keys;
 }
 
+namespace {
+
+// The first record of `match` in a run of one of `runs` (in their order),
+// as reading those runs finds it.
+bool lookUpWord(WordBase& wordBase, const OffsetIndex& index, const WordTextIndex::Match& match,
+                const std::vector<std::pair<std::int32_t, SegmentId>>& runs, FoundWord& found,
+                std::int32_t& recordsRead)
+{
+    for (const auto& run : runs) {
+        const RecordRun whole = recordRun(index, run.second, 1, kIndexSyllables);
+        const auto at = std::lower_bound(match.records.begin(), match.records.end(), whole.first);
+        if (at == match.records.end() || *at > whole.last) continue;
+        WordRecord w = *match.word;
+        if (!match.uniform) {
+            if (!wordBase.read(*at, w)) return false;
+            ++recordsRead;
+        }
+        found = {*at, blockOf(index, run.second, *at), w};
+        return true;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool findWord(WordBase& wordBase, const OffsetIndex& index, std::string_view word, SegmentId skip,
-              FoundWord& found, std::int32_t& recordsRead)
+              FoundWord& found, std::int32_t& recordsRead, const WordTextIndex* texts)
 {
     found = {};
     if (word.empty() || word.size() > kWordTextLength) return true;
+    std::optional<WordTextIndex::Match> match;
+    if (texts && !(match = texts->find(word))) return true;
     const FixedText<kWordTextLength> target(word);
     std::vector<std::pair<std::int32_t, SegmentId>> runs;
     for (SegmentId s : keySegments(word))
         if (s != skip) runs.emplace_back(recordRun(index, s, 1, kIndexSyllables).size(), s);
     std::stable_sort(runs.begin(), runs.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (match) return lookUpWord(wordBase, index, *match, runs, found, recordsRead);
 
     for (const auto& run : runs) {
         const SegmentId s = run.second;
@@ -338,7 +367,8 @@ bool findWord(WordBase& wordBase, const OffsetIndex& index, std::string_view wor
     return true;
 }
 
-WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query)
+WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query,
+                          const WordTextIndex* texts)
 {
     WordCheckResult r;
     r.word = normalizedWord(query.word);
@@ -351,9 +381,9 @@ WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const Wo
     if (r.word.empty() || r.word.size() > kWordTextLength) return r;
     const std::string word = r.word;
     if (query.segment == kNoSegment)
-        checkAllLists(wordBase, index, query, word, r);
+        checkAllLists(wordBase, index, query, word, texts, r);
     else
-        checkListSegment(wordBase, index, query, word, r);
+        checkListSegment(wordBase, index, query, word, texts, r);
     return r;
 }
 

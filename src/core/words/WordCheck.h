@@ -45,7 +45,9 @@
 // every phonogram spelled in it), a fifth of a whole scan.  In a Release
 // build a check reads about ten million records a second: a word in the
 // list of the largest run (Closed Syllable) takes about 3 ms, as long as
-// building that list; a missing word 4 to 12 ms.
+// building that list; a missing word 4 to 12 ms.  Given the word base by
+// text (WordTextIndex), findWord reads nothing and gives the same answer:
+// the first record of the word in the first of those runs that holds one.
 
 #include <cstdint>
 #include <string>
@@ -56,6 +58,7 @@
 #include "core/words/CandidateCollector.h"
 #include "core/words/OffsetIndex.h"
 #include "core/words/WordBase.h"
+#include "core/words/WordTextIndex.h"
 
 namespace moxlet {
 
@@ -85,6 +88,12 @@ struct WordCheckQuery {
     // Without a segment it is not used: every list is taken as fresh.
     std::int16_t thinOffset = -1;
     WordLevel upTo = kDefaultOfferLevel;  // the level words are offered up to
+    // Without a segment: whether the word fits each list is decided from
+    // its segments alone, and no long list is read to find the word's
+    // place in it, so a list the word fits counts as offering it
+    // (Offered, never ThinnedAtRandom).  Whether a student can decode a
+    // word needs no more (PassageCheck).
+    bool eligibilityOnly = false;
 };
 
 // How a long list was or would be thinned around the word.
@@ -132,7 +141,9 @@ struct WordCheckResult {
     bool offered() const { return verdict == WordVerdict::Offered; }
 };
 
-WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query);
+// `texts`, when given, finds words by their text (findWord).
+WordCheckResult checkWord(WordBase& wordBase, const OffsetIndex& index, const WordCheckQuery& query,
+                          const WordTextIndex* texts = nullptr);
 
 // A query for a student's profile, as the word list tool builds its lists
 // (a fresh offset each time, words up to `upTo`).
@@ -155,10 +166,11 @@ struct FoundWord {
 };
 
 // Looks for `word` (normalized) in the runs of its key segments, smallest
-// first, leaving out the run of `skip` (already read by the caller).
-// `recordsRead` is increased by the records read.  False when a read was
-// given up.
+// first, leaving out the run of `skip` (already read by the caller): by
+// reading them, or with `texts` by looking the word up, which reads a
+// record only for a text whose records differ.  `recordsRead` is increased
+// by the records read.  False when a read was given up.
 bool findWord(WordBase& wordBase, const OffsetIndex& index, std::string_view word, SegmentId skip,
-              FoundWord& found, std::int32_t& recordsRead);
+              FoundWord& found, std::int32_t& recordsRead, const WordTextIndex* texts = nullptr);
 
 }  // namespace moxlet

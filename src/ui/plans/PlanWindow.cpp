@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/plans/LessonDate.h"
+#include "core/plans/PlanWordCheck.h"
 #include "core/shell/WindowSize.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/CellGrid.h"
@@ -21,7 +22,9 @@
 #include "ui/plans/LessonDateField.h"
 #include "ui/plans/PlanDocument.h"
 #include "ui/plans/SectionEditor.h"
+#include "ui/plans/SentenceSummary.h"
 #include "ui/plans/SkillsDialog.h"
+#include "ui/words/PassageChecker.h"
 #include "ui/words/WordChoiceDialog.h"
 
 namespace moxlet::ui {
@@ -186,6 +189,7 @@ void PlanWindow::buildControls()
     readGrid_ = new CellGrid(10, 1, QStringLiteral("ReadGrid"),
                              QStringLiteral("Sentences for dictation and book for vocal reading"), this);
     skillsButton_ = button(this, QStringLiteral("S&kills..."), QStringLiteral("ReadCmd"));
+    sentenceSummary_ = new SentenceSummary(services_, readGrid_, this);
     connect(skillsButton_, &QPushButton::clicked, this, &PlanWindow::editSkills);
 
     lessonDate_ = new LessonDateField(this);
@@ -298,6 +302,7 @@ void PlanWindow::layoutControls()
     commands->addWidget(exitButton_, 1, 2);
     auto* right = new QVBoxLayout;
     right->addLayout(section(QStringLiteral("Sentence Dictation and Vocal Reading"), skills));
+    right->addWidget(sentenceSummary_);
     right->addStretch();
     right->addLayout(commands);
 
@@ -374,6 +379,7 @@ void PlanWindow::showSkills()
         readGrid_->setCell(row, 0,
                            fromStored(session().plan.Sentence[static_cast<std::size_t>(row)].trimmed()));
     readGrid_->setCell(9, 0, fromStored(session().plan.Sentence[kReadingLine].trimmed()));
+    sentenceSummary_->showFor(session());
 }
 
 void PlanWindow::updateWordButtons()
@@ -424,6 +430,7 @@ void PlanWindow::editSkills()
 {
     auto* dialog = new SkillsDialog(session().plan, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->checkSentences(services_, planSentenceReader(session()), offeredWordLevel(services_));
     // An inch to the right of the plan window's left edge.
     dialog->move(mapToGlobal(QPoint(logicalDpiX(), 40)));
     connect(dialog, &QDialog::accepted, this, [this] {

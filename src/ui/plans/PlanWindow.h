@@ -35,6 +35,7 @@ class CellGrid;
 class LessonDateField;
 class PlanDocument;
 class SectionEditor;
+class SentenceSummary;
 
 class PlanWindow : public QWidget {
     Q_OBJECT
@@ -121,6 +122,7 @@ private:
     LessonDateField* lessonDate_ = nullptr;
     QComboBox* fontSize_ = nullptr;
     SectionEditor* sections_ = nullptr;
+    SentenceSummary* sentenceSummary_ = nullptr;
     bool closed_ = false;
 };
 

@@ -5,12 +5,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/plans/PlanSession.h"
 #include "core/plans/ReadingLine.h"
+#include "core/words/PassageSummary.h"
+#include "ui/common/MarkFont.h"
+#include "ui/common/MarkedLineEdit.h"
 #include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
+#include "ui/words/PassageChecker.h"
+#include "ui/words/PassageWindow.h"
 
 namespace moxlet::ui {
 
@@ -32,7 +38,7 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     auto* sentences = new QVBoxLayout;
     sentences->addWidget(label1);
     for (int k = 0; k < kDictationSentences; ++k) {
-        auto* box = new QLineEdit(this);
+        auto* box = new MarkedLineEdit(this);
         box->setObjectName(QStringLiteral("Sent_%1").arg(k));
         box->setAccessibleName(QStringLiteral("Sentence %1").arg(k + 1));
         box->setMaxLength(80);
@@ -43,6 +49,14 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
         sentences->addWidget(box);
     }
     label1->setBuddy(sentences_[0]);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("SentenceSummary"));
+    summary_->setAccessibleName(QStringLiteral("Words the student cannot read yet"));
+    summary_->setFont(MarkFont::font());
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->hide();
+    sentences->addWidget(summary_);
 
     bookName_ = new QLineEdit(this);
     bookName_->setObjectName(QStringLiteral("BookName"));
@@ -71,6 +85,11 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     book->addWidget(bookName_, 0, 1);
     book->addWidget(label3, 0, 2);
     book->addWidget(bookPage_, 0, 3);
+    passageButton_ = new QPushButton(QStringLiteral("Check a &Passage..."), this);
+    passageButton_->setObjectName(QStringLiteral("CheckPassage"));
+    passageButton_->hide();
+    connect(passageButton_, &QPushButton::clicked, this, &SkillsDialog::openPassageWindow);
+    book->addWidget(passageButton_, 0, 4);
     book->setColumnStretch(1, 3);
     book->setColumnStretch(3, 1);
 
@@ -91,6 +110,49 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     layout->addSpacing(8);
     layout->addLayout(book);
     layout->addWidget(buttons);
+}
+
+SkillsDialog::~SkillsDialog() = default;
+
+void SkillsDialog::checkSentences(Services& services, PassageStudent reader, WordLevel offerUpTo)
+{
+    services_ = &services;
+    reader_ = std::move(reader);
+    offerUpTo_ = offerUpTo;
+    checker_ = std::make_unique<PassageChecker>(services, offerUpTo);
+    checkTimer_ = new QTimer(this);
+    checkTimer_->setSingleShot(true);
+    checkTimer_->setInterval(150);
+    connect(checkTimer_, &QTimer::timeout, this, &SkillsDialog::showCheck);
+    for (MarkedLineEdit* box : sentences_) {
+        // A line being typed drops its marks (they would no longer sit
+        // under their words) until the check after the last key.
+        connect(box, &QLineEdit::textChanged, box, [box] { box->setMarks({}); });
+        connect(box, &QLineEdit::textChanged, checkTimer_, qOverload<>(&QTimer::start));
+    }
+    summary_->show();
+    passageButton_->show();
+    showCheck();
+}
+
+// The ten lines are checked as one text, each line starting a sentence, so
+// that the summary names each word once.
+void SkillsDialog::showCheck()
+{
+    QStringList lines;
+    for (const MarkedLineEdit* box : sentences_) lines.append(box->text());
+    const auto checked =
+        checker_->check(lines.join(QLatin1Char('\n')), reader_, SentenceStarts::AlsoAtLineStarts);
+    auto marks = marksByLine(checked ? checked->marks : std::vector<TextMark>{}, lines);
+    for (std::size_t k = 0; k < sentences_.size(); ++k) sentences_[k]->setMarks(std::move(marks[k]));
+    summary_->setText(checked ? markedText(passageSummary(checked->report, reader_.name)) : QString());
+}
+
+void SkillsDialog::openPassageWindow()
+{
+    if (!services_) return;
+    auto* window = new PassageWindow(*services_, offerUpTo_, plan_.ProfileNo, this);
+    window->show();
 }
 
 void SkillsDialog::titleEdited()

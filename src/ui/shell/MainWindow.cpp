@@ -37,6 +37,8 @@
 #include "ui/shell/Splash.h"
 #include "ui/shell/StartPage.h"
 #include "ui/wordlist/WordListWindow.h"
+#include "ui/words/PassageChecker.h"
+#include "ui/words/PassageWindow.h"
 
 namespace moxlet::ui {
 
@@ -76,6 +78,7 @@ void MainWindow::buildMenu()
         addEntry(plan, "mnuPlan_1", QStringLiteral("&Open Lesson Plan..."), &MainWindow::openLessonPlan);
     wordList_ =
         addEntry(plan, "mnuPlan_2", QStringLiteral("&Create Word List..."), &MainWindow::createWordList);
+    passage_ = addEntry(plan, "mnuPassage", QStringLiteral("Check a &Passage..."), &MainWindow::checkPassage);
     separator(plan, "blank0");
     deletePlans_ = addEntry(plan, "mnuDelPlan", QStringLiteral("&Delete Lesson Plan..."),
                             &MainWindow::deleteLessonPlans);
@@ -225,6 +228,8 @@ void MainWindow::restoreMenus()
         for (QAction* a : {newPlan_, openPlan_, wordList_, openProfile_, deletePlans_, deleteProfiles_})
             a->setEnabled(false);
     }
+    // Checking a passage changes nothing: it stays usable beside any window.
+    passage_->setEnabled(activeProfileCount_ > 0);
 }
 
 void MainWindow::disablePlanAndProfileMenus()
@@ -409,6 +414,19 @@ void MainWindow::openLessonPlanAt(std::int32_t profile, std::int32_t record)
         return;
     }
     openPlanWindow(std::move(session));
+}
+
+void MainWindow::checkPassage()
+{
+    if (auto* open = findChild<PassageWindow*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const PlanWindow* plan = planWindow();
+    auto* window = new PassageWindow(services_, offeredWordLevel(services_),
+                                     plan ? plan->session().plan.ProfileNo : 0, this);
+    window->show();
 }
 
 void MainWindow::deleteLessonPlans()

@@ -81,6 +81,8 @@ public Q_SLOTS:
     void newLessonPlan();
     void openLessonPlan();
     void createWordList();
+    // Check a &Passage...: the plan's student first when a plan is open.
+    void checkPassage();
     void deleteLessonPlans();
     void exitProgram();
     void newStudentProfile();
@@ -139,6 +141,7 @@ private:
     QAction* newPlan_ = nullptr;
     QAction* openPlan_ = nullptr;
     QAction* wordList_ = nullptr;
+    QAction* passage_ = nullptr;
     QAction* deletePlans_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* newProfile_ = nullptr;

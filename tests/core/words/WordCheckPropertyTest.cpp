@@ -4,18 +4,23 @@
 // from a fresh offset, exactly when the drawn offset is the one checkWord
 // names).  Then the same on the shipped word base for a few real words, and
 // the rule by which a word is found without a segment, held against every
-// word of the shipped word base.
+// word of the shipped word base.  Finding a word by its text answers as
+// reading runs does, and a passage's verdict on a word is `why`'s.
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
 #include <tuple>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/store/DiskFileSystem.h"
+#include "core/words/PassageCheck.h"
 #include "core/words/WordCheck.h"
+#include "core/words/WordCheckText.h"
+#include "support/ShippedWordBase.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -163,19 +168,7 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
         EXPECT_GT(seen[v], 0) << static_cast<int>(v);
 }
 
-// The shipped word base, where the program reads it.
-struct Shipped {
-    OffsetIndex index;
-    DiskFileSystem fs{MOXLET_WORDBASE_DIR};
-    ScriptedPrompt prompt;
-    SeededRandom random{5};
-    std::unique_ptr<WordBase> wordBase;
-    Shipped()
-    {
-        fillOffsetIndex(index);
-        wordBase = WordBase::open(FileContext{fs, prompt, random});
-    }
-};
+using Shipped = test::ShippedWordBase;
 
 TEST(WordCheckProperty, AgreesOnTheShippedWordBase)
 {
@@ -242,6 +235,145 @@ TEST(WordCheckProperty, EveryShippedWordIsFoundByItsKeySegments)
             lost.push_back(word);
     }
     EXPECT_TRUE(lost.empty()) << lost.size() << " words, the first " << (lost.empty() ? "" : lost.front());
+}
+
+// ---- The word base by text, and passages -----------------------------
+
+TEST(WordCheckProperty, TextIndexFindsWhatReadingFinds)
+{
+    std::mt19937 rng(23);
+    auto lexicon = randomLexicon(rng, 400);
+    lexicon.push_back(lexicon[5]);  // one text twice, its records unlike
+    lexicon.back().segments.add(seg::E_Short);
+    lexicon.back().syllables = lexicon[5].syllables % 3 + 1;
+    test::TestWordBase base(lexicon);
+    const auto texts = WordTextIndex::build(*base.wordBase, base.index);
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->wordCount(), 400U);
+    EXPECT_EQ(texts->recordCount(), static_cast<std::size_t>(base.next - 1));
+
+    Shipped shipped;
+    std::vector<std::string> shippedWords;
+    for (std::int32_t n = 1; n <= shipped.wordBase->recordCount(); n += 1999) {
+        WordRecord w;
+        ASSERT_TRUE(shipped.wordBase->read(n, w));
+        shippedWords.push_back(w.WordText.trimmed());
+    }
+    std::vector<std::string> words = {"tzzzz", "", "abcdefghijklmnopqrstu"};
+    for (const auto& w : lexicon) words.push_back(w.text);
+    for (auto [wb, index, index2, list] :
+         {std::tuple{base.wordBase.get(), &base.index, texts.get(), &words},
+          std::tuple{shipped.wordBase.get(), &shipped.index, &shipped.texts(), &shippedWords}}) {
+        for (const std::string& word : *list) {
+            for (SegmentId skip : {kNoSegment, keySegments(word).front()}) {
+                FoundWord read, looked;
+                std::int32_t records = 0, lookups = 0;
+                ASSERT_TRUE(findWord(*wb, *index, word, skip, read, records));
+                ASSERT_TRUE(findWord(*wb, *index, word, skip, looked, lookups, index2));
+                EXPECT_EQ(std::tie(looked.record, looked.syllables, looked.word),
+                          std::tie(read.record, read.syllables, read.word))
+                    << word << " skipping " << skip;
+                EXPECT_LE(lookups, 1) << word;
+            }
+        }
+    }
+}
+
+TEST(WordCheckProperty, TextIndexGivesUpWithTheWordBase)
+{
+    test::TestWordBase base(
+        std::vector<test::LexiconWord>{test::lexiconWord("cat", 1, {seg::C_K, seg::A_Short, seg::T})});
+    base.fs.failReadAt(3, FileErrorNo::PermissionDenied);  // after the opening's two
+    base.prompt.answer(Answer::Cancel);
+    EXPECT_FALSE(WordTextIndex::build(*base.wordBase, base.index));
+    const auto texts = WordTextIndex::build(*base.wordBase, base.index);  // a retry reads
+    ASSERT_TRUE(texts);
+    EXPECT_TRUE(texts->find("cat"));
+}
+
+// A passage's verdict on each word is `why`'s answer without a segment:
+// decodable exactly when a Review list offers the word, otherwise the
+// same reason and segments.
+void expectPassageIsWhy(WordBase& wb, const OffsetIndex& index, const WordTextIndex& texts,
+                        const std::set<std::string>& words, const WordCheckQuery& student,
+                        std::map<PassageVerdict, int>& seen)
+{
+    PassageStudent s;
+    s.studied = student.studied;
+    s.syllableMin = student.syllableMin;
+    s.syllableMax = student.syllableMax;
+    std::string text;
+    for (const auto& w : words) text += w + " ";
+    const PassageReport report = checkPassage(wb, index, texts, text, s);
+    ASSERT_EQ(report.words.size(), words.size());
+    for (const PassageWord& pw : report.words) {
+        WordCheckQuery q = student;
+        q.word = pw.text;
+        const WordCheckResult why = checkWord(wb, index, q);
+        const bool offered =
+            why.verdict == WordVerdict::Offered || why.verdict == WordVerdict::ThinnedAtRandom;
+        ++seen[pw.verdict];
+        EXPECT_EQ(pw.verdict == PassageVerdict::Decodable, offered) << pw.text;
+        if (offered) continue;
+        EXPECT_EQ(pw.reason, wordCheckText(why)) << pw.text;
+        EXPECT_EQ(pw.unstudied, why.unstudied) << pw.text;
+    }
+}
+
+// Students drawn at random; the words of every Review list they can be
+// given, and others of the word base.  On the shipped word base `why` is
+// asked with eligibilityOnly too (reading its long runs for every word
+// would take minutes in a debug build): there it holds the lookup by text
+// to the reading of runs.
+TEST(WordCheckProperty, PassageVerdictIsWhyForTheWordsOfGeneratedLists)
+{
+    std::mt19937 rng(26);
+    std::uniform_real_distribution<double> u(0.0, 1.0);
+    const auto lexicon = randomLexicon(rng, 700);
+    test::TestWordBase base(lexicon);
+    const auto texts = WordTextIndex::build(*base.wordBase, base.index);
+    Shipped shipped;
+    SeededRandom random(3);
+    std::map<PassageVerdict, int> seen;
+    for (int trial = 0; trial < 10; ++trial) {
+        const bool real = trial >= 7;
+        WordBase& wb = real ? *shipped.wordBase : *base.wordBase;
+        const OffsetIndex& index = real ? shipped.index : base.index;
+        WordCheckQuery q;
+        if (real) {  // most phonograms and the syllable types; up to the chameleon prefixes; everything
+            q.studied.addRange(0, trial == 7 ? 80 : trial == 8 ? seg::LastChameleon : seg::Count - 1);
+            q.studied.addRange(seg::KindOldWords, seg::RControlled);
+        }
+        for (const auto& p : kParts)
+            if (!real && u(rng) < 0.7) q.studied.add(p.segment);
+        q.syllableMin = 1 + static_cast<int>(u(rng) * 2);
+        q.syllableMax = q.syllableMin + static_cast<int>(u(rng) * 2);
+        q.eligibilityOnly = real;
+        std::set<std::string> words = {"tzzzz"};
+        std::vector<SegmentId> lists = listSet(q.studied);
+        if (real) {  // a dozen of its lists: reading them all would read the word base thrice over
+            std::shuffle(lists.begin(), lists.end(), rng);
+            lists.resize(12);
+        }
+        for (SegmentId s : lists) {
+            WordCheckQuery list = q;
+            list.segment = s;
+            const Listing l = collect(wb, index, list, s, random);
+            std::sample(l.words.begin(), l.words.end(), std::inserter(words, words.end()), real ? 3 : 12,
+                        rng);
+        }
+        for (int k = 0; k < 40; ++k) {
+            WordRecord w;
+            if (real) {
+                ASSERT_TRUE(wb.read(1 + static_cast<std::int32_t>(rng() % wb.recordCount()), w));
+            }
+            words.insert(real ? w.WordText.trimmed() : lexicon[rng() % lexicon.size()].text);
+        }
+        expectPassageIsWhy(wb, index, real ? shipped.texts() : *texts, words, q, seen);
+    }
+    for (PassageVerdict v : {PassageVerdict::Decodable, PassageVerdict::NeedsUnstudied,
+                             PassageVerdict::OutsideSyllableRange, PassageVerdict::NotInWordBase})
+        EXPECT_GT(seen[v], 5) << static_cast<int>(v);
 }
 
 }  // namespace

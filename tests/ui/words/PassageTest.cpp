@@ -1,0 +1,180 @@
+// Sentences and passages checked as a tutor writes them: the marks and
+// their tooltips in the skills application's sentence lines, the summary
+// line, and the passage window's groups, copy and student.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "UiFixture.h"
+#include "support/PassageStudents.h"
+#include "ui/common/CellGrid.h"
+#include "ui/common/MarkedCellDelegate.h"
+#include "ui/common/MarkedLineEdit.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SkillsDialog.h"
+#include "ui/profiles/StudentChooser.h"
+#include "ui/words/PassageWindow.h"
+
+using namespace moxlet;
+using namespace moxlet::ui;
+using moxlet::test::child;
+using moxlet::test::click;
+using moxlet::test::clickLine;
+using moxlet::test::type;
+
+namespace {
+
+struct Fixture : moxlet::test::UiFixture {
+    Fixture()
+    {
+        addProfile("Lee", "Sam", moxlet::test::samSegments());
+        addProfile("Mo", "Ann", {});
+        start();
+    }
+    // The skills application of a new plan for the student on line `line`.
+    SkillsDialog* skills(int line)
+    {
+        trigger("mnuPlan_0");
+        clickLine(child<QListWidget>(window<StudentChooser>(), "StudentList"), line);
+        click(window<StudentChooser>(), "OK");
+        click(window<PlanWindow>(), "ReadCmd");
+        return window<SkillsDialog>();
+    }
+};
+
+// Each mark as "word=tooltip", found by pointing at the middle of the word.
+std::string marked(MarkedLineEdit* box)
+{
+    std::string out;
+    for (const TextMark& m : box->marks()) {
+        const QPoint middle((box->xOfPosition(m.begin) + box->xOfPosition(m.end)) / 2, box->height() / 2);
+        out += (box->text().mid(m.begin, m.end - m.begin) + QLatin1Char('=') + box->markTipAt(middle) +
+                QLatin1Char('\n'))
+                   .toStdString();
+    }
+    return out;
+}
+
+bool settled(QLabel* summary, const char* text)
+{
+    return QTest::qWaitFor([&] { return summary->text() == QString::fromUtf8(text); }, 2000);
+}
+
+}  // namespace
+
+TEST(SentenceCheck, MarksWhatThePlansStudentCannotReadYetAsTheTutorTypes)
+{
+    Fixture f;
+    SkillsDialog* d = f.skills(0);  // Sam
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->summary()->text(), QString());  // no sentences yet
+    moxlet::test::expectAccessibleNames(d);
+
+    type(d, "Sent_0", QStringLiteral("The ship is in the dock."));
+    ASSERT_TRUE(settled(d->summary(), "All words decodable"));
+    EXPECT_EQ(marked(d->sentence(0)), "");
+
+    type(d, "Sent_2", QStringLiteral("I thought it was great"));
+    ASSERT_TRUE(settled(d->summary(), "2 words beyond Sam: thought (OUGH (aw)), great (EA (ā))"));
+    EXPECT_EQ(marked(d->sentence(2)),
+              "thought=“thought” needs a segment this student has not studied: OUGH (aw).\n"
+              "great=“great” needs a segment this student has not studied: EA (ā).\n");
+    EXPECT_TRUE(d->sentence(2)->accessibleDescription().contains(QStringLiteral("OUGH (aw)")));
+    // Between the marks there is nothing to say.
+    EXPECT_EQ(d->sentence(2)->markTipAt(QPoint(d->sentence(2)->xOfPosition(11), 5)), QString());
+
+    // The sentence goes into the plan as typed; the plan window sums it up too.
+    const QString summary = d->summary()->text();
+    click(d, "OK");
+    EXPECT_EQ(f.window<PlanWindow>()->session().plan.Sentence[2].trimmed(), "I thought it was great");
+    EXPECT_EQ(child<QLabel>(f.window<PlanWindow>(), "SentenceSummary")->text(), summary);
+    const QTableWidgetItem* line = f.window<PlanWindow>()->readGrid()->item(2, 0);
+    EXPECT_EQ(line->data(kTextMarksRole).toList(), QVariantList({QPoint(2, 9), QPoint(17, 22)}));
+    EXPECT_EQ(line->toolTip().toStdString(),
+              "I thought it was great\n"
+              "“thought” needs a segment this student has not studied: OUGH (aw).\n"
+              "“great” needs a segment this student has not studied: EA (ā).");
+
+    // The Plan menu's passage check stays usable beside the plan, for its student.
+    f.trigger("mnuPassage");
+    ASSERT_NE(f.window<PassageWindow>(), nullptr);
+    EXPECT_EQ(f.window<PassageWindow>()->students()->currentText(), QStringLiteral("Lee, Sam"));
+    click(f.window<PassageWindow>(), "Close");
+    f.prompt.answer(Answer::No);
+    click(f.window<PlanWindow>(), "Close");
+}
+
+TEST(PassageWindow, GroupsTheWordsByWhatTheStudentNeedsAndCopiesTheReport)
+{
+    Fixture f;
+    // From the plan: the plan's student is chosen.
+    SkillsDialog* d = f.skills(1);  // Ann
+    click(d, "CheckPassage");
+    auto* w = d->findChild<PassageWindow*>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->students()->currentText(), QStringLiteral("Mo, Ann"));
+    moxlet::test::expectAccessibleNames(w);
+    w->students()->setCurrentIndex(0);  // Sam Lee
+
+    w->text()->setPlainText(
+        QStringLiteral("Sam bought a fish. I thought\nit was great, but Brixa ate 3 cakes."));
+    ASSERT_TRUE(settled(w->share(), "5 of 11 words decodable (45%)"));
+    std::string needs;
+    for (int k = 0; k < w->needs()->count(); ++k) needs += w->needs()->item(k)->text().toStdString() + "\n";
+    // The segment that unlocks most words first; the student's own name is a name.
+    EXPECT_EQ(needs, "OUGH (aw): unlocks bought, thought\n"
+                     "Silent E: unlocks ate, cakes\n"
+                     "A (ə): unlocks a\n"
+                     "EA (ā): unlocks great\n"
+                     "Names: Sam, Brixa\n"
+                     "Numbers: 3\n");
+    // The tooltip of a marked word, wherever the pointer is over it.
+    const int at = static_cast<int>(w->text()->toPlainText().indexOf(QStringLiteral("thought")));
+    EXPECT_EQ(w->markTipAt(at + 3).toStdString(),
+              "“thought” needs a segment this student has not studied: OUGH (aw).");
+    EXPECT_EQ(w->marks().size(), 6U);
+
+    click(w, "Copy");
+    EXPECT_TRUE(f.clipboard.text.startsWith(QStringLiteral("PASSAGE CHECK for Sam Lee\r\n"
+                                                           "5 of 11 words decodable (45%)\r\n")))
+        << f.clipboard.text.toStdString();
+    EXPECT_TRUE(f.clipboard.text.endsWith(QStringLiteral("The text\r\nSam bought a fish. I thought\r\n"
+                                                         "it was great, but Brixa ate 3 cakes.\r\n")));
+    click(w, "Print");  // the one print flow: its dialog, cancelled here
+    EXPECT_EQ(f.printDialogs.shown, 1);
+    click(w, "Close");
+    click(d, "Cancel");
+    click(f.window<PlanWindow>(), "Close");
+}
+
+TEST(PassageScreens, SavePictures)
+{
+    const QByteArray folder = qgetenv("MOXLET_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "MOXLET_SCREENSHOTS not set";
+    Fixture f;
+    auto save = [&](QWidget* w, const char* name) {
+        QApplication::processEvents();
+        w->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+    };
+    SkillsDialog* d = f.skills(0);
+    type(d, "Sent_0", QStringLiteral("The ship is in the dock."));
+    type(d, "Sent_1", QStringLiteral("I thought it was great"));
+    ASSERT_TRUE(settled(d->summary(), "2 words beyond Sam: thought (OUGH (aw)), great (EA (ā))"));
+    save(d, "READING-checked.png");
+    click(d, "OK");
+    f.main->resize(1024, 768);
+    save(f.main.get(), "Plan-checked.png");
+    click(f.window<PlanWindow>(), "ReadCmd");
+    d = f.window<SkillsDialog>();
+    click(d, "CheckPassage");
+    auto* w = d->findChild<PassageWindow*>();
+    w->text()->setPlainText(
+        QStringLiteral("Sam bought a fish. I thought\nit was great, but Brixa ate 3 cakes."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->marks().empty(); }, 2000));
+    save(w, "Passage.png");
+    click(w, "Close");
+    click(d, "Cancel");
+    f.prompt.answer(Answer::No);
+    click(f.window<PlanWindow>(), "Close");
+}
