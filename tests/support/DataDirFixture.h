@@ -16,6 +16,7 @@
 #include "core/store/Random.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Segments.h"
 
 namespace moxlet::test {
 
@@ -37,8 +38,7 @@ struct DataDir {
         p.FormatVersion = kFormatVersion;
         p.LastName.assign(last);
         p.FirstName.assign(first);
-        for (int s : studied) p.StudiedSegments.add(s);
-        p.StudiedSegments.setFlagBits();
+        p.StudiedSegments = studiedSet(studied);
         return p;
     }
 

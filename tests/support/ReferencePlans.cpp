@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 
 #include "core/catalogue/SegmentIds.h"
 #include "core/plans/PlanFile.h"
@@ -14,49 +15,16 @@ namespace {
 // Words of the lists, homophones marked as generation marks them when
 // homophones are shown; "characteristically *" is a homophone of the full
 // 20 characters, "incomprehensibilities" a word cut to 20.
-const std::vector<std::string> kWords = {"cat",
-                                         "map",
-                                         "flag",
-                                         "stand",
-                                         "pair *",
-                                         "splash",
-                                         "thin",
-                                         "rich",
-                                         "bench",
-                                         "shrimp",
-                                         "clap",
-                                         "sled",
-                                         "chest",
-                                         "fresh",
-                                         "bear *",
-                                         "trumpet",
-                                         "napkin",
-                                         "picnic",
-                                         "muffin",
-                                         "rabbit",
-                                         "characteristically *",
-                                         "sunset",
-                                         "pumpkin",
-                                         "blanket",
-                                         "knight *",
-                                         "hundred",
-                                         "kitten",
-                                         "plastic",
-                                         "crust",
-                                         "their *",
-                                         "dentist",
-                                         "problem",
-                                         "insect",
-                                         "goblin",
-                                         "tennis",
-                                         "contest",
-                                         "basket",
-                                         "incomprehensibilitie",
-                                         "fantastic",
-                                         "Wisconsin",
-                                         "magnet",
-                                         "helmet",
-                                         "locket"};
+const std::vector<std::string> kWords = [] {
+    std::vector<std::string> words;
+    std::istringstream in(
+        "cat|map|flag|stand|pair *|splash|thin|rich|bench|shrimp|clap|sled|chest|fresh|bear *|trumpet|"
+        "napkin|picnic|muffin|rabbit|characteristically *|sunset|pumpkin|blanket|knight *|hundred|kitten|"
+        "plastic|crust|their *|dentist|problem|insect|goblin|tennis|contest|basket|incomprehensibilitie|"
+        "fantastic|Wisconsin|magnet|helmet|locket");
+    for (std::string w; std::getline(in, w, '|');) words.push_back(w);
+    return words;
+}();
 
 class Builder {
 public:

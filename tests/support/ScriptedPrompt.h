@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ public:
         std::string title;
         Icon icon;
         Buttons buttons;
+        friend bool operator==(const Shown&, const Shown&) = default;
+        friend std::ostream& operator<<(std::ostream& out, const Shown& s)
+        {
+            return out << '"' << s.text << "\" (" << s.title << ", icon " << static_cast<int>(s.icon)
+                       << ", buttons " << static_cast<int>(s.buttons) << ')';
+        }
     };
 
     void answer(Answer a) { script_.push_back(a); }
@@ -35,6 +42,13 @@ public:
                               Answer defaultAnswer) override;
 
     const std::vector<Shown>& shown() const { return shown_; }
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> t;
+        for (const Shown& s : shown_) t.push_back(s.text);
+        return t;
+    }
     void clear()
     {
         shown_.clear();

@@ -19,13 +19,13 @@ struct ListedWord {
     std::string level;
 };
 
-// The fields of one line split at tabs.
-inline std::vector<std::string> tabFields(const std::string& line)
+// The fields of one line split at tabs (or another separator).
+inline std::vector<std::string> tabFields(const std::string& line, char separator = '\t')
 {
     std::vector<std::string> fields;
     std::string field;
     std::istringstream in(line);
-    while (std::getline(in, field, '\t')) fields.push_back(field);
+    while (std::getline(in, field, separator)) fields.push_back(field);
     return fields;
 }
 

@@ -1,14 +1,18 @@
 #pragma once
-// A word base built in memory for a test: blocks of records for a segment
-// and syllable count, with an offset index that covers them.  Record n's
+// A word base built in memory for a test, with an offset index that covers
+// it: either blocks of records for a segment and syllable count (record n's
 // word is "w<n>" unless a block names its words, so a test can tell which
-// records a list holds.  Words are Everyday unless `levels` names them.
+// records a list holds), or a list of words laid out as the word base
+// builder lays out WORDBASE.WDB.  Words are Everyday unless `levels` names
+// them.
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/words/Eligibility.h"
 #include "core/words/WordBase.h"
 #include "core/words/WordCodec.h"
 #include "core/words/WordLevel.h"
@@ -16,6 +20,34 @@
 #include "support/ScriptedPrompt.h"
 
 namespace moxlet::test {
+
+struct LexiconWord {
+    std::string text;
+    int syllables = 1;
+    SegmentSet segments;                    // flags included
+    WordLevel level = WordLevel::Everyday;  // every record of the word carries it, as the builder writes
+};
+
+inline LexiconWord lexiconWord(std::string text, int syllables, std::initializer_list<int> ids,
+                               bool rootFlag = false)
+{
+    LexiconWord w{std::move(text), syllables, {}};
+    for (int id : ids) w.segments.add(id);
+    if (rootFlag) w.segments.add(seg::RootFlag);
+    return w;
+}
+
+// Whether a word may stand in a list of `segment` for a student: it holds
+// the segment and passes the eligibility test, a New list admitting its
+// own segment and the 1-1-1 Rule's list the 2-1-1 Rule.
+inline bool fitsList(const WordRecord& w, StudentMasks masks, SegmentId segment, bool newList)
+{
+    if (segment == seg::Rule111) {
+        masks.studentSet.add(seg::Rule211);
+        masks.studentRootSet.add(seg::Rule211);
+    }
+    return w.Segments.contains(segment) && isEligible(w.Segments, masks, newList ? segment : kNoSegment);
+}
 
 struct TestWordBase {
     OffsetIndex index;
@@ -25,9 +57,29 @@ struct TestWordBase {
     SeededRandom random{1};
     std::int32_t next = 1;
     std::map<std::string, WordLevel> levels;
+    std::unique_ptr<WordBase> wordBase;  // opened by the word list constructor
 
-    // One record; `text` defaults to "w<record number>".
-    void addRecord(const SegmentSet& segments, int syllables, std::string text = {})
+    TestWordBase() = default;
+    // One record per segment a word contains, in blocks by segment and
+    // syllable count, the blocks in id order; within a block the words keep
+    // the order of the list.
+    explicit TestWordBase(const std::vector<LexiconWord>& words)
+    {
+        for (int s = 0; s < seg::Count; ++s) {
+            for (int k = 1; k <= kIndexSyllables; ++k) {
+                const std::int32_t first = next;
+                for (const auto& w : words)
+                    if (w.syllables == k && w.segments.contains(s)) addRecord(w.segments, k, w.text, w.level);
+                index.set(s, k - 1, first, next - 1);
+            }
+        }
+        wordBase = open();
+    }
+
+    // One record; `text` defaults to "w<record number>", the level to the
+    // one `levels` names.
+    void addRecord(const SegmentSet& segments, int syllables, std::string text = {},
+                   std::optional<WordLevel> wordLevel = {})
     {
         if (text.empty()) text = "w" + std::to_string(next);
         WordRecord w;
@@ -35,7 +87,9 @@ struct TestWordBase {
         w.Length = static_cast<std::int16_t>(text.size());
         w.Segments = segments;
         w.WordText.assign(text);
-        const auto level = levels.count(text) ? levels.at(text) : WordLevel::Everyday;
+        const auto level = wordLevel            ? *wordLevel
+                           : levels.count(text) ? levels.at(text)
+                                                : WordLevel::Everyday;
         const auto raw = encodeWordRecord(w, next, seedWithLevel(static_cast<std::uint32_t>(next), level));
         bytes.insert(bytes.end(), raw.begin(), raw.end());
         ++next;

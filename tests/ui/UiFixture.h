@@ -2,9 +2,9 @@
 // What the GUI tests share: a fresh data folder, scripted message boxes, a
 // reproducible random source, a clipboard in memory, the word base and
 // manual of this build, no splash window, web addresses recorded instead of
-// opened, and the main window driven through its menu; plus helpers that
-// click, type and find widgets by their object names as a tutor's actions
-// reach them.
+// opened, and the main window driven through its menu (new and opened
+// plans included); plus helpers that click, type and find widgets by their
+// object names as a tutor's actions reach them.
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -20,16 +20,26 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string_view>
 
+#include "core/catalogue/Catalogue.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Segments.h"
+#include "ui/common/Text.h"
+#include "ui/plans/GenerationSummary.h"
+#include "ui/plans/PlanChooser.h"
+#include "ui/plans/PlanWindow.h"
+#include "ui/plans/SectionEditor.h"
+#include "ui/profiles/StudentChooser.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/words/SegmentPickerDialog.h"
 
 namespace moxlet::test {
 
@@ -67,6 +77,16 @@ struct UiFixture {
     {
         return dir.path().toStdString() + "/" + name;
     }
+    // A file of the data folder, written or read whole.
+    void put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
+    std::string get(const std::string& name) const
+    {
+        std::ifstream in(file(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
 
     // Loads and shows the main window.
     void start()
@@ -79,10 +99,11 @@ struct UiFixture {
     }
 
     // A profile written as the editor writes it.
-    void addProfile(const std::string& last, const std::string& first, std::vector<int> segments = {})
+    void addProfile(const std::string& last, const std::string& first, std::vector<int> segments = {},
+                    int syllableMin = 1)
     {
         StudentProfile profile = newProfileDefaults();
-        ProfileEditorInput input{last, first, 1, 9, std::vector<bool>(332, false)};
+        ProfileEditorInput input{last, first, syllableMin, 9, std::vector<bool>(332, false)};
         for (int s : segments) input.selected[static_cast<std::size_t>(s)] = true;
         ASSERT_TRUE(saveProfile(ctx, profile, newProfileSlot(ctx), input));
     }
@@ -127,12 +148,20 @@ struct UiFixture {
         return main->findChild<T*>();
     }
 
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& s : prompt.shown()) t.push_back(s.text);
-        return t;
-    }
+    std::vector<std::string> texts() const { return prompt.texts(); }
+
+    // "&New Lesson Plan..." for the student on line `line` of the chooser.
+    ui::PlanWindow* newPlan(int line = 0);
+    // "&Open Lesson Plan..." for a student's line and a plan's date line.
+    ui::PlanWindow* openPlan(int studentLine = 0, int dateLine = 0);
+    ui::PlanWindow* plan() { return window<ui::PlanWindow>(); }
+    // A section's "..." picker of the plan window.
+    ui::SegmentPickerDialog* openPicker(ui::PlanWindow* w, PlanSection section);
+    // The segments picked in a section's picker, then OK (and the summary
+    // of a generation closed).
+    void choose(ui::PlanWindow* w, PlanSection section, std::initializer_list<int> ids);
+    // The words of a Review or New list.
+    static std::vector<std::string> listWords(ui::PlanWindow* w, PlanSection list, int slot);
 };
 
 template <class W>
@@ -175,6 +204,62 @@ inline void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers mods = Q
     QApplication::processEvents();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
     QApplication::processEvents();  // a refusal's box comes after the click
+}
+
+inline ui::PlanWindow* UiFixture::newPlan(int line)
+{
+    trigger("mnuPlan_0");
+    auto* chooser = window<ui::StudentChooser>();
+    EXPECT_NE(chooser, nullptr);
+    if (!chooser) return nullptr;
+    clickLine(child<QListWidget>(chooser, "StudentList"), line);
+    click(chooser, "OK");
+    return plan();
+}
+
+inline ui::PlanWindow* UiFixture::openPlan(int studentLine, int dateLine)
+{
+    trigger("mnuPlan_1");
+    auto* chooser = window<ui::PlanChooser>();
+    EXPECT_NE(chooser, nullptr);
+    if (!chooser) return nullptr;
+    clickLine(chooser->studentList(), studentLine);
+    clickLine(chooser->planList(), dateLine);
+    click(chooser, "OK");
+    return plan();
+}
+
+// Clicks the line of a segment picker that shows segment `id`.
+inline void pickSegment(ui::SegmentPickerDialog* picker, int id, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    const auto found = picker->list()->findItems(ui::markedText(segmentName(id)), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << id;
+    clickLine(picker->list(), picker->list()->row(found.first()), mods);
+}
+
+inline ui::SegmentPickerDialog* UiFixture::openPicker(ui::PlanWindow* w, PlanSection section)
+{
+    click(w, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1());
+    auto* picker = w->findChild<ui::SegmentPickerDialog*>();
+    EXPECT_NE(picker, nullptr);
+    return picker;
+}
+
+inline void UiFixture::choose(ui::PlanWindow* w, PlanSection section, std::initializer_list<int> ids)
+{
+    ui::SegmentPickerDialog* picker = openPicker(w, section);
+    if (!picker) return;
+    for (int id : ids) pickSegment(picker, id);
+    click(picker, "OK");
+    if (w->sections()->summary()) w->sections()->summary()->close();
+}
+
+inline std::vector<std::string> UiFixture::listWords(ui::PlanWindow* w, PlanSection list, int slot)
+{
+    std::vector<std::string> found;
+    for (int k = 0; k < kListPositions && w->session().listPos(list, slot, k) != kEmptyCell; ++k)
+        found.push_back(w->session().listWord(list, slot, k).trimmed());
+    return found;
 }
 
 // Every control, list and grid that a window shows (a combo box's

@@ -10,25 +10,15 @@
 // spells (roll -> rolled, hop -> hopping, tiny -> tinier), and the base must be
 // heard at the start of the word: heteronyms (read -> reading) and stress
 // shifts are another word to the ear and are left out.
-#include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <set>
-#include <sstream>
-#include <string>
-#include <vector>
+
+#include "support/GoldTables.h"
 
 namespace {
 
-std::vector<std::string> split(const std::string& text, char sep)
-{
-    std::vector<std::string> out;
-    std::string item;
-    std::istringstream in(text);
-    while (std::getline(in, item, sep)) out.push_back(item);
-    return out;
-}
+using moxlet::test::dataRows;
+using moxlet::test::tabFields;
 
 struct Word {
     std::set<int> ids;
@@ -62,19 +52,8 @@ const std::map<std::string, Word>& wordBase()
 {
     static const std::map<std::string, Word> words = [] {
         std::map<std::string, Word> out;
-        std::ifstream listing(MOXLET_WORDBASE_LISTING);
-        std::string line;
-        while (std::getline(listing, line)) {
-            if (line.empty() || line[0] == '#') continue;
-            const auto f = split(line, '\t');
-            if (f.size() < 3) continue;
-            for (const auto& id : split(f[2], ','))
-                if (!id.empty()) out[f[0]].ids.insert(std::stoi(id));
-        }
-        std::ifstream lexicon(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv");
-        while (std::getline(lexicon, line)) {
-            if (line.empty() || line[0] == '#') continue;
-            const auto f = split(line, '\t');
+        for (const auto& [word, listed] : moxlet::test::shippedListing()) out[word].ids = listed.segments;
+        for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv")) {
             auto it = out.find(f.at(0));
             if (it == out.end()) continue;
             it->second.syllables = std::stoi(f.at(3));
@@ -82,7 +61,7 @@ const std::map<std::string, Word>& wordBase()
                 it->second.phones = phonesOf(f[4]);
                 continue;
             }
-            for (const auto& pron : split(f.at(2), '|')) {
+            for (const auto& pron : tabFields(f.at(2), '|')) {
                 const auto p = phonesOf(pron);
                 if (std::count_if(p.begin(), p.end(), isVowelPhone) == it->second.syllables) {
                     it->second.phones = p;
@@ -143,14 +122,10 @@ const std::set<std::string> kNotInflections = {
 std::vector<Inflection> inflections()
 {
     std::vector<Inflection> out;
-    std::ifstream in(std::string(MOXLET_SOURCE_DIR) + "/data/baseforms.tsv");
-    std::string line;
     const auto& wb = wordBase();
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        const auto f = split(line, '\t');
+    for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/baseforms.tsv")) {
         if (f.size() < 3 || !wb.count(f[0]) || kNotInflections.count(f[0])) continue;
-        for (const auto& base : split(f[1], ',')) {
+        for (const auto& base : tabFields(f[1], ',')) {
             Inflection inf;
             inf.word = f[0];
             inf.base = base;

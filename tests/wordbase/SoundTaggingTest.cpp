@@ -1,14 +1,11 @@
 // Tagging by sound measured on the hand-checked gold set (tests/data/gold-sounds.tsv):
 // precision and recall per family of segments, with a printed table.
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <set>
-#include <sstream>
 
 #include "SoundAligner.h"
 #include "VowelSounds.h"
+#include "support/GoldTables.h"
 
 namespace mw = moxlet::wordbase;
 
@@ -18,151 +15,87 @@ struct LexiconLine {
     std::string pronunciations, syllabified;
 };
 
-std::vector<std::string> columns(const std::string& line)
-{
-    std::vector<std::string> cols;
-    std::string col;
-    std::istringstream in(line);
-    while (std::getline(in, col, '\t')) cols.push_back(col);
-    return cols;
-}
-
-std::set<int> ids(const std::string& field)
-{
-    std::set<int> out;
-    std::string item;
-    std::istringstream in(field);
-    while (std::getline(in, item, ','))
-        if (!item.empty()) out.insert(std::stoi(item));
-    return out;
-}
-
 const std::map<std::string, LexiconLine>& lexicon()
 {
     static const std::map<std::string, LexiconLine> lex = [] {
         std::map<std::string, LexiconLine> m;
-        std::ifstream in(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv");
-        std::string line;
-        while (std::getline(in, line)) {
-            if (line.empty() || line[0] == '#') continue;
-            auto c = columns(line);
+        for (const auto& c : moxlet::test::dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv"))
             if (c.size() >= 3) m[c[0]] = {c[2], c.size() >= 5 ? c[4] : ""};
-        }
         return m;
     }();
     return lex;
 }
 
-struct Family {
-    const char* name;
-    std::set<int> members;
+// The families scored: a name and its ids ("10-12 17": 10, 11, 12 and 17).
+const std::pair<const char*, const char*> kFamilies[] = {
+    {"short vowels A E I U", "0 19 43 99"},
+    {"schwa A E", "1 20"},
+    {"O", "58-60"},
+    {"Y", "112-115"},
+    {"EA", "21-23"},
+    {"EAR", "24-26"},
+    {"EI", "28-29"},
+    {"EY", "34-35"},
+    {"IE", "44-45"},
+    {"OO", "64-65"},
+    {"OU", "67-70"},
+    {"OUGH", "71-75"},
+    {"OW", "76-77"},
+    {"other vowel teams", "2 6-9 27 30 32-33 46 61-63 78 100-101"},
+    {"r and w spellings", "3-5 31 47 66 82 102 105-107"},
+    {"consonants", "10-18 36-42 48-57 79-81 83-98 103-104 108-111 116"},
+    {"Kind Old Words", "117"},
+    {"Silent E", "118"},
+    {"Consonant-LE", "119"},
+    {"Open Syllable", "120"},
+    {"Closed Syllable", "121"},
+    {"Vowel Pair", "122"},
+    {"R-Controlled", "123"},
+    {"Rote Words", "331"},
 };
-
-const std::vector<Family>& families()
-{
-    static const std::vector<Family> f = {
-        {"short vowels A E I U", {0, 19, 43, 99}},
-        {"schwa A E", {1, 20}},
-        {"O", {58, 59, 60}},
-        {"Y", {112, 113, 114, 115}},
-        {"EA", {21, 22, 23}},
-        {"EAR", {24, 25, 26}},
-        {"EI", {28, 29}},
-        {"EY", {34, 35}},
-        {"IE", {44, 45}},
-        {"OO", {64, 65}},
-        {"OU", {67, 68, 69, 70}},
-        {"OUGH", {71, 72, 73, 74, 75}},
-        {"OW", {76, 77}},
-        {"other vowel teams", {2, 6, 7, 8, 9, 27, 30, 32, 33, 46, 61, 62, 63, 78, 100, 101}},
-        {"r and w spellings", {3, 4, 5, 31, 47, 66, 82, 102, 105, 106, 107}},
-        {"consonants", {10, 11, 12, 13, 14, 15, 16, 17, 18, 36,  37,  38,  39,  40,  41,  42, 48, 49,
-                        50, 51, 52, 53, 54, 55, 56, 57, 79, 80,  81,  83,  84,  85,  86,  87, 88, 89,
-                        90, 91, 92, 93, 94, 95, 96, 97, 98, 103, 104, 108, 109, 110, 111, 116}},
-        {"Kind Old Words", {117}},
-        {"Silent E", {118}},
-        {"Consonant-LE", {119}},
-        {"Open Syllable", {120}},
-        {"Closed Syllable", {121}},
-        {"Vowel Pair", {122}},
-        {"R-Controlled", {123}},
-        {"Rote Words", {331}},
-    };
-    return f;
-}
-
-struct Score {
-    int tp = 0, fn = 0, fp = 0, tn = 0;
-    double precision() const { return tp + fp == 0 ? 1.0 : double(tp) / (tp + fp); }
-    double recall() const { return tp + fn == 0 ? 1.0 : double(tp) / (tp + fn); }
-};
-
-struct GoldRun {
-    std::map<std::string, Score> scores;
-    std::vector<std::string> failures;
-    int words = 0, skipped = 0;
-};
-
-GoldRun runGold()
-{
-    GoldRun run;
-    std::map<std::string, mw::SoundException> exceptions;
-    mw::loadSoundExceptions(std::string(MOXLET_SOURCE_DIR) + "/data/curated/aligner-exceptions.tsv",
-                            exceptions);
-    mw::setSoundExceptions(exceptions);
-    std::ifstream in(std::string(MOXLET_SOURCE_DIR) + "/tests/data/gold-sounds.tsv");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        auto c = columns(line);
-        c.resize(3);
-        const auto it = lexicon().find(c[0]);
-        if (it == lexicon().end()) {
-            ++run.skipped;
-            continue;
-        }
-        ++run.words;
-        const auto got = mw::tagSoundSegments(c[0], it->second.pronunciations, it->second.syllabified);
-        const std::set<int> tagged(got.begin(), got.end());
-        std::string wrong;
-        for (int id : ids(c[1])) {
-            for (const auto& f : families())
-                if (f.members.count(id)) (tagged.count(id) ? run.scores[f.name].tp : run.scores[f.name].fn)++;
-            if (!tagged.count(id)) wrong += " missing " + std::to_string(id);
-        }
-        for (int id : ids(c[2])) {
-            for (const auto& f : families())
-                if (f.members.count(id)) (tagged.count(id) ? run.scores[f.name].fp : run.scores[f.name].tn)++;
-            if (tagged.count(id)) wrong += " extra " + std::to_string(id);
-        }
-        if (!wrong.empty()) {
-            const auto first = it->second.pronunciations.substr(0, it->second.pronunciations.find('|'));
-            run.failures.push_back(c[0] + ":" + wrong + "   [" +
-                                   mw::describe(mw::alignSounds(c[0], moxlet::wordbase::parsePhones(first),
-                                                                it->second.syllabified)) +
-                                   "]");
-        }
-    }
-    mw::setSoundExceptions({});
-    return run;
-}
 
 }  // namespace
 
 TEST(SoundTaggingGold, EveryFamilyMeetsPrecisionAndRecall)
 {
-    const GoldRun run = runGold();
-    ASSERT_GE(run.words, 300) << "gold words found in the lexicon";
-    std::printf("%-24s %5s %5s %5s %9s %7s\n", "family", "tp", "fn", "fp", "precision", "recall");
-    for (const auto& f : families()) {
-        const Score s = run.scores.count(f.name) ? run.scores.at(f.name) : Score{};
-        std::printf("%-24s %5d %5d %5d %8.1f%% %6.1f%%\n", f.name, s.tp, s.fn, s.fp, 100 * s.precision(),
-                    100 * s.recall());
-        EXPECT_GE(s.precision(), 0.98) << f.name;
-        EXPECT_GE(s.recall(), 0.95) << f.name;
+    std::map<std::string, mw::SoundException> exceptions;
+    mw::loadSoundExceptions(std::string(MOXLET_SOURCE_DIR) + "/data/curated/aligner-exceptions.tsv",
+                            exceptions);
+    mw::setSoundExceptions(exceptions);
+    std::vector<moxlet::test::FamilyScore> scores;
+    for (const auto& [name, ids] : kFamilies) scores.push_back({name, moxlet::test::idRanges(ids)});
+    int words = 0, skipped = 0;
+    for (const auto& g :
+         moxlet::test::readGold(std::string(MOXLET_SOURCE_DIR) + "/tests/data/gold-sounds.tsv")) {
+        const auto it = lexicon().find(g.word);
+        if (it == lexicon().end()) {
+            ++skipped;
+            continue;
+        }
+        ++words;
+        const auto got = mw::tagSoundSegments(g.word, it->second.pronunciations, it->second.syllabified);
+        const std::set<int> tagged(got.begin(), got.end());
+        for (auto& s : scores) s.score(g, &tagged);
+        const bool right =
+            std::all_of(g.present.begin(), g.present.end(), [&](int id) { return tagged.count(id); }) &&
+            std::none_of(g.absent.begin(), g.absent.end(), [&](int id) { return tagged.count(id); });
+        if (!right) {  // how the letters were aligned with the sounds
+            const auto& prons = it->second.pronunciations;
+            std::printf(
+                "  %s [%s]\n", g.word.c_str(),
+                mw::describe(mw::alignSounds(g.word, mw::parsePhones(prons.substr(0, prons.find('|'))),
+                                             it->second.syllabified))
+                    .c_str());
+        }
     }
-    std::printf("%d gold words, %d not in the lexicon\n", run.words, run.skipped);
-    for (const auto& w : run.failures) std::printf("  %s\n", w.c_str());
+    mw::setSoundExceptions({});
+    ASSERT_GE(words, 300) << "gold words found in the lexicon";
+    moxlet::test::printHeading("Sound gold set (" + std::to_string(skipped) + " words not in the lexicon)");
+    for (const auto& s : scores) {
+        s.print();
+        EXPECT_GE(s.precision(), 0.98) << s.name;
+        EXPECT_GE(s.recall(), 0.95) << s.name;
+    }
 }
 
 // Spellings that look alike must come out by their sound.

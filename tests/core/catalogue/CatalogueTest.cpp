@@ -6,16 +6,12 @@
 #include <set>
 #include <string>
 
+#include "core/catalogue/SegmentSet.h"
+#include "support/Segments.h"
+
 using namespace moxlet;
 
 namespace {
-
-SegmentSet setOf(std::initializer_list<int> ids)
-{
-    SegmentSet s;
-    for (int id : ids) s.add(id);
-    return s;
-}
 
 std::vector<SegmentId> ids(std::initializer_list<int> list) { return {list.begin(), list.end()}; }
 
@@ -177,32 +173,23 @@ TEST(Catalogue, BlendPrerequisites)
         std::initializer_list<int> have;
         bool ok;
     };
+    // ND: N, D; SC (sk) needs C (k), not C (s); SCR needs its third
+    // component; SCH (sk) needs CH (k), not CH (ch); SQU needs QU; THR needs
+    // TH, not T; what is no blend waits for nothing.
     const Case cases[] = {
-        {137, {55, 17}, true},                              // ND: N, D
-        {137, {55}, false},        {142, {86, 11}, true},   // SC (sk) needs C (k)
-        {142, {86, 12}, false},                             // ... not C (s)
-        {143, {86, 11}, false},                             // SCR needs its third component
-        {143, {86, 11, 84}, true}, {144, {86, 13}, false},  // SCH (sk) needs CH (k), not CH (ch)
-        {144, {86, 14}, true},     {152, {86, 81}, true},   // SQU needs QU
-        {156, {93, 84}, false},                             // THR needs TH, not T
-        {156, {95, 84}, true},     {154, {86, 93, 84}, true}, {150, {86, 79}, false},
-        {124, {}, false},          {123, {}, true},  // not a blend: nothing to wait for
-        {159, {}, true},
-    };
-    for (const auto& c : cases) {
-        SegmentSet have;
-        for (int id : c.have) have.add(id);
-        EXPECT_EQ(blendComponentsPresent(c.blend, have), c.ok) << c.blend;
-    }
-    EXPECT_TRUE(isBlend(124));
-    EXPECT_TRUE(isBlend(158));
-    EXPECT_FALSE(isBlend(123));
-    EXPECT_FALSE(isBlend(159));
+        {137, {55, 17}, true},  {137, {55}, false},        {142, {86, 11}, true},  {142, {86, 12}, false},
+        {143, {86, 11}, false}, {143, {86, 11, 84}, true}, {144, {86, 13}, false}, {144, {86, 14}, true},
+        {152, {86, 81}, true},  {156, {93, 84}, false},    {156, {95, 84}, true},  {154, {86, 93, 84}, true},
+        {150, {86, 79}, false}, {124, {}, false},          {123, {}, true},        {159, {}, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(blendComponentsPresent(c.blend, test::segmentSet(c.have)), c.ok) << c.blend;
+    for (int id : {124, 158}) EXPECT_TRUE(isBlend(id)) << id;
+    for (int id : {123, 159}) EXPECT_FALSE(isBlend(id)) << id;
 }
 
 TEST(Catalogue, ListSetIsInIdOrderAndSkipsUnnamedIds)
 {
-    SegmentSet s = setOf({331, 15, 0, 14, 164, 165});
+    SegmentSet s = test::segmentSet({331, 15, 0, 14, 164, 165});
     s.setFlagBits();
     s.add(340);
     EXPECT_EQ(listSet(s), ids({0, 14, 15, 164, 165, 331}));
@@ -224,7 +211,7 @@ TEST(Catalogue, CollapseNamesCompleteGroupsOnly)
         {{}, {}, {}},
     };
     for (const auto& c : cases) {
-        SegmentSet p = setOf(c.set);
+        SegmentSet p = test::segmentSet(c.set);
         p.setFlagBits();  // as every loaded profile has them: never listed
         const CollapsedSet out = collapseGroups(p);
         EXPECT_EQ(out.groups, c.groups);
@@ -242,6 +229,37 @@ TEST(Catalogue, CollapseOfEverySegmentNamesAllGroupsAndListsTheUngrouped)
     for (std::size_t g = 0; g < kGroupCount; ++g) EXPECT_EQ(out.groups[g], static_cast<int>(g));
     EXPECT_EQ(out.segments.size(), 50u);
     for (SegmentId s : out.segments) EXPECT_EQ(groupOf(s), -1) << s;
+}
+
+TEST(SegmentSet, BitPositionsFollowFifteenBitWords)
+{
+    struct Case {
+        int id;
+        int word;
+        std::int16_t mask;
+    };
+    const Case cases[] = {{0, 1, 1},  {14, 1, 0x4000},   {15, 2, 1},        {17, 2, 4},
+                          {30, 3, 1}, {331, 23, 0x0002}, {358, 24, 0x2000}, {359, 24, 0x4000}};
+    for (const auto& c : cases) {
+        SegmentSet s;
+        s.add(c.id);
+        EXPECT_EQ(s.word(c.word), c.mask) << c.id;
+        EXPECT_TRUE(s.contains(c.id)) << c.id;
+        s.remove(c.id);
+        EXPECT_EQ(s, SegmentSet{}) << c.id;
+    }
+}
+
+TEST(SegmentSet, SignBitNeverCarriesASegmentAndOutOfRangeIdsAreIgnored)
+{
+    SegmentSet s;
+    for (int id = 0; id < 360; ++id) s.add(id);
+    for (int w = 1; w <= 24; ++w) EXPECT_EQ(s.word(w), 0x7FFF) << w;
+    SegmentSet t;
+    t.add(-1);
+    t.add(360);
+    EXPECT_EQ(t, SegmentSet{});
+    EXPECT_FALSE(t.contains(-1));
 }
 
 // The headings of a list of every segment hold each segment once, a group's

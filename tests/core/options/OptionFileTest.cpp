@@ -102,9 +102,9 @@ TEST(OptionFile, AFailedWriteIsReportedAndTheFileKept)
     d.fs.setReadOnly(kOptionFileName + ".NEW");
     d.options.values.BlankLines = 1;
     EXPECT_FALSE(saveOptions(d.ctx, d.options, kBlankLinesField));
-    ASSERT_EQ(d.prompt.shown().size(), 1u);
-    EXPECT_EQ(d.prompt.shown()[0].text,
-              "Unable to write to Parameter file, OPTION.PRM." + *fileErrorText(70));
+    EXPECT_EQ(d.prompt.texts(),
+              std::vector<std::string>{"Unable to write to Parameter file, OPTION.PRM.  File access was "
+                                       "denied.  The file has been defined as read-only or hidden."});
     EXPECT_EQ(*d.fs.get(kOptionFileName), std::vector<std::uint8_t>(118, 0));
 }
 

@@ -1,22 +1,14 @@
 // The printout and the clipboard text of every reference plan against the
 // expected files in tests/data/plan-output/<reference>/: print.txt holds the
 // print layer's operations, copy.txt the clipboard text byte for byte (CRLF
-// line ends and tabs).  After a deliberate change of the layout, regenerate
-// them for review with
-//
-//   MOXLET_REGENERATE_GOLDEN=1 build/debug/bin/moxlet_core_tests --gtest_filter='*PlanOutputGolden*'
-//
-// and read the diff before committing it.
+// line ends and tabs).  MOXLET_REGENERATE_GOLDEN=1 rewrites them after a
+// deliberate change of the layout (support/GoldenFiles.h).
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <set>
-#include <sstream>
 
 #include "core/output/PlanPrintout.h"
 #include "core/output/PlanText.h"
+#include "support/GoldenFiles.h"
 #include "support/RecordingPrintLayer.h"
 #include "support/ReferencePlans.h"
 
@@ -25,30 +17,7 @@ using moxlet::test::ReferencePlan;
 
 namespace {
 
-const std::filesystem::path kGoldenDir = std::filesystem::path(MOXLET_TEST_DATA_DIR) / "plan-output";
-
-bool regenerating() { return std::getenv("MOXLET_REGENERATE_GOLDEN") != nullptr; }
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void compareOrWrite(const std::filesystem::path& path, const std::string& actual)
-{
-    if (regenerating()) {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << actual;
-        return;
-    }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing; regenerate the expected files";
-    EXPECT_EQ(readFile(path), actual) << path;
-}
-
-class PlanOutputGolden : public ::testing::TestWithParam<std::string> {};
+const test::GoldenFiles kGolden(MOXLET_TEST_DATA_DIR "/plan-output");
 
 ReferencePlan reference(const std::string& name)
 {
@@ -64,42 +33,25 @@ std::vector<std::string> referenceNames()
     return names;
 }
 
+class PlanOutputGolden : public ::testing::TestWithParam<std::string> {};
+
 }  // namespace
 
 TEST_P(PlanOutputGolden, PrintoutAndClipboardTextMatchTheExpectedFiles)
 {
     ReferencePlan r = reference(GetParam());
     SCOPED_TRACE(r.why);
-    {
-        test::RecordingPrintLayer layer;
-        PlanPrintout(layer, r.output(), [&](const std::string& s) {
-            layer.note("status: " + s);
-        }).printCopy();
-        compareOrWrite(kGoldenDir / r.name / "print.txt", layer.log());
-    }
+    test::RecordingPrintLayer layer;
+    PlanPrintout(layer, r.output(), [&](const std::string& s) { layer.note("status: " + s); }).printCopy();
+    kGolden.expect(r.name, "print.txt", layer.log());
     ReferencePlan fresh = reference(GetParam());
-    compareOrWrite(kGoldenDir / r.name / "copy.txt", planText(fresh.output()));
+    kGolden.expect(r.name, "copy.txt", planText(fresh.output()));
 }
 
 INSTANTIATE_TEST_SUITE_P(References, PlanOutputGolden, ::testing::ValuesIn(referenceNames()),
-                         [](const ::testing::TestParamInfo<std::string>& param) {
-                             std::string n = param.param;
-                             for (char& c : n)
-                                 if (c == '-') c = '_';
-                             return n;
-                         });
+                         [](const auto& param) { return test::GoldenFiles::testName(param.param); });
 
-// Every reference has its expected files, and no expected files are left
-// from a reference that no longer exists.
-TEST(PlanOutputGoldenFiles, MatchTheReferenceTable)
-{
-    if (regenerating()) GTEST_SKIP();
-    std::set<std::string> folders;
-    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir))
-        folders.insert(e.path().filename().string());
-    const auto names = referenceNames();
-    EXPECT_EQ(folders, std::set<std::string>(names.begin(), names.end()));
-}
+TEST(PlanOutputGoldenFiles, MatchTheReferenceTable) { kGolden.expectCases(referenceNames()); }
 
 // Printing or copying a plan whose list sizes differ leaves the form feed
 // option on for what follows; a plan whose sizes agree leaves it as it was.

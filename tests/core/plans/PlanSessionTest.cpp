@@ -1,6 +1,7 @@
 // The open plan: starting and opening plans, saving them (and crediting the
-// student with the New segments), the lesson date rules and the reading
-// line of the skills application.
+// student with the New segments), the lesson date rules, the reading line
+// of the skills application, the questions of the word dialogs, and the
+// plan file: deleting plans and what a new plan record holds.
 
 #include "core/plans/PlanSession.h"
 
@@ -8,6 +9,7 @@
 
 #include "core/catalogue/Catalogue.h"
 #include "core/plans/LessonDate.h"
+#include "core/plans/PlanWordCheck.h"
 #include "core/plans/ReadingLine.h"
 #include "support/DataDirFixture.h"
 
@@ -24,6 +26,13 @@ struct PlanDir : DataDir {
     {
         putProfiles({profile(1, "Ames", "Ann", {0, 1, 2, 3, 4})});
         session.student = listProfiles(ctx)[0].profile;
+    }
+    // Plans dated as given, appended in order.
+    void savePlans(std::initializer_list<const char*> dates)
+    {
+        std::vector<LessonPlan> plans;
+        for (const char* d : dates) plans.push_back(plan(session.student, d));
+        putPlans(1, plans);
     }
     LessonPlan saveNew(const std::string& date)
     {
@@ -244,4 +253,113 @@ TEST(ReadingLine, ComposedAndParsedBackAsTheDialogShowsIt)
     }
     // A line of another shape is kept whole as the title.
     EXPECT_EQ(parseReadingLine("Read chapter 3").title, "Read chapter 3");
+}
+
+TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
+{
+    PlanSession s;
+    s.student = test::DataDir::profile(1, "Ames", "Ann", {0, 1, 2, 3, 4});
+    s.plan = newPlanRecord(s.student);
+    s.plan.SyllableMin = 2;
+    s.plan.SyllableMax = 3;
+    s.plan.ReviewSegments[1] = 2;    // studied list position 2: segment 2
+    s.plan.NewSegments[0] = 0;       // unstudied list position 0: segment 5
+    s.plan.SpellingSegments[3] = 4;  // segment 4
+    s.plan.ReviewThinOffset[1] = 3;
+    s.plan.NewThinOffset[0] = 5;
+    s.plan.NewThinOffset[1] = 6;
+    s.plan.SpellingThinOffset[3] = 7;
+    s.prepare();
+
+    const WordCheckQuery review = planListQuery(s, Review, 1, "cat");
+    EXPECT_EQ(review.word, "cat");
+    EXPECT_EQ(review.segment, 2);
+    EXPECT_FALSE(review.newList);
+    EXPECT_EQ(review.thinOffset, 3);
+    EXPECT_EQ(review.syllableMin, 2);
+    EXPECT_EQ(review.syllableMax, 3);
+    EXPECT_EQ(review.studied, s.plan.PlanStudiedSegments);
+
+    const WordCheckQuery fresh = planListQuery(s, New, 0, "cat");
+    EXPECT_EQ(fresh.segment, 5);
+    EXPECT_TRUE(fresh.newList);
+    EXPECT_EQ(fresh.thinOffset, 5);
+
+    const WordCheckQuery spelling = spellingRowQuery(s, 3, "cat");
+    EXPECT_EQ(spelling.segment, 4);
+    EXPECT_FALSE(spelling.newList);
+    EXPECT_EQ(spelling.thinOffset, 7);
+}
+
+TEST(PlanFile, DeletingPlansKeepsTheOthersInOrderRenumbered)
+{
+    struct Case {
+        std::vector<std::int32_t> deleted;
+        std::vector<std::string> left;  // oldest first, as records 1, 2, ...
+    };
+    const Case cases[] = {
+        {{1}, {"02-02-26", "03-03-26", "04-04-26"}},
+        {{2}, {"01-01-26", "03-03-26", "04-04-26"}},
+        {{4}, {"01-01-26", "02-02-26", "03-03-26"}},
+        {{1, 3}, {"02-02-26", "04-04-26"}},
+        {{}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},
+        {{9}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},  // no such plan
+    };
+    for (const Case& c : cases) {
+        PlanDir d;
+        d.savePlans({"01-01-26", "02-02-26", "03-03-26", "04-04-26"});
+        ASSERT_TRUE(deletePlans(d.ctx, 1, c.deleted));
+        auto plans = listPlans(d.ctx, 1);
+        ASSERT_EQ(plans.size(), c.left.size());
+        for (std::size_t i = 0; i < c.left.size(); ++i) {
+            const PlanEntry& e = plans[plans.size() - 1 - i];  // listed newest first
+            EXPECT_EQ(e.record, static_cast<std::int32_t>(i + 1));
+            EXPECT_EQ(e.date, c.left[i]);
+        }
+        EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
+        EXPECT_TRUE(d.prompt.shown().empty());
+    }
+}
+
+TEST(PlanFile, DeletingEveryPlanLeavesNeitherFile)
+{
+    PlanDir d;
+    d.savePlans({"01-01-26", "02-02-26"});
+    d.fs.put(kPlanTempFileName, {1, 2, 3});  // left by an earlier program
+    ASSERT_TRUE(deletePlans(d.ctx, 1, {1, 2}));
+    EXPECT_FALSE(d.fs.exists("PLNS0001.DAT"));
+    EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
+    EXPECT_EQ(planCount(d.ctx, 1), 0);
+}
+
+TEST(PlanFile, NewPlanRecordStartsBlank)
+{
+    StudentProfile s = DataDir::profile(7, "A", "", {3});
+    s.SyllableMin = 2;
+    s.SyllableMax = 3;
+    LessonPlan p = newPlanRecord(s);
+    EXPECT_EQ(p.ProfileNo, 7);
+    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
+    EXPECT_EQ(p.SyllableMin, 2);
+    EXPECT_EQ(p.SyllableMax, 3);
+    EXPECT_EQ(p.PlanStudiedSegments, s.StudiedSegments);
+    EXPECT_EQ(p.NewSegments[4], -1);
+    EXPECT_EQ(p.SpellingThinOffset[14], -1);
+    EXPECT_EQ(p.ListWordPos[1][3][39], -1);
+    EXPECT_EQ(p.FormatVersion, kFormatVersion);
+    EXPECT_EQ(p.InUse, 1);
+}
+
+TEST(PlanFile, SectionEntriesArePositionsInTheStudiedOrUnstudiedList)
+{
+    LessonPlan p = newPlanRecord(DataDir::profile(1, "A", "", {2, 5, 9}));
+    p.AuditorySegments[0] = 2;  // Studied = 2, 5, 9
+    p.AuditorySegments[1] = 3;  // beyond the list: left out
+    p.NewSegments[0] = 0;       // Unstudied = 0, 1, 3, 4, 6, ...
+    p.NewSegments[1] = 4;
+    EXPECT_EQ(sectionSegmentIds(p, Auditory), (std::vector<SegmentId>{9}));
+    EXPECT_EQ(sectionSegmentIds(p, New), (std::vector<SegmentId>{0, 6}));
+    EXPECT_TRUE(sectionSegmentIds(p, Review).empty());
+    auto lists = planSegmentLists(p.PlanStudiedSegments);
+    EXPECT_EQ(lists.Studied.size() + lists.Unstudied.size(), 332u);
 }

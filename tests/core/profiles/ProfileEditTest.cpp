@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
+#include "support/Segments.h"
 
 using namespace moxlet;
 
@@ -143,12 +144,8 @@ TEST(ProfileEdit, GroupSelectionLeavesOutBlendsWithoutTheirConsonants)
 
 TEST(ProfileEdit, StudiedSegmentsMapToListPositions)
 {
-    SegmentSet s;
-    s.add(0);
-    s.add(124);
-    s.add(331);
-    s.setFlagBits();  // 358, 359 lie beyond the list
-    auto selected = selectionFromStudied(s, kSegmentCount);
+    const SegmentSet s = test::studiedSet({0, 124, 331});  // 358, 359 lie beyond the list
+    const auto selected = selectionFromStudied(s, kSegmentCount);
     ASSERT_EQ(selected.size(), static_cast<std::size_t>(kSegmentCount));
     for (int i = 0; i < kSegmentCount; ++i)
         EXPECT_EQ(selected[static_cast<std::size_t>(i)], s.contains(i)) << i;
@@ -160,12 +157,8 @@ TEST(ProfileEdit, StudentListIsSortedIgnoringCase)
                                          live(3, "Moss", "Tim"), live(4, "Adams", "")};
     records.push_back(live(5, "Zed", "Free"));
     records.back().profile.InUse = 0;
-    auto lines = studentList(records);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].text, "Adams");
-    EXPECT_EQ(lines[0].recordNo, 4);
-    EXPECT_EQ(lines[1].text, "Lee, Ann");
-    EXPECT_EQ(lines[2].text, "Moss, Tim");
-    EXPECT_EQ(lines[2].recordNo, 3);
-    EXPECT_EQ(lines[3].text, "moss, Tim");
+    std::vector<std::pair<std::string, std::int32_t>> lines;
+    for (const auto& line : studentList(records)) lines.emplace_back(line.text, line.recordNo);
+    EXPECT_EQ(lines, (std::vector<std::pair<std::string, std::int32_t>>{
+                         {"Adams", 4}, {"Lee, Ann", 2}, {"Moss, Tim", 3}, {"moss, Tim", 1}}));
 }

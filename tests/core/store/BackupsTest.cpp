@@ -4,33 +4,16 @@
 
 #include "core/store/Backups.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
+
+#include "support/TempFolder.h"
 
 namespace moxlet {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Folder {
-    fs::path path =
-        fs::temp_directory_path() / ("moxlet-backup-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder()
-    {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-    void put(const std::string& name, const std::string& text) { std::ofstream(path / name) << text; }
-    std::string get(const fs::path& file) const
-    {
-        std::ifstream in(path / file);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-};
+using Folder = test::TempFolder;
 
 TEST(Backups, TheFirstChangeOfADayKeepsTheDataFilesOnce)
 {

@@ -77,11 +77,11 @@ TEST(BadInput, DamagedProfileFiles)
          1, 1, "InUse is 7"},
         {"control bytes in a name",
          [](DataDir& d) {
-             auto p = DataDir::profile(1, "A\x01\x1b[2J", "");
+             auto p = DataDir::profile(1, "A\x01\x1b[2J\x1f!", "");
              return profileBytes(d, {p});
          },
          1, 1, "LastName holds control characters",
-         [](const auto& live) { EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J"); }},
+         [](const auto& live) { EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J !"); }},
         {"ProfileNo not its record",
          [](DataDir& d) { return profileBytes(d, {DataDir::profile(5, "A", "")}); }, 1, 1, "ProfileNo is 5"},
     };
@@ -121,6 +121,7 @@ TEST(BadInput, DamagedPlans)
     positions.ReviewSegments[1] = 500;
     positions.SpellingSegments[0] = -7;
     positions.SpellWordTag[0] = 9999;
+    positions.SpellWordTag[1] = 6000;     // the last list position: kept
     positions.ListWordPos[0][0][0] = -9;  // a typed word: fine
     LessonPlan notInUse = DataDir::plan(owner, "03-03-26");
     notInUse.InUse = 0;
@@ -144,6 +145,7 @@ TEST(BadInput, DamagedPlans)
     EXPECT_EQ(plans[1].plan.ReviewSegments[1], -1);
     EXPECT_EQ(plans[1].plan.SpellingSegments[0], -1);
     EXPECT_EQ(plans[1].plan.SpellWordTag[0], -1);
+    EXPECT_EQ(plans[1].plan.SpellWordTag[1], 6000);
     EXPECT_EQ(plans[2].plan.ProfileNo, 3);
 
     // Deleting a plan keeps the record no dialog could show, unchanged.
@@ -189,6 +191,8 @@ TEST(BadInput, DamagedOptionFiles)
         {"empty", {}, "shorter than one record", Options{}},
         {"50 bytes", std::vector<std::uint8_t>(50, 0xFF), "shorter than one record", Options{}},
         {"value out of range", nine, "PrintSection(1) is 9", fromNine},
+        {"a record and a torn tail", std::vector<std::uint8_t>(118 + 10, 0),
+         "holds 128 bytes; only the first 118", Options{{0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         DataDir d;

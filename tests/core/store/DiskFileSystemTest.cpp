@@ -1,39 +1,18 @@
 #include "core/store/DiskFileSystem.h"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
 
 using namespace moxlet;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        path = fs::temp_directory_path() /
-               ("moxlet-disk-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-        fs::create_directories(path);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, ec);
-        fs::remove_all(path, ec);
-    }
-    static int& counter()
-    {
-        static int n = 0;
-        return n;
-    }
-};
 
 int errorOf(const std::function<void()>& step)
 {
@@ -49,7 +28,7 @@ int errorOf(const std::function<void()>& step)
 
 TEST(DiskFileSystem, WritesFlushesRenamesAndReads)
 {
-    TempDir dir;
+    test::TempFolder dir;
     DiskFileSystem disk(dir.path.string());
     std::vector<std::uint8_t> bytes{1, 2, 3, 4, 5};
     replaceFileAtomically(disk, "A.DAT", bytes);
@@ -64,7 +43,7 @@ TEST(DiskFileSystem, WritesFlushesRenamesAndReads)
 
 TEST(DiskFileSystem, RealFailuresCarryTheirErrorNumbers)
 {
-    TempDir dir;
+    test::TempFolder dir;
     DiskFileSystem disk(dir.path.string());
     std::vector<std::uint8_t> five(5, 7);
     disk.write("SHORT.DAT", five);
@@ -103,7 +82,7 @@ TEST(MemoryFileSystem, ACrashLosesWhatWasNotFlushed)
 TEST(FileSystems, ADirectoryWhereAFileBelongsActsAlikeOnDiskAndInMemory)
 {
     // The in-memory model the crash tests use must fail where the disk fails.
-    TempDir dir;
+    test::TempFolder dir;
     DiskFileSystem disk(dir.path.string());
     fs::create_directories(dir.path / "PROFILES.DAT" / "inside");
     MemoryFileSystem memory;

@@ -1,48 +1,20 @@
 // The word list printout and its clipboard text against the expected files
 // in tests/data/wordlist-output/<case>/ (print.txt: the print layer's
-// operations; copy.txt: the clipboard text byte for byte).  After a
-// deliberate change of the layout, regenerate them for review with
-//
-//   MOXLET_REGENERATE_GOLDEN=1 build/debug/bin/moxlet_core_tests --gtest_filter='*WordListOutput*'
-//
-// and read the diff before committing it.
+// operations; copy.txt: the clipboard text byte for byte).
+// MOXLET_REGENERATE_GOLDEN=1 rewrites them after a deliberate change of the
+// layout (support/GoldenFiles.h).
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <set>
-#include <sstream>
 
 #include "core/wordlist/WordListPrintout.h"
 #include "core/wordlist/WordListText.h"
+#include "support/GoldenFiles.h"
 #include "support/RecordingPrintLayer.h"
 
 namespace moxlet {
 namespace {
 
-const std::filesystem::path kGoldenDir = std::filesystem::path(MOXLET_TEST_DATA_DIR) / "wordlist-output";
-
-bool regenerating() { return std::getenv("MOXLET_REGENERATE_GOLDEN") != nullptr; }
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void compareOrWrite(const std::filesystem::path& path, const std::string& actual)
-{
-    if (regenerating()) {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << actual;
-        return;
-    }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing; regenerate the expected files";
-    EXPECT_EQ(readFile(path), actual) << path;
-}
+const test::GoldenFiles kGolden(MOXLET_TEST_DATA_DIR "/wordlist-output");
 
 // A full grid: "word01" .. "word40", with homophones at cells 1 and 38
 // (listed with " *" under options 1 and 2).
@@ -109,26 +81,18 @@ TEST_P(WordListOutputGolden, PrintoutAndClipboardTextMatchTheExpectedFiles)
     SCOPED_TRACE(c.why);
     test::RecordingPrintLayer layer;
     printWordList(layer, c.sheet);
-    compareOrWrite(kGoldenDir / c.name / "print.txt", layer.log());
-    compareOrWrite(kGoldenDir / c.name / "copy.txt", wordListText(copyCells(c.sheet.cells)));
+    kGolden.expect(c.name, "print.txt", layer.log());
+    kGolden.expect(c.name, "copy.txt", wordListText(copyCells(c.sheet.cells)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WordListOutputGolden, ::testing::ValuesIn(cases()),
-                         [](const ::testing::TestParamInfo<Case>& param) {
-                             std::string n = param.param.name;
-                             for (char& ch : n)
-                                 if (ch == '-') ch = '_';
-                             return n;
-                         });
+                         [](const auto& param) { return test::GoldenFiles::testName(param.param.name); });
 
 TEST(WordListOutputGoldenFiles, MatchTheCaseTable)
 {
-    if (regenerating()) GTEST_SKIP();
-    std::set<std::string> folders, names;
-    for (const auto& e : std::filesystem::directory_iterator(kGoldenDir))
-        folders.insert(e.path().filename().string());
-    for (const Case& c : cases()) names.insert(c.name);
-    EXPECT_EQ(folders, names);
+    std::vector<std::string> names;
+    for (const Case& c : cases()) names.push_back(c.name);
+    kGolden.expectCases(names);
 }
 
 // What the expected files show, said directly: the rows each size prints,

@@ -1,8 +1,8 @@
 // The word list tool's model: the candidate lists of a student, the chosen
 // segments across a change of type or student, generation over one or more
 // segments (thinning, sorting, shared words, homophones, segments that give
-// nothing and why), automatic selection, the grid's 40 cells, and over the
-// shipped word base: every listed word fits its student.
+// nothing and why), automatic selection, the grid's 40 cells, Check a Word,
+// and over the shipped word base: every listed word fits its student.
 
 #include "core/wordlist/WordListTool.h"
 
@@ -12,8 +12,10 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Marks.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/wordlist/WordListCheck.h"
 #include "core/wordlist/WordListText.h"
 #include "support/ScriptedRandom.h"
+#include "support/Segments.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -29,15 +31,22 @@ StudentProfile studentWith(std::initializer_list<int> studied, int low = 1, int 
     StudentProfile p;
     p.SyllableMin = static_cast<std::int16_t>(low);
     p.SyllableMax = static_cast<std::int16_t>(high);
-    for (int s : studied) p.StudiedSegments.add(s);
+    p.StudiedSegments = test::segmentSet(studied);
     return p;
 }
 
-SegmentSet segments(std::initializer_list<int> ids)
+using test::segmentSet;
+
+std::vector<test::LexiconWord> lexicon()
 {
-    SegmentSet s;
-    for (int id : ids) s.add(id);
-    return s;
+    using namespace seg;
+    return {
+        test::lexiconWord("cat", 1, {A_Short, C_K, T, ClosedSyllable}),
+        test::lexiconWord("stripe", 1, {P, R, S, T, SilentE, 154 /* STR */}),
+        test::lexiconWord("transport", 2,
+                          {A_Short, N, OR, P, R, S, T, ClosedSyllable, RControlled, 149, 157, 203, 309},
+                          true),
+    };
 }
 
 // Chooses the given segments, in order.
@@ -118,7 +127,7 @@ struct Generated {
 TEST(WordListTool, SharedWordsAreListedOnceInSyllableAndLetterOrder)
 {
     Generated g;
-    const SegmentSet bd = segments({kB, kD, kI}), b = segments({kB, kI}), d = segments({kD, kI});
+    const SegmentSet bd = segmentSet({kB, kD, kI}), b = segmentSet({kB, kI}), d = segmentSet({kD, kI});
     g.base.addWords(kB, 1, {{"bid", b}, {"bib", b}, {"dib", bd}});
     g.base.addWords(kB, 2, {{"bidding", bd}});
     g.base.addWords(kD, 1, {{"dib", bd}, {"did", d}});
@@ -179,11 +188,11 @@ TEST(WordListTool, LongRunsAreThinnedAndEveryRunIsBounded)
 TEST(WordListTool, SegmentsThatGiveNoWordsAreExplained)
 {
     Generated g;
-    const SegmentSet te = segments({kT, kE});  // E is not studied
+    const SegmentSet te = segmentSet({kT, kE});  // E is not studied
     g.base.addWords(kT, 2, {{"ten", te}, {"tent", te}, {"test", te}, {"text", te}});
     g.base.addBlock(kD, 1, 3, 0);
     g.base.levels = {{"tat", WordLevel::Wider}, {"at", WordLevel::Common}};
-    g.base.addWords(kA, 1, {{"at", segments({kA, kT})}, {"tat", segments({kA, kT})}});
+    g.base.addWords(kA, 1, {{"at", segmentSet({kA, kT})}, {"tat", segmentSet({kA, kT})}});
     g.tool.chooseStudent(studentWith({kA, kT, kD, kB}, 1, 3));
     choose(g.tool, {kB, kT, kD, kA});  // B has no words at all
     g.tool.setOfferedLevel(WordLevel::Everyday);
@@ -222,9 +231,9 @@ TEST(WordListTool, NewListsAdmitTheSegmentAndMarkHomophones)
 {
     for (int mode : {0, 1, 2}) {
         Generated g;
-        SegmentSet pair = segments({kT, kI});
+        SegmentSet pair = segmentSet({kT, kI});
         pair.add(seg::HomophoneFlag);
-        g.base.addWords(kT, 1, {{"tit", segments({kT, kI})}, {"tint", pair}});
+        g.base.addWords(kT, 1, {{"tit", segmentSet({kT, kI})}, {"tint", pair}});
         g.tool.chooseStudent(studentWith({kI}));
         g.tool.setListType(PlanSection::New);
         choose(g.tool, {kT});
@@ -371,13 +380,8 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
             ASSERT_NE(found, byText.end()) << listedWord.text;
             const WordRecord& w = found->second;
             bool fits = false;
-            for (SegmentId s : chosen) {
-                StudentMasks m = masks;
-                if (s == seg::Rule111) m.studentSet.add(seg::Rule211), m.studentRootSet.add(seg::Rule211);
-                fits =
-                    fits || (w.Segments.contains(s) &&
-                             isEligible(w.Segments, m, tool.listType() == PlanSection::New ? s : kNoSegment));
-            }
+            for (SegmentId s : chosen)
+                fits = fits || test::fitsList(w, masks, s, tool.listType() == PlanSection::New);
             EXPECT_TRUE(fits) << listedWord.text << " in trial " << trial;
             EXPECT_GE(w.OrderKey, student.SyllableMin) << listedWord.text;
             EXPECT_LE(w.OrderKey, student.SyllableMax) << listedWord.text;
@@ -388,6 +392,83 @@ TEST(WordListTool, EveryListedWordFitsTheStudent)
             EXPECT_NE(tool.words()[k - 1].text, tool.words()[k].text);
     }
     EXPECT_GT(checked, 5000u);
+}
+
+// Check a Word: one answer for a list of several segments, drawn from the
+// last generation or, before one, the choice.  Ava has studied the short a
+// and i, some consonants and closed syllables.
+TEST(WordListCheck, OneAnswerForTheListsSegments)
+{
+    TestWordBase base(lexicon());
+    const StudentProfile ava = studentWith({seg::A_Short, seg::B, seg::C_K, seg::D, seg::I_Short, seg::M,
+                                            seg::N, seg::P, seg::R, seg::S, seg::T, seg::ClosedSyllable},
+                                           1, 1);
+    struct Case {
+        const char* word;
+        PlanSection type;
+        std::initializer_list<SegmentId> chosen;
+        const char* text;
+    };
+    const Case cases[] = {
+        // Offered by the second segment: its answer alone.
+        {"cat",
+         PlanSection::Review,
+         {seg::D, seg::C_K},
+         "\x93"
+         "cat\x94 is offered."},
+        // Not in the word base: said once, not once per segment.
+        {"hummed", PlanSection::Review, {seg::T, seg::C_K}, "\x93hummed\x94 is not in Moxlet's word base."},
+        // Outside the range: said once, for the segment the word contains.
+        {"transport",
+         PlanSection::Review,
+         {seg::C_K, seg::T},
+         "\x93transport\x94 has 2 syllables; this student's range is 1 to 1. It also needs segments this "
+         "student "
+         "has not studied: OR, TRANS-."},
+        // Otherwise an answer per segment, a line each.
+        {"stripe",
+         PlanSection::Review,
+         {seg::T, seg::C_K},
+         "\x93stripe\x94 needs a segment this student has not studied: Silent E.\n"
+         "\x93stripe\x94 does not contain C (k). It also needs a segment this student has not studied: "
+         "Silent E."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        WordListTool tool;
+        tool.chooseStudent(ava);
+        tool.setListType(c.type);
+        choose(tool, c.chosen);
+        EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, tool, c.word), c.text);
+    }
+}
+
+TEST(WordListCheck, TheGeneratedListIsCheckedNotTheNewChoice)
+{
+    TestWordBase base(lexicon());
+    const StudentProfile ava =
+        studentWith({seg::A_Short, seg::C_K, seg::D, seg::T, seg::ClosedSyllable}, 1, 1);
+    WordListTool tool;
+    tool.chooseStudent(ava);
+    choose(tool, {seg::C_K});
+    tool.generate(base.wordBase.get(), base.index, base.random, 0);
+    ASSERT_EQ(tool.words().size(), 1u);  // cat
+    choose(tool, {seg::D});
+    EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, tool, "cat"), "\x93"
+                                                                          "cat\x94 is offered.");
+
+    // With nothing chosen or generated, any list of the type.
+    WordListTool fresh;
+    fresh.chooseStudent(ava);
+    const std::string any = wordListCheckText(*base.wordBase, base.index, fresh, "cat");
+    EXPECT_NE(any.find("is offered"), std::string::npos) << any;
+
+    // A word base that cannot be read is said once, not for each segment.
+    choose(fresh, {seg::T, seg::C_K});
+    base.fs.failReadAt(base.fs.readSteps() + 1, 70);
+    EXPECT_EQ(wordListCheckText(*base.wordBase, base.index, fresh, "cat"),
+              "Moxlet could not read its word base, so it cannot tell whether \x93"
+              "cat\x94 is offered.");
 }
 
 }  // namespace

@@ -16,18 +16,18 @@
 #include <set>
 #include <tuple>
 
-#include "WordListBase.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/words/PassageCheck.h"
 #include "core/words/WordCheck.h"
 #include "core/words/WordCheckText.h"
 #include "support/ShippedWordBase.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
 
-using test::ListedWord;
-using test::WordListBase;
+using test::LexiconWord;
+using test::TestWordBase;
 
 // The segments of the random words: a few phonograms (spelled in the word),
 // a syllable type the masks always admit, Silent E, a blend, both doubling
@@ -45,12 +45,12 @@ constexpr Part kParts[] = {
     {273 /* AUD */, "", 0.04},       {309 /* PORT */, "", 0.05}, {seg::RoteWords, "", 0.03},
 };
 
-std::vector<ListedWord> randomLexicon(std::mt19937& rng, int count)
+std::vector<LexiconWord> randomLexicon(std::mt19937& rng, int count)
 {
     std::uniform_real_distribution<double> u(0.0, 1.0);
-    std::vector<ListedWord> words;
+    std::vector<LexiconWord> words;
     for (int i = 0; i < count; ++i) {
-        ListedWord w;
+        LexiconWord w;
         w.syllables = 1 + static_cast<int>(u(rng) * 3);
         for (const auto& p : kParts) {
             if (u(rng) >= p.chance) continue;
@@ -112,7 +112,7 @@ TEST(WordCheckProperty, AgreesWithTheCandidateProcedure)
     std::mt19937 rng(20240611);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const auto lexicon = randomLexicon(rng, 1800);
-    WordListBase base(lexicon);
+    TestWordBase base(lexicon);
     SeededRandom random(99);
     std::map<WordVerdict, int> seen;
 
@@ -246,11 +246,11 @@ TEST(WordCheckProperty, TextIndexFindsWhatReadingFinds)
     lexicon.push_back(lexicon[5]);  // one text twice, its records unlike
     lexicon.back().segments.add(seg::E_Short);
     lexicon.back().syllables = lexicon[5].syllables % 3 + 1;
-    WordListBase base(lexicon);
+    test::TestWordBase base(lexicon);
     const auto texts = WordTextIndex::build(*base.wordBase, base.index);
     ASSERT_TRUE(texts);
     EXPECT_EQ(texts->wordCount(), 400U);
-    EXPECT_EQ(texts->recordCount(), static_cast<std::size_t>(base.records));
+    EXPECT_EQ(texts->recordCount(), static_cast<std::size_t>(base.next - 1));
 
     Shipped shipped;
     std::vector<std::string> shippedWords;
@@ -281,7 +281,8 @@ TEST(WordCheckProperty, TextIndexFindsWhatReadingFinds)
 
 TEST(WordCheckProperty, TextIndexGivesUpWithTheWordBase)
 {
-    WordListBase base(std::vector<ListedWord>{test::listedWord("cat", 1, {seg::C_K, seg::A_Short, seg::T})});
+    test::TestWordBase base(
+        std::vector<test::LexiconWord>{test::lexiconWord("cat", 1, {seg::C_K, seg::A_Short, seg::T})});
     base.fs.failReadAt(3, FileErrorNo::PermissionDenied);  // after the opening's two
     base.prompt.answer(Answer::Cancel);
     EXPECT_FALSE(WordTextIndex::build(*base.wordBase, base.index));
@@ -329,7 +330,7 @@ TEST(WordCheckProperty, PassageVerdictIsWhyForTheWordsOfGeneratedLists)
     std::mt19937 rng(26);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     const auto lexicon = randomLexicon(rng, 700);
-    WordListBase base(lexicon);
+    test::TestWordBase base(lexicon);
     const auto texts = WordTextIndex::build(*base.wordBase, base.index);
     Shipped shipped;
     SeededRandom random(3);

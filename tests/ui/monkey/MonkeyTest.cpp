@@ -108,6 +108,11 @@ public:
 private:
     int pick(int n) { return n <= 0 ? 0 : static_cast<int>(random_.bounded(static_cast<std::uint32_t>(n))); }
     bool chance(int percent) { return pick(100) < percent; }
+    template <class T>
+    T* any(const std::vector<T*>& all)
+    {
+        return all.empty() ? nullptr : all[static_cast<std::size_t>(pick(static_cast<int>(all.size())))];
+    }
 
     Answer randomAnswer(Buttons b)
     {
@@ -136,9 +141,7 @@ private:
         std::vector<QWidget*> others;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != f_.main.get() && w->isVisible() && qobject_cast<QDialog*>(w)) others.push_back(w);
-        if (!others.empty() && chance(70))
-            return others[static_cast<std::size_t>(pick(static_cast<int>(others.size())))];
-        return f_.main.get();
+        return !others.empty() && chance(70) ? any(others) : f_.main.get();
     }
 
     template <class T>
@@ -155,25 +158,13 @@ private:
 
     QString randomText()
     {
-        static const QString pieces[] = {QStringLiteral("cat"),
-                                         QStringLiteral("09"),
-                                         QStringLiteral("1426"),
-                                         QStringLiteral("Lee"),
-                                         QStringLiteral(" "),
-                                         QStringLiteral("\t"),
-                                         QString(QChar(1)),
-                                         QStringLiteral("é"),
-                                         QStringLiteral("→"),
-                                         QStringLiteral("😀"),
-                                         QStringLiteral("*"),
-                                         QStringLiteral("Page(s): "),
-                                         QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"),
-                                         QString(200, QLatin1Char('x')),
-                                         QStringLiteral("0"),
-                                         QStringLiteral("9"),
-                                         QStringLiteral("_")};
+        static const QStringList pieces =
+            QStringLiteral(
+                "cat|09|1426|Lee| |\t|\x01|é|→|😀|*|Page(s): |abcdefghijklmnopqrstuvwxyz0123456789|%1|0|9|_")
+                .arg(QString(200, QLatin1Char('x')))
+                .split(QLatin1Char('|'));
         QString text;
-        for (int n = pick(4) + 1; n > 0; --n) text += pieces[pick(static_cast<int>(std::size(pieces)))];
+        for (int n = pick(4) + 1; n > 0; --n) text += pieces[pick(static_cast<int>(pieces.size()))];
         return text;
     }
 
@@ -216,23 +207,18 @@ private:
             for (QAction* a : head->menu()->actions())
                 if (!a->isSeparator() && a->isEnabled() && a->objectName() != QLatin1String("mnuExit"))
                     entries.push_back(a);
-        if (!entries.empty())
-            entries[static_cast<std::size_t>(pick(static_cast<int>(entries.size())))]->trigger();
+        if (QAction* a = any(entries)) a->trigger();
     }
 
     void clickButton(QWidget* window)
     {
-        auto buttons = usable<QAbstractButton>(window);
-        if (buttons.empty()) return;
-        QAbstractButton* b = buttons[static_cast<std::size_t>(pick(static_cast<int>(buttons.size())))];
-        QTest::mouseClick(b, Qt::LeftButton);
+        if (QAbstractButton* b = any(usable<QAbstractButton>(window))) QTest::mouseClick(b, Qt::LeftButton);
     }
 
     void typeInto(QWidget* window)
     {
-        auto edits = usable<QLineEdit>(window);
-        if (edits.empty()) return;
-        QLineEdit* e = edits[static_cast<std::size_t>(pick(static_cast<int>(edits.size())))];
+        QLineEdit* e = any(usable<QLineEdit>(window));
+        if (!e) return;
         e->setFocus();
         if (!e->inputMask().isEmpty() && chance(70)) {
             // A date or a syllable count: mostly digits, as a tutor types them.
@@ -262,8 +248,8 @@ private:
         std::vector<QAbstractItemView*> lists;
         for (QAbstractItemView* v : usable<QAbstractItemView>(window))
             if (qobject_cast<QListWidget*>(v) || qobject_cast<QTreeWidget*>(v)) lists.push_back(v);
-        if (lists.empty()) return;
-        QAbstractItemView* l = lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
+        QAbstractItemView* l = any(lists);
+        if (!l) return;
         const QAbstractItemModel* model = l->model();
         if (model->rowCount() == 0) return;
         QModelIndex item = model->index(pick(model->rowCount()), 0);
@@ -296,10 +282,8 @@ private:
 
     void chooseInCombo(QWidget* window)
     {
-        auto combos = usable<QComboBox>(window);
-        if (combos.empty()) return;
-        QComboBox* c = combos[static_cast<std::size_t>(pick(static_cast<int>(combos.size())))];
-        if (c->count() > 0) c->setCurrentIndex(pick(c->count()));
+        if (QComboBox* c = any(usable<QComboBox>(window)); c && c->count() > 0)
+            c->setCurrentIndex(pick(c->count()));
     }
 
     void closeWindow(QWidget* window)

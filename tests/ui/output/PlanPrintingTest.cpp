@@ -11,12 +11,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "UiFixture.h"
+#include "support/GoldenFiles.h"
 #include "support/ReferencePlans.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/output/PrinterError.h"
@@ -157,11 +155,8 @@ TEST(PlanPrinting, CopyPutsThePlanTextOnTheClipboard)
     UiFixture fx;
     ReferencePlan r = fullReferencePlan();
     ui::copyPlan(fx.services, r.output());
-    std::ifstream in(std::filesystem::path(MOXLET_TEST_DATA_DIR) / "plan-output/full/copy.txt",
-                     std::ios::binary);
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(fx.clipboard.text.toStdString(), expected.str());
+    EXPECT_EQ(fx.clipboard.text.toStdString(),
+              test::GoldenFiles(MOXLET_TEST_DATA_DIR "/plan-output").read("full", "copy.txt"));
     EXPECT_TRUE(fx.clipboard.text.contains(QString::fromUtf8("A (ă)\tCH (k)")));
 }
 

@@ -6,16 +6,7 @@
 #include <QLabel>
 
 #include "UiFixture.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/options/OptionFile.h"
 #include "ui/common/CellGrid.h"
-#include "ui/common/Text.h"
-#include "ui/plans/GenerationSummary.h"
-#include "ui/plans/PlanChooser.h"
-#include "ui/plans/PlanWindow.h"
-#include "ui/plans/SectionEditor.h"
-#include "ui/profiles/StudentChooser.h"
-#include "ui/words/SegmentPickerDialog.h"
 #include "ui/words/WordChoiceDialog.h"
 
 using namespace moxlet;
@@ -24,43 +15,33 @@ using enum moxlet::PlanSection;
 using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
+using moxlet::test::pickSegment;
 
 namespace {
 
-// A student who has studied the short vowels A and I, the consonants B, C
-// (k), D, L, N, P, S, T, the closed syllable and the blend ST.
-const std::vector<int> kStudied = {0, 43, 10, 11, 17, 51, 55, 79, 86, 93, 121, 153};
-
+// Lee, Ann of kAnnStudied with a new plan open.
 struct Fixture : moxlet::test::UiFixture {
-    PlanWindow* plan() { return window<PlanWindow>(); }
-
-    PlanWindow* newPlan()
+    PlanWindow* w = nullptr;
+    Fixture()
     {
-        trigger("mnuPlan_0");
-        auto* chooser = window<StudentChooser>();
-        clickLine(child<QListWidget>(chooser, "StudentList"), 0);
-        click(chooser, "OK");
-        return plan();
+        addProfile("Lee", "Ann", moxlet::test::kAnnStudied);
+        start();
+        w = newPlan();
+        EXPECT_NE(w, nullptr);
     }
-    SegmentPickerDialog* openPicker(PlanWindow* w, PlanSection section)
+    // Dated, saved and closed.
+    void saveAndClose()
     {
-        click(w, QStringLiteral("Cmd_%1").arg(sectionIndex(section)).toLatin1());
-        return w->findChild<SegmentPickerDialog*>();
+        child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
+        click(w, "Save");
+        click(w, "Close");
+        EXPECT_EQ(plan(), nullptr);
     }
-    // Clicks the line that shows segment `id`.
-    void pick(SegmentPickerDialog* picker, int id, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    void reopen()
     {
-        const QString name = markedText(segmentName(id));
-        const auto found = picker->list()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << id;
-        clickLine(picker->list(), picker->list()->row(found.first()), mods);
-    }
-    std::vector<std::string> listWords(PlanWindow* w, PlanSection kind, int slot)
-    {
-        std::vector<std::string> found;
-        for (int k = 0; k < kListPositions && w->session().listPos(kind, slot, k) != kEmptyCell; ++k)
-            found.push_back(w->session().listWord(kind, slot, k).trimmed());
-        return found;
+        w = openPlan();
+        QApplication::processEvents();  // the regeneration question comes after the opening
+        ASSERT_NE(w, nullptr);
     }
 };
 
@@ -71,17 +52,14 @@ QString markedName(int id) { return markedText(segmentName(id)); }
 TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
 {
     Fixture f;
-    f.addProfile("Lee", "Ann", kStudied);
-    f.start();
-    PlanWindow* w = f.newPlan();
-    ASSERT_NE(w, nullptr);
+    PlanWindow* w = f.w;
 
     SegmentPickerDialog* picker = f.openPicker(w, Review);
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelOldPh"));
     EXPECT_EQ(picker->windowTitle(), QStringLiteral("Select Review Word Segments for Vocal Reading"));
-    EXPECT_EQ(picker->list()->count(), static_cast<int>(kStudied.size()));
-    for (int id : {121, 93, 0, 43, 55}) f.pick(picker, id);          // the fifth is refused silently
+    EXPECT_EQ(picker->list()->count(), static_cast<int>(moxlet::test::kAnnStudied.size()));
+    for (int id : {121, 93, 0, 43, 55}) pickSegment(picker, id);     // the fifth is refused silently
     EXPECT_EQ(w->slotGrid(Review, 0)->cell(0, 0), markedName(121));  // shown while picking
     EXPECT_EQ(w->slotGrid(Review, 3)->cell(0, 0), markedName(43));
     EXPECT_EQ(picker->list()->selectedItems().size(), 4);
@@ -105,8 +83,8 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     picker = f.openPicker(w, New);
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->objectName(), QStringLiteral("SelNewPh"));
-    f.pick(picker, 19);  // E (short e)
-    f.pick(picker, 54);  // MN: every word also needs segments not studied
+    pickSegment(picker, 19);  // E (short e)
+    pickSegment(picker, 54);  // MN: every word also needs segments not studied
     click(picker, "OK");
     EXPECT_EQ(f.listWords(w, New, 0).size(), 40u);
     EXPECT_EQ(summary->count(1)->text(), QStringLiteral("   0"));
@@ -122,21 +100,12 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
     const auto fresh = f.listWords(w, New, 0);
 
     f.prompt.answer(Answer::Yes);
-    child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
-    click(w, "Save");
-    click(w, "Close");
-    EXPECT_EQ(f.plan(), nullptr);
+    f.saveAndClose();
     // Saving made E a studied segment of the student.
     EXPECT_TRUE(f.record(1).StudiedSegments.contains(19));
 
-    f.trigger("mnuPlan_1");
-    auto* chooser = f.window<PlanChooser>();
-    clickLine(chooser->studentList(), 0);
-    clickLine(chooser->planList(), 0);
-    click(chooser, "OK");
-    w = f.plan();
-    ASSERT_NE(w, nullptr);
-    QApplication::processEvents();
+    f.reopen();
+    w = f.w;
     EXPECT_TRUE(f.prompt.shown().empty());  // same list sizes: no question
     EXPECT_EQ(f.listWords(w, Review, 2), review);
     EXPECT_EQ(f.listWords(w, New, 0), fresh);
@@ -149,28 +118,25 @@ TEST(Generation, ReviewAndNewListsAreDrawnShownSavedAndComeBackTheSame)
 TEST(Generation, SpellingRepeatsCancelAndClear)
 {
     Fixture f;
-    f.addProfile("Lee", "Ann", kStudied);
-    f.start();
-    PlanWindow* w = f.newPlan();
-    ASSERT_NE(w, nullptr);
+    PlanWindow* w = f.w;
     w->session().spellWord(0, 0).assign("cab");
     w->session().spellTag(0, 0) = kTypedWord;
     w->session().spellWord(1, 0).assign("tab");
     w->session().spellTag(1, 0) = kTypedWord;
 
     SegmentPickerDialog* picker = f.openPicker(w, Spelling);
-    f.pick(picker, 0);
-    f.pick(picker, 93);
-    f.pick(picker, 0, Qt::ControlModifier);  // a second A
+    pickSegment(picker, 0);
+    pickSegment(picker, 93);
+    pickSegment(picker, 0, Qt::ControlModifier);  // a second A
     EXPECT_EQ(w->segmentGrid(2)->cell(2, 0), markedName(0));
     f.prompt.answer(Answer::Yes);
-    f.pick(picker, 0);  // remove just one: the later A goes
+    pickSegment(picker, 0);  // remove just one: the later A goes
     ASSERT_EQ(f.texts(),
               std::vector<std::string>{"Do you wish to remove just one selection of this word segment?"});
     EXPECT_EQ(f.prompt.shown()[0].title, "Spelling Dictation Word Segments");
     EXPECT_EQ(w->segmentGrid(2)->cell(2, 0), QString());
     EXPECT_TRUE(picker->list()->item(0)->isSelected());
-    f.pick(picker, 0);  // the only A: its row's word moves up with T's
+    pickSegment(picker, 0);  // the only A: its row's word moves up with T's
     EXPECT_EQ(w->segmentGrid(2)->cell(0, 0), markedName(93));
     EXPECT_EQ(w->wordGrid()->cell(0, 0), QStringLiteral("tab"));
     click(picker, "Cancel");  // everything as it was
@@ -180,7 +146,7 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
     EXPECT_FALSE(w->session().changed);
 
     picker = f.openPicker(w, Auditory);
-    f.pick(picker, 10);
+    pickSegment(picker, 10);
     click(picker, "OK");
     EXPECT_TRUE(w->session().changed);
     EXPECT_EQ(w->segmentGrid(0)->cell(0, 0), markedName(10));
@@ -197,23 +163,21 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
 
 TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
 {
-    Fixture f;
-    f.addProfile("Lee", "Ann", kStudied);  // S and T studied, R not
-    f.start();
-    PlanWindow* w = f.newPlan();
+    Fixture f;  // S and T studied, R not
+    PlanWindow* w = f.w;
     SegmentPickerDialog* picker = f.openPicker(w, New);
     ASSERT_NE(picker, nullptr);
-    f.pick(picker, 154);  // STR
+    pickSegment(picker, 154);  // STR
     EXPECT_EQ(
         f.texts(),
         std::vector<std::string>{
             "You may not introduce consonant blend STR until its component consonants have been taught."});
     EXPECT_TRUE(picker->list()->selectedItems().isEmpty());
-    f.pick(picker, 84);  // R
-    f.pick(picker, 154);
+    pickSegment(picker, 84);  // R
+    pickSegment(picker, 154);
     EXPECT_EQ(picker->list()->selectedItems().size(), 2);
     EXPECT_EQ(w->slotGrid(New, 1)->cell(0, 0), markedName(154));
-    f.pick(picker, 84);  // a double click counts as one click
+    pickSegment(picker, 84);  // a double click counts as one click
     QTest::mouseDClick(picker->list()->viewport(), Qt::LeftButton, {},
                        picker->list()
                            ->visualItemRect(picker->list()->findItems(markedName(84), Qt::MatchExactly)[0])
@@ -229,30 +193,21 @@ TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
 TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
 {
     Fixture f;
-    f.addProfile("Lee", "Ann", kStudied);
-    f.start();
-    PlanWindow* w = f.newPlan();
-    SegmentPickerDialog* picker = f.openPicker(w, Review);
-    f.pick(picker, 121);
-    click(picker, "OK");
-    child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
-    click(w, "Save");
-    click(w, "Close");
+    PlanWindow* w = f.w;
+    f.choose(w, Review, {seg::ClosedSyllable});
+    f.saveAndClose();
 
     // The tutor switches Review lists to 24 words, then opens the plan.
     f.options.values.ReviewListSize = 2;
     f.prompt.answer(Answer::No);
-    f.trigger("mnuPlan_1");
-    auto* chooser = f.window<PlanChooser>();
-    clickLine(chooser->studentList(), 0);
-    clickLine(chooser->planList(), 0);
-    click(chooser, "OK");
-    QApplication::processEvents();
-    w = f.plan();
-    ASSERT_NE(w, nullptr);
-    ASSERT_EQ(f.prompt.shown().size(), 1u);
-    EXPECT_EQ(f.prompt.shown()[0].title, "Review Word Segments");
-    EXPECT_NE(f.prompt.shown()[0].text.find("different list size option"), std::string::npos);
+    f.reopen();
+    w = f.w;
+    EXPECT_EQ(f.prompt.shown(),
+              (std::vector<ScriptedPrompt::Shown>{
+                  {"This lesson plan was created with a different list size option than is currently set.  "
+                   "Would you like Moxlet to generate new word lists for the Review section based on the "
+                   "current setting?",
+                   "Review Word Segments", Icon::Question, Buttons::YesNo}}));
     EXPECT_EQ(f.listWords(w, Review, 0).size(), 40u);  // No keeps the 40-word list
     EXPECT_FALSE(w->session().changed);
     w->offerRegeneration();  // asked once only
@@ -262,14 +217,8 @@ TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
     // Yes makes 24-word lists.
     f.prompt.clear();
     f.prompt.answer(Answer::Yes);
-    f.trigger("mnuPlan_1");
-    chooser = f.window<PlanChooser>();
-    clickLine(chooser->studentList(), 0);
-    clickLine(chooser->planList(), 0);
-    click(chooser, "OK");
-    QApplication::processEvents();
-    w = f.plan();
-    ASSERT_NE(w, nullptr);
+    f.reopen();
+    w = f.w;
     EXPECT_EQ(f.listWords(w, Review, 0).size(), 24u);
     EXPECT_TRUE(w->session().changed);
     f.prompt.answer(Answer::No);

@@ -3,9 +3,7 @@
 // application, deleting plans, and the menu after every window closes.
 #include "ui/plans/PlanWindow.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QStatusBar>
 
 #include "UiFixture.h"
@@ -22,6 +20,7 @@ using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::type;
+using moxlet::test::typeDate;
 
 namespace {
 
@@ -30,32 +29,6 @@ const char* const kPlanAndProfile[] = {"mnuPlan_0",     "mnuPlan_1",      "mnuPl
                                        "mnuDelProfile", "mnuHomoOptions", "mnuPrintOptions"};
 
 struct Fixture : moxlet::test::UiFixture {
-    PlanWindow* plan() { return window<PlanWindow>(); }
-
-    // "&New Lesson Plan..." for the student on line `line` of the chooser.
-    PlanWindow* newPlan(int line = 0)
-    {
-        trigger("mnuPlan_0");
-        auto* chooser = window<StudentChooser>();
-        EXPECT_NE(chooser, nullptr);
-        if (!chooser) return nullptr;
-        clickLine(child<QListWidget>(chooser, "StudentList"), line);
-        click(chooser, "OK");
-        return plan();
-    }
-    // "&Open Lesson Plan..." for student line and date line.
-    PlanWindow* openPlan(int studentLine, int dateLine)
-    {
-        trigger("mnuPlan_1");
-        auto* chooser = window<PlanChooser>();
-        EXPECT_NE(chooser, nullptr);
-        if (!chooser) return nullptr;
-        clickLine(chooser->studentList(), studentLine);
-        clickLine(chooser->planList(), dateLine);
-        click(chooser, "OK");
-        return plan();
-    }
-    void typeDate(PlanWindow* w, const QString& digits) { moxlet::test::typeDate(w, digits); }
     void closePlan(PlanWindow* w)
     {
         click(w, "Close");
@@ -85,9 +58,9 @@ TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
         EXPECT_FALSE(child<QPushButton>(w, QStringLiteral("Cmd4X_%1").arg(slot).toLatin1())->isEnabled());
     }
 
-    f.typeDate(w, QStringLiteral("09142"));
+    typeDate(w, QStringLiteral("09142"));
     EXPECT_FALSE(save->isEnabled());  // the last digit is missing
-    f.typeDate(w, QStringLiteral("091426"));
+    typeDate(w, QStringLiteral("091426"));
     EXPECT_TRUE(save->isEnabled());
 
     click(w, "ReadCmd");
@@ -147,7 +120,7 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     f.start();
     PlanWindow* w = f.newPlan();
     ASSERT_NE(w, nullptr);
-    f.typeDate(w, QStringLiteral("0914"));  // the year is still missing
+    typeDate(w, QStringLiteral("0914"));  // the year is still missing
     EXPECT_TRUE(w->session().changed);
 
     // Cancel: stays open.
@@ -181,7 +154,7 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     // Yes with a complete date saves, then closes.
     w = f.newPlan();
     ASSERT_NE(w, nullptr);
-    f.typeDate(w, QStringLiteral("100126"));
+    typeDate(w, QStringLiteral("100126"));
     f.prompt.clear();
     f.prompt.answer(Answer::Yes);
     f.closePlan(w);
@@ -220,7 +193,7 @@ TEST(PlanWindow, TheDateFillsFromItsFirstGapAndMustBeOnTheCalendar)
     };
     for (const auto& [digits, why] : dates) {
         f.prompt.clear();
-        f.typeDate(w, QString::fromLatin1(digits));
+        typeDate(w, QString::fromLatin1(digits));
         EXPECT_EQ(problem->isVisibleTo(w), *why != 0) << digits;
         EXPECT_EQ(problem->text().toStdString(), why);
         click(w, "Save");
@@ -238,7 +211,7 @@ TEST(PlanWindow, CancelAtTheSaveQuestionKeepsTheProgramAndThePlan)
     f.start();
     PlanWindow* w = f.newPlan();
     ASSERT_NE(w, nullptr);
-    f.typeDate(w, QStringLiteral("0611"));
+    typeDate(w, QStringLiteral("0611"));
     for (bool exit : {true, false}) {
         f.prompt.clear();
         f.prompt.answer(Answer::Cancel);
@@ -294,7 +267,7 @@ TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
     for (const char* date : {"010126", "020226", "030326"}) {
         PlanWindow* w = f.newPlan();
         ASSERT_NE(w, nullptr);
-        f.typeDate(w, QString::fromLatin1(date));
+        typeDate(w, QString::fromLatin1(date));
         click(w, "Save");
         f.closePlan(w);
     }
@@ -363,58 +336,6 @@ TEST(PlanWindow, ChoosersAskForAChoiceAndCancelRestoresTheMenu)
     for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
 }
 
-TEST(PlanScreens, SavePictures)
-{
-    const QByteArray folder = qgetenv("MOXLET_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "MOXLET_SCREENSHOTS not set";
-    Fixture f;
-    f.addProfile("Lee", "Ann", {0, 10, 11, 17, 19, 43, 51, 58, 93, 99, 121, 124});
-    f.start();
-    auto save = [&](QWidget* w, const char* name) {
-        QApplication::processEvents();
-        w->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
-    };
-    for (QSize size : {QSize(818, 611), QSize(1024, 768)}) {
-        f.main->resize(size);
-        PlanWindow* w = f.newPlan();
-        ASSERT_NE(w, nullptr);
-        f.typeDate(w, QStringLiteral("091426"));
-        PlanSession& s = w->session();
-        for (int k = 0; k < 10; ++k)
-            s.plan.AuditorySegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k);
-        for (int k = 0; k < 4; ++k) {
-            s.plan.ReviewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(k + 2);
-            s.plan.NewSegments[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(30 + k * 20);
-        }
-        const char* words[] = {"bat", "cab", "tab", "stab", "lot", "slot", "blot", "dust", "must", "gust"};
-        for (int r = 0; r < 15; ++r) {
-            s.plan.SpellingSegments[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(r % 12);
-            for (int c = 0; c < 4; ++c) s.spellWord(r, c).assign(words[(r + c) % 10]);
-        }
-        s.plan.Sentence[0].assign("The cat sat on the mat with a bat.");
-        s.plan.Sentence[10].assign("Book:  Frog and Toad Are Friends    Page(s):  4-9");
-        for (PlanSection section : kPlanSections) w->showSection(section);
-        for (int r = 0; r < 15; ++r) w->showSpellingRow(r);
-        w->showSkills();
-        w->updateWordButtons();
-        save(f.main.get(), size.width() == 818 ? "Plan.png" : "Plan-1024.png");
-        f.prompt.answer(Answer::No);
-        f.closePlan(w);
-    }
-    f.trigger("mnuPlan_1");
-    clickLine(f.window<PlanChooser>()->studentList(), 0);
-    save(f.window<PlanChooser>(), "GetPlan.png");
-    click(f.window<PlanChooser>(), "Cancel");
-    f.trigger("mnuDelPlan");
-    save(f.window<DeletePlansDialog>(), "DelPlan.png");
-    click(f.window<DeletePlansDialog>(), "Close");
-    PlanWindow* w = f.newPlan();
-    click(w, "ReadCmd");
-    save(w->findChild<SkillsDialog*>(), "READING.png");
-    click(w->findChild<SkillsDialog*>(), "Cancel");
-    f.closePlan(w);
-}
-
 TEST(PlanWindow, CopyPutsTheSavedPlansTextOnTheClipboard)
 {
     Fixture f;
@@ -426,7 +347,7 @@ TEST(PlanWindow, CopyPutsTheSavedPlansTextOnTheClipboard)
     w->session().plan.ReviewSegments[0] = 3;
     w->session().spellWord(0, 0).assign("cab");
     w->session().spellTag(0, 0) = kTypedWord;
-    f.typeDate(w, QStringLiteral("091426"));
+    typeDate(w, QStringLiteral("091426"));
     click(w, "Save");
     click(w, "Copy");
     // What moxlet-cli plan-text prints for the saved plan.

@@ -8,8 +8,6 @@
 #include "UiFixture.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/plans/PlanChooser.h"
-#include "ui/plans/PlanWindow.h"
-#include "ui/profiles/StudentChooser.h"
 #include "ui/words/SegmentPickerDialog.h"
 
 using namespace moxlet;
@@ -24,13 +22,6 @@ struct Fixture : moxlet::test::UiFixture {
     {
         addProfile("Lee", "Ann", {0, 43, 10, 11, 17, 51, 55, 79, 86, 93, 121, 153});
         start();
-    }
-    PlanWindow* newPlan()
-    {
-        trigger("mnuPlan_0");
-        clickLine(moxlet::test::child<QListWidget>(window<StudentChooser>(), "StudentList"), 0);
-        click(window<StudentChooser>(), "OK");
-        return window<PlanWindow>();
     }
     // A plan whose first Review slot (and Spelling row) holds a segment.
     PlanWindow* planWithLists()

@@ -6,16 +6,12 @@
 // permissions).
 #include <QMdiSubWindow>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "UiFixture.h"
 #include "ui/options/HomophoneOptionsDialog.h"
 #include "ui/plans/DeletePlansDialog.h"
-#include "ui/plans/PlanChooser.h"
-#include "ui/plans/PlanWindow.h"
 #include "ui/profiles/ProfileEditor.h"
-#include "ui/profiles/StudentChooser.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
@@ -37,24 +33,13 @@ struct Fixture : moxlet::test::UiFixture {
         Files all;
         for (const auto& e : fs::directory_iterator(dir.path().toStdString())) {
             if (!e.is_regular_file() || e.path().filename() == "MOXLET.LCK") continue;
-            std::ifstream in(e.path(), std::ios::binary);
-            all[e.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+            all[e.path().filename().string()] = get(e.path().filename().string());
         }
         return all;
     }
     // The disk refuses to write `name`: a folder (with a file in it) stands there.
     void refuse(const std::string& name) { fs::create_directories(file(name) / "kept"); }
     void allow(const std::string& name) { fs::remove_all(file(name)); }
-
-    PlanWindow* newPlan()
-    {
-        trigger("mnuPlan_0");
-        auto* chooser = window<StudentChooser>();
-        if (!chooser) return nullptr;
-        clickLine(child<QListWidget>(chooser, "StudentList"), 0);
-        click(chooser, "OK");
-        return window<PlanWindow>();
-    }
 };
 
 }  // namespace
