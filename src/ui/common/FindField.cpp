@@ -10,7 +10,8 @@
 
 namespace moxlet::ui {
 
-FindField::FindField(QAbstractItemView* view, QWidget* parent) : QWidget(parent), view_(view)
+FindField::FindField(QAbstractItemView* view, QWidget* parent)
+    : QWidget(parent), view_(view), selection_(view->selectionModel()), model_(view->model())
 {
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("Find"));
@@ -30,10 +31,10 @@ FindField::FindField(QAbstractItemView* view, QWidget* parent) : QWidget(parent)
     layout->addWidget(count_);
 
     connect(field_, &QLineEdit::textChanged, this, &FindField::applyFilter);
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FindField::showCount);
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, &FindField::showCount);
     // A model reset (a list filled again) keeps the count true.
-    connect(view_->model(), &QAbstractItemModel::modelReset, this, &FindField::showCount);
-    connect(view_->model(), &QAbstractItemModel::rowsInserted, this, &FindField::showCount);
+    connect(model_, &QAbstractItemModel::modelReset, this, &FindField::showCount);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &FindField::showCount);
     showCount();
 }
 
@@ -41,8 +42,9 @@ int FindField::selectedCount() const
 {
     // Lines, not the headings of a tree.
     int n = 0;
-    for (const QModelIndex& i : view_->selectionModel()->selectedIndexes())
-        if (i.column() == 0 && view_->model()->rowCount(i) == 0) ++n;
+    if (!selection_ || !model_) return n;
+    for (const QModelIndex& i : selection_->selectedIndexes())
+        if (i.column() == 0 && model_->rowCount(i) == 0) ++n;
     return n;
 }
 

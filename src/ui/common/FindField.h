@@ -12,6 +12,9 @@
 // dialog's default button).  Object names: Find (the field) and
 // SelectedCount (the count).
 
+#include <QAbstractItemModel>
+#include <QItemSelectionModel>
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractItemView;
@@ -39,6 +42,10 @@ private:
     void moveToFirstShown();
 
     QAbstractItemView* view_;
+    // The count reads the view's selection and model, never the view: their
+    // signals still come while the view is torn down.
+    QPointer<QItemSelectionModel> selection_;
+    QPointer<QAbstractItemModel> model_;
     QLineEdit* field_ = nullptr;
     QLabel* count_ = nullptr;
 };

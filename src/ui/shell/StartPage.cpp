@@ -185,8 +185,10 @@ void StartPage::remember(const PlanWindow* plan)
 bool StartPage::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type t = event->type();
-    if (watched == main_.mdiArea()->viewport()) {
-        if (t == QEvent::Resize) setGeometry(main_.mdiArea()->viewport()->rect());
+    // The page lives on the MDI area's viewport, its parent; the main window
+    // is not asked, as the viewport's events go on while it is torn down.
+    if (watched == parentWidget()) {
+        if (t == QEvent::Resize) setGeometry(parentWidget()->rect());
         // A child is told of before it is whole: it is looked at once the
         // event loop comes round.
         if (t == QEvent::ChildAdded || t == QEvent::ChildRemoved)
