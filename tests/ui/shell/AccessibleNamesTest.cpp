@@ -1,13 +1,16 @@
 // Every window a tutor can reach, opened as a tutor opens it, and every
 // control in it checked for a name a screen reader announces (the shared
 // expectAccessibleNames: focusable controls, lists and grids, combo boxes'
-// drop-down lists, caption-less buttons' tooltips, group titles).  A new
-// window gets a new row.
+// drop-down lists, caption-less buttons' tooltips, group titles), and its
+// caption found in the manual's index, as F1 looks it up.  A new window gets
+// a new row.
 #include <functional>
 
+#include "ManualIndex.h"
 #include "UiFixture.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/plans/PlanChooser.h"
+#include "ui/shell/ContextHelp.h"
 #include "ui/words/SegmentPickerDialog.h"
 
 using namespace moxlet;
@@ -100,6 +103,7 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
         {"About", [](Fixture& f) { f.trigger("mnuAbout"); }},
         {"HelpWindow", [](Fixture& f) { f.trigger("mnuContents"); }},
     };
+    moxlet::test::ManualIndex manual;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.form);
         Fixture f;
@@ -107,6 +111,10 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
         QWidget* window = f.shown(QString::fromLatin1(row.form));
         ASSERT_NE(window, nullptr);
         moxlet::test::expectAccessibleNames(window);
+        const QString keyword = ContextHelp::keywordFor(window, f.main.get(), f.main->mdiArea());
+        if (std::string_view(row.form) != "HelpWindow") {  // F1 there leaves the page as it is
+            EXPECT_TRUE(manual.hasKeyword(keyword)) << keyword.toStdString();
+        }
         f.prompt.answerOthersWith([](Buttons) { return Answer::No; });  // a plan closes unsaved
     }
 }
