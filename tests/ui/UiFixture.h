@@ -26,8 +26,10 @@
 #include <string_view>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/store/PlanCodec.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
@@ -106,6 +108,19 @@ struct UiFixture {
         ProfileEditorInput input{last, first, syllableMin, 9, std::vector<bool>(332, false)};
         for (int s : segments) input.selected[static_cast<std::size_t>(s)] = true;
         ASSERT_TRUE(saveProfile(ctx, profile, newProfileSlot(ctx), input));
+    }
+
+    // Plans of student 1 with these lesson dates, as records 1, 2, ...
+    void addPlans(std::initializer_list<const char*> dates)
+    {
+        const StudentProfile student = record(1);
+        DataFile plans = openDataFile(ctx, *planFileName(1), FileKind::Plan, kPlanRecordLen);
+        std::int32_t n = 0;
+        for (const char* date : dates) {
+            LessonPlan plan = newPlanRecord(student);
+            plan.LessonDate.assign(date);
+            ASSERT_TRUE(writePlanRecord(ctx, plans, ++n, plan));
+        }
     }
 
     StudentProfile record(std::int32_t n)

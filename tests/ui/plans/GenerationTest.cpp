@@ -157,8 +157,6 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
     EXPECT_TRUE(picker->list()->selectedItems().isEmpty());
     click(picker, "OK");
     EXPECT_EQ(w->segmentGrid(0)->cell(0, 0), QString());
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }
 
 TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
@@ -186,8 +184,6 @@ TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), markedName(154));
     click(picker, "Cancel");
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), QString());
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }
 
 TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
@@ -221,6 +217,4 @@ TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
     w = f.w;
     EXPECT_EQ(f.listWords(w, Review, 0).size(), 24u);
     EXPECT_TRUE(w->session().changed);
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }
