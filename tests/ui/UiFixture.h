@@ -277,6 +277,33 @@ inline std::vector<std::string> UiFixture::listWords(ui::PlanWindow* w, PlanSect
     return found;
 }
 
+// Lee, Ann of kAnnStudied with the main window shown and, unless told
+// otherwise, a new plan open.
+struct AnnsPlanFixture : UiFixture {
+    ui::PlanWindow* w = nullptr;
+    explicit AnnsPlanFixture(bool openPlan = true)
+    {
+        addProfile("Lee", "Ann", kAnnStudied);
+        start();
+        if (openPlan) w = newPlan();
+        EXPECT_EQ(w != nullptr, openPlan);
+    }
+    // Dated, saved and closed.
+    void saveAndClose()
+    {
+        child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
+        click(w, "Save");
+        click(w, "Close");
+        EXPECT_EQ(plan(), nullptr);
+    }
+    void reopen()
+    {
+        w = openPlan();
+        QApplication::processEvents();  // the regeneration question comes after the opening
+        ASSERT_NE(w, nullptr);
+    }
+};
+
 // Every control, list and grid that a window shows (a combo box's
 // drop-down list too) has a name a screen reader can announce, not just "...", and a group
 // box is announced by its own title rather than by a group around it.

@@ -16,34 +16,9 @@ using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::pickSegment;
+using Fixture = moxlet::test::AnnsPlanFixture;
 
 namespace {
-
-// Lee, Ann of kAnnStudied with a new plan open.
-struct Fixture : moxlet::test::UiFixture {
-    PlanWindow* w = nullptr;
-    Fixture()
-    {
-        addProfile("Lee", "Ann", moxlet::test::kAnnStudied);
-        start();
-        w = newPlan();
-        EXPECT_NE(w, nullptr);
-    }
-    // Dated, saved and closed.
-    void saveAndClose()
-    {
-        child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
-        click(w, "Save");
-        click(w, "Close");
-        EXPECT_EQ(plan(), nullptr);
-    }
-    void reopen()
-    {
-        w = openPlan();
-        QApplication::processEvents();  // the regeneration question comes after the opening
-        ASSERT_NE(w, nullptr);
-    }
-};
 
 QString markedName(int id) { return markedText(segmentName(id)); }
 

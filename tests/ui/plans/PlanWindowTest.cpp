@@ -21,6 +21,7 @@ using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::type;
 using moxlet::test::typeDate;
+using Fixture = moxlet::test::AnnsPlanFixture;
 
 namespace {
 
@@ -28,25 +29,11 @@ const char* const kPlanAndProfile[] = {"mnuPlan_0",     "mnuPlan_1",      "mnuPl
                                        "mnuDelPlan",    "mnuProfile_0",   "mnuProfile_1",
                                        "mnuDelProfile", "mnuHomoOptions", "mnuPrintOptions"};
 
-// Lee, Ann, with the main window shown and, unless told otherwise, a new
-// plan open.
-struct Fixture : moxlet::test::UiFixture {
-    PlanWindow* w = nullptr;
-    explicit Fixture(std::vector<int> studied = {}, bool openPlan = true)
-    {
-        addProfile("Lee", "Ann", studied);
-        start();
-        if (openPlan) w = newPlan();
-        EXPECT_EQ(w != nullptr, openPlan);
-    }
-    std::vector<PlanEntry> plans() { return listPlans(ctx, 1); }
-};
-
 }  // namespace
 
 TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
 {
-    Fixture f({0, 10, 93});
+    Fixture f;
     PlanWindow* w = f.w;
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lesson Plan for Ann Lee[*]"));
     EXPECT_EQ(w->objectName(), QStringLiteral("Plan"));
@@ -91,7 +78,7 @@ TEST(PlanWindow, ATutorCreatesAPlanSavesItAndFindsItAgainTomorrow)
     EXPECT_EQ(f.plan(), nullptr);
     for (const char* e : kPlanAndProfile) EXPECT_TRUE(f.enabled(e)) << e;
 
-    auto stored = f.plans();
+    auto stored = listPlans(f.ctx, 1);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].date, "09-14-26");
     EXPECT_EQ(stored[0].plan.Sentence[9].trimmed(), "The tenth sentence.");
@@ -173,8 +160,8 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     f.prompt.answer(Answer::Yes);
     click(w, "Close");
     EXPECT_EQ(f.plan(), nullptr);
-    ASSERT_EQ(f.plans().size(), 1u);
-    EXPECT_EQ(f.plans()[0].date, "10-01-26");
+    ASSERT_EQ(listPlans(f.ctx, 1).size(), 1u);
+    EXPECT_EQ(listPlans(f.ctx, 1)[0].date, "10-01-26");
 
     // No at E&xit ends the program without saving.
     w = f.newPlan();
@@ -184,7 +171,7 @@ TEST(PlanWindow, TheCloseQuestionKeepsWorkUntilTheTutorDecides)
     f.prompt.answer(Answer::No);
     f.trigger("mnuExit");
     EXPECT_FALSE(f.main->isVisible());
-    EXPECT_EQ(f.plans().size(), 1u);
+    EXPECT_EQ(listPlans(f.ctx, 1).size(), 1u);
 }
 
 TEST(PlanWindow, TheDateFillsFromItsFirstGapAndMustBeOnTheCalendar)
@@ -218,7 +205,7 @@ TEST(PlanWindow, TheDateFillsFromItsFirstGapAndMustBeOnTheCalendar)
         EXPECT_EQ(problem->text().toStdString(), why);
         click(w, "Save");
         EXPECT_EQ(f.texts(), *why ? std::vector<std::string>{why} : std::vector<std::string>{}) << digits;
-        EXPECT_EQ(f.plans().size(), *why ? 0u : 1u) << digits;
+        EXPECT_EQ(listPlans(f.ctx, 1).size(), *why ? 0u : 1u) << digits;
     }
 }
 
@@ -247,7 +234,7 @@ TEST(PlanWindow, SkillsOkMarksThePlanChangedAndCancelDoesNot)
 
 TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
 {
-    Fixture f({}, false);
+    Fixture f(false);
     for (const char* date : {"010126", "020226", "030326"}) {
         PlanWindow* w = f.newPlan();
         ASSERT_NE(w, nullptr);
@@ -255,7 +242,7 @@ TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
         click(w, "Save");
         click(w, "Close");
     }
-    ASSERT_EQ(f.plans().size(), 3u);
+    ASSERT_EQ(listPlans(f.ctx, 1).size(), 3u);
 
     f.trigger("mnuDelPlan");
     auto* dialog = f.window<DeletePlansDialog>();
@@ -267,18 +254,18 @@ TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
     QTest::mouseDClick(dialog->planList()->viewport(), Qt::LeftButton, {},
                        dialog->planList()->visualItemRect(dialog->planList()->item(1)).center());
     QApplication::processEvents();
-    EXPECT_EQ(f.plans().size(), 3u);  // a double click deletes nothing
+    EXPECT_EQ(listPlans(f.ctx, 1).size(), 3u);  // a double click deletes nothing
 
     f.prompt.answer(Answer::No);
     click(dialog, "Del");
-    EXPECT_EQ(f.plans().size(), 3u);
+    EXPECT_EQ(listPlans(f.ctx, 1).size(), 3u);
     f.prompt.clear();
     f.prompt.answer(Answer::Yes);
     click(dialog, "Del");
     ASSERT_EQ(f.prompt.shown().size(), 1u);
     EXPECT_EQ(f.prompt.shown()[0].text, "Are you sure you want to delete the selected Lesson Plan(s)?");
     EXPECT_EQ(f.prompt.shown()[0].title, "Delete");
-    auto left = f.plans();
+    auto left = listPlans(f.ctx, 1);
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0].date, "03-03-26");
     EXPECT_EQ(left[0].record, 2);
@@ -299,7 +286,7 @@ TEST(PlanWindow, DeletingTheMiddleOfThreePlansKeepsTheOthersInOrder)
 
 TEST(PlanWindow, ChoosersAskForAChoiceAndCancelRestoresTheMenu)
 {
-    Fixture f({}, false);
+    Fixture f(false);
     f.trigger("mnuPlan_1");
     auto* chooser = f.window<PlanChooser>();
     ASSERT_NE(chooser, nullptr);
@@ -320,7 +307,7 @@ TEST(PlanWindow, ChoosersAskForAChoiceAndCancelRestoresTheMenu)
 
 TEST(PlanWindow, CopyPutsTheSavedPlansTextOnTheClipboard)
 {
-    Fixture f({0, 10, 93, 121});
+    Fixture f;
     PlanWindow* w = f.w;
     w->session().plan.AuditorySegments[0] = 1;
     w->session().plan.ReviewSegments[0] = 3;
@@ -330,7 +317,7 @@ TEST(PlanWindow, CopyPutsTheSavedPlansTextOnTheClipboard)
     click(w, "Save");
     click(w, "Copy");
     // What moxlet-cli plan-text prints for the saved plan.
-    const auto stored = f.plans();
+    const auto stored = listPlans(f.ctx, 1);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(f.clipboard.text.toStdString(), planText({"Ann", "Lee", stored[0].plan, f.options.values, 0}));
     EXPECT_NE(f.clipboard.text.indexOf(QStringLiteral("LESSON PLAN for Ann Lee")), -1);
