@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -201,6 +203,16 @@ inline void type(QWidget* parent, const char* box, const QString& text)
     if (edit->inputMask().isEmpty()) edit->selectAll();
     QTest::keyClicks(edit, text);
     QApplication::processEvents();
+}
+
+// Answers a print dialog with the PDF file `pdf`; false for any other dialog.
+inline bool printToPdf(QDialog& shown, const QString& pdf)
+{
+    auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+    if (!dialog) return false;
+    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer()->setOutputFileName(pdf);
+    return true;
 }
 
 // Types digits into a plan window's lesson date from its first position.

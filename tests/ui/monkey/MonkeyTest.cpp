@@ -17,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -61,12 +60,9 @@ public:
         // The print dialog is cancelled or sends the printout to a PDF file
         // outside the data folder; the preview paints and closes.
         f_.printDialogs.answer = [this](QDialog& dialog) {
-            auto* print = qobject_cast<QPrintDialog*>(&dialog);
-            if (!print) return f_.printDialogs.showBriefly(dialog);
-            if (chance(50)) return false;
-            print->printer()->setOutputFormat(QPrinter::PdfFormat);
-            print->printer()->setOutputFileName(printouts_.filePath(QStringLiteral("printout.pdf")));
-            return true;
+            if (!qobject_cast<QPrintDialog*>(&dialog)) return f_.printDialogs.showBriefly(dialog);
+            return !chance(50) &&
+                   moxlet::test::printToPdf(dialog, printouts_.filePath(QStringLiteral("printout.pdf")));
         };
     }
 

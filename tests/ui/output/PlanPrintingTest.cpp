@@ -22,20 +22,6 @@
 using namespace moxlet;
 using namespace moxlet::test;
 
-namespace {
-
-// Answers the print dialog with a PDF file; false for any other dialog.
-bool printToPdf(QDialog& shown, const QString& pdf)
-{
-    auto* dialog = qobject_cast<QPrintDialog*>(&shown);
-    if (!dialog) return false;
-    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-    dialog->printer()->setOutputFileName(pdf);
-    return true;
-}
-
-}  // namespace
-
 // Copies into one file follow each other on new pages; a file that cannot
 // be written ends in a printer error and no file.
 TEST(PlanPrinting, CopiesFollowEachOtherInOneFileAndAFailedWriteIsAPrinterError)

@@ -90,10 +90,8 @@ TEST(StartPage, CreateAStudentOpensTheProfileEditorAndThePageReturnsWhenItCloses
 // closes, and one click opens it again.
 TEST(StartPage, APlanOpenedIsOneClickAwayAfterwards)
 {
-    UiFixture f;
-    f.addProfile("Lee", "Ann");
+    AnnsPlanFixture f(false);
     f.addPlans({"06-01-24", "06-08-24"});
-    f.start();
     f.main->openLessonPlanAt(1, 1);
     ui::PlanWindow* plan = f.window<ui::PlanWindow>();
     ASSERT_NE(plan, nullptr);
