@@ -74,11 +74,11 @@ TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)
         {Answer::Yes, {4, 2, 4, -1, -1, -1}, true},    // the last occurrence goes
         {Answer::No, {2, -1, -1, -1, -1, -1}, false},  // every occurrence goes
     };
+    SegmentPicker::Rules rules;
+    rules.repeats = true;
+    rules.repeatTitle = "Spelling Dictation Word Segments";
     for (const Case& c : cases) {
         std::array<std::int16_t, 6> slots{4, 2, 4, 4, -1, -1};
-        SegmentPicker::Rules rules;
-        rules.repeats = true;
-        rules.repeatTitle = "Spelling Dictation Word Segments";
         SegmentPicker picker(slots, lines(10), rules);
         EXPECT_TRUE(picker.addsRepeat(4));
         EXPECT_FALSE(picker.addsRepeat(5));
@@ -94,8 +94,6 @@ TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)
     }
     // One occurrence: no question.
     std::array<std::int16_t, 6> slots{4, 2, -1, -1, -1, -1};
-    SegmentPicker::Rules rules;
-    rules.repeats = true;
     SegmentPicker picker(slots, lines(10), rules);
     ScriptedPrompt prompt;
     EXPECT_TRUE(picker.toggle(4, true, prompt));  // a Ctrl+click adds it again
