@@ -21,36 +21,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::uint8_t> records(const std::vector<std::string>& words)
-{
-    test::TestWordBase base;
-    for (const auto& text : words) base.addRecord(test::segmentSet({seg::A_Short}), 1, text);
-    return base.bytes;
-}
-
-struct Base {
-    MemoryFileSystem fs;
-    ScriptedPrompt prompt;
-    SeededRandom random{1};
-    FileContext ctx{fs, prompt, random};
-};
-
 TEST(WordBaseReader, AMissingFileIsReportedWithTheOpenMessageAndRetriedOnRequest)
 {
-    Base b;
+    test::TestWordBase b;
     b.prompt.answer(Answer::Ok);
-    EXPECT_EQ(WordBase::open(b.ctx), nullptr);
+    EXPECT_EQ(WordBase::open(FileContext{b.fs, b.prompt, b.random}), nullptr);
     ASSERT_EQ(b.prompt.shown().size(), 1u);
     EXPECT_EQ(b.prompt.shown()[0].text, "Unable to open WordBase file, WORDBASE.WDB.  File not found.");
     EXPECT_EQ(b.prompt.shown()[0].title, "File Error");
     EXPECT_FALSE(b.fs.exists(kWordBaseFileName));  // never created
 
     // A device error offers Retry; the second attempt finds the file.
-    Base r;
-    r.fs.put(kWordBaseFileName, records({"cat"}));
+    test::TestWordBase r;
+    r.addRecord(test::segmentSet({seg::A_Short}), 1, "cat");
     r.fs.failReadAt(1, 68);
     r.prompt.answer(Answer::Retry);
-    auto wb = WordBase::open(r.ctx);
+    auto wb = r.open();
     ASSERT_NE(wb, nullptr);
     EXPECT_EQ(wb->recordCount(), 1);
     EXPECT_EQ(r.prompt.shown().size(), 1u);
@@ -58,9 +44,9 @@ TEST(WordBaseReader, AMissingFileIsReportedWithTheOpenMessageAndRetriedOnRequest
 
 TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
 {
-    Base b;
-    b.fs.put(kWordBaseFileName, records({"cat", "stop", "hand"}));
-    auto wb = WordBase::open(b.ctx);
+    test::TestWordBase b;
+    for (const char* text : {"cat", "stop", "hand"}) b.addRecord(test::segmentSet({seg::A_Short}), 1, text);
+    auto wb = b.open();
     ASSERT_NE(wb, nullptr);
     EXPECT_EQ(wb->recordCount(), 3);
     WordRecord w;
