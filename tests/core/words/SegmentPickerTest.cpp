@@ -16,6 +16,7 @@
 #include "core/words/WordChoice.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedRandom.h"
+#include "support/Segments.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -28,17 +29,9 @@ std::vector<SegmentId> lines(int n)
     return all;
 }
 
-template <std::size_t N>
-std::array<std::int16_t, N> empty()
-{
-    std::array<std::int16_t, N> slots;
-    slots.fill(-1);
-    return slots;
-}
-
 TEST(SegmentPicker, AddsInOrderAndRefusesTheEleventhSilently)
 {
-    auto slots = empty<10>();
+    std::array<std::int16_t, 10> slots{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     SegmentPicker picker(slots, lines(30), {});
     ScriptedPrompt prompt;
     for (int x = 0; x < 10; ++x) EXPECT_TRUE(picker.toggle(20 - x, true, prompt));
@@ -114,7 +107,7 @@ TEST(SegmentPicker, ABlendNeedsItsComponentsTaughtOrChosenInTheFirstThreeSlots)
     SegmentPicker::Rules rules;
     rules.blendsNeedComponents = true;
     rules.studied = studied;
-    auto slots = empty<4>();
+    std::array<std::int16_t, 4> slots{-1, -1, -1, -1};
     SegmentPicker picker(slots, list, rules);
     ScriptedPrompt prompt;
 
@@ -252,13 +245,11 @@ TEST(WordChoice, ChoiceListsAreThinnedAsGenerationThins)
         tb.addBlock(kSeg, 1, eligible, 0);  // a run of 1500 records or fewer: thinned all the same
         tb.closeIndex();
         auto wb = tb.open();
-        SegmentSet studied;
-        studied.add(0);
-        studied.add(kSeg);
         std::int16_t offset = -1;
         ScriptedRandom rnd({0.6});
-        const auto list = choiceList(wb.get(), tb.index, StudentMasks::fromStudied(studied),
-                                     {kSeg, 1, 9, false}, offset, rnd, 0);
+        const auto list =
+            choiceList(wb.get(), tb.index, StudentMasks::fromStudied(test::segmentSet({0, kSeg})),
+                       {kSeg, 1, 9, false}, offset, rnd, 0);
         EXPECT_EQ(static_cast<int>(list.size()), listed) << eligible;
         EXPECT_EQ(offset, offsetAfter) << eligible;
     }
