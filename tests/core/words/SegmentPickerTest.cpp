@@ -101,9 +101,7 @@ TEST(SegmentPicker, ABlendNeedsItsComponentsTaughtOrChosenInTheFirstThreeSlots)
     // and others; S and T are studied.
     const SegmentId S = 86, T = 93, R = 84, STR = 154, ST = 153, SCR = 143;
     const std::vector<SegmentId> list = {R, STR, ST, SCR, 0};
-    SegmentSet studied;
-    studied.add(S);
-    studied.add(T);
+    const SegmentSet studied = test::segmentSet({S, T});
     SegmentPicker::Rules rules;
     rules.blendsNeedComponents = true;
     rules.studied = studied;
