@@ -45,15 +45,27 @@ struct PlanDir : DataDir {
 
 }  // namespace
 
+// A new plan starts from the student's range and studied set.
 TEST(PlanSession, TheFirstPlanCreatesTheFileAndLaterOnesAppend)
 {
     PlanDir d;
+    d.session.student.SyllableMin = 2;
+    d.session.student.SyllableMax = 4;
     EXPECT_EQ(planCount(d.ctx, 1), 0);
     ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
     EXPECT_TRUE(d.session.isNew);
     EXPECT_EQ(d.session.recordNo, 1);
     EXPECT_EQ(d.session.fileName, "PLNS0001.DAT");
     EXPECT_FALSE(d.fs.exists("PLNS0001.DAT"));  // looking creates nothing
+    const LessonPlan& p = d.session.plan;
+    EXPECT_EQ(p.SyllableMin, 2);
+    EXPECT_EQ(p.SyllableMax, 4);
+    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
+    EXPECT_EQ(d.session.lists.Studied, (std::vector<SegmentId>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(d.session.lists.Unstudied.front(), 5);
+    EXPECT_EQ(d.session.lists.Unstudied.size(), 327u);
+    EXPECT_TRUE(d.session.masks.studentSet.contains(3));
+    EXPECT_FALSE(d.session.masks.studentSet.contains(5));
     d.session.plan.LessonDate.assign("01-05-26");
     ASSERT_TRUE(savePlan(d.ctx, d.session, d.options.values));
     EXPECT_FALSE(d.session.isNew);
@@ -71,23 +83,6 @@ TEST(PlanSession, TheFirstPlanCreatesTheFileAndLaterOnesAppend)
     EXPECT_EQ(plans[0].record, 3);
     EXPECT_EQ(plans[2].date, "01-06-26");
     EXPECT_EQ(plans[2].plan.PlanStudiedSegments.word(24) & 0x6000, 0x6000);
-}
-
-TEST(PlanSession, ANewPlanStartsFromTheStudentsRangeAndStudiedSet)
-{
-    PlanDir d;
-    d.session.student.SyllableMin = 2;
-    d.session.student.SyllableMax = 4;
-    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
-    const LessonPlan& p = d.session.plan;
-    EXPECT_EQ(p.SyllableMin, 2);
-    EXPECT_EQ(p.SyllableMax, 4);
-    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
-    EXPECT_EQ(d.session.lists.Studied, (std::vector<SegmentId>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(d.session.lists.Unstudied.front(), 5);
-    EXPECT_EQ(d.session.lists.Unstudied.size(), 327u);
-    EXPECT_TRUE(d.session.masks.studentSet.contains(3));
-    EXPECT_FALSE(d.session.masks.studentSet.contains(5));
 }
 
 TEST(PlanSession, SavingCreditsTheNewSegmentsAndStoresEverySection)
