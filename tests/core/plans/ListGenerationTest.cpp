@@ -280,15 +280,14 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudentAndTheLevel)
     int words = 0;
     std::array<int, 3> byLevel{};
     for (int trial = 0; trial < 60; ++trial) {
-        StudentProfile student;
+        PlanSession s;
+        StudentProfile& student = s.student;
         student.ProfileNo = 1;
         student.SyllableMin = static_cast<std::int16_t>(1 + random.below(3));
         student.SyllableMax = static_cast<std::int16_t>(student.SyllableMin + random.below(4));
         const int studied = random.below(332);
         for (int k = 0; k < studied; ++k) student.StudiedSegments.add(random.below(332));
         student.StudiedSegments.setFlagBits();
-        PlanSession s;
-        s.student = student;
         s.plan = newPlanRecord(student);
         s.prepare();
         for (PlanSection section : {Review, New}) {
