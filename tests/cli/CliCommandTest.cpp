@@ -267,7 +267,7 @@ const std::string kRunning =
 const std::string kNoBackup3 = "moxlet-cli: there is no backup of 2026-01-03 in DIR\n";
 const std::string kNotText = "moxlet-cli: the input is not text: it holds a NUL byte\n";
 const std::string kNotUtf8 = "moxlet-cli: the input is not UTF-8 text (line 2): save it as UTF-8\n";
-const std::string kNoW =
+const std::string kCannotHoldW =
     "moxlet-cli: line 1 of story.txt: Moxlet cannot hold “Ŵ” (U+0174) and reads it as a blank\n";
 const std::string kBadOffered = "“bad” is offered in the Review lists of A (ă), B, D, Closed Syllable.\n";
 const std::string kNotReview11 =
@@ -392,7 +392,7 @@ const std::vector<Row> kRows = {
 
     // The small word base lacks "had" and "cabs"; Ann has not studied C (k).
     {{"passage", "1", "-"}, 0, "@passage-ann.txt", "", nullptr, nullptr, "Bad Dab had 2 cabs; Dab's cab.\n"},
-    {{"passage", "1", "story.txt"}, 0, "~@passage-story.txt", kNoW, withStory},
+    {{"passage", "1", "story.txt"}, 0, "~@passage-story.txt", kCannotHoldW, withStory},
     {{"passage", "1", "-", "other"}, 0, "~bad\tdecodable\t" + kBadOffered, "", allInOther, nullptr, "bad"},
     {{"passage", "1"}, 0, kJustANumber, "", nullptr, nullptr, " \r\n... 7\n"},
     {{"passage", "1", "-"}, 1, "", kNotText, nullptr, nullptr, std::string("bad\0", 4)},
