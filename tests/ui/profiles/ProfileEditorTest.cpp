@@ -213,10 +213,13 @@ TEST(ProfileEditor, SavesWhatTheTutorTypesAndSelects)
     }
 }
 
-TEST(ProfileEditor, AStudentReopenedFromTheChooserIsChangedInItsOwnRecord)
+// A student reopened from the chooser is changed in its own record; Cancel
+// writes nothing and gives the menu back.
+TEST(ProfileEditor, AStudentReopenedIsChangedInItsOwnRecordOrLeftAsItWasByCancel)
 {
     Fixture f;
     f.addProfile("Lee", "Ann", {B, L, BL, Rote}, 2);
+    f.addProfile("Moss", "");
     f.start();
     f.trigger("mnuProfile_1");
     auto* chooser = f.window<StudentChooser>();
@@ -225,7 +228,7 @@ TEST(ProfileEditor, AStudentReopenedFromTheChooserIsChangedInItsOwnRecord)
     click(chooser, "OK");
     EXPECT_EQ(f.texts(), std::vector<std::string>{"You must choose a student before clicking OK."});
     auto* students = child<QListWidget>(chooser, "StudentList");
-    ASSERT_EQ(students->count(), 1);
+    ASSERT_EQ(students->count(), 2);
     EXPECT_EQ(students->item(0)->text(), QStringLiteral("Lee, Ann"));
     f.prompt.clear();
     doubleClickLine(students, 0);
@@ -244,7 +247,37 @@ TEST(ProfileEditor, AStudentReopenedFromTheChooserIsChangedInItsOwnRecord)
     const StudentProfile p = f.record(1);
     EXPECT_EQ(p.FirstName.trimmed(), "Anne");
     EXPECT_EQ(segmentsOf(p.StudiedSegments), (std::vector<int>{B, BL, Rote}));
-    EXPECT_EQ(openProfileFile(f.ctx).recordCount(), 1);
+    EXPECT_EQ(openProfileFile(f.ctx).recordCount(), 2);
+
+    ed = f.openStudent();
+    ASSERT_NE(ed, nullptr);
+    type(ed, "LastName", QStringLiteral("Moss"));
+    f.personal({{"HourlyRate", "$25"}}, "OK");
+    EXPECT_EQ(ed->profile().HourlyRate.trimmed(), "$25");
+    click(ed, "Cancel");
+    EXPECT_EQ(f.editor(), nullptr);
+    EXPECT_EQ(f.record(1).LastName.trimmed(), "Lee");
+    EXPECT_TRUE(f.record(1).HourlyRate.trimmed().empty());
+    for (const char* e : kSevenEntries) EXPECT_TRUE(f.enabled(e)) << e;
+
+    f.trigger("mnuProfile_1");
+    click(f.window<StudentChooser>(), "Cancel");
+    for (const char* e : kSevenEntries) EXPECT_TRUE(f.enabled(e)) << e;
+
+    // A screen reader selects the second line without moving the current one.
+    f.trigger("mnuProfile_1");
+    chooser = f.window<StudentChooser>();
+    ASSERT_NE(chooser, nullptr);
+    auto* list = child<QListWidget>(chooser, "StudentList");
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view->tableInterface(), nullptr);
+    ASSERT_TRUE(view->tableInterface()->selectRow(1));
+    EXPECT_NE(list->currentRow(), 1);
+    click(chooser, "OK");
+    EXPECT_TRUE(f.prompt.shown().empty());
+    ASSERT_NE(f.editor(), nullptr);
+    EXPECT_EQ(f.editor()->profile().LastName.trimmed(), "Moss");
 }
 
 // Each row: the boxes as typed (an empty syllable box is emptied), the box
@@ -379,43 +412,6 @@ TEST(ProfileEditor, FindNarrowsTheSegmentsAndHeadingsSelectTheirGroup)
     click(ed, "OK");
     EXPECT_EQ(segmentsOf(f.record(1).StudiedSegments), chosen);
     EXPECT_EQ(chosen.size(), 55u);
-}
-
-TEST(ProfileEditor, CancelWritesNothingAndGivesTheMenuBack)
-{
-    Fixture f;
-    f.addProfile("Lee", "Ann");
-    f.addProfile("Moss", "");
-    f.start();
-    ProfileEditor* ed = f.openStudent();
-    ASSERT_NE(ed, nullptr);
-    type(ed, "LastName", QStringLiteral("Moss"));
-    f.personal({{"HourlyRate", "$25"}}, "OK");
-    EXPECT_EQ(ed->profile().HourlyRate.trimmed(), "$25");
-    click(ed, "Cancel");
-    EXPECT_EQ(f.editor(), nullptr);
-    EXPECT_EQ(f.record(1).LastName.trimmed(), "Lee");
-    EXPECT_TRUE(f.record(1).HourlyRate.trimmed().empty());
-    for (const char* e : kSevenEntries) EXPECT_TRUE(f.enabled(e)) << e;
-
-    f.trigger("mnuProfile_1");
-    click(f.window<StudentChooser>(), "Cancel");
-    for (const char* e : kSevenEntries) EXPECT_TRUE(f.enabled(e)) << e;
-
-    // A screen reader selects the second line without moving the current one.
-    f.trigger("mnuProfile_1");
-    auto* chooser = f.window<StudentChooser>();
-    ASSERT_NE(chooser, nullptr);
-    auto* list = child<QListWidget>(chooser, "StudentList");
-    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(list);
-    ASSERT_NE(view, nullptr);
-    ASSERT_NE(view->tableInterface(), nullptr);
-    ASSERT_TRUE(view->tableInterface()->selectRow(1));
-    EXPECT_NE(list->currentRow(), 1);
-    click(chooser, "OK");
-    EXPECT_TRUE(f.prompt.shown().empty());
-    ASSERT_NE(f.editor(), nullptr);
-    EXPECT_EQ(f.editor()->profile().LastName.trimmed(), "Moss");
 }
 
 TEST(DeleteProfilesDialog, DeletesTheProfileAndItsPlanFileAndFreesTheSlot)
