@@ -156,7 +156,7 @@ TEST(WordListTool, SaysWhatIsMissingBeforeItActs)
     }
 }
 
-TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndShowsThemWhilePicking)
+TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndTheListFortyWordsWithoutGaps)
 {
     Fixture f;
     f.chooseStudent();
@@ -183,14 +183,11 @@ TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndShowsThemWhilePicking)
     click(picker, "OK");
     EXPECT_EQ(f.w->focusWidget(), child<QCheckBox>(f.w, "AutoSel"));
     EXPECT_TRUE(f.prompt.shown().empty());
-}
 
-TEST(WordListTool, ChoosesFortyWordsAutomaticallyByHandAndTypedWithoutGaps)
-{
-    Fixture f;
-    f.chooseStudent();
-    f.chooseNew();
-    f.generate({seg::E_Short, seg::M}, true);
+    // Forty words of E and M chosen automatically, by hand and typed,
+    // without gaps.
+    QTest::mouseClick(child<QCheckBox>(f.w, "AutoSel"), Qt::LeftButton);
+    click(f.w, "GenerateWordList");
     EXPECT_EQ(f.w->wordFrame()->title(), QStringLiteral("Select 40 Words Containing ") +
                                              markedName(seg::E_Short) + QStringLiteral(" or ") +
                                              markedName(seg::M));
