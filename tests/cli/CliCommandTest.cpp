@@ -9,17 +9,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
 #include <sstream>
-#include <unistd.h>
 
 #include "app/cli/CliContext.h"
 #include "app/cli/Command.h"
 #include "core/shell/InstanceLock.h"
 #include "support/DataDirFixture.h"
 #include "support/MemoryFileSystem.h"
+#include "support/Segments.h"
+#include "support/TempFolder.h"
 #include "support/TestWordBase.h"
 
 namespace fs = std::filesystem;
@@ -37,29 +39,19 @@ std::string readFile(const fs::path& path)
 }
 
 // A fresh folder holding the known files; removed afterwards.
-struct Folder {
-    fs::path path;
+struct Folder : test::TempFolder {
     std::optional<InstanceLock> lock;  // a running Moxlet, when a row wants one
 
     Folder()
     {
-        static int count = 0;
-        path = fs::temp_directory_path() /
-               ("moxlet-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++count));
-        fs::remove_all(path);
-        fs::create_directories(path);
         path = fs::canonical(path);  // as the commands name it
         for (const char* name : kKnownFiles) fs::copy_file(kData / "formats" / name, path / name);
     }
-    ~Folder()
-    {
-        lock.reset();
-        fs::remove_all(path);
-    }
+    ~Folder() { lock.reset(); }
 };
 
 using Setup = void (*)(Folder&, CliContext&);
-using Check = void (*)(const Folder&);
+using Check = std::function<void(const Folder&)>;
 
 // Expected output is the text itself, or "@name" for tests/data/cli/name;
 // a leading "~" asks only that its lines appear, in that order.
@@ -75,13 +67,7 @@ struct Row {
 
 // ---- Folders and word bases --------------------------------------------
 
-SegmentSet segments(std::initializer_list<int> ids, std::int16_t flags = 0)
-{
-    SegmentSet s;
-    for (int id : ids) s.add(id);
-    s.word(24) = static_cast<std::int16_t>(s.word(24) | flags);
-    return s;
-}
+using test::segmentSet;
 
 // Records of A (0) with one and four syllables, B (10), D (17) and BL
 // (124).  Ann has studied A, B, D, Closed Syllable (121), BL and Rote Words
@@ -91,13 +77,14 @@ void writeSmallWordBase(const fs::path& dir, CliContext& ctx)
 {
     test::TestWordBase wb;
     wb.levels = {{"add", WordLevel::Common}, {"cab", WordLevel::Wider}};
-    const SegmentSet bad = segments({0, 10, 17, 121}), cab = segments({0, 10, 11, 121});
-    wb.addWords(0, 1,
-                {{"add", segments({0, 17, 121}, kHomophoneFlag)}, {"bad", bad}, {"cab", cab}, {"dab", bad}});
-    wb.addWords(0, 4, {{"abracadabra", segments({0, 10, 17, 121, 73})}});
+    const SegmentSet bad = segmentSet({0, 10, 17, 121}), cab = segmentSet({0, 10, 11, 121});
+    wb.addWords(
+        0, 1,
+        {{"add", segmentSet({0, 17, 121, seg::HomophoneFlag})}, {"bad", bad}, {"cab", cab}, {"dab", bad}});
+    wb.addWords(0, 4, {{"abracadabra", segmentSet({0, 10, 17, 121, 73})}});
     wb.addWords(10, 1, {{"bad", bad}, {"cab", cab}, {"dab", bad}});
     wb.addBlock(17, 2, 120, 0);
-    wb.addWords(124, 1, {{"blob", segments({10, 54, 121, 124})}});
+    wb.addWords(124, 1, {{"blob", segmentSet({10, 54, 121, 124})}});
     wb.closeIndex();
     std::ofstream(dir / "WORDBASE.WDB", std::ios::binary)
         .write(reinterpret_cast<const char*>(wb.bytes.data()), static_cast<std::streamsize>(wb.bytes.size()));
@@ -122,7 +109,7 @@ void allInOther(Folder& folder, CliContext&)
 void untidyFolder(Folder& folder, CliContext&)
 {
     fs::copy_file(folder.path / "PLNS0001.DAT", folder.path / "PLNS0002.DAT");
-    std::ofstream(folder.path / "PROFILES.DAT.NEW") << "half";
+    folder.put("PROFILES.DAT.NEW", "half");
 }
 
 // A disk on which the first read of any file is refused.
@@ -158,8 +145,7 @@ void withSam(Folder& folder, CliContext&)
 // and a letter Windows-1252 lacks.
 void withStory(Folder& folder, CliContext&)
 {
-    std::ofstream(folder.path / "story.txt")
-        << "\xEF\xBB\xBF\u201CAdd a \uFB01g,\u201D bad Dab said to \u0174ade.\n";
+    folder.put("story.txt", "\xEF\xBB\xBF\u201CAdd a \uFB01g,\u201D bad Dab said to \u0174ade.\n");
 }
 
 // Backups of three days: the 2nd with Ann alone and the options, the 1st
@@ -218,31 +204,26 @@ void restoredAndKept(const Folder& folder)
         EXPECT_EQ(readFile(kept[0] / name), readFile(kData / "formats" / name)) << name;
 }
 
-[[maybe_unused]] void pdfWritten(const Folder& folder)
+#ifdef MOXLET_CLI_PDF
+// A PDF written to `file`, with pages of `paper` points ("612x792" for
+// Letter) unless that is left to the locale.
+Check pdfOn(std::string file, std::string paper = {})
 {
-    EXPECT_EQ(readFile(folder.path / "plan.pdf").substr(0, 5), "%PDF-");
+    return [=](const Folder& folder) {
+        static const std::regex box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
+        const std::string pdf = readFile(folder.path / file);
+        EXPECT_EQ(pdf.substr(0, 5), "%PDF-") << file;
+        std::smatch m;
+        if (paper.empty()) return;
+        ASSERT_TRUE(std::regex_search(pdf, m, box)) << file;
+        EXPECT_EQ(m[1].str() + "x" + m[2].str(), paper);
+    };
 }
-
-// The size of a PDF's pages in points, "612x792" for Letter.
-std::string pdfPaper(const fs::path& file)
-{
-    static const std::regex box(R"(/MediaBox \[0 0 (\d+)\.\d+ (\d+)\.\d+\])");
-    const std::string pdf = readFile(file);
-    std::smatch m;
-    return std::regex_search(pdf, m, box) ? m[1].str() + "x" + m[2].str() : "none";
-}
-[[maybe_unused]] void planOnLetter(const Folder& folder)
-{
-    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "612x792");
-}
-[[maybe_unused]] void planOnA4(const Folder& folder)
-{
-    EXPECT_EQ(pdfPaper(folder.path / "plan.pdf"), "595x842");
-}
-[[maybe_unused]] void listOnLetter(const Folder& folder)
-{
-    EXPECT_EQ(pdfPaper(folder.path / "list.pdf"), "612x792");
-}
+const Check kPdfWritten = pdfOn("plan.pdf");
+const Check kPlanOnLetter = pdfOn("plan.pdf", "612x792");
+const Check kPlanOnA4 = pdfOn("plan.pdf", "595x842");
+const Check kListOnLetter = pdfOn("list.pdf", "612x792");
+#endif
 
 // ---- The rows --------------------------------------------------------
 
@@ -273,17 +254,6 @@ const std::string kRefused =
     "Unable to open Student Profile file, PROFILES.DAT.  File access was denied.  The "
     "file has been defined as read-only or hidden.\nUnable to read Student Profile "
     "file, PROFILES.DAT.  That file name or number is illegal.\n";
-const std::string kUntidy =
-    "PLNS0002.DAT: plan file of profile 2, which is not a live profile\n"
-    "PLNS0002.DAT record 2: ProfileNo is 1, but the file belongs to profile 2\n"
-    "PLNS0002.DAT record 1: ProfileNo is 1, but the file belongs to profile 2\n"
-    "PROFILES.DAT.NEW: temporary file left by an interrupted write; the data files are whole without it\n";
-const std::string kStats = "~records\t129\t129\nsyllables\t1\t8\nsyllables\t2\t120\nsyllables\t4\t1\n"
-                           "segment\t0\tA (ă)\t5\t4\t0\t0\t1\t0\t0\t0\t0\t0\n"
-                           "segment\t10\tB\t3\t3\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                           "segment\t17\tD\t120\t0\t120\t0\t0\t0\t0\t0\t0\t0\n"
-                           "segment\t124\tBL\t1\t1\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                           "segment\t331\tRote Words\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n";
 const std::string kNoBL = "No word containing BL fits this student: the one word of 1 to 3 syllables also "
                           "contains segments not yet studied.\n";
 const std::string kAsk = "Replace the data files in DIR by the backup of 2026-01-02?  Today's files are kept "
@@ -294,12 +264,24 @@ const std::string kRunning =
     "Moxlet is already running with the data folder DIR.  (It was started as process "
     "PID on HOST.)  Switch to that window to go on working; a second Moxlet on the "
     "same folder could undo its changes.\nClose Moxlet before restoring a backup.\n";
+const std::string kNoBackup3 = "moxlet-cli: there is no backup of 2026-01-03 in DIR\n";
+const std::string kNotText = "moxlet-cli: the input is not text: it holds a NUL byte\n";
+const std::string kNotUtf8 = "moxlet-cli: the input is not UTF-8 text (line 2): save it as UTF-8\n";
+const std::string kCannotHoldW =
+    "moxlet-cli: line 1 of story.txt: Moxlet cannot hold “Ŵ” (U+0174) and reads it as a blank\n";
+const std::string kBadOffered = "“bad” is offered in the Review lists of A (ă), B, D, Closed Syllable.\n";
+const std::string kNotReview11 =
+    "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n";
+const std::string kNotLive2 = "moxlet-cli: profile 2 is not a live profile in .\n";
+const std::string kNotNew10 =
+    "moxlet-cli: segment 10 is not among the student's New (not yet studied) segments\n";
+const std::string kFourProblems = "2 live profile(s), 2 plan file(s), 4 plan(s); 4 problem(s)\n";
+const std::string kJustANumber = "7\tnumber\t“7” is a number.\nNo words to check\n";
+const std::string kNothingRestored = kAsk + "Nothing restored.\n";
 
 const std::vector<Row> kRows = {
     {{}, 2, "", kListing},
-    {{"--help"},
-     0,
-     "~usage: moxlet-cli COMMAND [ARGS]\n\ncommands:\n  words SEGMENT [--syllables MIN-MAX]\n"},
+    {{"--help"}, 0, kListing + "  words SEGMENT [--syllables MIN-MAX]\n"},
     {{"frob"}, 2, "", "~moxlet-cli: unknown command 'frob'\n\n" + kListing.substr(1)},
 
     {{"profiles"}, 0, kProfiles},
@@ -319,7 +301,7 @@ const std::vector<Row> kRows = {
 
     {{"plan", "1", "1"}, 0, "@plan-1-1.txt"},
     {{"plan", "1", "3"}, 1, "", "moxlet-cli: profile 1 has no plan record 3\n"},
-    {{"plan", "2", "1"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"plan", "2", "1"}, 1, "", kNotLive2},
     {{"plan", "1", " 1"}, 2, "", usage("plan N RECORD [DIR]") + kPlanNumbers},
     {{"plan", "1"}, 2, "", usage("plan N RECORD [DIR]")},
 
@@ -330,12 +312,12 @@ const std::vector<Row> kRows = {
     {{"plan-text", "1", "99999999999999999999"}, 2, "", usage("plan-text N RECORD [DIR]") + kPlanNumbers},
 
 #ifdef MOXLET_CLI_PDF
-    {{"plan-pdf", "1", "1", "plan.pdf", ".", "--font", "large"}, 0, "plan.pdf\n", "", nullptr, pdfWritten},
+    {{"plan-pdf", "1", "1", "plan.pdf", ".", "--font", "large"}, 0, "plan.pdf\n", "", nullptr, kPdfWritten},
     {{"plan-pdf", "1", "1", "no/folder/plan.pdf"}, 1, "", "moxlet-cli: Printer Error 75.\n"},
     {{"plan-pdf", "1", "1", "plan.pdf", "--font", "huge"}, 2, "", kPlanPdf},
     {{"plan-pdf", "1", "1"}, 2, "", kPlanPdf},
-    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "letter"}, 0, "plan.pdf\n", "", nullptr, planOnLetter},
-    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "a4"}, 0, "plan.pdf\n", "", nullptr, planOnA4},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "letter"}, 0, "plan.pdf\n", "", nullptr, kPlanOnLetter},
+    {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "a4"}, 0, "plan.pdf\n", "", nullptr, kPlanOnA4},
     {{"plan-pdf", "1", "1", "plan.pdf", "--paper", "legal"}, 2, "", kPlanPdf},
     {{"plan-pdf", "1", "1", "plan.pdf", "--paper"}, 2, "", kPlanPdf},
     {{"wordlist-pdf", "1", "list.pdf", ".", "--segments", "0,10", "--seed", "4", "--paper", "letter"},
@@ -343,11 +325,8 @@ const std::vector<Row> kRows = {
      "list.pdf\n",
      "",
      nullptr,
-     listOnLetter},
-    {{"wordlist-pdf", "1", "list.pdf", "--segments", "11"},
-     2,
-     "",
-     "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n"},
+     kListOnLetter},
+    {{"wordlist-pdf", "1", "list.pdf", "--segments", "11"}, 2, "", kNotReview11},
     {{"wordlist-pdf", "1", "--segments", "0"}, 2, "", kWordListPdf},
     {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--auto"}, 2, "", kWordListPdf},
     {{"wordlist-pdf", "1", "list.pdf", "--segments", "0", "--font", "huge"}, 2, "", kWordListPdf},
@@ -355,11 +334,7 @@ const std::vector<Row> kRows = {
 #endif
 
     {{"check"}, 0, "", "2 live profile(s), 1 plan file(s), 2 plan(s); 0 problem(s)\n"},
-    {{"check", "."},
-     1,
-     kUntidy,
-     "2 live profile(s), 2 plan file(s), 4 plan(s); 4 problem(s)\n",
-     untidyFolder},
+    {{"check", "."}, 1, "@check-untidy.txt", kFourProblems, untidyFolder},
     {{"check", "nowhere"}, 1, "", kNoFolder},
     {{"check", ".", "."}, 2, "", usage("check [DIR]")},
 
@@ -389,7 +364,7 @@ const std::vector<Row> kRows = {
     {{"words", "0", "--syllables", "2"}, 2, "", kWords},
     {{"words", "0", "1-2"}, 2, "", kWords},
 
-    {{"wordbase-stats"}, 0, kStats},
+    {{"wordbase-stats"}, 0, "~@wordbase-stats.txt"},
     {{"wordbase-stats"}, 1, "", kNoWordBase, noWordBase},
     {{"wordbase-stats", "x"}, 2, "", usage("wordbase-stats")},
 
@@ -398,15 +373,9 @@ const std::vector<Row> kRows = {
     {{"wordlist", "1", "other", "--segments", "0"}, 0, "add *\nbad\ndab\n", "", allInOther},
     {{"wordlist", "1", ".", "--segments", "17,0", "--auto", "--seed", "4"}, 0, "@wordlist-auto-seed-4.txt"},
     {{"wordlist", "1", "--segments", "124"}, 0, "", kNoBL},
-    {{"wordlist", "1", "--new", "--segments", "10"},
-     2,
-     "",
-     "moxlet-cli: segment 10 is not among the student's New (not yet studied) segments\n"},
-    {{"wordlist", "1", "--segments", "11"},
-     2,
-     "",
-     "moxlet-cli: segment 11 is not among the student's Review (studied) segments\n"},
-    {{"wordlist", "2", "--segments", "0"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"wordlist", "1", "--new", "--segments", "10"}, 2, "", kNotNew10},
+    {{"wordlist", "1", "--segments", "11"}, 2, "", kNotReview11},
+    {{"wordlist", "2", "--segments", "0"}, 1, "", kNotLive2},
     {{"wordlist", "1", "nowhere", "--segments", "0"}, 1, "", kNoFolder},
     {{"wordlist", "1", "--segments", "0"}, 1, "", kNoWordBase, noWordBase},
     {{"wordlist", "1"}, 2, "", kWordList},
@@ -423,45 +392,13 @@ const std::vector<Row> kRows = {
 
     // The small word base lacks "had" and "cabs"; Ann has not studied C (k).
     {{"passage", "1", "-"}, 0, "@passage-ann.txt", "", nullptr, nullptr, "Bad Dab had 2 cabs; Dab's cab.\n"},
-    {{"passage", "1", "story.txt"},
-     0,
-     "~add\tdecodable\t“add” is offered in the Review lists of A (ă), D, Closed Syllable.\n"
-     "fig\tnot-in-word-base\t“fig” is not in Moxlet's word base.\n"
-     "ade\tnot-in-word-base\t“ade” is not in Moxlet's word base.\n"
-     "3 of 8 words decodable (37%). 5 words beyond Ann: a, fig, said, to, ade\n",
-     "moxlet-cli: line 1 of story.txt: Moxlet cannot hold “Ŵ” (U+0174) and reads it as a blank\n",
-     withStory},
-    {{"passage", "1", "-", "other"},
-     0,
-     "~bad\tdecodable\t“bad” is offered in the Review lists of A (ă), B, D, "
-     "Closed Syllable.\n",
-     "",
-     allInOther,
-     nullptr,
-     "bad"},
-    {{"passage", "1"},
-     0,
-     "7\tnumber\t“7” is a number.\nNo words to check\n",
-     "",
-     nullptr,
-     nullptr,
-     " \r\n... 7\n"},
-    {{"passage", "1", "-"},
-     1,
-     "",
-     "moxlet-cli: the input is not text: it holds a NUL byte\n",
-     nullptr,
-     nullptr,
-     std::string("bad\0", 4)},
-    {{"passage", "1", "-"},
-     1,
-     "",
-     "moxlet-cli: the input is not UTF-8 text (line 2): save it as UTF-8\n",
-     nullptr,
-     nullptr,
-     "bad\ncaf\xE9"},
+    {{"passage", "1", "story.txt"}, 0, "~@passage-story.txt", kCannotHoldW, withStory},
+    {{"passage", "1", "-", "other"}, 0, "~bad\tdecodable\t" + kBadOffered, "", allInOther, nullptr, "bad"},
+    {{"passage", "1"}, 0, kJustANumber, "", nullptr, nullptr, " \r\n... 7\n"},
+    {{"passage", "1", "-"}, 1, "", kNotText, nullptr, nullptr, std::string("bad\0", 4)},
+    {{"passage", "1", "-"}, 1, "", kNotUtf8, nullptr, nullptr, "bad\ncaf\xE9"},
     {{"passage", "1", "none.txt"}, 1, "", "moxlet-cli: cannot read none.txt\n"},
-    {{"passage", "2"}, 1, "", "moxlet-cli: profile 2 is not a live profile in .\n"},
+    {{"passage", "2"}, 1, "", kNotLive2},
     {{"passage", "1", "-", "nowhere"}, 1, "", kNoFolder},
     {{"passage", "1"}, 1, "", kNoWordBase, noWordBase, nullptr, "bad"},
     {{"passage"}, 2, "", kPassage},
@@ -474,16 +411,11 @@ const std::vector<Row> kRows = {
     {{"backups", ".", "."}, 2, "", usage("backups [DIR]")},
 
     {{"restore", "2026-01-02"}, 0, kAsk + kRestored, "", withBackups, restoredAndKept, "y\n"},
-    {{"restore", "2026-01-02", "."}, 1, kAsk + "Nothing restored.\n", "", withBackups, untouched, "n\n"},
-    {{"restore", "2026-01-02"}, 1, kAsk + "Nothing restored.\n", "", withBackups, untouched},
+    {{"restore", "2026-01-02", "."}, 1, kNothingRestored, "", withBackups, untouched, "n\n"},
+    {{"restore", "2026-01-02"}, 1, kNothingRestored, "", withBackups, untouched},
     {{"restore", "--yes", "2026-01-02"}, 0, kRestored, "", withBackups, restoredAndKept},
     {{"restore", "2026-01-02", "--yes"}, 1, "", kRunning, lockedWithBackups, untouched},
-    {{"restore", "2026-01-03", "--yes"},
-     1,
-     "",
-     "moxlet-cli: there is no backup of 2026-01-03 in DIR\n",
-     withBackups,
-     untouched},
+    {{"restore", "2026-01-03", "--yes"}, 1, "", kNoBackup3, withBackups, untouched},
     {{"restore", "2026-01-02", "nowhere"}, 1, "", kNoFolder},
     {{"restore"}, 2, "", kRestore},
     {{"restore", "2026-01-02", ".", "."}, 2, "", kRestore},
@@ -492,16 +424,23 @@ const std::vector<Row> kRows = {
 
 const std::string kBeyondEveryday = "“ad” is a common word, beyond the chosen level: lists offer words up to "
                                     "everyday (Options > Words Offered).\n";
+const std::string kBeer =
+    "“beer” needs segments this student has not studied: EE, R. It is also a wider word, "
+    "beyond the chosen level (up to common).\n";
+
+const std::string kAdOffered = "“ad” is offered in the Review lists of A (ă), D, Closed Syllable.\n";
+const std::string kOffsetAlone = "moxlet-cli: --offset belongs to one list: give its --segment too\n";
+const std::string kNoNewList =
+    "“bad” contains no segment this student has not studied, so no New list offers it.\n";
+const std::string kSamTypes = "The ship is in the dock.\nI thought it was great\n";
 
 // Answers from the word base this build ships: student 1 studied A (ă), B,
 // D, Closed Syllable, BL and Rote Words.
 const std::vector<Row> kShippedRows = {
     {{"why", "1", "bad", "--segment", "10"}, 0, "“bad” is offered.\n"},
     {{"why", "1", "bad", "--segment", "A (ă)"}, 0, "“bad” is offered.\n"},
-    {{"why", "1", "Bad"}, 0, "“bad” is offered in the Review lists of A (ă), B, D, Closed Syllable.\n"},
-    {{"why", "1", "bad", "--new"},
-     1,
-     "“bad” contains no segment this student has not studied, so no New list offers it.\n"},
+    {{"why", "1", "Bad"}, 0, kBadOffered},
+    {{"why", "1", "bad", "--new"}, 1, kNoNewList},
     {{"why", "1", "cab", "--segment", "B"},
      1,
      "“cab” needs a segment this student has not studied: C (k).\n"},
@@ -512,20 +451,10 @@ const std::vector<Row> kShippedRows = {
     {{"why", "1", "bad", "--segment", "XYZ"}, 2, "", "moxlet-cli: no word segment is called \"XYZ\"\n"},
     {{"why", "1", "ad", "--segment", "A (ă)", "--level", "everyday"}, 1, kBeyondEveryday},
     {{"why", "1", "ad"}, 1, kBeyondEveryday, "", everydayWords},
-    {{"why", "1", "ad", "--level", "common"},
-     0,
-     "“ad” is offered in the Review lists of A (ă), D, Closed Syllable.\n",
-     "",
-     everydayWords},
-    {{"why", "1", "beer"},
-     1,
-     "“beer” needs segments this student has not studied: EE, R. It is also a wider word, beyond the chosen "
-     "level (up to common).\n"},
+    {{"why", "1", "ad", "--level", "common"}, 0, kAdOffered, "", everydayWords},
+    {{"why", "1", "beer"}, 1, kBeer},
     {{"why", "1", "ad", "--level", "all"}, 2, "", kWhy},
-    {{"why", "1", "bad", "--offset", "1"},
-     2,
-     "",
-     "moxlet-cli: --offset belongs to one list: give its --segment too\n"},
+    {{"why", "1", "bad", "--offset", "1"}, 2, "", kOffsetAlone},
     {{"why", "1", "bad"}, 2, "", kNoWordBase, noWordBase},
     {{"why", "1"}, 2, "", kWhy},
     {{"why", "1x", "bad"}, 2, "", kWhy},
@@ -533,21 +462,10 @@ const std::vector<Row> kShippedRows = {
     {{"why", "1", "bad", "--segment"}, 2, "", kWhy},
 
     // A beginner reads the first sentence whole, not two words of the second.
-    {{"passage", "4"},
-     0,
-     "@passage-sam.txt",
-     "",
-     withSam,
-     nullptr,
-     "The ship is in the dock.\nI thought it was great\n"},
+    {{"passage", "4"}, 0, "@passage-sam.txt", "", withSam, nullptr, kSamTypes},
 };
 
 // ---- Running a row ---------------------------------------------------
-
-struct Result {
-    int status;
-    std::string out, err;
-};
 
 // Names that change from run to run are replaced by fixed words.
 std::string steady(std::string text, const Folder& folder)
@@ -557,20 +475,6 @@ std::string steady(std::string text, const Folder& folder)
     text = std::regex_replace(text, std::regex(R"(\d{4}-\d\d-\d\d before restore \d{6})"),
                               "TODAY before restore HHMMSS");
     return std::regex_replace(text, std::regex(R"(process \d+ on [^)]*?(?=\.\)))"), "process PID on HOST");
-}
-
-Result runRow(const Row& row, Folder& folder, bool shippedWordBase)
-{
-    std::istringstream in(row.input);
-    std::ostringstream out, err;
-    CliContext ctx(in, out, err);
-    ctx.workingDir = folder.path;
-    ctx.shippedWordBase = MOXLET_WORDBASE_DIR;
-    ctx.random = std::make_unique<SeededRandom>(1);
-    if (!shippedWordBase) writeSmallWordBase(folder.path, ctx);
-    if (row.setup) row.setup(folder, ctx);
-    const int status = runCli(row.args, ctx);
-    return {status, steady(out.str(), folder), steady(err.str(), folder)};
 }
 
 std::vector<std::string> lines(const std::string& text)
@@ -607,10 +511,17 @@ void PrintTo(const Row& row, std::ostream* os)
 void expectRow(const Row& row, bool shippedWordBase)
 {
     Folder folder;
-    const Result got = runRow(row, folder, shippedWordBase);
-    EXPECT_EQ(got.status, row.status) << got.err;
-    expectOutput(got.out, row.out, "out");
-    expectOutput(got.err, row.err, "err");
+    std::istringstream in(row.input);
+    std::ostringstream out, err;
+    CliContext ctx(in, out, err);
+    ctx.workingDir = folder.path;
+    ctx.shippedWordBase = MOXLET_WORDBASE_DIR;
+    ctx.random = std::make_unique<SeededRandom>(1);
+    if (!shippedWordBase) writeSmallWordBase(folder.path, ctx);
+    if (row.setup) row.setup(folder, ctx);
+    EXPECT_EQ(runCli(row.args, ctx), row.status) << err.str();
+    expectOutput(steady(out.str(), folder), row.out, "out");
+    expectOutput(steady(err.str(), folder), row.err, "err");
     if (row.check) row.check(folder);
 }
 

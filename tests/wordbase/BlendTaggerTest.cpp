@@ -5,24 +5,18 @@
 #include <set>
 #include <string>
 
-#include "Lexicon.h"
+#include "RealLexicon.h"
 #include "WordBaseBuilder.h"
 
 namespace mw = moxlet::wordbase;
 
 namespace {
 
-const mw::Lexicon& lexicon()
-{
-    static const auto lex = mw::Lexicon::load(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv");
-    return lex;
-}
-
 std::set<int> blendsOf(const std::string& word)
 {
-    const mw::LexiconEntry* e = lexicon().find(word);
+    const mw::LexiconEntry* e = moxlet::test::realLexicon().find(word);
     if (!e) return {-1};
-    const mw::WordAnalysis a = mw::tagWord(*e, lexicon());
+    const mw::WordAnalysis a = mw::tagWord(*e, moxlet::test::realLexicon());
     std::set<int> out;
     for (int id = 124; id <= 158; ++id)
         if (a.has(id)) out.insert(id);

@@ -13,62 +13,26 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "support/GoldTables.h"
+#include "RealLexicon.h"
+#include "support/ShippedListing.h"
 
 namespace {
 
-using moxlet::test::dataRows;
-using moxlet::test::tabFields;
+using moxlet::wordbase::LexiconEntry;
 
+// A listed word: its segments and its lexicon entry.
 struct Word {
     std::set<int> ids;
-    std::vector<std::string> phones;  // the tagged pronunciation, stress removed
-    int syllables = 0;
+    const LexiconEntry* entry = nullptr;
 };
 
-bool isVowelPhone(const std::string& p)
-{
-    static const std::set<std::string> v = {"AA", "AE", "AH", "AO", "AW", "AY", "EH", "ER",
-                                            "EY", "IH", "IY", "OW", "OY", "UH", "UW"};
-    return v.count(p) > 0;
-}
-
-std::vector<std::string> phonesOf(const std::string& arpabet)
-{
-    std::vector<std::string> out;
-    std::istringstream in(arpabet);
-    std::string p;
-    while (in >> p) {
-        if (p == ".") continue;
-        while (!p.empty() && p.back() >= '0' && p.back() <= '2') p.pop_back();
-        out.push_back(p);
-    }
-    return out;
-}
-
-// The listing's segments with the lexicon's tagged pronunciation: the
-// syllabified one, else the first whose vowel count is the syllable count.
 const std::map<std::string, Word>& wordBase()
 {
     static const std::map<std::string, Word> words = [] {
         std::map<std::string, Word> out;
-        for (const auto& [word, listed] : moxlet::test::shippedListing()) out[word].ids = listed.segments;
-        for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv")) {
-            auto it = out.find(f.at(0));
-            if (it == out.end()) continue;
-            it->second.syllables = std::stoi(f.at(3));
-            if (f.size() > 4 && !f[4].empty()) {
-                it->second.phones = phonesOf(f[4]);
-                continue;
-            }
-            for (const auto& pron : tabFields(f.at(2), '|')) {
-                const auto p = phonesOf(pron);
-                if (std::count_if(p.begin(), p.end(), isVowelPhone) == it->second.syllables) {
-                    it->second.phones = p;
-                    break;
-                }
-            }
-        }
+        for (const auto& [word, listed] : moxlet::test::shippedListing())
+            if (const LexiconEntry* e = moxlet::test::realLexicon().find(word))
+                out[word] = {listed.segments, e};
         return out;
     }();
     return words;
@@ -123,21 +87,23 @@ std::vector<Inflection> inflections()
 {
     std::vector<Inflection> out;
     const auto& wb = wordBase();
-    for (const auto& f : dataRows(std::string(MOXLET_SOURCE_DIR) + "/data/baseforms.tsv")) {
-        if (f.size() < 3 || !wb.count(f[0]) || kNotInflections.count(f[0])) continue;
-        for (const auto& base : tabFields(f[1], ',')) {
+    for (const auto& [word, w] : wb) {
+        if (w.entry->partsOfSpeech.empty() || kNotInflections.count(word)) continue;
+        for (const auto& base : w.entry->bases) {
             Inflection inf;
-            inf.word = f[0];
+            inf.word = word;
             inf.base = base;
-            inf.pos = f[2];
+            inf.pos = w.entry->partsOfSpeech;
             const auto b = wb.find(base);
             if (b == wb.end() || base.size() < 2 || !spell(inf.word, base, inf)) continue;
-            // The base must be heard at the start of the word.
-            const auto& bp = b->second.phones;
-            const auto& wp = wb.at(inf.word).phones;
-            if (bp.empty() || wp.size() < bp.size()) continue;
+            // The base must be heard at the start of the word (stress aside).
+            const auto& bp = b->second.entry->tagged();
+            const auto& wp = w.entry->tagged();
+            if (wp.size() < bp.size()) continue;
             const std::size_t keep = inf.change == Change::YtoI ? bp.size() - 1 : bp.size();
-            if (!std::equal(bp.begin(), bp.begin() + static_cast<long>(keep), wp.begin())) continue;
+            const auto sameSound = [](const auto& x, const auto& y) { return x.sym == y.sym; };
+            if (!std::equal(bp.begin(), bp.begin() + static_cast<long>(keep), wp.begin(), sameSound))
+                continue;
             out.push_back(inf);
             break;
         }
@@ -183,7 +149,7 @@ std::vector<std::vector<int>> requiredFromEnding(const Inflection& inf, const Wo
     if (inf.ending == "er" && inf.pos.find('a') != std::string::npos) need.push_back({236});
     switch (inf.change) {
     case Change::Doubled:
-        if (base.syllables == 1) need.push_back({159});
+        if (base.entry->syllables == 1) need.push_back({159});
         break;
     case Change::DropE:
         if (std::string("aeiouwy").find(inf.base[inf.base.size() - 2]) == std::string::npos)

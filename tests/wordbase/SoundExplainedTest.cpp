@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "Lexicon.h"
+#include "RealLexicon.h"
 #include "WordBaseBuilder.h"
 
 namespace mw = moxlet::wordbase;
@@ -21,9 +21,9 @@ const Built& built()
 {
     static const Built b = [] {
         Built out;
-        const auto lexicon = mw::Lexicon::load(std::string(MOXLET_SOURCE_DIR) + "/data/lexicon.tsv");
         for (const auto& w :
-             mw::buildWords(lexicon, std::string(MOXLET_SOURCE_DIR) + "/data/curated", &out.unexplained))
+             mw::buildWords(moxlet::test::realLexicon(), std::string(MOXLET_SOURCE_DIR) + "/data/curated",
+                            &out.unexplained))
             out.words[w.word] = w.segments;
         return out;
     }();

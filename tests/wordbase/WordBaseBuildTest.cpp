@@ -15,8 +15,8 @@
 #include "core/words/WordBase.h"
 #include "core/words/WordLevel.h"
 #include "core/words/WordListing.h"
-#include "support/MemoryFileSystem.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TestWordBase.h"
 
 namespace moxlet {
 namespace {
@@ -104,11 +104,9 @@ TEST(WordBaseBuild, FixtureIndexIsContiguousAndRecordsMatchTheListing)
 {
     std::vector<BuiltWord> words;
     const WordBaseImage image = buildFixture(&words);
-    MemoryFileSystem files;
-    files.put(kWordBaseFileName, image.bytes);
-    ScriptedPrompt prompt;
-    SeededRandom random(1);
-    auto wb = WordBase::open(FileContext{files, prompt, random});
+    test::TestWordBase memory;
+    memory.bytes = image.bytes;
+    auto wb = memory.open();
     ASSERT_NE(wb, nullptr);
     expectIndexMatchesRecords(image.index, *wb);
     std::istringstream listing(listingText(words));

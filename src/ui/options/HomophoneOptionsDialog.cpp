@@ -3,17 +3,15 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
-#include "ui/common/DataFiles.h"
 
 namespace moxlet::ui {
 
 HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent)
-    : QDialog(parent), services_(services), mark_(mark)
+    : OptionDialog(services, mark, kHomophoneModeField, parent)
 {
     setObjectName(QStringLiteral("HomoOpts"));
     setWindowTitle(QStringLiteral("Homophone Display Options"));
@@ -30,14 +28,7 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
         frameLayout->addWidget(mode_[i]);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &HomophoneOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &HomophoneOptionsDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons();
 
     // Lists are stored with their marks, so a plan made before keeps them:
     // the dialog says so when the tutor picks another way of marking,
@@ -62,25 +53,12 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
         hint->setVisible(!on);
         adjustSize();  // room for the hint's wrapped lines
     });
-    if (storedOutOfRange(services_.options, kHomophoneModeField)) mark_.changed = true;
-    watchForChanges(this, mark_);
+    watchForChanges();
 }
 
-void HomophoneOptionsDialog::accept()
+void HomophoneOptionsDialog::storeIntoOptions()
 {
-    if (mark_.changed) {
-        services_.options.values.HomophoneMode = mode_[0]->isChecked() ? 0 : mode_[1]->isChecked() ? 1 : 2;
-        WaitCursor wait;
-        DataFiles files(services_);
-        saveOptions(files.context(), services_.options, kHomophoneModeField);
-    }
-    QDialog::accept();
-}
-
-void HomophoneOptionsDialog::done(int result)
-{
-    mark_.changed = false;
-    QDialog::done(result);
+    services_.options.values.HomophoneMode = mode_[0]->isChecked() ? 0 : mode_[1]->isChecked() ? 1 : 2;
 }
 
 }  // namespace moxlet::ui

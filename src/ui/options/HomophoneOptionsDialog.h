@@ -11,27 +11,19 @@
 // stored).  Choosing another way of marking shows a hint saying so (object
 // name HomoHint) and how to bring a plan's words in line.
 
-#include <QDialog>
-
-#include "ui/common/Services.h"
-#include "ui/options/OptionChangeMark.h"
+#include "ui/options/OptionDialog.h"
 
 class QRadioButton;
 
 namespace moxlet::ui {
 
-class HomophoneOptionsDialog : public QDialog {
+class HomophoneOptionsDialog : public OptionDialog {
     Q_OBJECT
 public:
     HomophoneOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent = nullptr);
 
-public Q_SLOTS:
-    void accept() override;
-    void done(int result) override;
-
 private:
-    Services& services_;
-    OptionChangeMark& mark_;
+    void storeIntoOptions() override;
     QRadioButton* mode_[3] = {};
 };
 

@@ -4,12 +4,10 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
-#include "ui/common/DataFiles.h"
 
 namespace moxlet::ui {
 
@@ -49,7 +47,7 @@ unsigned PrintOptionsDialog::ownedFields()
 }
 
 PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent)
-    : QDialog(parent), services_(services), mark_(mark)
+    : OptionDialog(services, mark, ownedFields(), parent)
 {
     setObjectName(QStringLiteral("PrntOpts"));
     setWindowTitle(QStringLiteral("Lesson Print Options"));
@@ -82,14 +80,7 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     blanks_ = new QCheckBox(QStringLiteral("Print &Underlines for Blank Selections"), this);
     blanks_->setObjectName(QStringLiteral("Blanks"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &PrintOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PrintOptionsDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons();
 
     auto* grid = new QGridLayout;
     grid->addWidget(visual, 0, 0, 2, 1);
@@ -103,7 +94,7 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     layout->addWidget(buttons);
 
     fillFromOptions();
-    watchForChanges(this, mark_);
+    watchForChanges();
 }
 
 void PrintOptionsDialog::fillFromOptions()
@@ -115,7 +106,6 @@ void PrintOptionsDialog::fillFromOptions()
     pageBreak_->setChecked(o.PageBreak != 0);
     blanks_->setChecked(o.BlankLines != 0);
     pitch_[o.FontSizeMode == 0 ? 0 : o.FontSizeMode == 1 ? 1 : 2]->setChecked(true);
-    if (storedOutOfRange(services_.options, ownedFields())) mark_.changed = true;
 }
 
 void PrintOptionsDialog::storeIntoOptions()
@@ -127,25 +117,6 @@ void PrintOptionsDialog::storeIntoOptions()
     o.NewListSize = sizeValue(newSize_);
     o.PageBreak = pageBreak_->isChecked() ? 1 : 0;
     o.BlankLines = blanks_->isChecked() ? 1 : 0;
-}
-
-void PrintOptionsDialog::accept()
-{
-    if (mark_.changed) {
-        storeIntoOptions();
-        WaitCursor wait;
-        DataFiles files(services_);
-        // A write that is given up has been reported; the options in force
-        // keep the dialog's values.
-        saveOptions(files.context(), services_.options, ownedFields());
-    }
-    QDialog::accept();
-}
-
-void PrintOptionsDialog::done(int result)
-{
-    mark_.changed = false;
-    QDialog::done(result);
 }
 
 }  // namespace moxlet::ui

@@ -11,17 +11,14 @@
 // the dialog then shows the last button of that group and sets the change
 // mark, so that OK stores what the tutor sees.
 
-#include <QDialog>
-
-#include "ui/common/Services.h"
-#include "ui/options/OptionChangeMark.h"
+#include "ui/options/OptionDialog.h"
 
 class QCheckBox;
 class QRadioButton;
 
 namespace moxlet::ui {
 
-class PrintOptionsDialog : public QDialog {
+class PrintOptionsDialog : public OptionDialog {
     Q_OBJECT
 public:
     PrintOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent = nullptr);
@@ -29,16 +26,10 @@ public:
     // The fields of OPTION.PRM this dialog owns.
     static unsigned ownedFields();
 
-public Q_SLOTS:
-    void accept() override;
-    void done(int result) override;
-
 private:
     void fillFromOptions();
-    void storeIntoOptions();
+    void storeIntoOptions() override;
 
-    Services& services_;
-    OptionChangeMark& mark_;
     QCheckBox* visual_[6] = {};
     QRadioButton* reviewSize_[3] = {};
     QRadioButton* newSize_[3] = {};

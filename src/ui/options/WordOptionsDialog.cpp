@@ -3,12 +3,10 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
-#include "ui/common/DataFiles.h"
 
 namespace moxlet::ui {
 
@@ -32,7 +30,7 @@ constexpr Choice kChoices[3] = {
 }  // namespace
 
 WordOptionsDialog::WordOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent)
-    : QDialog(parent), services_(services), mark_(mark)
+    : OptionDialog(services, mark, kOfferUpToField, parent)
 {
     setObjectName(QStringLiteral("WordOpts"));
     setWindowTitle(QStringLiteral("Word Options"));
@@ -55,14 +53,7 @@ WordOptionsDialog::WordOptionsDialog(Services& services, OptionChangeMark& mark,
     auto* note = new QLabel(QStringLiteral("Lesson plans already saved keep their words."), this);
     note->setObjectName(QStringLiteral("PlansNote"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &WordOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &WordOptionsDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -71,29 +62,13 @@ WordOptionsDialog::WordOptionsDialog(Services& services, OptionChangeMark& mark,
     setMinimumWidth(420);
 
     level_[static_cast<int>(dialogOptions(services_.options).OfferUpTo)]->setChecked(true);
-    if (storedOutOfRange(services_.options, kOfferUpToField)) mark_.changed = true;
-    // toggled, not clicked: an accessibility client's Toggle action emits
-    // no click, and it is a change all the same.
-    for (QRadioButton* b : level_)
-        connect(b, &QAbstractButton::toggled, this, [this] { mark_.changed = true; });
+    watchForChanges();
 }
 
-void WordOptionsDialog::accept()
+void WordOptionsDialog::storeIntoOptions()
 {
-    if (mark_.changed) {
-        for (int i = 0; i < 3; ++i)
-            if (level_[i]->isChecked()) services_.options.values.OfferUpTo = static_cast<WordLevel>(i);
-        WaitCursor wait;
-        DataFiles files(services_);
-        saveOptions(files.context(), services_.options, kOfferUpToField);
-    }
-    QDialog::accept();
-}
-
-void WordOptionsDialog::done(int result)
-{
-    mark_.changed = false;
-    QDialog::done(result);
+    for (int i = 0; i < 3; ++i)
+        if (level_[i]->isChecked()) services_.options.values.OfferUpTo = static_cast<WordLevel>(i);
 }
 
 }  // namespace moxlet::ui

@@ -8,27 +8,19 @@
 // mark set, so OK stores what the tutor sees.  Saved plans keep their words
 // whatever the level.
 
-#include <QDialog>
-
-#include "ui/common/Services.h"
-#include "ui/options/OptionChangeMark.h"
+#include "ui/options/OptionDialog.h"
 
 class QRadioButton;
 
 namespace moxlet::ui {
 
-class WordOptionsDialog : public QDialog {
+class WordOptionsDialog : public OptionDialog {
     Q_OBJECT
 public:
     WordOptionsDialog(Services& services, OptionChangeMark& mark, QWidget* parent = nullptr);
 
-public Q_SLOTS:
-    void accept() override;
-    void done(int result) override;
-
 private:
-    Services& services_;
-    OptionChangeMark& mark_;
+    void storeIntoOptions() override;
     QRadioButton* level_[3] = {};
 };
 

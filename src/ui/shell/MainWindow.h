@@ -27,7 +27,7 @@
 #include "core/plans/PlanSession.h"
 #include "core/store/Problems.h"
 #include "ui/common/Services.h"
-#include "ui/options/OptionChangeMark.h"
+#include "ui/options/OptionDialog.h"
 #include "ui/shell/ShellSeams.h"
 
 class QAction;

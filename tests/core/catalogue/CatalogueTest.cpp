@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "core/catalogue/Marks.h"
 #include "core/catalogue/SegmentSet.h"
 #include "support/Segments.h"
 
@@ -25,26 +26,22 @@ std::string sortKey(const std::string& name)
 
 }  // namespace
 
-TEST(Catalogue, ListingAllSegmentsStopsAtTheFirstEmptyName)
+TEST(Catalogue, ListingAllSegmentsStopsAtTheFirstEmptyNameAndNamesAreDistinct)
 {
     const auto all = listAllSegments();
     ASSERT_EQ(all.size(), 332u);
-    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i], static_cast<SegmentId>(i));
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(all[i], static_cast<SegmentId>(i));
+        const std::string name = segmentName(all[i]);
+        EXPECT_FALSE(name.empty()) << i;
+        EXPECT_NE(name.front(), ' ') << i;
+        EXPECT_TRUE(seen.insert(name).second) << "duplicate name " << name;
+    }
     EXPECT_EQ(segmentName(all.back()), "Rote Words");
     EXPECT_EQ(segmentName(seg::KindOldWords), "Kind Old Words");
     for (int s = 332; s <= 360; ++s) EXPECT_TRUE(SegmentName[static_cast<std::size_t>(s)].blank()) << s;
     for (int s : {-1, 361, 1000}) EXPECT_EQ(segmentName(s), "") << s;
-}
-
-TEST(Catalogue, NamesAreDistinctAndKeepTheirAffixMarks)
-{
-    std::set<std::string> seen;
-    for (int s = 0; s < kSegmentCount; ++s) {
-        const std::string name = segmentName(s);
-        EXPECT_FALSE(name.empty()) << s;
-        EXPECT_NE(name.front(), ' ') << s;
-        EXPECT_TRUE(seen.insert(name).second) << "duplicate name " << name;
-    }
 }
 
 TEST(Catalogue, BlocksRunAlphabeticallyIgnoringLeadingDashAndStar)
@@ -69,29 +66,43 @@ TEST(Catalogue, BlocksRunAlphabeticallyIgnoringLeadingDashAndStar)
     }
 }
 
-TEST(Catalogue, TextsHoldOnlyPrintableBytesAndWholeMarks)
+// Above ASCII only the pronunciation marks may stand, and the two-byte
+// marks (o͞o, o͝o, t͟h) never lose their partner.  Shown, no two texts merge
+// and every mark is drawn as a mark, not as its Windows-1252 character
+// (U+00A1..U+00B4 are C2 A1..C2 B4).
+TEST(Catalogue, TextsHoldPrintableBytesAndWholeMarksAndShowDistinctly)
 {
-    // Above ASCII only the pronunciation marks may stand, and the two-byte
-    // marks (o͞o, o͝o, t͟h) never lose their partner.
-    auto check = [](const std::string& text, int id) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto b = static_cast<unsigned char>(text[i]);
-            EXPECT_GE(b, 0x20) << id;
-            if (b < 0x80) continue;
-            EXPECT_TRUE(b >= 0xA1 && b <= 0xB4 && b != 0xA3) << id << ": byte " << int(b);
-            const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-            const auto prev = i > 0 ? static_cast<unsigned char>(text[i - 1]) : 0;
-            if (b == 0xA9 || b == 0xAB || b == 0xB0) {
-                EXPECT_EQ(next, b + 1) << id;
+    std::map<std::string, std::string> shownToStored;
+    for (int s = 0; s < kSegmentCount; ++s) {
+        for (const std::string& text : {segmentName(s), segmentMeaning(s)}) {
+            bool hasMark = false;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                const auto b = static_cast<unsigned char>(text[i]);
+                EXPECT_GE(b, 0x20) << s;
+                if (b < 0x80) continue;
+                hasMark = hasMark || (b >= 0xA1 && b <= 0xB4);
+                EXPECT_TRUE(b >= 0xA1 && b <= 0xB4 && b != 0xA3) << s << ": byte " << int(b);
+                const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+                const auto prev = i > 0 ? static_cast<unsigned char>(text[i - 1]) : 0;
+                if (b == 0xA9 || b == 0xAB || b == 0xB0) {
+                    EXPECT_EQ(next, b + 1) << s;
+                }
+                if (b == 0xAA || b == 0xAC || b == 0xB1) {
+                    EXPECT_EQ(prev, b - 1) << s;
+                }
             }
-            if (b == 0xAA || b == 0xAC || b == 0xB1) {
-                EXPECT_EQ(prev, b - 1) << id;
+            const std::string shown = displayText(text);
+            const auto [it, inserted] = shownToStored.emplace(shown, text);
+            EXPECT_TRUE(inserted || it->second == text) << "\"" << shown << "\" merges two texts";
+            for (std::size_t i = 0; i + 1 < shown.size(); ++i) {
+                const auto lead = static_cast<unsigned char>(shown[i]);
+                const auto next = static_cast<unsigned char>(shown[i + 1]);
+                EXPECT_FALSE(lead == 0xC2 && next >= 0xA1 && next <= 0xB4) << s << " " << shown;
+            }
+            if (!hasMark) {
+                EXPECT_EQ(shown, cp1252ToUtf8(text)) << s;
             }
         }
-    };
-    for (int s = 0; s < kSegmentCount; ++s) {
-        check(segmentName(s), s);
-        check(segmentMeaning(s), s);
     }
 }
 

@@ -1,12 +1,8 @@
 #include "core/catalogue/Marks.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <string>
-
-#include "core/catalogue/Catalogue.h"
 
 using namespace moxlet;
 
@@ -75,30 +71,5 @@ TEST(Marks, EveryMarkByteShowsAsSomething)
         const std::string shown = displayText(std::string(1, static_cast<char>(b)));
         EXPECT_FALSE(shown.empty()) << b;
         EXPECT_NE(shown, " ") << b;
-    }
-}
-
-TEST(Marks, CatalogueTextsStayDistinctAndLeaveNoRawMark)
-{
-    std::map<std::string, std::string> shownToStored;
-    for (int s = 0; s < kSegmentCount; ++s) {
-        for (const std::string& stored : {segmentName(s), segmentMeaning(s)}) {
-            const std::string shown = displayText(stored);
-            const auto [it, inserted] = shownToStored.emplace(shown, stored);
-            EXPECT_TRUE(inserted || it->second == stored) << "\"" << shown << "\" merges two texts";
-            // Every mark byte of the catalogue is drawn as a mark, not as its
-            // Windows-1252 character (U+00A1..U+00B4 are C2 A1..C2 B4).
-            for (std::size_t i = 0; i + 1 < shown.size(); ++i) {
-                const auto lead = static_cast<unsigned char>(shown[i]);
-                const auto next = static_cast<unsigned char>(shown[i + 1]);
-                EXPECT_FALSE(lead == 0xC2 && next >= 0xA1 && next <= 0xB4) << s << " " << shown;
-            }
-            const bool hasMark = std::any_of(stored.begin(), stored.end(), [](char c) {
-                return static_cast<unsigned char>(c) >= 0xA1 && static_cast<unsigned char>(c) <= 0xB4;
-            });
-            if (!hasMark) {
-                EXPECT_EQ(shown, cp1252ToUtf8(stored)) << s;
-            }
-        }
     }
 }

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue/Catalogue.h"
-#include "core/store/DiskFileSystem.h"
 #include "core/words/CandidateCollector.h"
 #include "support/ScriptedRandom.h"
 #include "support/Segments.h"
+#include "support/ShippedWordBase.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -21,24 +21,20 @@ namespace {
 
 constexpr SegmentId kSeg = 43;  // I (short i)
 
-// A plan whose student studied A (short a) and I: Review slot 0 names I.
-PlanSession reviewPlan(std::initializer_list<int> alsoStudied = {})
+// A plan whose student studied A (short a), I and `named`: Review slot 0
+// names `named`.
+PlanSession reviewPlan(SegmentId named = kSeg)
 {
-    StudentProfile student;
-    student.ProfileNo = 1;
-    student.SyllableMin = 1;
-    student.SyllableMax = 9;
-    student.StudiedSegments.add(0);
-    student.StudiedSegments.add(kSeg);
-    for (int s : alsoStudied) student.StudiedSegments.add(s);
-    student.StudiedSegments.setFlagBits();
     PlanSession session;
-    session.student = student;
-    session.plan = newPlanRecord(student);
+    session.student.ProfileNo = 1;
+    session.student.SyllableMin = 1;
+    session.student.SyllableMax = 9;
+    session.student.StudiedSegments = test::studiedSet({0, kSeg, named});
+    session.plan = newPlanRecord(session.student);
     session.prepare();
     const auto& studied = session.lists.Studied;
     session.plan.ReviewSegments[0] =
-        static_cast<std::int16_t>(std::find(studied.begin(), studied.end(), kSeg) - studied.begin());
+        static_cast<std::int16_t>(std::find(studied.begin(), studied.end(), named) - studied.begin());
     return session;
 }
 
@@ -177,10 +173,7 @@ TEST(ListGeneration, TheOneOneOneRuleAlsoTakesTwoOneOneWords)
     tb.addBlock(seg::Rule111, 2, 5, 0, {seg::Rule211});
     tb.closeIndex();
     auto wb = tb.open();
-    PlanSession s = reviewPlan({seg::Rule111});
-    const auto& studied = s.lists.Studied;
-    s.plan.ReviewSegments[0] =
-        static_cast<std::int16_t>(std::find(studied.begin(), studied.end(), seg::Rule111) - studied.begin());
+    PlanSession s = reviewPlan(seg::Rule111);
     ScriptedRandom rnd({0.0});
     EXPECT_EQ(generateSlot(s, Review, 0, wb.get(), tb.index, Options{}, rnd), 5);
     EXPECT_FALSE(s.masks.studentSet.contains(seg::Rule211));
@@ -204,10 +197,7 @@ TEST(ListGeneration, ReorderedSegmentsKeepTheirListsAndOffsetsOnlyWhenMovedEarli
     const Case cases[] = {
         {{10, 11, 12, 13}, {11, 12, 13, -1}, {"b", "c", "d", ""}, {2, 3, 4, -1}},  // the first removed
         {{10, 11, 12, 13}, {10, 12, 13, -1}, {"a", "c", "d", ""}, {1, 3, 4, -1}},
-        {{10, 11, 12, -1},
-         {11, 10, 12, -1},
-         {"b", "", "c", "d"},
-         {2, -1, 3, 4}},  // 10 moved later: a new list
+        {{10, 11, 12, -1}, {11, 10, 12, -1}, {"b", "", "c", "d"}, {2, -1, 3, 4}},  // 10 moved later: new list
         {{10, 11, -1, -1}, {10, 11, 14, -1}, {"a", "b", "", "d"}, {1, 2, -1, 4}},  // an added segment
         {{10, 11, 12, 13}, {10, 11, 12, 13}, {"a", "b", "c", "d"}, {1, 2, 3, 4}},  // nothing moved
     };
@@ -284,25 +274,20 @@ TEST(ListGeneration, PlansMadeUnderOtherSizesAreOfferedNewLists)
 // the range and is no more advanced than the level.
 TEST(ListGeneration, EveryGeneratedWordFitsTheStudentAndTheLevel)
 {
-    DiskFileSystem files(MOXLET_WORDBASE_DIR);
-    ScriptedPrompt prompt;
+    test::ShippedWordBase shipped;
+    ASSERT_NE(shipped.wordBase, nullptr);
     SeededRandom random(20261205);
-    auto wb = WordBase::open(FileContext{files, prompt, random});
-    ASSERT_NE(wb, nullptr);
-    OffsetIndex index;
-    fillOffsetIndex(index);
     int words = 0;
     std::array<int, 3> byLevel{};
     for (int trial = 0; trial < 60; ++trial) {
-        StudentProfile student;
+        PlanSession s;
+        StudentProfile& student = s.student;
         student.ProfileNo = 1;
         student.SyllableMin = static_cast<std::int16_t>(1 + random.below(3));
         student.SyllableMax = static_cast<std::int16_t>(student.SyllableMin + random.below(4));
         const int studied = random.below(332);
         for (int k = 0; k < studied; ++k) student.StudiedSegments.add(random.below(332));
         student.StudiedSegments.setFlagBits();
-        PlanSession s;
-        s.student = student;
         s.plan = newPlanRecord(student);
         s.prepare();
         for (PlanSection section : {Review, New}) {
@@ -314,12 +299,13 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudentAndTheLevel)
             Options o;
             o.OfferUpTo = static_cast<WordLevel>(trial % 3);
             for (int slot = 0; slot < 4; ++slot) {
-                const int n = generateSlot(s, section, slot, wb.get(), index, o, random);
+                const int n =
+                    generateSlot(s, section, slot, shipped.wordBase.get(), shipped.index, o, random);
                 const SegmentId segment = s.slotSegment(section, slot);
                 // Rebuild the same list and check every chosen word.
                 std::int16_t offset = s.thinOffset(section, slot);
                 const Candidates c = collectCandidates(
-                    *wb, index, s.masks,
+                    *shipped.wordBase, shipped.index, s.masks,
                     {segment, s.plan.SyllableMin, s.plan.SyllableMax, section == New, o.OfferUpTo}, offset,
                     random);
                 for (int k = 0; k < n; ++k) {
@@ -339,7 +325,7 @@ TEST(ListGeneration, EveryGeneratedWordFitsTheStudentAndTheLevel)
     }
     EXPECT_GT(words, 900);
     EXPECT_GT(byLevel[static_cast<std::size_t>(WordLevel::Wider)], 0);  // the filter had words to leave out
-    EXPECT_TRUE(prompt.shown().empty());
+    EXPECT_TRUE(shipped.prompt.shown().empty());
 }
 
 }  // namespace

@@ -68,7 +68,6 @@ struct Editing {
         options.HomophoneMode = static_cast<std::int16_t>(below(2));
     }
 
-    // A line of the picker, mostly one whose segment has words.
     // A line the picker does not hold yet, mostly one whose segment has
     // words; -1 when there is none.
     int freeLine(SectionEdit& edit)
@@ -196,9 +195,7 @@ TEST(PlanEditingProperty, APlanKeepsItsWordsWhenTheWordBaseOrTheLevelChanges)
     // new words in front, so every position moves.
     auto wordBase = [](bool changed) {
         auto tb = std::make_unique<test::TestWordBase>();
-        SegmentSet t;
-        t.add(kT);
-        t.add(0);
+        const SegmentSet t = test::segmentSet({kT, 0});
         std::vector<std::pair<std::string, SegmentSet>> words;
         if (changed)
             for (const char* w : {"new1", "new2", "new3"}) words.emplace_back(w, t);

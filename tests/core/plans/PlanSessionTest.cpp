@@ -45,15 +45,27 @@ struct PlanDir : DataDir {
 
 }  // namespace
 
+// A new plan starts from the student's range and studied set.
 TEST(PlanSession, TheFirstPlanCreatesTheFileAndLaterOnesAppend)
 {
     PlanDir d;
+    d.session.student.SyllableMin = 2;
+    d.session.student.SyllableMax = 4;
     EXPECT_EQ(planCount(d.ctx, 1), 0);
     ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
     EXPECT_TRUE(d.session.isNew);
     EXPECT_EQ(d.session.recordNo, 1);
     EXPECT_EQ(d.session.fileName, "PLNS0001.DAT");
     EXPECT_FALSE(d.fs.exists("PLNS0001.DAT"));  // looking creates nothing
+    const LessonPlan& p = d.session.plan;
+    EXPECT_EQ(p.SyllableMin, 2);
+    EXPECT_EQ(p.SyllableMax, 4);
+    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
+    EXPECT_EQ(d.session.lists.Studied, (std::vector<SegmentId>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(d.session.lists.Unstudied.front(), 5);
+    EXPECT_EQ(d.session.lists.Unstudied.size(), 327u);
+    EXPECT_TRUE(d.session.masks.studentSet.contains(3));
+    EXPECT_FALSE(d.session.masks.studentSet.contains(5));
     d.session.plan.LessonDate.assign("01-05-26");
     ASSERT_TRUE(savePlan(d.ctx, d.session, d.options.values));
     EXPECT_FALSE(d.session.isNew);
@@ -71,23 +83,6 @@ TEST(PlanSession, TheFirstPlanCreatesTheFileAndLaterOnesAppend)
     EXPECT_EQ(plans[0].record, 3);
     EXPECT_EQ(plans[2].date, "01-06-26");
     EXPECT_EQ(plans[2].plan.PlanStudiedSegments.word(24) & 0x6000, 0x6000);
-}
-
-TEST(PlanSession, ANewPlanStartsFromTheStudentsRangeAndStudiedSet)
-{
-    PlanDir d;
-    d.session.student.SyllableMin = 2;
-    d.session.student.SyllableMax = 4;
-    ASSERT_TRUE(beginNewPlan(d.ctx, d.session));
-    const LessonPlan& p = d.session.plan;
-    EXPECT_EQ(p.SyllableMin, 2);
-    EXPECT_EQ(p.SyllableMax, 4);
-    EXPECT_EQ(std::string(p.LessonDate.bytes().data(), 8), "  -  -  ");
-    EXPECT_EQ(d.session.lists.Studied, (std::vector<SegmentId>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(d.session.lists.Unstudied.front(), 5);
-    EXPECT_EQ(d.session.lists.Unstudied.size(), 327u);
-    EXPECT_TRUE(d.session.masks.studentSet.contains(3));
-    EXPECT_FALSE(d.session.masks.studentSet.contains(5));
 }
 
 TEST(PlanSession, SavingCreditsTheNewSegmentsAndStoresEverySection)
@@ -271,24 +266,15 @@ TEST(PlanWordCheck, AsksAboutTheListTheDialogShows)
     s.plan.SpellingThinOffset[3] = 7;
     s.prepare();
 
-    const WordCheckQuery review = planListQuery(s, Review, 1, "cat");
-    EXPECT_EQ(review.word, "cat");
-    EXPECT_EQ(review.segment, 2);
-    EXPECT_FALSE(review.newList);
-    EXPECT_EQ(review.thinOffset, 3);
-    EXPECT_EQ(review.syllableMin, 2);
-    EXPECT_EQ(review.syllableMax, 3);
-    EXPECT_EQ(review.studied, s.plan.PlanStudiedSegments);
-
-    const WordCheckQuery fresh = planListQuery(s, New, 0, "cat");
-    EXPECT_EQ(fresh.segment, 5);
-    EXPECT_TRUE(fresh.newList);
-    EXPECT_EQ(fresh.thinOffset, 5);
-
-    const WordCheckQuery spelling = spellingRowQuery(s, 3, "cat");
-    EXPECT_EQ(spelling.segment, 4);
-    EXPECT_FALSE(spelling.newList);
-    EXPECT_EQ(spelling.thinOffset, 7);
+    // The word, the list's segment, whether it is New, its offset and the plan's range.
+    using Asked = std::tuple<std::string, SegmentId, bool, std::int16_t, int, int>;
+    const auto asked = [&](const WordCheckQuery& q) {
+        EXPECT_EQ(q.studied, s.plan.PlanStudiedSegments);
+        return Asked{q.word, q.segment, q.newList, q.thinOffset, q.syllableMin, q.syllableMax};
+    };
+    EXPECT_EQ(asked(planListQuery(s, Review, 1, "cat")), (Asked{"cat", 2, false, 3, 2, 3}));
+    EXPECT_EQ(asked(planListQuery(s, New, 0, "cat")), (Asked{"cat", 5, true, 5, 2, 3}));
+    EXPECT_EQ(asked(spellingRowQuery(s, 3, "cat")), (Asked{"cat", 4, false, 7, 2, 3}));
 }
 
 TEST(PlanFile, DeletingPlansKeepsTheOthersInOrderRenumbered)
@@ -304,11 +290,15 @@ TEST(PlanFile, DeletingPlansKeepsTheOthersInOrderRenumbered)
         {{1, 3}, {"02-02-26", "04-04-26"}},
         {{}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},
         {{9}, {"01-01-26", "02-02-26", "03-03-26", "04-04-26"}},  // no such plan
+        {{1, 2, 3, 4}, {}},                                       // neither file is left
     };
     for (const Case& c : cases) {
         PlanDir d;
         d.savePlans({"01-01-26", "02-02-26", "03-03-26", "04-04-26"});
+        d.fs.put(kPlanTempFileName, {1, 2, 3});  // left by an earlier program
         ASSERT_TRUE(deletePlans(d.ctx, 1, c.deleted));
+        EXPECT_EQ(d.fs.exists("PLNS0001.DAT"), !c.left.empty());
+        EXPECT_EQ(planCount(d.ctx, 1), static_cast<int>(c.left.size()));
         auto plans = listPlans(d.ctx, 1);
         ASSERT_EQ(plans.size(), c.left.size());
         for (std::size_t i = 0; i < c.left.size(); ++i) {
@@ -319,17 +309,6 @@ TEST(PlanFile, DeletingPlansKeepsTheOthersInOrderRenumbered)
         EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
         EXPECT_TRUE(d.prompt.shown().empty());
     }
-}
-
-TEST(PlanFile, DeletingEveryPlanLeavesNeitherFile)
-{
-    PlanDir d;
-    d.savePlans({"01-01-26", "02-02-26"});
-    d.fs.put(kPlanTempFileName, {1, 2, 3});  // left by an earlier program
-    ASSERT_TRUE(deletePlans(d.ctx, 1, {1, 2}));
-    EXPECT_FALSE(d.fs.exists("PLNS0001.DAT"));
-    EXPECT_FALSE(d.fs.exists(kPlanTempFileName));
-    EXPECT_EQ(planCount(d.ctx, 1), 0);
 }
 
 TEST(PlanFile, NewPlanRecordStartsBlank)

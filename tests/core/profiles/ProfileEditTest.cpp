@@ -32,7 +32,8 @@ const std::string kMinAboveMax =
 
 TEST(ProfileEdit, SaveChecksComeInOrderWithTheirFocus)
 {
-    const std::vector<ProfileEntry> records = {live(1, "Lee", "Ann"), live(2, "Moss", "")};
+    std::vector<ProfileEntry> records = {live(1, "Lee", "Ann"), live(2, "Moss", ""), live(4, "Gray", "Sue")};
+    records[2].profile.InUse = 0;
     struct Case {
         ProfileBoxes boxes;
         std::int32_t own;
@@ -47,6 +48,7 @@ TEST(ProfileEdit, SaveChecksComeInOrderWithTheirFocus)
         {{"Lee", "ann", "1", "9"}, 3, std::nullopt, ProfileField::LastName},   // case counts
         {{"Lee", "Ann", "1", "9"}, 1, std::nullopt, ProfileField::LastName},   // its own record
         {{"Moss", "", "1", "9"}, 3, kDuplicate, ProfileField::LastName},
+        {{"Gray", "Sue", "1", "9"}, 3, std::nullopt, ProfileField::LastName},  // a free slot
         {{"Moss", "Tim", "_", "9"}, 3, kMinMissing, ProfileField::SyllableMin},
         {{"Moss", "Tim", "0", "_"}, 3, kMinMissing, ProfileField::SyllableMin},
         {{"Moss", "Tim", "1", "_"}, 3, kMaxMissing, ProfileField::SyllableMax},
@@ -64,13 +66,6 @@ TEST(ProfileEdit, SaveChecksComeInOrderWithTheirFocus)
             EXPECT_EQ(refusal->focus, c.focus);
         }
     }
-}
-
-TEST(ProfileEdit, FreeSlotsAreNeverDuplicates)
-{
-    std::vector<ProfileEntry> records = {live(4, "Lee", "Ann")};
-    records[0].profile.InUse = 0;
-    EXPECT_FALSE(isDuplicateName(records, 1, "Ann", "Lee"));
 }
 
 TEST(ProfileEdit, SyllableAdviceFollowsTheTypedDigit)
@@ -154,11 +149,11 @@ TEST(ProfileEdit, StudiedSegmentsMapToListPositions)
 TEST(ProfileEdit, StudentListIsSortedIgnoringCase)
 {
     std::vector<ProfileEntry> records = {live(1, "moss", "Tim"), live(2, "Lee", "Ann"),
-                                         live(3, "Moss", "Tim"), live(4, "Adams", "")};
+                                         live(3, "Moss", "Tim"), live(4, "Adams", ""), live(6, "", "Ann")};
     records.push_back(live(5, "Zed", "Free"));
     records.back().profile.InUse = 0;
     std::vector<std::pair<std::string, std::int32_t>> lines;
     for (const auto& line : studentList(records)) lines.emplace_back(line.text, line.recordNo);
     EXPECT_EQ(lines, (std::vector<std::pair<std::string, std::int32_t>>{
-                         {"Adams", 4}, {"Lee, Ann", 2}, {"Moss, Tim", 3}, {"moss, Tim", 1}}));
+                         {"Adams", 4}, {"Ann", 6}, {"Lee, Ann", 2}, {"Moss, Tim", 3}, {"moss, Tim", 1}}));
 }

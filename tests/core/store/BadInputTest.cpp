@@ -24,47 +24,39 @@ bool mentions(const Problems& problems, const std::string& file, std::int32_t re
     return false;
 }
 
-std::vector<std::uint8_t> profileBytes(DataDir& d, const std::vector<StudentProfile>& ps)
-{
-    std::vector<std::uint8_t> bytes;
-    for (const auto& p : ps) {
-        auto r = encodeProfileRecord(p, d.random);
-        bytes.insert(bytes.end(), r.begin(), r.end());
-    }
-    return bytes;
-}
-
 }  // namespace
 
 TEST(BadInput, DamagedProfileFiles)
 {
     struct Case {
         std::string name;
-        std::function<std::vector<std::uint8_t>(DataDir&)> file;
-        std::size_t live;     // profiles listed
-        std::int32_t record;  // where the problem is noted
-        std::string words;    // what the note says
-        std::function<void(const std::vector<ProfileEntry>&)> more = [](const auto&) {};
+        std::function<void(DataDir&)> write;  // PROFILES.DAT
+        std::size_t live;                     // profiles listed
+        std::int32_t record;                  // where the problem is noted
+        std::string words;                    // what the note says
+        std::function<void(DataDir&, const std::vector<ProfileEntry>&)> more = [](auto&, const auto&) {};
     };
     const Case cases[] = {
         {"torn tail",
          [](DataDir& d) {
-             auto b = profileBytes(d, {DataDir::profile(1, "A", ""), DataDir::profile(2, "B", "")});
+             d.putProfiles({DataDir::profile(1, "A", ""), DataDir::profile(2, "B", "")});
+             auto b = *d.fs.get(kProfileFileName);
              b.resize(b.size() + 100, 0x41);
-             return b;
+             d.fs.put(kProfileFileName, b);
          },
          2, 0, "100 bytes after the last whole record"},
-        {"shorter than a record", [](DataDir&) { return std::vector<std::uint8_t>(639, 1); }, 0, 0,
+        {"shorter than a record",
+         [](DataDir& d) { d.fs.put(kProfileFileName, std::vector<std::uint8_t>(639, 1)); }, 0, 0,
          "639 bytes after the last whole record"},
         {"syllable range 0..40",
          [](DataDir& d) {
              auto p = DataDir::profile(1, "A", "");
              p.SyllableMin = 0;
              p.SyllableMax = 40;
-             return profileBytes(d, {p});
+             d.putProfiles({p});
          },
          1, 1, "syllable range 0..40",
-         [](const auto& live) {
+         [](auto&, const auto& live) {
              EXPECT_EQ(live[0].profile.SyllableMin, 1);
              EXPECT_EQ(live[0].profile.SyllableMax, 9);
          }},
@@ -72,42 +64,32 @@ TEST(BadInput, DamagedProfileFiles)
          [](DataDir& d) {
              auto p = DataDir::profile(1, "A", "");
              p.InUse = 7;
-             return profileBytes(d, {p, DataDir::profile(2, "B", "")});
+             d.putProfiles({p, DataDir::profile(2, "B", "")});
          },
-         1, 1, "InUse is 7"},
+         1, 1, "InUse is 7",
+         // never taken for a free slot
+         [](DataDir& d, const auto&) { EXPECT_EQ(newProfileSlot(d.ctx), 3); }},
         {"control bytes in a name",
-         [](DataDir& d) {
-             auto p = DataDir::profile(1, "A\x01\x1b[2J\x1f!", "");
-             return profileBytes(d, {p});
-         },
-         1, 1, "LastName holds control characters",
-         [](const auto& live) { EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J !"); }},
-        {"ProfileNo not its record",
-         [](DataDir& d) { return profileBytes(d, {DataDir::profile(5, "A", "")}); }, 1, 1, "ProfileNo is 5"},
+         [](DataDir& d) { d.putProfiles({DataDir::profile(1, "A\x01\x1b[2J\x1f!", "")}); }, 1, 1,
+         "LastName holds control characters",
+         [](auto&, const auto& live) { EXPECT_EQ(live[0].profile.LastName.trimmed(), "A  [2J !"); }},
+        {"ProfileNo not its record", [](DataDir& d) { d.putProfiles({DataDir::profile(5, "A", "")}); }, 1, 1,
+         "ProfileNo is 5"},
     };
     for (const auto& c : cases) {
         DataDir d;
-        d.fs.put(kProfileFileName, c.file(d));
+        c.write(d);
         Problems problems;
         auto live = listProfiles(d.ctx, &problems);
         EXPECT_EQ(live.size(), c.live) << c.name;
         EXPECT_TRUE(mentions(problems, kProfileFileName, c.record, c.words)) << c.name;
-        c.more(live);
+        c.more(d, live);
         EXPECT_TRUE(d.prompt.shown().empty()) << c.name;
         int active = 0;
         EXPECT_TRUE(scanProfiles(d.ctx, active)) << c.name;
         EXPECT_EQ(active, static_cast<int>(c.live)) << c.name;
         EXPECT_FALSE(checkDataDirectory(d.ctx).problems.empty()) << c.name;
     }
-}
-
-TEST(BadInput, ARecordWithInUse7IsNeverTakenAsAFreeSlot)
-{
-    DataDir d;
-    auto p = DataDir::profile(1, "A", "");
-    p.InUse = 7;
-    d.fs.put(kProfileFileName, profileBytes(d, {p}));
-    EXPECT_EQ(newProfileSlot(d.ctx), 2);
 }
 
 TEST(BadInput, DamagedPlans)

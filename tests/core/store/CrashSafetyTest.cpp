@@ -116,10 +116,6 @@ std::vector<Case> cases()
     };
 }
 
-}  // namespace
-
-namespace {
-
 // Every file now is as it was before the write or as the write meant it to
 // be; `except` names a file a test replaced by a directory.
 void expectWhole(const Files& before, const Files& after, const Files& now, const std::string& what,
@@ -218,9 +214,7 @@ TEST(CrashSafety, ADirectoryWhereAWriteGoesIsReportedAndKept)
             Files expected = r.after;
             expected.erase(name);
             now.erase(name);
-            if (now != expected) {
-                EXPECT_FALSE(d.prompt.shown().empty()) << what << ": failed silently";
-            }
+            EXPECT_TRUE(now == expected || !d.prompt.shown().empty()) << what << ": failed silently";
         }
     }
 }
@@ -228,15 +222,12 @@ TEST(CrashSafety, ADirectoryWhereAWriteGoesIsReportedAndKept)
 TEST(CrashSafety, KeptPlansNeverLiveOnlyInTheTemporaryFile)
 {
     // Whatever step of deleting a plan fails, the plan file still exists.
-    DataDir reference;
-    threePlans(reference);
-    int base = reference.fs.mutationSteps();
-    deletePlans(reference.ctx, 2, {1});
-    int steps = reference.fs.mutationSteps() - base;
-    for (int k = 1; k <= steps; ++k) {
+    const Case c{"delete the first plan", threePlans, [](DataDir& d) { deletePlans(d.ctx, 2, {1}); }};
+    const Reference r = runUndisturbed(c);
+    for (int k = 1; k <= r.steps; ++k) {
         DataDir d;
-        threePlans(d);
-        d.fs.failMutationAt(base + k, 61);
+        c.setup(d);
+        d.fs.failMutationAt(r.base + k, 61);
         EXPECT_FALSE(deletePlans(d.ctx, 2, {1}));
         d.fs.crash();
         EXPECT_TRUE(d.fs.exists("PLNS0002.DAT")) << k;

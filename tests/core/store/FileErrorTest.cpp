@@ -111,16 +111,6 @@ TEST(OpenDataFile, MessagesFollowTheFileKind)
     }
 }
 
-TEST(OpenDataFile, TheClosedFileFailsItsNextReadWithItsOwnMessage)
-{
-    DataDir d;
-    StudentProfile p;
-    EXPECT_FALSE(readProfileRecord(d.ctx, DataFile(), 1, p));
-    ASSERT_EQ(d.prompt.shown().size(), 1u);
-    EXPECT_EQ(d.prompt.shown()[0].text,
-              "Unable to read Student Profile file, PROFILES.DAT.  That file name or number is illegal.");
-}
-
 TEST(FileErrorNumbers, RealFailuresMapToTheTable)
 {
     const std::pair<int, int> cases[] = {{ENOENT, 53}, {EACCES, 70},       {EPERM, 70},   {EROFS, 75},

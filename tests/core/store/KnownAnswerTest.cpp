@@ -33,7 +33,7 @@ namespace {
 
 const std::string kDir = MOXLET_TEST_DATA_DIR "/formats";
 
-using test::studiedSet;
+using test::DataDir;
 
 struct Folder {
     DiskFileSystem fs{kDir};
@@ -46,10 +46,7 @@ struct Folder {
 
 StudentProfile ann()
 {
-    StudentProfile p = newProfileDefaults();
-    p.ProfileNo = 1;
-    p.LastName.assign("Ames");
-    p.FirstName.assign("Ann");
+    StudentProfile p = DataDir::profile(1, "Ames", "Ann", {0, 10, 17, 121, 124, 331});
     p.ParentName.assign("Jo Ames");
     p.Address.assign("12 Elm Street, Springfield");
     p.StudentSchool.assign("Oak Primary");
@@ -62,29 +59,20 @@ StudentProfile ann()
     p.StudentComments.assign("Reads well; spelling weak");
     p.SyllableMin = 1;
     p.SyllableMax = 3;
-    p.StudiedSegments = studiedSet({0, 10, 17, 121, 124, 331});
-    p.FormatVersion = kFormatVersion;
-    p.InUse = 1;
     return p;
 }
 
 StudentProfile zoe()
 {
-    StudentProfile p = newProfileDefaults();
-    p.ProfileNo = 3;
-    p.LastName.assign("Z\xEBller");  // ë in Windows-1252
+    StudentProfile p = DataDir::profile(3, "Z\xEBller", "", {159, 273, 330});  // ë in Windows-1252
     p.SyllableMin = 2;
     p.SyllableMax = 9;
-    p.StudiedSegments = studiedSet({159, 273, 330});
-    p.FormatVersion = kFormatVersion;
-    p.InUse = 1;
     return p;
 }
 
 LessonPlan firstPlan()
 {
-    LessonPlan p = newPlanRecord(ann());
-    p.LessonDate.assign("09-14-26");
+    LessonPlan p = DataDir::plan(ann(), "09-14-26");
     p.AuditorySegments[0] = 0;
     p.AuditorySegments[1] = 1;
     p.ReviewSegments[0] = 0;
@@ -117,12 +105,7 @@ LessonPlan firstPlan()
     return p;
 }
 
-LessonPlan secondPlan()
-{
-    LessonPlan p = newPlanRecord(ann());
-    p.LessonDate.assign("09-21-26");
-    return p;
-}
+LessonPlan secondPlan() { return DataDir::plan(ann(), "09-21-26"); }
 
 OptionRecord options()
 {
@@ -141,8 +124,7 @@ OptionRecord options()
 struct Word {
     std::string text;
     std::int16_t syllables;
-    std::vector<int> segments;
-    std::int16_t flags;
+    std::vector<int> segments;  // the flags as seg::RootFlag and seg::HomophoneFlag
     std::int16_t seed;
 };
 
@@ -153,15 +135,15 @@ struct Word {
 std::vector<Word> words()
 {
     std::vector<Word> all = {
-        {"a", 1, {1, 120}, 0, 0},
-        {"cat", 1, {0, 11, 93, 121}, 0, 0},
-        {"their", 1, {26, 84, 95}, kHomophoneFlag, 0},
-        {"transport", 2, {157, 149, 121, 123, 311}, kRootFlag, 0},
-        {"abcdefghijklmnopqrst", 9, {331}, kRootFlag | kHomophoneFlag, 0},
+        {"a", 1, {1, 120}, 0},
+        {"cat", 1, {0, 11, 93, 121}, 0},
+        {"their", 1, {26, 84, 95, seg::HomophoneFlag}, 0},
+        {"transport", 2, {157, 149, 121, 123, 311, seg::RootFlag}, 0},
+        {"abcdefghijklmnopqrst", 9, {331, seg::RootFlag, seg::HomophoneFlag}, 0},
     };
     const char* more[] = {"mop", "sit", "hen", "rug", "fox", "jam", "wig", "bed",
                           "cup", "dot", "kit", "log", "nap", "pen", "zip", "vet"};
-    for (const char* w : more) all.push_back({w, 1, {121, static_cast<int>(all.size())}, 0, 0});
+    for (const char* w : more) all.push_back({w, 1, {121, static_cast<int>(all.size())}, 0});
     for (std::size_t j = 0; j < all.size(); ++j)
         all[j].seed = static_cast<std::int16_t>(j + 42 * (j * 37 % 780));  // 42 = lcm(21, 6)
     return all;
@@ -173,7 +155,6 @@ WordRecord wordRecord(const Word& w)
     r.OrderKey = w.syllables;
     r.Length = static_cast<std::int16_t>(w.text.size());
     for (int id : w.segments) r.Segments.add(id);
-    r.Segments.word(24) = static_cast<std::int16_t>(r.Segments.word(24) | w.flags);
     r.WordText.assign(w.text);
     return r;
 }
@@ -283,8 +264,6 @@ TEST(KnownAnswer, DISABLED_WriteTheKnownAnswerFiles)
 }
 
 // ---- The codecs and the scrambling, field by field ---------------------------
-
-using test::DataDir;
 
 // The raw codecs give back the stored bytes, record by record: every field
 // is written where it is read, including the fillers and the scrambled

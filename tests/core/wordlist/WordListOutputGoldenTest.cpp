@@ -95,32 +95,5 @@ TEST(WordListOutputGoldenFiles, MatchTheCaseTable)
     kGolden.expectCases(names);
 }
 
-// What the expected files show, said directly: the rows each size prints,
-// and the Large size never printing the 40th word.
-TEST(WordListPrintout, EachSizePrintsItsCellsInItsRows)
-{
-    struct Expect {
-        int font;
-        int cells;
-        int lineEnds;  // title and heading lines included
-    };
-    // Small: 3 + 1 title lines, 1 + 1 heading, 1 spare, 10 rows x 2.
-    // Medium: the same, 13 full rows x 2 and a last row without an end.
-    // Large: 1 + 1 title, 1 + 1 heading, 13 rows x 2 less the last pair.
-    for (const Expect& e : {Expect{0, 40, 27}, Expect{1, 40, 33}, Expect{2, 39, 28}}) {
-        test::RecordingPrintLayer layer;
-        printWordList(layer, {"Ann", "Lee", false, {93}, fullGrid(0), e.font, 0});
-        const std::string log = layer.log();
-        std::size_t lineEnds = 0;
-        for (std::size_t at = log.find("end line"); at != std::string::npos;
-             at = log.find("end line", at + 1))
-            ++lineEnds;
-        EXPECT_EQ(static_cast<int>(lineEnds), e.lineEnds) << e.font;
-        EXPECT_EQ(printedCells(e.font), e.cells);
-        EXPECT_EQ(log.find("word40") != std::string::npos, e.cells == 40) << e.font;
-        EXPECT_NE(log.find("word39"), std::string::npos);
-    }
-}
-
 }  // namespace
 }  // namespace moxlet

@@ -28,10 +28,17 @@ StudentMasks masksWith(std::initializer_list<int> studied)
     return StudentMasks::fromStudied(s);
 }
 
-Candidates collect(TestBase& tb, const StudentMasks& m, CandidateQuery q, std::int16_t& offset, Random& rnd)
+// One collection of a fresh list (offset -1) with the random draw `rnd`;
+// `offset` is left as the collection leaves it.
+Candidates collect(TestBase& tb, const StudentMasks& m, CandidateQuery q, double rnd = 0.0,
+                   std::int16_t* offset = nullptr)
 {
-    auto wb = tb.open();
-    return collectCandidates(*wb, tb.index, m, q, offset, rnd);
+    tb.closeIndex();
+    std::int16_t fresh = -1;
+    std::int16_t& thin = offset ? *offset : fresh;
+    thin = -1;
+    ScriptedRandom random({rnd});
+    return collectCandidates(*tb.open(), tb.index, m, q, thin, random);
 }
 
 TEST(CandidateCollector, CollectsTheEligibleRecordsOfTheRunInOrder)
@@ -40,10 +47,8 @@ TEST(CandidateCollector, CollectsTheEligibleRecordsOfTheRunInOrder)
     tb.addBlock(kSeg, 1, 3, 2);
     tb.addBlock(kSeg, 2, 4, 0);
     tb.addBlock(kSeg, 3, 5, 0);
-    tb.closeIndex();
-    ScriptedRandom rnd({0.5});
-    std::int16_t offset = -1;
-    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 2}, offset, rnd);
+    std::int16_t offset;
+    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 2}, 0.5, &offset);
     // Block 1 is records 1..5 with the ineligible ones at 1 and 3.
     EXPECT_EQ(c.records, (std::vector<std::int32_t>{2, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(c.eligible, 7);
@@ -58,11 +63,8 @@ TEST(CandidateCollector, NewSegmentAdmitsItselfOnlyWhenAsked)
 {
     TestBase tb;
     tb.addBlock(kSeg, 1, 6, 0);
-    tb.closeIndex();
-    ScriptedRandom rnd({0.0});
-    std::int16_t offset = -1;
-    EXPECT_EQ(collect(tb, masksWith({}), {kSeg, 1, 9, false}, offset, rnd).size(), 0u);
-    EXPECT_EQ(collect(tb, masksWith({}), {kSeg, 1, 9, true}, offset, rnd).size(), 6u);
+    EXPECT_EQ(collect(tb, masksWith({}), {kSeg, 1, 9, false}).size(), 0u);
+    EXPECT_EQ(collect(tb, masksWith({}), {kSeg, 1, 9, true}).size(), 6u);
 }
 
 TEST(CandidateCollector, RuleOneOneOneAlsoAdmitsTwoOneOne)
@@ -70,36 +72,27 @@ TEST(CandidateCollector, RuleOneOneOneAlsoAdmitsTwoOneOne)
     TestBase tb;
     tb.addBlock(159, 2, 4, 0, {160});
     tb.addBlock(160, 2, 4, 0, {159});
-    tb.closeIndex();
-    ScriptedRandom rnd({0.0});
-    std::int16_t offset = -1;
     const StudentMasks m = masksWith({159});
-    EXPECT_EQ(collect(tb, m, {159, 2, 2}, offset, rnd).size(), 4u);
-    EXPECT_EQ(collect(tb, masksWith({160}), {160, 2, 2}, offset, rnd).size(), 0u);  // the rule is one-way
-    EXPECT_FALSE(m.studentSet.contains(160));  // the student's sets are not changed
+    EXPECT_EQ(collect(tb, m, {159, 2, 2}).size(), 4u);
+    EXPECT_EQ(collect(tb, masksWith({160}), {160, 2, 2}).size(), 0u);  // the rule is one-way
+    EXPECT_FALSE(m.studentSet.contains(160));                          // the student's sets are not changed
 }
 
 TEST(CandidateCollector, EmptyRunReadsNothing)
 {
     TestBase tb;
     tb.addBlock(kSeg, 2, 3, 0);
-    tb.closeIndex();
-    ScriptedRandom rnd({0.0});
-    std::int16_t offset = -1;
-    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kSeg, 3, 9}, offset, rnd).empty());
-    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kSeg, 1, 1}, offset, rnd).empty());
-    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kNoSegment, 1, 9}, offset, rnd).empty());
+    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kSeg, 3, 9}).empty());
+    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kSeg, 1, 1}).empty());
+    EXPECT_TRUE(collect(tb, masksWith({kSeg}), {kNoSegment, 1, 9}).empty());
 }
 
 TEST(CandidateCollector, AWordBaseShorterThanItsIndexGivesWhatCanBeRead)
 {
     TestBase tb;
     tb.addBlock(kSeg, 1, 10, 0);
-    tb.closeIndex();
     tb.bytes.resize(6 * kWordRecordLength + 30);  // six whole records and a torn one
-    ScriptedRandom rnd({0.0});
-    std::int16_t offset = -1;
-    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 9}, offset, rnd);
+    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 9});
     EXPECT_EQ(c.records, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(tb.prompt.texts(),
               std::vector<std::string>{
@@ -148,10 +141,8 @@ TEST(CandidateCollector, NeverListsMoreThanTheBound)
     TestBase tb;
     tb.addBlock(kSeg, 1, 7000, 0);  // more eligible words than any list holds
     tb.addBlock(kSeg, 2, 1400, 0);
-    tb.closeIndex();
-    ScriptedRandom rnd({0.999});
-    std::int16_t offset = -1;
-    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 2}, offset, rnd);
+    std::int16_t offset;
+    const Candidates c = collect(tb, masksWith({kSeg}), {kSeg, 1, 2}, 0.999, &offset);
     EXPECT_EQ(offset, 10);  // step 8400 / 750 = 11, offset 0.999 * 11 truncated = 10
     EXPECT_EQ(c.size(), static_cast<std::size_t>((8400 - 10 + 10) / 11));
     EXPECT_EQ(c.step, 11);
@@ -159,12 +150,9 @@ TEST(CandidateCollector, NeverListsMoreThanTheBound)
     EXPECT_LE(c.size(), static_cast<std::size_t>(kMaxCandidates));
     EXPECT_EQ(c.records.front(), 11);
 
-    // The worst case of the bound: 1499 candidates with step 1.
-    TestBase worst;
+    TestBase worst;  // the worst case of the bound: 1499 candidates with step 1
     worst.addBlock(kSeg, 1, 1499, 0);
-    worst.closeIndex();
-    offset = -1;
-    EXPECT_EQ(collect(worst, masksWith({kSeg}), {kSeg, 1, 9}, offset, rnd).size(), 1499u);
+    EXPECT_EQ(collect(worst, masksWith({kSeg}), {kSeg, 1, 9}, 0.999).size(), 1499u);
 }
 
 SegmentSet setOf(std::initializer_list<int> ids, std::int16_t flags = 0)

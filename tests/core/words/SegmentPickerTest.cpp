@@ -16,6 +16,7 @@
 #include "core/words/WordChoice.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedRandom.h"
+#include "support/Segments.h"
 #include "support/TestWordBase.h"
 
 namespace moxlet {
@@ -28,17 +29,9 @@ std::vector<SegmentId> lines(int n)
     return all;
 }
 
-template <std::size_t N>
-std::array<std::int16_t, N> empty()
-{
-    std::array<std::int16_t, N> slots;
-    slots.fill(-1);
-    return slots;
-}
-
 TEST(SegmentPicker, AddsInOrderAndRefusesTheEleventhSilently)
 {
-    auto slots = empty<10>();
+    std::array<std::int16_t, 10> slots{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     SegmentPicker picker(slots, lines(30), {});
     ScriptedPrompt prompt;
     for (int x = 0; x < 10; ++x) EXPECT_TRUE(picker.toggle(20 - x, true, prompt));
@@ -74,11 +67,11 @@ TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)
         {Answer::Yes, {4, 2, 4, -1, -1, -1}, true},    // the last occurrence goes
         {Answer::No, {2, -1, -1, -1, -1, -1}, false},  // every occurrence goes
     };
+    SegmentPicker::Rules rules;
+    rules.repeats = true;
+    rules.repeatTitle = "Spelling Dictation Word Segments";
     for (const Case& c : cases) {
         std::array<std::int16_t, 6> slots{4, 2, 4, 4, -1, -1};
-        SegmentPicker::Rules rules;
-        rules.repeats = true;
-        rules.repeatTitle = "Spelling Dictation Word Segments";
         SegmentPicker picker(slots, lines(10), rules);
         EXPECT_TRUE(picker.addsRepeat(4));
         EXPECT_FALSE(picker.addsRepeat(5));
@@ -94,8 +87,6 @@ TEST(SegmentPicker, SpellingRepeatsAndTheRemoveJustOneQuestion)
     }
     // One occurrence: no question.
     std::array<std::int16_t, 6> slots{4, 2, -1, -1, -1, -1};
-    SegmentPicker::Rules rules;
-    rules.repeats = true;
     SegmentPicker picker(slots, lines(10), rules);
     ScriptedPrompt prompt;
     EXPECT_TRUE(picker.toggle(4, true, prompt));  // a Ctrl+click adds it again
@@ -110,13 +101,11 @@ TEST(SegmentPicker, ABlendNeedsItsComponentsTaughtOrChosenInTheFirstThreeSlots)
     // and others; S and T are studied.
     const SegmentId S = 86, T = 93, R = 84, STR = 154, ST = 153, SCR = 143;
     const std::vector<SegmentId> list = {R, STR, ST, SCR, 0};
-    SegmentSet studied;
-    studied.add(S);
-    studied.add(T);
+    const SegmentSet studied = test::segmentSet({S, T});
     SegmentPicker::Rules rules;
     rules.blendsNeedComponents = true;
     rules.studied = studied;
-    auto slots = empty<4>();
+    std::array<std::int16_t, 4> slots{-1, -1, -1, -1};
     SegmentPicker picker(slots, list, rules);
     ScriptedPrompt prompt;
 
@@ -254,13 +243,11 @@ TEST(WordChoice, ChoiceListsAreThinnedAsGenerationThins)
         tb.addBlock(kSeg, 1, eligible, 0);  // a run of 1500 records or fewer: thinned all the same
         tb.closeIndex();
         auto wb = tb.open();
-        SegmentSet studied;
-        studied.add(0);
-        studied.add(kSeg);
         std::int16_t offset = -1;
         ScriptedRandom rnd({0.6});
-        const auto list = choiceList(wb.get(), tb.index, StudentMasks::fromStudied(studied),
-                                     {kSeg, 1, 9, false}, offset, rnd, 0);
+        const auto list =
+            choiceList(wb.get(), tb.index, StudentMasks::fromStudied(test::segmentSet({0, kSeg})),
+                       {kSeg, 1, 9, false}, offset, rnd, 0);
         EXPECT_EQ(static_cast<int>(list.size()), listed) << eligible;
         EXPECT_EQ(offset, offsetAfter) << eligible;
     }

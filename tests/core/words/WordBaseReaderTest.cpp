@@ -21,36 +21,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::uint8_t> records(const std::vector<std::string>& words)
-{
-    test::TestWordBase base;
-    for (const auto& text : words) base.addRecord(test::segmentSet({seg::A_Short}), 1, text);
-    return base.bytes;
-}
-
-struct Base {
-    MemoryFileSystem fs;
-    ScriptedPrompt prompt;
-    SeededRandom random{1};
-    FileContext ctx{fs, prompt, random};
-};
-
 TEST(WordBaseReader, AMissingFileIsReportedWithTheOpenMessageAndRetriedOnRequest)
 {
-    Base b;
+    test::TestWordBase b;
     b.prompt.answer(Answer::Ok);
-    EXPECT_EQ(WordBase::open(b.ctx), nullptr);
+    EXPECT_EQ(WordBase::open(FileContext{b.fs, b.prompt, b.random}), nullptr);
     ASSERT_EQ(b.prompt.shown().size(), 1u);
     EXPECT_EQ(b.prompt.shown()[0].text, "Unable to open WordBase file, WORDBASE.WDB.  File not found.");
     EXPECT_EQ(b.prompt.shown()[0].title, "File Error");
     EXPECT_FALSE(b.fs.exists(kWordBaseFileName));  // never created
 
     // A device error offers Retry; the second attempt finds the file.
-    Base r;
-    r.fs.put(kWordBaseFileName, records({"cat"}));
+    test::TestWordBase r;
+    r.addRecord(test::segmentSet({seg::A_Short}), 1, "cat");
     r.fs.failReadAt(1, 68);
     r.prompt.answer(Answer::Retry);
-    auto wb = WordBase::open(r.ctx);
+    auto wb = r.open();
     ASSERT_NE(wb, nullptr);
     EXPECT_EQ(wb->recordCount(), 1);
     EXPECT_EQ(r.prompt.shown().size(), 1u);
@@ -58,9 +44,9 @@ TEST(WordBaseReader, AMissingFileIsReportedWithTheOpenMessageAndRetriedOnRequest
 
 TEST(WordBaseReader, ReadsRecordsAndReportsReadsPastTheEnd)
 {
-    Base b;
-    b.fs.put(kWordBaseFileName, records({"cat", "stop", "hand"}));
-    auto wb = WordBase::open(b.ctx);
+    test::TestWordBase b;
+    for (const char* text : {"cat", "stop", "hand"}) b.addRecord(test::segmentSet({seg::A_Short}), 1, text);
+    auto wb = b.open();
     ASSERT_NE(wb, nullptr);
     EXPECT_EQ(wb->recordCount(), 3);
     WordRecord w;
@@ -109,33 +95,30 @@ WordRecord makeWord(const std::string& text, int syllables, std::initializer_lis
     return w;
 }
 
-struct CodecCase {
-    std::string text;
-    std::int32_t recordNo;
-    std::int16_t seed;
-};
-
-class WordCodecRoundTrip : public ::testing::TestWithParam<CodecCase> {};
-
-TEST_P(WordCodecRoundTrip, DecodesWhatWasEncoded)
+TEST(WordCodec, DecodesWhatWasEncoded)
 {
-    const auto& c = GetParam();
-    WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
-    w.Level = levelOfSeed(c.seed);
-    WordRecord out;
-    out.WordSeed = 99;
-    ASSERT_TRUE(decodeWordRecord(encodeWordRecord(w, c.recordNo, c.seed), c.recordNo, out));
-    EXPECT_EQ(out, w);
-    EXPECT_EQ(out.WordSeed, 0);
-    EXPECT_EQ(out.WordText.trimmed(), c.text);
+    const struct {
+        std::string text;
+        std::int32_t recordNo;
+        std::int16_t seed;
+    } cases[] = {{"a", 1, 0},
+                 {"at", 2, 1},
+                 {"cat", 21, 32767},
+                 {"rabbit", 90516, 12345},
+                 {"notwithstanding", 7, 20},
+                 {"internationalization", 100000, 5},  // 20 letters
+                 {"extraordinarinesses", 41, 6}};      // 19 letters, odd
+    for (const auto& c : cases) {
+        WordRecord w = makeWord(c.text, 3, {0, 14, 15, 121, 153, 331}, kRootFlag | kHomophoneFlag);
+        w.Level = levelOfSeed(c.seed);
+        WordRecord out;
+        out.WordSeed = 99;
+        ASSERT_TRUE(decodeWordRecord(encodeWordRecord(w, c.recordNo, c.seed), c.recordNo, out)) << c.text;
+        EXPECT_EQ(out, w) << c.text;
+        EXPECT_EQ(out.WordSeed, 0);
+        EXPECT_EQ(out.WordText.trimmed(), c.text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(LengthsSeedsAndRecords, WordCodecRoundTrip,
-                         ::testing::Values(CodecCase{"a", 1, 0}, CodecCase{"at", 2, 1},
-                                           CodecCase{"cat", 21, 32767}, CodecCase{"rabbit", 90516, 12345},
-                                           CodecCase{"notwithstanding", 7, 20},
-                                           CodecCase{"internationalization", 100000, 5},  // 20 letters
-                                           CodecCase{"extraordinarinesses", 41, 6}));     // 19 letters, odd
 
 // The level rides in the seed's bits 13-14, whatever the hash and the
 // record number choose for the key and permutation rows; reading it from

@@ -61,6 +61,7 @@ void toggleAccessibly(QWidget* dialog, const char* name)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QAbstractButton>(dialog, name));
     ASSERT_TRUE(a && a->actionInterface());
+    ASSERT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
     a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QApplication::processEvents();
 }
@@ -81,9 +82,11 @@ TEST(PrintOptionsDialog, CancelLeavesTheOptionsAndTheDiskAlone)
     EXPECT_EQ(fx.options.values, Options{});
     EXPECT_FALSE(written(fx));
 
-    // Reopened, it shows the options in force, and OK without a click
-    // writes nothing.
+    // Reopened, it shows the options in force (the form feed that printing
+    // switched on in memory too), and OK without a click writes nothing.
+    fx.options.values.PageBreak = 1;
     dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
+    EXPECT_TRUE(checked(dialog, "PageBreak"));
     EXPECT_TRUE(checked(dialog, "Visual2"));
     EXPECT_TRUE(checked(dialog, "NewSize1"));
     EXPECT_TRUE(checked(dialog, "Pitch14"));
@@ -180,22 +183,12 @@ TEST(HomophoneOptionsDialog, CancelChangesNothingAndOkWritesTheMode)
     EXPECT_EQ(r.PrintSection, (std::array<std::int16_t, 6>{1, 1, 1, 1, 1, 1}));
 }
 
-// The form feed that printing switched on in memory shows in the dialog.
-TEST(PrintOptionsDialog, ShowsTheOptionsInForce)
-{
-    UiFixture fx;
-    fx.start();
-    fx.options.values.PageBreak = 1;
-    auto* dialog = open<ui::PrintOptionsDialog>(fx, "mnuPrintOptions");
-    EXPECT_TRUE(checked(dialog, "PageBreak"));
-    click(dialog, "Cancel");
-}
-
 // A screen reader, switch access or voice control changes an option
 // through the accessibility interface's Toggle action, which clicks
 // nothing: every control of the option dialogs, toggled that way and confirmed
-// with OK, is stored and shows so when the dialog opens again.
-TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
+// with OK, is stored and shows so when the dialog opens again.  Every
+// control has an underlined letter of its own.
+TEST(OptionDialogs, EveryControlIsToggledAccessiblyAndHasItsOwnAccessKey)
 {
     UiFixture fx;
     fx.start();
@@ -206,8 +199,15 @@ TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
         for (int round = 0; round < 2; ++round) {
             fx.trigger(entry);
             QStringList names;
-            for (QAbstractButton* b : QApplication::activeModalWidget()->findChildren<QAbstractButton*>())
+            std::set<QChar> keys;
+            for (QAbstractButton* b : QApplication::activeModalWidget()->findChildren<QAbstractButton*>()) {
                 if (b->isCheckable()) names << b->objectName();
+                if (b->objectName() == "OK" || b->objectName() == "Cancel") continue;
+                const int amp = b->text().indexOf('&');
+                ASSERT_GE(amp, 0) << b->objectName().toStdString();
+                EXPECT_TRUE(keys.insert(b->text().at(amp + 1).toLower()).second)
+                    << b->objectName().toStdString();
+            }
             click(QApplication::activeModalWidget(), "Cancel");
             for (const QString& name : names) {
                 controls.insert(name);
@@ -219,11 +219,7 @@ TEST(OptionDialogs, AnAccessibleToggleOfEveryControlIsSaved)
                     continue;
                 }
                 const bool wanted = !button->isChecked();
-                QAccessibleActionInterface* actions =
-                    QAccessible::queryAccessibleInterface(button)->actionInterface();
-                ASSERT_NE(actions, nullptr);
-                ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-                actions->doAction(QAccessibleActionInterface::toggleAction());
+                toggleAccessibly(dialog, name.toLatin1().constData());
                 click(dialog, "OK");
                 toggled.insert(name);
 
@@ -269,26 +265,4 @@ TEST(WordOptionsDialog, OkStoresTheLevelAndKeepsTheOtherOptions)
     after.OfferUpTo = 1;
     EXPECT_EQ(storedRecord(fx), after);
     EXPECT_EQ(fx.options.values.OfferUpTo, WordLevel::Everyday);
-    EXPECT_TRUE(checked(open<ui::WordOptionsDialog>(fx, "mnuWordOptions"), "Level1"));
-    click(QApplication::activeModalWidget(), "Cancel");
-}
-
-// Every control of the option dialogs has an underlined letter of its own.
-TEST(OptionDialogs, EveryControlHasItsOwnAccessKey)
-{
-    UiFixture fx;
-    fx.start();
-    for (const char* entry : {"mnuPrintOptions", "mnuHomoOptions", "mnuWordOptions"}) {
-        fx.trigger(entry);
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr) << entry;
-        std::set<QChar> keys;
-        for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
-            if (b->objectName() == "OK" || b->objectName() == "Cancel") continue;
-            const int amp = b->text().indexOf('&');
-            ASSERT_GE(amp, 0) << b->objectName().toStdString();
-            EXPECT_TRUE(keys.insert(b->text().at(amp + 1).toLower()).second) << b->objectName().toStdString();
-        }
-        click(dialog, "Cancel");
-    }
 }

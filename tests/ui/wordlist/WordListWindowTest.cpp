@@ -50,16 +50,16 @@ QString markedName(int id) { return markedText(segmentName(id)); }
 struct Fixture : moxlet::test::UiFixture {
     WordListWindow* w = nullptr;
 
-    // The tool opened from the menu with Lee, Ann (kAnnStudied) on its list.
-    explicit Fixture(bool withAnn = true)
+    // The tool opened from the menu with Lee, Ann (kAnnStudied) on its
+    // list, after a beginner who has studied nothing if asked for.
+    explicit Fixture(bool withBeginner = false)
     {
-        if (withAnn) addProfile("Lee", "Ann", kAnnStudied);
-    }
-    WordListWindow* open()
-    {
+        if (withBeginner) addProfile("Beginner", "Bo");
+        addProfile("Lee", "Ann", kAnnStudied);
         start();
         trigger("mnuPlan_2");
-        return w = window<WordListWindow>();
+        w = window<WordListWindow>();
+        EXPECT_NE(w, nullptr);
     }
     SegmentPickerDialog* openPicker()
     {
@@ -105,11 +105,14 @@ struct Fixture : moxlet::test::UiFixture {
 TEST(WordListTool, OpensFromTheMenuAndHoldsTheStudentEntriesUntilItCloses)
 {
     Fixture f;
-    ASSERT_NE(f.open(), nullptr);
     EXPECT_EQ(f.w->objectName(), QStringLiteral("WordList"));
     EXPECT_EQ(f.w->windowTitle(), QStringLiteral("Create Word List"));
     EXPECT_EQ(f.w->wordFrame()->title(), QStringLiteral("Select Up To 40 Words"));
     for (const char* entry : kStudentEntries) EXPECT_FALSE(f.enabled(entry)) << entry;
+    // Alt+letter reaches the tool's buttons before the main menu's.
+    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_G), child<QPushButton>(f.w, "GenerateWordList"));
+    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_P), child<QPushButton>(f.w, "Print"));
+    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_U), f.w->studentList());
     EXPECT_TRUE(f.enabled("mnuHomoOptions"));
     EXPECT_TRUE(f.enabled("mnuExit"));
     ASSERT_EQ(f.w->studentList()->count(), 1);
@@ -141,7 +144,6 @@ TEST(WordListTool, SaysWhatIsMissingBeforeItActs)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         Fixture f;
-        ASSERT_NE(f.open(), nullptr);
         if (row.student) f.chooseStudent();
         click(f.w, row.button);
         EXPECT_EQ(f.prompt.shown(), (std::vector<ScriptedPrompt::Shown>{
@@ -154,10 +156,9 @@ TEST(WordListTool, SaysWhatIsMissingBeforeItActs)
     }
 }
 
-TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndShowsThemWhilePicking)
+TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndTheListFortyWordsWithoutGaps)
 {
     Fixture f;
-    ASSERT_NE(f.open(), nullptr);
     f.chooseStudent();
     f.chooseNew();
     SegmentPickerDialog* picker = f.openPicker();
@@ -182,15 +183,11 @@ TEST(WordListTool, ThePickerTakesFiveNewSegmentsAndShowsThemWhilePicking)
     click(picker, "OK");
     EXPECT_EQ(f.w->focusWidget(), child<QCheckBox>(f.w, "AutoSel"));
     EXPECT_TRUE(f.prompt.shown().empty());
-}
 
-TEST(WordListTool, ChoosesFortyWordsAutomaticallyAndByHandWithoutGaps)
-{
-    Fixture f;
-    ASSERT_NE(f.open(), nullptr);
-    f.chooseStudent();
-    f.chooseNew();
-    f.generate({seg::E_Short, seg::M}, true);
+    // Forty words of E and M chosen automatically, by hand and typed,
+    // without gaps.
+    QTest::mouseClick(child<QCheckBox>(f.w, "AutoSel"), Qt::LeftButton);
+    click(f.w, "GenerateWordList");
     EXPECT_EQ(f.w->wordFrame()->title(), QStringLiteral("Select 40 Words Containing ") +
                                              markedName(seg::E_Short) + QStringLiteral(" or ") +
                                              markedName(seg::M));
@@ -222,15 +219,8 @@ TEST(WordListTool, ChoosesFortyWordsAutomaticallyAndByHandWithoutGaps)
     EXPECT_TRUE(f.w->wordList()->item(free)->isSelected());
     EXPECT_EQ(f.cells()[39], f.word(free));
     EXPECT_EQ(f.selectedWords(), 40);
-}
 
-TEST(WordListTool, TypedAndPickedWordsShareTheGridAndAreCopiedAsShown)
-{
-    Fixture f;
-    ASSERT_NE(f.open(), nullptr);
-    f.chooseStudent();
-    f.chooseNew();
-    f.generate({seg::E_Short, seg::M}, true);
+    // Typed and picked words share the grid and are copied as shown.
     click(f.w, "Clear");
     EXPECT_EQ(f.selectedWords(), 0);
     EXPECT_EQ(f.cells(), std::vector<QString>(40));
@@ -271,10 +261,7 @@ TEST(WordListTool, TypedAndPickedWordsShareTheGridAndAreCopiedAsShown)
 
 TEST(WordListTool, AStudentWithNothingStudiedIsToldWhyThereIsNothingToReview)
 {
-    Fixture f(false);
-    f.addProfile("Beginner", "Bo");
-    f.addProfile("Lee", "Ann", kAnnStudied);
-    ASSERT_NE(f.open(), nullptr);
+    Fixture f(true);
     f.chooseStudent(0);  // Beginner, Bo
     EXPECT_TRUE(f.w->note()->text().contains(QStringLiteral("none to review")));
     SegmentPickerDialog* picker = f.openPicker();
@@ -325,7 +312,6 @@ TEST(WordListTool, AStudentWithNothingStudiedIsToldWhyThereIsNothingToReview)
 TEST(WordListTool, CheckAWordSaysWhatMoxletCliWhySays)
 {
     Fixture f;
-    ASSERT_NE(f.open(), nullptr);
     f.chooseStudent();
     f.generate({seg::T}, false);
     click(f.w, "CheckWord");
@@ -349,7 +335,6 @@ TEST(WordListTool, CheckAWordSaysWhatMoxletCliWhySays)
 TEST(WordListTool, PrintsIntoAPdfFileInEachSize)
 {
     Fixture f;
-    ASSERT_NE(f.open(), nullptr);
     f.chooseStudent();
     f.generate({seg::T, seg::S}, true);
     ASSERT_EQ(f.selectedWords(), 40);
@@ -380,14 +365,4 @@ TEST(WordListTool, PrintsIntoAPdfFileInEachSize)
     EXPECT_EQ(seen, QStringLiteral("Print Word List"));
     EXPECT_TRUE(f.prompt.shown().empty());
     EXPECT_EQ(f.window<PrintStatus>(), nullptr);
-}
-
-// Alt+letter reaches the tool's buttons before the main menu's.
-TEST(WordListTool, ItsUnderlinedLettersComeBeforeTheMenus)
-{
-    Fixture f;
-    ASSERT_NE(f.open(), nullptr);
-    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_G), child<QPushButton>(f.w, "GenerateWordList"));
-    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_P), child<QPushButton>(f.w, "Print"));
-    EXPECT_EQ(MnemonicScope::target(f.w, Qt::Key_U), f.w->studentList());
 }

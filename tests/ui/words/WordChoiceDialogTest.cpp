@@ -152,29 +152,9 @@ TEST(WordChoiceDialog, ATypedWordTakesTheFreeLastCellOfANewList)
     EXPECT_EQ(d->grid()->cell(9, 3), QStringLiteral("zigzag"));
 }
 
-TEST(WordChoiceDialog, NextAcceptsASpellingRowAndCancelKeepsIt)
-{
-    Fixture f;
-    WordChoiceDialog* d = f.open("Cmd3X_0");
-    for (int line : {0, 1, 2, 3, 4}) clickLine(d->list(), line);  // the fifth is refused
-    EXPECT_EQ(d->list()->selectedItems().size(), 4);
-    const QString fourth = d->grid()->cell(0, 3);
-    click(d, "NextList");
-    EXPECT_EQ(d->index(), 1);
-    EXPECT_EQ(f.w->wordGrid()->cell(0, 3), fourth);  // row 0 accepted by Next
-    EXPECT_FALSE(child<QPushButton>(d, "NextList")->isEnabled());
-    clickLine(d->list(), 0);
-    click(d, "Cancel");
-    EXPECT_EQ(f.w->wordGrid()->cell(1, 0), QString());
-
-    f.saveAndReopen();
-    EXPECT_EQ(f.w->wordGrid()->cell(0, 3), fourth);
-    d = f.open("Cmd3X_0");
-    EXPECT_EQ(d->list()->selectedItems().size(), 4);
-    EXPECT_EQ(d->grid()->cell(0, 3), fourth);
-}
-
-TEST(WordChoiceDialog, CheckAWordExplainsWhyAWordIsOrIsNotListed)
+// Check a Word explains why a word is or is not listed; Next accepts a
+// spelling row and Cancel keeps it.
+TEST(WordChoiceDialog, CheckAWordThenNextAcceptsASpellingRowAndCancelKeepsIt)
 {
     Fixture f;
     WordChoiceDialog* d = f.open("Cmd3X_0");
@@ -194,4 +174,21 @@ TEST(WordChoiceDialog, CheckAWordExplainsWhyAWordIsOrIsNotListed)
             << check->answerLabel()->text().toStdString();
     }
     check->close();
+    QApplication::processEvents();
+    for (int line : {0, 1, 2, 3, 4}) clickLine(d->list(), line);  // the fifth is refused
+    EXPECT_EQ(d->list()->selectedItems().size(), 4);
+    const QString fourth = d->grid()->cell(0, 3);
+    click(d, "NextList");
+    EXPECT_EQ(d->index(), 1);
+    EXPECT_EQ(f.w->wordGrid()->cell(0, 3), fourth);  // row 0 accepted by Next
+    EXPECT_FALSE(child<QPushButton>(d, "NextList")->isEnabled());
+    clickLine(d->list(), 0);
+    click(d, "Cancel");
+    EXPECT_EQ(f.w->wordGrid()->cell(1, 0), QString());
+
+    f.saveAndReopen();
+    EXPECT_EQ(f.w->wordGrid()->cell(0, 3), fourth);
+    d = f.open("Cmd3X_0");
+    EXPECT_EQ(d->list()->selectedItems().size(), 4);
+    EXPECT_EQ(d->grid()->cell(0, 3), fourth);
 }
