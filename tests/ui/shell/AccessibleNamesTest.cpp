@@ -20,16 +20,12 @@ using moxlet::test::clickLine;
 
 namespace {
 
-struct Fixture : moxlet::test::UiFixture {
-    Fixture()
-    {
-        addProfile("Lee", "Ann", {0, 43, 10, 11, 17, 51, 55, 79, 86, 93, 121, 153});
-        start();
-    }
+struct Fixture : moxlet::test::AnnsPlanFixture {
+    Fixture() : AnnsPlanFixture(false) {}
     // A plan whose first Review slot (and Spelling row) holds a segment.
     PlanWindow* planWithLists()
     {
-        PlanWindow* w = newPlan();
+        w = newPlan();
         for (const char* section : {"Cmd_1", "Cmd_2"}) {
             click(w, section);
             auto* picker = w->findChild<SegmentPickerDialog*>();
@@ -43,8 +39,8 @@ struct Fixture : moxlet::test::UiFixture {
         QApplication::processEvents();
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->objectName() == form && top->isVisible()) return top;
-            for (QWidget* w : top->findChildren<QWidget*>(form))
-                if (w->isVisible()) return w;
+            for (QWidget* found : top->findChildren<QWidget*>(form))
+                if (found->isVisible()) return found;
         }
         return nullptr;
     }

@@ -172,9 +172,7 @@ TEST(Help, ContentsAndSearchOpenTheHelpWindowWhichFollowsItsPagesAndCloses)
 
 TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
 {
-    UiFixture f;
-    f.addProfile("Lee", "Ann", {0, 10, 121});
-    f.start();
+    moxlet::test::AnnsPlanFixture f(false);
     auto pageAfterF1 = [&](QWidget* target) {
         QTest::keyClick(target, Qt::Key_F1);
         HelpWindow* help = helpWindowOf(f);
