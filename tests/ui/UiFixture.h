@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,8 +28,10 @@
 #include <string_view>
 
 #include "core/catalogue/Catalogue.h"
+#include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/store/DiskFileSystem.h"
+#include "core/store/PlanCodec.h"
 #include "support/MemoryClipboard.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "support/ScriptedPrompt.h"
@@ -106,6 +110,19 @@ struct UiFixture {
         ProfileEditorInput input{last, first, syllableMin, 9, std::vector<bool>(332, false)};
         for (int s : segments) input.selected[static_cast<std::size_t>(s)] = true;
         ASSERT_TRUE(saveProfile(ctx, profile, newProfileSlot(ctx), input));
+    }
+
+    // Plans of student 1 with these lesson dates, as records 1, 2, ...
+    void addPlans(std::initializer_list<const char*> dates)
+    {
+        const StudentProfile student = record(1);
+        DataFile plans = openDataFile(ctx, *planFileName(1), FileKind::Plan, kPlanRecordLen);
+        std::int32_t n = 0;
+        for (const char* date : dates) {
+            LessonPlan plan = newPlanRecord(student);
+            plan.LessonDate.assign(date);
+            ASSERT_TRUE(writePlanRecord(ctx, plans, ++n, plan));
+        }
     }
 
     StudentProfile record(std::int32_t n)
@@ -188,6 +205,16 @@ inline void type(QWidget* parent, const char* box, const QString& text)
     QApplication::processEvents();
 }
 
+// Answers a print dialog with the PDF file `pdf`; false for any other dialog.
+inline bool printToPdf(QDialog& shown, const QString& pdf)
+{
+    auto* dialog = qobject_cast<QPrintDialog*>(&shown);
+    if (!dialog) return false;
+    dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+    dialog->printer()->setOutputFileName(pdf);
+    return true;
+}
+
 // Types digits into a plan window's lesson date from its first position.
 inline void typeDate(QWidget* planWindow, const QString& digits)
 {
@@ -261,6 +288,33 @@ inline std::vector<std::string> UiFixture::listWords(ui::PlanWindow* w, PlanSect
         found.push_back(w->session().listWord(list, slot, k).trimmed());
     return found;
 }
+
+// Lee, Ann of kAnnStudied with the main window shown and, unless told
+// otherwise, a new plan open.
+struct AnnsPlanFixture : UiFixture {
+    ui::PlanWindow* w = nullptr;
+    explicit AnnsPlanFixture(bool openPlan = true)
+    {
+        addProfile("Lee", "Ann", kAnnStudied);
+        start();
+        if (openPlan) w = newPlan();
+        EXPECT_EQ(w != nullptr, openPlan);
+    }
+    // Dated, saved and closed.
+    void saveAndClose()
+    {
+        child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
+        click(w, "Save");
+        click(w, "Close");
+        EXPECT_EQ(plan(), nullptr);
+    }
+    void reopen()
+    {
+        w = openPlan();
+        QApplication::processEvents();  // the regeneration question comes after the opening
+        ASSERT_NE(w, nullptr);
+    }
+};
 
 // Every control, list and grid that a window shows (a combo box's
 // drop-down list too) has a name a screen reader can announce, not just "...", and a group

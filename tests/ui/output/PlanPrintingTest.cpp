@@ -22,7 +22,9 @@
 using namespace moxlet;
 using namespace moxlet::test;
 
-TEST(PlanPrinting, CopiesIntoOneFileFollowEachOtherOnNewPages)
+// Copies into one file follow each other on new pages; a file that cannot
+// be written ends in a printer error and no file.
+TEST(PlanPrinting, CopiesFollowEachOtherInOneFileAndAFailedWriteIsAPrinterError)
 {
     QTemporaryDir temp;
     ReferencePlan r = fullReferencePlan();
@@ -36,23 +38,12 @@ TEST(PlanPrinting, CopiesIntoOneFileFollowEachOtherOnNewPages)
                                               "Preparing New Word Segment Lists ...",
                                               "Preparing Review Word Segment Lists ...",
                                               "Preparing New Word Segment Lists ..."}));
-}
 
-TEST(PlanPrinting, AFileThatCannotBeWrittenEndsInAPrinterErrorAndNoFile)
-{
-    QTemporaryDir temp;
-    ReferencePlan r = fullReferencePlan();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(temp.filePath("no/such/folder/plan.pdf"));
     const int failure = ui::printPlanOn(printer, 1, r.output());
     EXPECT_EQ(failure, ui::kFileNotWritable);
-    EXPECT_EQ(ui::printerErrorText(failure), "Printer Error 75.");
     EXPECT_FALSE(QFile::exists(temp.filePath("no/such/folder/plan.pdf")));
-}
-
-TEST(PlanPrinting, PrinterErrorMessagesByNumber)
-{
+    EXPECT_EQ(ui::printerErrorText(failure), "Printer Error 75.");
     EXPECT_EQ(ui::printerErrorText(484).rfind(
                   "Printer Error484.  The current printer is not properly installed", 0),
               0u);
@@ -88,13 +79,7 @@ TEST(PlanPrinting, TheAskingWindowMayGoWhileThePrintoutIsMade)
     QPointer<QWidget> owner = new QWidget(fx.main.get(), Qt::Window);
     owner->show();
     bool disabledWhilePrinting = false;
-    fx.printDialogs.answer = [&](QDialog& shown) {
-        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
-        if (!dialog) return false;
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
-        return true;
-    };
+    fx.printDialogs.answer = [&](QDialog& shown) { return printToPdf(shown, pdf); };
     owner->deleteLater();
     fromAnEvent([&] { ui::printPlan(owner, fx.services, r.output()); });
     EXPECT_TRUE(owner.isNull());
@@ -106,12 +91,9 @@ TEST(PlanPrinting, TheAskingWindowMayGoWhileThePrintoutIsMade)
     QPointer<QWidget> stays = new QWidget(fx.main.get(), Qt::Window);
     stays->show();
     fx.printDialogs.answer = [&](QDialog& shown) {
-        auto* dialog = qobject_cast<QPrintDialog*>(&shown);
-        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        dialog->printer()->setOutputFileName(pdf);
         // Runs while the status window lets events run.
         QTimer::singleShot(0, stays, [&] { disabledWhilePrinting = !stays->isEnabled(); });
-        return true;
+        return printToPdf(shown, pdf);
     };
     ui::printPlan(stays, fx.services, r.output());
     EXPECT_TRUE(disabledWhilePrinting);

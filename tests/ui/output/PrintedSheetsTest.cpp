@@ -112,13 +112,17 @@ Sheets printPlan(ReferencePlan r, const Paper& paper, const QString& file)
 // on them.  (With the form feed option, a skipped slot can put one list
 // more on a page than it holds: a rule of the list pages, not of the plan
 // page.)
+void expectNoInkFaults(const Sheets& sheets)
+{
+    EXPECT_TRUE(sheets.faults.empty()) << sheets.faults.size() << " faults, first: " << sheets.faults.front();
+}
 void expectOneNeatPlanSheet(const Sheets& sheets, bool listsToo)
 {
     EXPECT_EQ(sheets.planPageSheets, 1);
     if (listsToo) {
         EXPECT_EQ(sheets.automaticBreaks, 0) << "a page ran over";
     }
-    EXPECT_TRUE(sheets.faults.empty()) << sheets.faults.size() << " faults, first: " << sheets.faults.front();
+    expectNoInkFaults(sheets);
 }
 
 // Words: runs of letters and their marks, composed.
@@ -235,9 +239,9 @@ private:
         std::string t;
         while (int(t.size()) < length) t += (t.empty() ? "" : " ") + word().substr(0, 10);
         t.resize(std::size_t(length));
-        if (sentence) t[0] = char(std::toupper(static_cast<unsigned char>(t[0])));
-        if (!sentence)
-            for (char& c : t) c = char(std::toupper(static_cast<unsigned char>(c)));
+        // A sentence starts with a capital; a name is in capitals.
+        std::transform(t.begin(), sentence ? t.begin() + 1 : t.end(), t.begin(),
+                       [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
         return t;
     }
 
@@ -258,31 +262,21 @@ TEST(PrintedSheets, EveryReferencePlanHasOneNeatPlanSheetOnA4AndLetter)
         }
 }
 
-TEST(PrintedSheets, RandomPlansHaveOneNeatPlanSheetOnA4AndLetter)
+// The word lists fit one sheet each.
+TEST(PrintedSheets, RandomPlansAndWordListsHaveOneNeatSheetOnA4AndLetter)
 {
     QTemporaryDir temp;
-    RandomPlans plans(2024);
+    RandomPlans plans(2024), lists(77);
     for (int i = 0; i < 12; ++i) {
-        ReferencePlan r = plans.next();
         const Paper& paper = kPapers[i % 2];
-        SCOPED_TRACE("random plan " + std::to_string(i) + " on " + paper.name);
-        expectOneNeatPlanSheet(printPlan(r, paper, temp.filePath(QStringLiteral("random.pdf"))), false);
-    }
-}
-
-TEST(PrintedSheets, RandomWordListsFitOneNeatSheetOnA4AndLetter)
-{
-    QTemporaryDir temp;
-    RandomPlans lists(77);
-    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE("random plan and word list " + std::to_string(i) + " on " + paper.name);
+        expectOneNeatPlanSheet(printPlan(plans.next(), paper, temp.filePath(QStringLiteral("random.pdf"))),
+                               false);
         const WordListSheet sheet = lists.nextWordList();
-        const Paper& paper = kPapers[i % 2];
-        SCOPED_TRACE("random word list " + std::to_string(i) + " on " + paper.name);
         const Sheets sheets = printOn(paper, temp.filePath(QStringLiteral("list.pdf")),
                                       [&](PrintLayer& layer) { printWordList(layer, sheet); });
         EXPECT_EQ(sheets.pages, 1);
-        EXPECT_TRUE(sheets.faults.empty())
-            << sheets.faults.size() << " faults, first: " << sheets.faults.front();
+        expectNoInkFaults(sheets);
     }
 }
 

@@ -16,34 +16,9 @@ using moxlet::test::child;
 using moxlet::test::click;
 using moxlet::test::clickLine;
 using moxlet::test::pickSegment;
+using Fixture = moxlet::test::AnnsPlanFixture;
 
 namespace {
-
-// Lee, Ann of kAnnStudied with a new plan open.
-struct Fixture : moxlet::test::UiFixture {
-    PlanWindow* w = nullptr;
-    Fixture()
-    {
-        addProfile("Lee", "Ann", moxlet::test::kAnnStudied);
-        start();
-        w = newPlan();
-        EXPECT_NE(w, nullptr);
-    }
-    // Dated, saved and closed.
-    void saveAndClose()
-    {
-        child<QLineEdit>(w, "LessonDate")->setText(QStringLiteral("091426"));
-        click(w, "Save");
-        click(w, "Close");
-        EXPECT_EQ(plan(), nullptr);
-    }
-    void reopen()
-    {
-        w = openPlan();
-        QApplication::processEvents();  // the regeneration question comes after the opening
-        ASSERT_NE(w, nullptr);
-    }
-};
 
 QString markedName(int id) { return markedText(segmentName(id)); }
 
@@ -157,8 +132,6 @@ TEST(Generation, SpellingRepeatsCancelAndClear)
     EXPECT_TRUE(picker->list()->selectedItems().isEmpty());
     click(picker, "OK");
     EXPECT_EQ(w->segmentGrid(0)->cell(0, 0), QString());
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }
 
 TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
@@ -186,8 +159,6 @@ TEST(Generation, ABlendIsRefusedUntilItsConsonantsAreTaughtOrChosen)
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), markedName(154));
     click(picker, "Cancel");
     EXPECT_EQ(w->slotGrid(New, 0)->cell(0, 0), QString());
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }
 
 TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
@@ -221,6 +192,4 @@ TEST(Generation, APlanMadeUnderAnotherListSizeIsOfferedNewLists)
     w = f.w;
     EXPECT_EQ(f.listWords(w, Review, 0).size(), 24u);
     EXPECT_TRUE(w->session().changed);
-    f.prompt.answer(Answer::No);
-    click(w, "Close");
 }

@@ -1,13 +1,16 @@
 // Every window a tutor can reach, opened as a tutor opens it, and every
 // control in it checked for a name a screen reader announces (the shared
 // expectAccessibleNames: focusable controls, lists and grids, combo boxes'
-// drop-down lists, caption-less buttons' tooltips, group titles).  A new
-// window gets a new row.
+// drop-down lists, caption-less buttons' tooltips, group titles), and its
+// caption found in the manual's index, as F1 looks it up.  A new window gets
+// a new row.
 #include <functional>
 
+#include "ManualIndex.h"
 #include "UiFixture.h"
 #include "ui/output/PrintStatus.h"
 #include "ui/plans/PlanChooser.h"
+#include "ui/shell/ContextHelp.h"
 #include "ui/words/SegmentPickerDialog.h"
 
 using namespace moxlet;
@@ -17,16 +20,12 @@ using moxlet::test::clickLine;
 
 namespace {
 
-struct Fixture : moxlet::test::UiFixture {
-    Fixture()
-    {
-        addProfile("Lee", "Ann", {0, 43, 10, 11, 17, 51, 55, 79, 86, 93, 121, 153});
-        start();
-    }
+struct Fixture : moxlet::test::AnnsPlanFixture {
+    Fixture() : AnnsPlanFixture(false) {}
     // A plan whose first Review slot (and Spelling row) holds a segment.
     PlanWindow* planWithLists()
     {
-        PlanWindow* w = newPlan();
+        w = newPlan();
         for (const char* section : {"Cmd_1", "Cmd_2"}) {
             click(w, section);
             auto* picker = w->findChild<SegmentPickerDialog*>();
@@ -40,8 +39,8 @@ struct Fixture : moxlet::test::UiFixture {
         QApplication::processEvents();
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->objectName() == form && top->isVisible()) return top;
-            for (QWidget* w : top->findChildren<QWidget*>(form))
-                if (w->isVisible()) return w;
+            for (QWidget* found : top->findChildren<QWidget*>(form))
+                if (found->isVisible()) return found;
         }
         return nullptr;
     }
@@ -100,6 +99,7 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
         {"About", [](Fixture& f) { f.trigger("mnuAbout"); }},
         {"HelpWindow", [](Fixture& f) { f.trigger("mnuContents"); }},
     };
+    moxlet::test::ManualIndex manual;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.form);
         Fixture f;
@@ -107,6 +107,10 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
         QWidget* window = f.shown(QString::fromLatin1(row.form));
         ASSERT_NE(window, nullptr);
         moxlet::test::expectAccessibleNames(window);
+        const QString keyword = ContextHelp::keywordFor(window, f.main.get(), f.main->mdiArea());
+        if (std::string_view(row.form) != "HelpWindow") {  // F1 there leaves the page as it is
+            EXPECT_TRUE(manual.hasKeyword(keyword)) << keyword.toStdString();
+        }
         f.prompt.answerOthersWith([](Buttons) { return Answer::No; });  // a plan closes unsaved
     }
 }

@@ -26,7 +26,9 @@ namespace {
 
 using Files = std::map<std::string, std::string>;
 
-struct Fixture : moxlet::test::UiFixture {
+// Lee, Ann, and the main window shown.
+struct Fixture : moxlet::test::AnnsPlanFixture {
+    Fixture() : AnnsPlanFixture(false) {}
     // Every file of the data folder and its bytes (folders left out).
     Files files() const
     {
@@ -47,8 +49,6 @@ struct Fixture : moxlet::test::UiFixture {
 TEST(DiskRefusal, AProfileThatCannotBeSavedStaysInItsEditor)
 {
     Fixture f;
-    f.addProfile("Ames", "Ann");
-    f.start();
     const Files before = f.files();
     f.refuse("PROFILES.DAT.NEW");
 
@@ -75,8 +75,6 @@ TEST(DiskRefusal, AProfileThatCannotBeSavedStaysInItsEditor)
 TEST(DiskRefusal, APlanThatCannotBeSavedStaysOpenAndChanged)
 {
     Fixture f;
-    f.addProfile("Ames", "Ann");
-    f.start();
     PlanWindow* w = f.newPlan();
     ASSERT_NE(w, nullptr);
     typeDate(w, QStringLiteral("120626"));
@@ -111,7 +109,6 @@ TEST(DiskRefusal, APlanThatCannotBeSavedStaysOpenAndChanged)
 TEST(DiskRefusal, OptionsThatCannotBeSavedStillHoldForThisSession)
 {
     Fixture f;
-    f.start();
     f.refuse("OPTION.PRM.NEW");
     f.trigger("mnuHomoOptions");
     auto* dialog = f.window<HomophoneOptionsDialog>();
@@ -129,16 +126,7 @@ TEST(DiskRefusal, OptionsThatCannotBeSavedStillHoldForThisSession)
 TEST(DiskRefusal, PlansThatCannotBeDeletedAreAllKept)
 {
     Fixture f;
-    f.addProfile("Ames", "Ann");
-    f.start();
-    for (const char* date : {"120126", "120226"}) {
-        PlanWindow* w = f.newPlan();
-        ASSERT_NE(w, nullptr);
-        typeDate(w, QString::fromLatin1(date));
-        click(w, "Save");
-        click(w, "Close");
-    }
-    ASSERT_EQ(listPlans(f.ctx, 1).size(), 2u);
+    f.addPlans({"12-01-26", "12-02-26"});
     const Files before = f.files();
     f.refuse("PLNSTEMP.DAT");
 

@@ -4,7 +4,6 @@
 // main window, and nothing visible when the manual is missing or unreadable.
 #include <QFile>
 #include <QHelpEngine>
-#include <QHelpEngineCore>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
@@ -17,40 +16,24 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeView>
-#include <set>
 
+#include "ManualIndex.h"
 #include "UiFixture.h"
-#include "ui/options/HomophoneOptionsDialog.h"
-#include "ui/options/PrintOptionsDialog.h"
-#include "ui/options/WordOptionsDialog.h"
-#include "ui/output/PrintStatus.h"
-#include "ui/plans/DeletePlansDialog.h"
-#include "ui/plans/GenerationSummary.h"
-#include "ui/plans/PlanChooser.h"
 #include "ui/plans/PlanWindow.h"
-#include "ui/plans/SkillsDialog.h"
-#include "ui/profiles/DeleteProfilesDialog.h"
-#include "ui/profiles/PersonalInfoDialog.h"
-#include "ui/profiles/ProfileEditor.h"
 #include "ui/profiles/StudentChooser.h"
-#include "ui/shell/AboutDialog.h"
 #include "ui/shell/HelpWindow.h"
-#include "ui/wordlist/WordListWindow.h"
-#include "ui/words/SegmentPickerDialog.h"
-#include "ui/words/TypedWordsDialog.h"
-#include "ui/words/WordCheckDialog.h"
 
 using namespace moxlet;
 using namespace moxlet::ui;
+using moxlet::test::kManual;
 using moxlet::test::UiFixture;
 
 namespace {
 
-const QString kManual = QStringLiteral(MOXLET_BINARY_DIR "/share/moxlet/moxlet.qch");
-
 // The caption of every window of the program, each of which the manual's
-// index names.  A new window adds its caption here and a keyword to
-// manual/moxlet.qhp.
+// index names (the keyword F1 looks up for each window a tutor opens:
+// AccessibleNamesTest).  A new window adds its caption here and a keyword
+// to manual/moxlet.qhp.
 const QStringList kWindowCaptions =
     QStringLiteral(
         "Quillory Moxlet (main window)|Student Profile|Select Student|Student Personal Information|"
@@ -67,19 +50,6 @@ const QStringList kWindowCaptions =
         "Moxlet Help (help window)|splash window|File Error|Printer Error")
         .split(QLatin1Char('|'));
 
-// A collection of the compiled manual alone, as the help window makes one.
-struct Manual {
-    QTemporaryDir dir;
-    QHelpEngineCore engine{dir.filePath(QStringLiteral("test.qhc"))};
-    Manual()
-    {
-        engine.setReadOnly(false);
-        EXPECT_TRUE(engine.setupData());
-        EXPECT_TRUE(engine.registerDocumentation(kManual)) << engine.error().toStdString();
-    }
-    bool hasKeyword(const QString& keyword) const { return !engine.documentsForKeyword(keyword).isEmpty(); }
-};
-
 // A menu entry's caption as the index names it: no underlined letter, no
 // trailing dots.
 QString indexName(QString caption)
@@ -93,14 +63,15 @@ HelpWindow* helpWindowOf(UiFixture& f) { return f.main->openedHelpWindow(); }
 
 }  // namespace
 
-TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
+TEST(Help, TheManualShowsItsContentsAsContextTenAndIndexesEveryMenuEntryAndWindow)
 {
-    Manual manual;
+    moxlet::test::ManualIndex manual;
     const QList<QHelpLink> contents = manual.engine.documentsForIdentifier(HelpWindow::topicIdentifier(10));
     ASSERT_EQ(contents.size(), 1);
     EXPECT_EQ(contents[0].url.fileName(), QStringLiteral("index.html"));
     EXPECT_EQ(contents[0].title, QStringLiteral("Moxlet Help: Contents"));
     EXPECT_FALSE(manual.engine.fileData(contents[0].url).isEmpty());
+    for (const QString& c : kWindowCaptions) EXPECT_TRUE(manual.hasKeyword(c)) << c.toStdString();
 
     UiFixture f;
     f.start();
@@ -117,60 +88,18 @@ TEST(Help, TheManualShowsItsContentsPageAsContextTenAndIndexesEveryMenuEntry)
     EXPECT_EQ(entries, 15);
 }
 
-TEST(Help, TheIndexNamesEveryWindowByItsCaption)
-{
-    Manual manual;
-    const std::set<QString> captions(kWindowCaptions.begin(), kWindowCaptions.end());
-    for (const QString& c : kWindowCaptions) EXPECT_TRUE(manual.hasKeyword(c)) << c.toStdString();
-    // The windows carry the captions the list gives them (the word dialogs'
-    // and the pickers' captions, set by the windows that open them, are
-    // checked in their own tests).
-    UiFixture f;
-    StudentProfile profile = newProfileDefaults();
-    ProfileEditor editor(f.services, profile, 1);
-    StudentChooser chooser(f.services);
-    PersonalInfoDialog personal(profile);
-    DeleteProfilesDialog deleting(f.services);
-    AboutDialog about(nullptr);
-    PlanChooser plans(f.services);
-    DeletePlansDialog deletingPlans(f.services);
-    LessonPlan plan = newPlanRecord(profile);
-    SkillsDialog skills(plan);
-    GenerationSummary summary;
-    OptionChangeMark mark;
-    PrintOptionsDialog printOptions(f.services, mark);
-    HomophoneOptionsDialog homophones(f.services, mark);
-    WordOptionsDialog words(f.services, mark);
-    PrintStatus status;
-    WordListWindow wordList(f.services, false);
-    std::int16_t slots[5] = {-1, -1, -1, -1, -1};
-    SegmentPicker segments(slots, {}, {});
-    SegmentPickerDialog picker(SegmentPickerDialog::Kind::WordList, f.services, segments);
-    TypedWordsDialog typing(std::vector<WordCell>(4), false);
-    WordCheckDialog check([](const std::string&) { return std::string(); }, QString());
-    // Each has its caption from the list (AccessibleNamesTest checks their
-    // controls' names, each window opened as a tutor opens it).
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             &editor, &chooser, &personal, &deleting, &about, &plans, &deletingPlans, &skills, &summary,
-             &printOptions, &homophones, &words, &status, &wordList, &picker, &typing, &check})
-        EXPECT_TRUE(captions.count(w->windowTitle()))
-            << w->objectName().toStdString() << ": " << w->windowTitle().toStdString();
-
-    // The plan window's caption is "Lesson Plan for" and the student's name.
-    PlanSession session;
-    session.student = profile;
-    session.plan = newPlanRecord(profile);
-    session.prepare();
-    PlanWindow planWindow(f.services, session);
-    EXPECT_TRUE(planWindow.windowTitle().startsWith(QStringLiteral("Lesson Plan for ")))
-        << planWindow.windowTitle().toStdString();
-}
-
-TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWindow)
+// Made on first use, the help window opens at the contents page, which a
+// screen reader announces as a window; its contents tree marks the page
+// shown, opening the branch above it, also for the first page, shown
+// before the tree was read; the full-text search finds the pages that use
+// a word once its index is built in the background.  Contents again brings
+// the same window back to the contents page; Escape and the Close button
+// close it, Search for Help opens it at the index, and E&xit closes it.
+TEST(Help, ContentsAndSearchOpenTheHelpWindowWhichFollowsItsPagesAndCloses)
 {
     UiFixture f;
     f.start();
-    EXPECT_EQ(helpWindowOf(f), nullptr);  // made on first use
+    EXPECT_EQ(helpWindowOf(f), nullptr);
     f.trigger("mnuContents");
     HelpWindow* help = helpWindowOf(f);
     ASSERT_NE(help, nullptr);
@@ -178,30 +107,6 @@ TEST(Help, ContentsOpensTheHelpWindowAtTheContentsPageAndItClosesWithTheMainWind
     EXPECT_EQ(help->windowTitle(), QStringLiteral("Moxlet Help"));
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
     EXPECT_TRUE(f.prompt.shown().empty());
-
-    // Contents again after reading elsewhere: back at the contents page, the
-    // same window.
-    help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"))
-        ->setSource(QUrl(QStringLiteral("why-not.html")));
-    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("why-not.html"));
-    f.trigger("mnuContents");
-    EXPECT_EQ(helpWindowOf(f), help);
-    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
-
-    EXPECT_TRUE(f.main->close());
-    EXPECT_FALSE(help->isVisible());
-}
-
-// A screen reader announces a window; Escape and the Close button close
-// it; the contents tree marks the page shown, opening the branch above it,
-// also for the first page, shown before the tree was read.
-TEST(Help, TheHelpWindowIsAWindowThatClosesAndWhoseContentsFollowThePage)
-{
-    UiFixture f;
-    f.start();
-    f.trigger("mnuContents");
-    HelpWindow* help = helpWindowOf(f);
-    ASSERT_NE(help, nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(help)->role(), QAccessible::Window);
     auto* contents = help->findChild<QTreeView*>(QStringLiteral("HelpContents"));
     const auto marked = [contents] {
@@ -215,6 +120,27 @@ TEST(Help, TheHelpWindowIsAWindowThatClosesAndWhoseContentsFollowThePage)
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
     EXPECT_EQ(marked(), QStringLiteral("Your data folder"));
 
+    QHelpSearchEngine* search = help->engine()->searchEngine();
+    const bool found = QTest::qWaitFor(
+        [search] {
+            QSignalSpy done(search, &QHelpSearchEngine::searchingFinished);
+            search->search(QStringLiteral("thinning"));
+            return (done.count() > 0 || done.wait(5000)) && search->searchResultCount() > 0;
+        },
+        30000);
+    ASSERT_TRUE(found);
+    QStringList pages;
+    for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
+        pages << r.url().fileName();
+    EXPECT_TRUE(pages.contains(QStringLiteral("word-lists.html"))) << pages.join(' ').toStdString();
+
+    help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"))
+        ->setSource(QUrl(QStringLiteral("why-not.html")));
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("why-not.html"));
+    f.trigger("mnuContents");
+    EXPECT_EQ(helpWindowOf(f), help);
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
+
     QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     f.trigger("mnuContents");
@@ -223,13 +149,30 @@ TEST(Help, TheHelpWindowIsAWindowThatClosesAndWhoseContentsFollowThePage)
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(help->findChild<QToolBar*>()->widgetForAction(close), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
+
+    // Search for Help opens the index, which fills in the background; then
+    // typing narrows it and Enter shows the page of the keyword.
+    f.trigger("mnuSearchHelp");
+    EXPECT_EQ(helpWindowOf(f), help);
+    auto* tabs = help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"));
+    auto* lookFor = help->findChild<QLineEdit*>(QStringLiteral("LookFor"));
+    ASSERT_NE(lookFor, nullptr);
+    EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(lookFor));
+    auto* index = help->findChild<QHelpIndexWidget*>(QStringLiteral("HelpIndex"));
+    ASSERT_TRUE(QTest::qWaitFor([index] { return index->model()->rowCount() > 100; }, 10000));
+    QTest::keyClicks(lookFor, QStringLiteral("moving to a new"));
+    QTest::keyClick(lookFor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
+    EXPECT_EQ(help->currentPage().fragment(), QStringLiteral("moving"));
+
+    f.trigger("mnuExit");  // closes the help window with the main window
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
 {
-    UiFixture f;
-    f.addProfile("Lee", "Ann", {0, 10, 121});
-    f.start();
+    moxlet::test::AnnsPlanFixture f(false);
     auto pageAfterF1 = [&](QWidget* target) {
         QTest::keyClick(target, Qt::Key_F1);
         HelpWindow* help = helpWindowOf(f);
@@ -272,57 +215,6 @@ TEST(Help, F1ShowsThePageOfTheWindowInUseEvenOverAWaitingDialog)
     // A caption the index lacks: the contents page.
     help->showKeyword(QStringLiteral("no such window"));
     EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("index.html"));
-    f.prompt.answer(Answer::No);
-}
-
-TEST(Help, SearchForHelpOpensTheIndexAKeywordLeadsToItsPageAndExitClosesIt)
-{
-    UiFixture f;
-    f.start();
-    f.trigger("mnuSearchHelp");
-    HelpWindow* help = helpWindowOf(f);
-    ASSERT_NE(help, nullptr);
-    auto* tabs = help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"));
-    auto* lookFor = help->findChild<QLineEdit*>(QStringLiteral("LookFor"));
-    ASSERT_NE(lookFor, nullptr);
-    EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(lookFor));
-
-    // The index fills in the background; then typing narrows it and Enter
-    // shows the page of the keyword.
-    auto* index = help->findChild<QHelpIndexWidget*>(QStringLiteral("HelpIndex"));
-    ASSERT_TRUE(QTest::qWaitFor([index] { return index->model()->rowCount() > 100; }, 10000));
-    QTest::keyClicks(lookFor, QStringLiteral("moving to a new"));
-    QTest::keyClick(lookFor, Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_EQ(help->currentPage().fileName(), QStringLiteral("data-folder.html"));
-    EXPECT_EQ(help->currentPage().fragment(), QStringLiteral("moving"));
-
-    f.trigger("mnuExit");  // closes the help window too
-    EXPECT_FALSE(help->isVisible());
-}
-
-TEST(Help, FullTextSearchFindsThePagesThatUseAWord)
-{
-    UiFixture f;
-    f.start();
-    f.trigger("mnuContents");
-    HelpWindow* help = helpWindowOf(f);
-    ASSERT_NE(help, nullptr);
-    // The index is built in the background when the window opens; a search
-    // finds the word once it is ready.
-    QHelpSearchEngine* search = help->engine()->searchEngine();
-    const bool found = QTest::qWaitFor(
-        [search] {
-            QSignalSpy done(search, &QHelpSearchEngine::searchingFinished);
-            search->search(QStringLiteral("thinning"));
-            return (done.count() > 0 || done.wait(5000)) && search->searchResultCount() > 0;
-        },
-        30000);
-    ASSERT_TRUE(found);
-    QStringList pages;
-    for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
-        pages << r.url().fileName();
-    EXPECT_TRUE(pages.contains(QStringLiteral("word-lists.html"))) << pages.join(' ').toStdString();
 }
 
 TEST(Help, ANewlyInstalledManualIsTakenUpByTheSameHelpFolder)

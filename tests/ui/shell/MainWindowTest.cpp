@@ -48,9 +48,7 @@ TEST(MainWindow, WithoutStudentsOnlyProfileCreationOptionsHelpAndExitAreUsable)
 
 TEST(MainWindow, WindowsOnAStudentTakeThePlanAndProfileEntriesUntilTheyClose)
 {
-    UiFixture f;
-    f.addProfile("Lee", "Ann");
-    f.start();
+    moxlet::test::AnnsPlanFixture f(false);
     for (const char* name : kNeedAStudent) EXPECT_TRUE(f.enabled(name)) << name;
 
     f.trigger("mnuProfile_1");  // the chooser is open

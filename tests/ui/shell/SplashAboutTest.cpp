@@ -41,8 +41,7 @@ TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
 
     struct SplashWatch : QObject {
         UiFixture& f;
-        bool seen = false, mainShown = true, timing = false;
-        QPoint offCentre;
+        bool seen = false;
         explicit SplashWatch(UiFixture& fixture) : f(fixture) {}
         bool eventFilter(QObject* o, QEvent* e) override
         {
@@ -54,10 +53,12 @@ TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
                 splash,
                 [this, splash] {
                     auto* timer = moxlet::test::child<QTimer>(splash, "Timer1");
-                    timing = splash->isVisible() && splash->isModal() && timer->isActive() &&
-                             timer->interval() == 3000;
-                    mainShown = f.main->isVisible();
-                    offCentre = splash->geometry().center() - splash->screen()->geometry().center();
+                    EXPECT_TRUE(splash->isVisible() && splash->isModal());
+                    EXPECT_TRUE(timer->isActive() && timer->interval() == 3000);
+                    EXPECT_FALSE(f.main->isVisible());
+                    const QPoint offCentre =
+                        splash->geometry().center() - splash->screen()->geometry().center();
+                    EXPECT_LE(offCentre.manhattanLength(), 2);
                     expectBanner(splash);
                     timer->start(0);
                 },
@@ -69,9 +70,6 @@ TEST(Splash, ShowsCentredWhileTheMainWindowWaitsHiddenAndClosesByItself)
     EXPECT_TRUE(f.main->load());  // returns when the splash has closed
     qApp->removeEventFilter(&watch);
     EXPECT_TRUE(watch.seen);
-    EXPECT_TRUE(watch.timing);
-    EXPECT_FALSE(watch.mainShown);
-    EXPECT_LE(watch.offCentre.manhattanLength(), 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(f.main->findChild<Splash*>(), nullptr);
     EXPECT_FALSE(f.main->isVisible());  // the program shows it after the load
@@ -114,7 +112,6 @@ TEST(ProductInfo, TheVersionShownIsTheBuildsVersion)
 {
     EXPECT_STREQ(kVersionNumber, MOXLET_PROJECT_VERSION);
     EXPECT_EQ(std::string(kVersionText), std::string("Version ") + kVersionNumber);
-    EXPECT_EQ(std::string(kMainCaption), std::string(kCompanyName) + " " + kProductName);
     // The address is a reserved example address until the maker's real one
     // replaces it, never someone else's site.
     EXPECT_EQ(QUrl(QString::fromLatin1(kWebAddress)).host(), QStringLiteral("moxlet.example"));

@@ -7,9 +7,7 @@
 #include <QMdiSubWindow>
 
 #include "UiFixture.h"
-#include "core/plans/PlanFile.h"
 #include "core/shell/RecentPlans.h"
-#include "core/store/PlanCodec.h"
 #include "ui/plans/PlanWindow.h"
 #include "ui/profiles/ProfileEditor.h"
 
@@ -19,19 +17,6 @@ using namespace moxlet::test;
 namespace {
 
 QWidget* page(UiFixture& f) { return f.main->findChild<QWidget*>(QStringLiteral("StartPage")); }
-
-// Plans of student 1 with these lesson dates, as records 1, 2, ...
-void addPlans(UiFixture& f, std::initializer_list<const char*> dates)
-{
-    const StudentProfile student = f.record(1);
-    DataFile file = openDataFile(f.ctx, *planFileName(1), FileKind::Plan, kPlanRecordLen);
-    std::int32_t n = 0;
-    for (const char* date : dates) {
-        LessonPlan plan = newPlanRecord(student);
-        plan.LessonDate.assign(date);
-        ASSERT_TRUE(writePlanRecord(f.ctx, file, ++n, plan));
-    }
-}
 
 std::vector<std::string> recentButtons(UiFixture& f)
 {
@@ -65,7 +50,7 @@ TEST(StartPage, ShowsWhatATutorCanDoFirst)
         UiFixture f;
         if (row.students) {
             f.addProfile("Lee", "Ann");
-            addPlans(f, {"06-01-24", "06-08-24"});
+            f.addPlans({"06-01-24", "06-08-24"});
         }
         for (const auto& [record, date] : row.opened) rememberRecentPlan(f.fs, {1, record, date});
         f.start();
@@ -105,10 +90,8 @@ TEST(StartPage, CreateAStudentOpensTheProfileEditorAndThePageReturnsWhenItCloses
 // closes, and one click opens it again.
 TEST(StartPage, APlanOpenedIsOneClickAwayAfterwards)
 {
-    UiFixture f;
-    f.addProfile("Lee", "Ann");
-    addPlans(f, {"06-01-24", "06-08-24"});
-    f.start();
+    AnnsPlanFixture f(false);
+    f.addPlans({"06-01-24", "06-08-24"});
     f.main->openLessonPlanAt(1, 1);
     ui::PlanWindow* plan = f.window<ui::PlanWindow>();
     ASSERT_NE(plan, nullptr);
@@ -128,5 +111,4 @@ TEST(StartPage, APlanOpenedIsOneClickAwayAfterwards)
     moxlet::test::typeDate(plan, QStringLiteral("061524"));
     click(plan, "Save");
     EXPECT_EQ(readRecentPlans(f.fs).at(0), (RecentPlan{1, 1, "06-15-24"}));
-    click(plan, "Close");
 }
