@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -73,7 +74,21 @@ PassageWindow::PassageWindow(Services& services, WordLevel offerUpTo, std::int32
     text_->viewport()->installEventFilter(this);
 
     share_ = readout(this, "Share", QStringLiteral("Share of decodable words"));
+    share_->setMinimumHeight(share_->fontMetrics().lineSpacing());
     summary_ = readout(this, "Summary", QStringLiteral("Words the student cannot read yet"));
+    // A long text can leave many words beyond the student: the summary
+    // scrolls within three lines rather than pushing the window's parts
+    // over each other (the list below groups the same words anyway).
+    auto* summaryArea = new QScrollArea(this);
+    summaryArea->setObjectName(QStringLiteral("SummaryArea"));
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summaryArea->setWidget(summary_);
+    summaryArea->setWidgetResizable(true);
+    summaryArea->setFrameShape(QFrame::NoFrame);
+    summaryArea->setFocusPolicy(Qt::NoFocus);
+    summaryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summaryArea->viewport()->setAutoFillBackground(false);
+    summaryArea->setFixedHeight(summary_->fontMetrics().lineSpacing() * 3 + 4);
     needs_ = new QListWidget(this);
     needs_->setObjectName(QStringLiteral("Needs"));
     needs_->setAccessibleName(QStringLiteral("What the student still needs"));
@@ -87,9 +102,13 @@ PassageWindow::PassageWindow(Services& services, WordLevel offerUpTo, std::int32
     copyButton->setObjectName(QStringLiteral("Copy"));
     auto* printButton = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
     printButton->setObjectName(QStringLiteral("Print"));
+    auto* previewButton =
+        buttons->addButton(QStringLiteral("Print Pre&view..."), QDialogButtonBox::ActionRole);
+    previewButton->setObjectName(QStringLiteral("Preview"));
     buttons->addButton(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Close"));
     connect(copyButton, &QPushButton::clicked, this, &PassageWindow::copy);
     connect(printButton, &QPushButton::clicked, this, &PassageWindow::print);
+    connect(previewButton, &QPushButton::clicked, this, &PassageWindow::preview);
     connect(buttons, &QDialogButtonBox::rejected, this, &PassageWindow::reject);
 
     auto* grid = new QGridLayout;
@@ -101,7 +120,7 @@ PassageWindow::PassageWindow(Services& services, WordLevel offerUpTo, std::int32
     layout->addWidget(label(this, QStringLiteral("&Text:"), text_));
     layout->addWidget(text_, 3);
     layout->addWidget(share_);
-    layout->addWidget(summary_);
+    layout->addWidget(summaryArea);
     layout->addWidget(needsLabel_);
     layout->addWidget(needs_, 1);
     layout->addWidget(buttons);
@@ -201,15 +220,24 @@ void PassageWindow::copy()
     services_.clipboard.setText(QString::fromStdString(passageReportText(lines)));
 }
 
-void PassageWindow::print()
+std::optional<PrintJob> PassageWindow::reportJob()
 {
     check();
     const std::vector<PassageReportLine> lines = reportLines();
-    if (lines.empty()) return;
-    printWithDialog(this, services_,
-                    {QStringLiteral("Print Passage Check"), QStringLiteral("Passage Check Preview"),
-                     QStringLiteral("Preparing Passage Check..."),
-                     [lines](PrintLayer& layer, const PrintStatusFn&) { printPassageReport(layer, lines); }});
+    if (lines.empty()) return std::nullopt;
+    return PrintJob{QStringLiteral("Print Passage Check"), QStringLiteral("Passage Check Preview"),
+                    QStringLiteral("Preparing Passage Check..."),
+                    [lines](PrintLayer& layer, const PrintStatusFn&) { printPassageReport(layer, lines); }};
+}
+
+void PassageWindow::print()
+{
+    if (const auto job = reportJob()) printWithDialog(this, services_, *job);
+}
+
+void PassageWindow::preview()
+{
+    if (const auto job = reportJob()) previewJob(this, services_, *job);
 }
 
 bool PassageWindow::eventFilter(QObject* watched, QEvent* event)

@@ -11,9 +11,10 @@
 //
 // The text is checked a moment after the last key (and at once when the
 // student changes), so typing and pasting never wait.  &Copy puts the
-// report (PassagePrintout.h) on the clipboard, &Print... prints it through
-// the print flow of every printout; marks are for the screen only.  The
-// window is modeless, so it can stay open beside the plan.
+// report (PassagePrintout.h) on the clipboard; &Print... prints it and
+// Print Pre&view... shows it, through the print flow of every printout.
+// Marks are for the screen only.  The window is modeless, so it can stay
+// open beside the plan.
 
 #include <QDialog>
 #include <optional>
@@ -31,6 +32,8 @@ class QPlainTextEdit;
 class QTimer;
 
 namespace moxlet::ui {
+
+struct PrintJob;
 
 class PassageWindow : public QDialog {
     Q_OBJECT
@@ -54,11 +57,14 @@ public Q_SLOTS:
     void check();
     void copy();
     void print();
+    void preview();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The report of the text as checked now; none while the text is empty.
+    std::optional<PrintJob> reportJob();
     const ProfileEntry* chosenStudent() const;
     std::vector<PassageReportLine> reportLines() const;
 

@@ -136,6 +136,22 @@ TEST(PassageWindow, GroupsTheWordsByWhatTheStudentNeedsAndCopiesTheReport)
                                                          "it was great, but Brixa ate 3 cakes.\r\n")));
     click(w, "Print");  // the one print flow: its dialog, cancelled here
     EXPECT_EQ(f.printDialogs.shown, 1);
+    click(w, "Preview");  // shown, painted and closed
+    EXPECT_EQ(f.printDialogs.shown, 2);
+
+    // A long page leaves many words beyond Sam: the window's parts still
+    // stand one below the other, none over the next.
+    QString page;
+    for (int i = 0; i < 40; ++i) page += QStringLiteral("The knight thought the weather was rough. ");
+    w->text()->setPlainText(page);
+    w->check();
+    QApplication::processEvents();
+    int bottom = -1;
+    for (const char* name : {"PassageText", "Share", "SummaryArea", "Needs", "Copy"}) {
+        auto* part = child<QWidget>(w, name);
+        EXPECT_GT(part->mapTo(w, QPoint()).y(), bottom) << name;
+        bottom = part->mapTo(w, QPoint(0, part->height() - 1)).y();
+    }
     click(w, "Close");
     click(d, "Cancel");
     click(f.window<PlanWindow>(), "Close");
