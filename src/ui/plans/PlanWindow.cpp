@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
+#include "ui/common/ScrollingReadout.h"
 #include "ui/common/Text.h"
 #include "ui/output/PlanPrinting.h"
 #include "ui/plans/LessonDateField.h"
@@ -302,7 +304,9 @@ void PlanWindow::layoutControls()
     commands->addWidget(exitButton_, 1, 2);
     auto* right = new QVBoxLayout;
     right->addLayout(section(QStringLiteral("Sentence Dictation and Vocal Reading"), skills));
-    right->addWidget(sentenceSummary_);
+    // One line, scrolling: the window has no room for more at its normal
+    // size, and each sentence's tooltip gives its words' reasons.
+    right->addWidget(scrollWithin(sentenceSummary_, 1));
     right->addStretch();
     right->addLayout(commands);
 

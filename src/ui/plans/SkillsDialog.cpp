@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@
 #include "core/words/PassageSummary.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/MarkedLineEdit.h"
+#include "ui/common/ScrollingReadout.h"
 #include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 #include "ui/words/PassageChecker.h"
@@ -55,8 +57,9 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     summary_->setFont(MarkFont::font());
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_->hide();
-    sentences->addWidget(summary_);
+    summaryArea_ = scrollWithin(summary_, 3);
+    summaryArea_->hide();
+    sentences->addWidget(summaryArea_);
 
     bookName_ = new QLineEdit(this);
     bookName_->setObjectName(QStringLiteral("BookName"));
@@ -130,7 +133,7 @@ void SkillsDialog::checkSentences(Services& services, PassageStudent reader, Wor
         connect(box, &QLineEdit::textChanged, box, [box] { box->setMarks({}); });
         connect(box, &QLineEdit::textChanged, checkTimer_, qOverload<>(&QTimer::start));
     }
-    summary_->show();
+    summaryArea_->show();
     passageButton_->show();
     showCheck();
 }

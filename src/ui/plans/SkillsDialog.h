@@ -23,6 +23,7 @@
 #include "ui/common/Services.h"
 
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -60,6 +61,7 @@ private:
     LessonPlan& plan_;
     std::array<MarkedLineEdit*, 10> sentences_{};
     QLabel* summary_ = nullptr;
+    QScrollArea* summaryArea_ = nullptr;  // the summary, scrolling within three lines
     QPushButton* passageButton_ = nullptr;
     QTimer* checkTimer_ = nullptr;
     Services* services_ = nullptr;

@@ -18,6 +18,7 @@
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/DataFiles.h"
 #include "ui/common/MarkFont.h"
+#include "ui/common/ScrollingReadout.h"
 #include "ui/common/Text.h"
 #include "ui/output/PrintJob.h"
 
@@ -76,19 +77,9 @@ PassageWindow::PassageWindow(Services& services, WordLevel offerUpTo, std::int32
     share_ = readout(this, "Share", QStringLiteral("Share of decodable words"));
     share_->setMinimumHeight(share_->fontMetrics().lineSpacing());
     summary_ = readout(this, "Summary", QStringLiteral("Words the student cannot read yet"));
-    // A long text can leave many words beyond the student: the summary
-    // scrolls within three lines rather than pushing the window's parts
-    // over each other (the list below groups the same words anyway).
-    auto* summaryArea = new QScrollArea(this);
-    summaryArea->setObjectName(QStringLiteral("SummaryArea"));
-    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    summaryArea->setWidget(summary_);
-    summaryArea->setWidgetResizable(true);
-    summaryArea->setFrameShape(QFrame::NoFrame);
-    summaryArea->setFocusPolicy(Qt::NoFocus);
-    summaryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    summaryArea->viewport()->setAutoFillBackground(false);
-    summaryArea->setFixedHeight(summary_->fontMetrics().lineSpacing() * 3 + 4);
+    // A long text can leave many words beyond the student; the list below
+    // groups the same words anyway.
+    QScrollArea* summaryArea = scrollWithin(summary_, 3);
     needs_ = new QListWidget(this);
     needs_->setObjectName(QStringLiteral("Needs"));
     needs_->setAccessibleName(QStringLiteral("What the student still needs"));

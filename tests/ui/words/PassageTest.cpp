@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 
 #include "UiFixture.h"
 #include "support/PassageStudents.h"
@@ -48,6 +49,18 @@ std::string marked(MarkedLineEdit* box)
                    .toStdString();
     }
     return out;
+}
+
+// The named parts of a window stand one below the other, none over the next.
+void expectStacked(QWidget* window, std::initializer_list<const char*> names)
+{
+    int bottom = -1;
+    for (const char* name : names) {
+        auto* part = child<QWidget>(window, name);
+        EXPECT_GT(part->mapTo(window, QPoint()).y(), bottom) << name;
+        bottom = part->mapTo(window, QPoint(0, part->height() - 1)).y();
+    }
+    EXPECT_LT(bottom, window->height());
 }
 
 bool settled(QLabel* summary, const char* text)
@@ -146,13 +159,32 @@ TEST(PassageWindow, GroupsTheWordsByWhatTheStudentNeedsAndCopiesTheReport)
     w->text()->setPlainText(page);
     w->check();
     QApplication::processEvents();
-    int bottom = -1;
-    for (const char* name : {"PassageText", "Share", "SummaryArea", "Needs", "Copy"}) {
-        auto* part = child<QWidget>(w, name);
-        EXPECT_GT(part->mapTo(w, QPoint()).y(), bottom) << name;
-        bottom = part->mapTo(w, QPoint(0, part->height() - 1)).y();
-    }
+    expectStacked(w, {"PassageText", "Share", "SummaryArea", "Needs", "Copy"});
     click(w, "Close");
     click(d, "Cancel");
     click(f.window<PlanWindow>(), "Close");
+}
+
+TEST(SentenceCheck, ManyWordsBeyondTheStudentLeaveEveryPartInPlace)
+{
+    Fixture f;
+    SkillsDialog* d = f.skills(1);  // Ann, who has studied nothing yet
+    for (int k = 0; k < 10; ++k)
+        type(d, QStringLiteral("Sent_%1").arg(k).toLatin1().constData(),
+             QStringLiteral("Although the weather was frightful, the knights fought bravely %1.").arg(k));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d->summary()->text().size() > 300; }, 2000));
+    QApplication::processEvents();  // the layout follows the new text
+    expectStacked(d, {"Sent_9", "SentenceSummaryArea", "BookName"});
+    // Every line of the summary can be seen, by scrolling if need be.
+    QLabel* summary = d->summary();
+    EXPECT_GE(summary->height(), summary->heightForWidth(summary->width()));
+    click(d, "OK");
+    // The plan fills the main window on this 800 x 600 screen, the
+    // buttons above the status line.
+    auto* plan = f.window<PlanWindow>();
+    expectStacked(plan, {"ReadGrid", "SentenceSummaryArea", "Save", "Close"});
+    QWidget* exit = child<QWidget>(plan, "Close");
+    EXPECT_LE(exit->mapTo(f.main.get(), QPoint(0, exit->height())).y(), f.main->statusBar()->y());
+    f.prompt.answer(Answer::No);
+    click(plan, "Close");
 }
