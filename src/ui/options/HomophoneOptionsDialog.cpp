@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
+#include "ui/common/DialogButtons.h"
 
 namespace moxlet::ui {
 
@@ -28,7 +29,7 @@ HomophoneOptionsDialog::HomophoneOptionsDialog(Services& services, OptionChangeM
         frameLayout->addWidget(mode_[i]);
     }
 
-    QDialogButtonBox* buttons = okCancelButtons();
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     // Lists are stored with their marks, so a plan made before keeps them:
     // the dialog says so when the tutor picks another way of marking,

@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QSpinBox>
 
 #include "core/options/OptionFile.h"
@@ -14,19 +12,6 @@ namespace moxlet::ui {
 OptionDialog::OptionDialog(Services& services, OptionChangeMark& mark, unsigned ownedFields, QWidget* parent)
     : QDialog(parent), services_(services), mark_(mark), ownedFields_(ownedFields)
 {
-}
-
-QDialogButtonBox* OptionDialog::okCancelButtons()
-{
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &OptionDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &OptionDialog::reject);
-    return buttons;
 }
 
 void OptionDialog::watchForChanges()

@@ -14,8 +14,6 @@
 
 #include "ui/common/Services.h"
 
-class QDialogButtonBox;
-
 namespace moxlet::ui {
 
 struct OptionChangeMark {
@@ -31,9 +29,6 @@ public Q_SLOTS:
 protected:
     OptionDialog(Services& services, OptionChangeMark& mark, unsigned ownedFields, QWidget* parent);
 
-    // OK (the default button, object name OK) and Cancel, wired to accept
-    // and reject.
-    QDialogButtonBox* okCancelButtons();
     // Call once the controls show the options in force: what the dialog sets
     // while filling itself is not a change.  Sets the mark when a stored
     // value of this dialog's fields is out of range, and on every later

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
+#include "ui/common/DialogButtons.h"
 
 namespace moxlet::ui {
 
@@ -80,7 +81,7 @@ PrintOptionsDialog::PrintOptionsDialog(Services& services, OptionChangeMark& mar
     blanks_ = new QCheckBox(QStringLiteral("Print &Underlines for Blank Selections"), this);
     blanks_->setObjectName(QStringLiteral("Blanks"));
 
-    QDialogButtonBox* buttons = okCancelButtons();
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(visual, 0, 0, 2, 1);

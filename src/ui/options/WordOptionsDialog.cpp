@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/options/OptionFile.h"
+#include "ui/common/DialogButtons.h"
 
 namespace moxlet::ui {
 
@@ -53,7 +54,7 @@ WordOptionsDialog::WordOptionsDialog(Services& services, OptionChangeMark& mark,
     auto* note = new QLabel(QStringLiteral("Lesson plans already saved keep their words."), this);
     note->setObjectName(QStringLiteral("PlansNote"));
 
-    QDialogButtonBox* buttons = okCancelButtons();
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -9,6 +9,7 @@
 #include "core/plans/PlanFile.h"
 #include "core/profiles/ProfileEdit.h"
 #include "ui/common/DataFiles.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/common/Text.h"
 #include "ui/profiles/StudentListFill.h"
 
@@ -46,14 +47,7 @@ PlanChooser::PlanChooser(Services& services, QWidget* parent) : QDialog(parent),
     connect(students_, &QListWidget::itemSelectionChanged, this, &PlanChooser::listPlansOfChosenStudent);
     connect(plans_, &QListWidget::itemDoubleClicked, this, &PlanChooser::accept);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &PlanChooser::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PlanChooser::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, Qt::Vertical);
 
     auto* studentsLabel = new QLabel(QStringLiteral("&Student:"), this);
     studentsLabel->setBuddy(students_);

@@ -12,6 +12,7 @@
 #include "core/plans/PlanSession.h"
 #include "core/plans/ReadingLine.h"
 #include "core/words/PassageSummary.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/MarkedLineEdit.h"
 #include "ui/common/ScrollingReadout.h"
@@ -96,16 +97,9 @@ SkillsDialog::SkillsDialog(LessonPlan& plan, QWidget* parent) : QDialog(parent),
     book->setColumnStretch(1, 3);
     book->setColumnStretch(3, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
+    QDialogButtonBox* buttons = okCancelButtons(this);
     auto* clear = buttons->addButton(QStringLiteral("C&lear"), QDialogButtonBox::ResetRole);
     clear->setObjectName(QStringLiteral("Clear"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &SkillsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SkillsDialog::reject);
     connect(clear, &QPushButton::clicked, this, &SkillsDialog::clearAll);
 
     auto* layout = new QVBoxLayout(this);

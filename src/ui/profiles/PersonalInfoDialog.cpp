@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "ui/common/DialogButtons.h"
 #include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
 
@@ -85,14 +86,7 @@ PersonalInfoDialog::PersonalInfoDialog(StudentProfile& profile, QWidget* parent)
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &PersonalInfoDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PersonalInfoDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

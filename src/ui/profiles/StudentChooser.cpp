@@ -7,6 +7,7 @@
 
 #include "core/profiles/ProfileEdit.h"
 #include "ui/common/DataFiles.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/profiles/StudentListFill.h"
 
 namespace moxlet::ui {
@@ -22,14 +23,7 @@ StudentChooser::StudentChooser(Services& services, QWidget* parent) : QDialog(pa
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list_, &QListWidget::itemDoubleClicked, this, &StudentChooser::accept);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &StudentChooser::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &StudentChooser::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, Qt::Vertical);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/DialogButtons.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/StoredTextValidator.h"
 #include "ui/common/Text.h"
@@ -36,14 +37,7 @@ TypedWordsDialog::TypedWordsDialog(const std::vector<WordCell>& cells, bool forW
         grid->addWidget(box, static_cast<int>(k / 4), static_cast<int>(k % 4));
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TypedWordsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TypedWordsDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

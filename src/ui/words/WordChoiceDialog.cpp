@@ -15,6 +15,7 @@
 #include "core/words/WordCheckText.h"
 #include "ui/common/CellGrid.h"
 #include "ui/common/DataFiles.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/common/MarkFont.h"
 #include "ui/common/Text.h"
 #include "ui/plans/PlanDocument.h"
@@ -84,14 +85,7 @@ WordChoiceDialog::WordChoiceDialog(PlanDocument& document, Services& services, P
     connect(previous_, &QPushButton::clicked, this, &WordChoiceDialog::previousUnit);
     connect(next_, &QPushButton::clicked, this, &WordChoiceDialog::nextUnit);
     connect(clear, &QPushButton::clicked, this, &WordChoiceDialog::clearCells);
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &WordChoiceDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &WordChoiceDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* commands = new QHBoxLayout;
     for (QPushButton* b : {type, previous_, next_, clear, check}) commands->addWidget(b);
